@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing ruvo need.
+# Idempotent and quiet when nothing is missing; waits for the package lock
+# instead of failing when another apt run holds it.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang clang-format libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf
+  fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core
+  poppler-utils xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "install-deps: missing packages (${missing[*]}); run as root" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+apt_opts=(-q -o DPkg::Lock::Timeout=600)
+echo "install-deps: installing ${missing[*]}" >&2
+apt-get "${apt_opts[@]}" update >/dev/null
+apt-get "${apt_opts[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null

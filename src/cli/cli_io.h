@@ -1,0 +1,70 @@
+#pragma once
+// Input, output and option handling shared by the ruvo-slip commands.
+//
+// Texts cross the tool's boundary as UTF-8, or as raw CP932 bytes when the
+// user gave --cp932; inside, every text is CP932 like the rest of the core.
+
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ruvo::cli {
+
+// A mistake in the command line: reported with the usage text, exit code 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Context {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  bool cp932 = false;  // stdin and stdout carry raw CP932 bytes
+};
+
+// All of stdin, converted to CP932. Characters CP932 cannot hold become "〓"
+// and a warning on stderr says how many.
+std::string ReadInputText(Context& ctx);
+
+// Splits CP932 text into lines at LF, CRLF or CR. A final line break does not
+// start another (empty) line.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// stdin as lines (ReadInputText + SplitLines).
+std::vector<std::string> ReadInputLines(Context& ctx);
+
+// A CP932 text as it goes to stdout: UTF-8, or unchanged with --cp932.
+std::string ToOutput(const Context& ctx, std::string_view cp932);
+
+// A user's argument (file name, option value) as CP932.
+std::string ArgumentToCp932(const Context& ctx, std::string_view arg);
+
+// `text` (already in the output encoding) as a JSON string literal.
+std::string JsonString(std::string_view text);
+
+// Walks the arguments of one command. Options take their value as the next
+// argument or after "=" ("--dpi 360" or "--dpi=360").
+class ArgReader {
+ public:
+  explicit ArgReader(const std::vector<std::string>& args) : args_(args) {}
+  bool Done() const { return pos_ >= args_.size(); }
+  // The next argument's option name ("--dpi" of "--dpi=360").
+  std::string NextOption();
+  // The value of the option just read; UsageError when it is missing.
+  std::string Value();
+  // Value() as an integer within [min, max]; UsageError otherwise.
+  int IntValue(int min, int max);
+  [[noreturn]] void Unknown() const;
+
+ private:
+  const std::vector<std::string>& args_;
+  std::size_t pos_ = 0;
+  std::string current_;
+  std::optional<std::string> inlineValue_;
+};
+
+}  // namespace ruvo::cli
