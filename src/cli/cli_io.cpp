@@ -34,7 +34,9 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string> ReadInputLines(Context& ctx) { return SplitLines(ReadInputText(ctx)); }
+std::vector<std::string> ReadInputLines(Context& ctx) {
+  return SplitLines(ReadInputText(ctx));
+}
 
 std::string ToOutput(const Context& ctx, std::string_view cp932) {
   return ctx.cp932 ? std::string(cp932) : Cp932ToUtf8(cp932);
@@ -50,11 +52,21 @@ std::string JsonString(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (byte < 0x20) {
           out += "\\u00";
@@ -98,6 +110,8 @@ int ArgReader::IntValue(int min, int max) {
   return value;
 }
 
-void ArgReader::Unknown() const { throw UsageError("unknown option '" + current_ + "'"); }
+void ArgReader::Unknown() const {
+  throw UsageError("unknown option '" + current_ + "'");
+}
 
 }  // namespace ruvo::cli

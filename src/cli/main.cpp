@@ -13,8 +13,7 @@ void PrintUsage(std::ostream& os) {
         "Texts on stdin and stdout are UTF-8; with --cp932 they are raw Shift-JIS\n"
         "(code page 932) bytes.\n\nCommands:\n";
   for (const auto& command : AllCommands()) {
-    os << "  " << command.name << ' ' << command.synopsis << "\n      " << command.summary
-       << '\n';
+    os << "  " << command.name << ' ' << command.synopsis << "\n      " << command.summary << '\n';
   }
 }
 

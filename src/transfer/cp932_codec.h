@@ -17,8 +17,8 @@ namespace ruvo {
 inline constexpr std::string_view kCp932Geta = "\x81\xAC";
 
 struct Cp932Text {
-  std::string bytes;          // CP932
-  std::size_t replaced = 0;   // characters that became "〓"
+  std::string bytes;         // CP932
+  std::size_t replaced = 0;  // characters that became "〓"
 };
 
 // Raised when the converter itself is missing from the system.

@@ -8,7 +8,8 @@ std::size_t CharLengthAt(std::string_view text, std::size_t pos) {
 
 std::size_t CharCount(std::string_view text) {
   std::size_t count = 0;
-  for (std::size_t pos = 0; pos < text.size(); pos += CharLengthAt(text, pos)) ++count;
+  for (std::size_t pos = 0; pos < text.size(); pos += CharLengthAt(text, pos))
+    ++count;
   return count;
 }
 

@@ -15,7 +15,9 @@ constexpr bool IsLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+constexpr bool IsLeadByte(char c) {
+  return IsLeadByte(static_cast<unsigned char>(c));
+}
 
 // Length in bytes (1 or 2) of the character starting at `pos`; `pos` < size.
 std::size_t CharLengthAt(std::string_view text, std::size_t pos);

@@ -10,7 +10,7 @@ namespace {
 TEST(CliIo, SplitsLinesAtEveryKindOfLineEnd) {
   using Lines = std::vector<std::string>;
   EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\n"), (Lines{"a"}));        // final break opens no line
+  EXPECT_EQ(SplitLines("a\n"), (Lines{"a"}));  // final break opens no line
   EXPECT_EQ(SplitLines("a\n\nb"), (Lines{"a", "", "b"}));
   EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
   EXPECT_TRUE(SplitLines("").empty());

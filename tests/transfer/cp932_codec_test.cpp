@@ -23,14 +23,22 @@ TEST(Cp932Codec, UsesTheCp932FormsOfTildeAndMinus) {
 
 TEST(Cp932Codec, ReplacesCharactersOutsideCp932ByGeta) {
   // "😀" (U+1F600) and "한" (U+D55C) have no CP932 form.
-  const Cp932Text result = Utf8ToCp932("a\xF0\x9F\x98\x80" "b\xED\x95\x9C");
-  EXPECT_EQ(result.bytes, "a\x81\xAC" "b\x81\xAC");
+  const Cp932Text result = Utf8ToCp932(
+      "a\xF0\x9F\x98\x80"
+      "b\xED\x95\x9C");
+  EXPECT_EQ(result.bytes,
+            "a\x81\xAC"
+            "b\x81\xAC");
   EXPECT_EQ(result.replaced, 2u);
 }
 
 TEST(Cp932Codec, ReplacesMalformedUtf8ByteByByte) {
-  const Cp932Text result = Utf8ToCp932("x\xC3" "y\xFF");  // truncated sequence, invalid byte
-  EXPECT_EQ(result.bytes, "x\x81\xAC" "y\x81\xAC");
+  const Cp932Text result = Utf8ToCp932(
+      "x\xC3"
+      "y\xFF");  // truncated sequence, invalid byte
+  EXPECT_EQ(result.bytes,
+            "x\x81\xAC"
+            "y\x81\xAC");
   EXPECT_EQ(result.replaced, 2u);
 }
 
@@ -42,7 +50,8 @@ TEST(Cp932Codec, DecodesInvalidBytesAsReplacementCharacter) {
 
 TEST(Cp932Codec, ConvertsTextsLongerThanOneBuffer) {
   std::string cp932;
-  for (int i = 0; i < 5000; ++i) cp932 += "\x93\x8C";  // 東 × 5000
+  for (int i = 0; i < 5000; ++i)
+    cp932 += "\x93\x8C";  // 東 × 5000
   const std::string utf8 = Cp932ToUtf8(cp932);
   EXPECT_EQ(utf8.size(), 15000u);
   EXPECT_EQ(Utf8ToCp932(utf8).bytes, cp932);

@@ -22,7 +22,9 @@ TEST(Sjis, LeadBytesAreTheTwoCp932Ranges) {
 TEST(Sjis, CountsTwoByteCharactersOnce) {
   EXPECT_EQ(CharCount(""), 0u);
   EXPECT_EQ(CharCount(kTokyo), 2u);
-  EXPECT_EQ(CharCount("a\xB1" "b"), 3u);
+  EXPECT_EQ(CharCount("a\xB1"
+                      "b"),
+            3u);
   // A lead byte whose trail byte is '@' or 'F' is still one character.
   EXPECT_EQ(CharCount("\x83\x46"), 1u);  // "ェ"
 }
