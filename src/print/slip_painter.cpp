@@ -1,0 +1,73 @@
+#include "print/slip_painter.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "widgets/qt_text.h"
+
+namespace ruvo {
+
+namespace {
+
+struct FontSubstitute {
+  std::u16string_view layoutFace;  // the face the layout names
+  std::u16string_view installed;   // the installed family drawn instead
+};
+
+// The Windows faces have no copies here; the IPA fonts share their metrics
+// closely enough for the slip's boxes, and the proportional ("Ｐ") faces map to
+// the proportional IPA families.
+constexpr std::array kFontSubstitutes{
+    FontSubstitute{u"ＭＳ Ｐ明朝", u"IPAPMincho"},          // proportional Mincho
+    FontSubstitute{u"ＭＳ 明朝", u"IPAMincho"},             // fixed-pitch Mincho
+    FontSubstitute{u"ＭＳ Ｐゴシック", u"IPAPGothic"},      // proportional Gothic
+    FontSubstitute{u"ＭＳ ゴシック", u"IPAGothic"},         // fixed-pitch Gothic
+    FontSubstitute{u"Lucida Sans Unicode", u"DejaVu Sans"}  // digits, dates, marks
+};
+
+// Pixel height of the em for `points` on a device of `dpi` dots per inch,
+// rounded as the Windows font mapper does (10 pt at 360 dpi → 50 dots).
+int PointsToPixels(int points, int dpi) {
+  return static_cast<int>(std::lround(points * static_cast<double>(dpi) / 72.0));
+}
+
+QFont FontFor(const DrawOp& op, const QPaintDevice& device) {
+  QFont font(SubstituteFontFamily(op.font));
+  font.setPixelSize(std::max(1, PointsToPixels(op.pointSize, device.logicalDpiY())));
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+}  // namespace
+
+QString SubstituteFontFamily(std::string_view layoutFaceCp932) {
+  const QString face = Cp932ToQString(layoutFaceCp932);
+  for (const auto& row : kFontSubstitutes) {
+    if (face == QStringView(row.layoutFace)) return QStringView(row.installed).toString();
+  }
+  return face;
+}
+
+void PaintDrawOp(QPainter& painter, const DrawOp& op) {
+  if (op.text.empty()) return;
+  const QFont font = FontFor(op, *painter.device());
+  const QFontMetrics metrics(font, painter.device());
+  const QString text = Cp932ToQString(op.text);
+  const QRect cell(op.x, op.y, metrics.horizontalAdvance(text), metrics.height());
+  painter.fillRect(cell, Qt::white);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(op.x, op.y + metrics.ascent(), text);
+}
+
+void PaintDrawList(QPainter& painter, const DrawList& list) {
+  for (const auto& op : list)
+    PaintDrawOp(painter, op);
+}
+
+}  // namespace ruvo
