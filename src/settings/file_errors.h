@@ -1,0 +1,36 @@
+#pragma once
+// Errors of the files the program keeps in its working directory.
+//
+// Like every core text, what() holds CP932 bytes: the window shows it as it
+// is in its error box (after the usual CP932 → Unicode step at the edge).
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ruvo::settings {
+
+// A file could not be read: "my3.txt: No such file or directory".
+class FileReadError : public std::runtime_error {
+ public:
+  FileReadError(const std::filesystem::path& file, int errorNumber);
+  int errorNumber() const { return errorNumber_; }
+
+ private:
+  int errorNumber_;
+};
+
+// A file could not be written; the previous file is still complete.
+// "ruvo_Rezovod.ini に書き込めません: No space left on device".
+class FileWriteError : public std::runtime_error {
+ public:
+  FileWriteError(const std::filesystem::path& file, std::string_view reason);
+  FileWriteError(const std::filesystem::path& file, int errorNumber);
+};
+
+// The platform's reason for an error number, in English and independent of
+// the process locale ("No such file or directory" for ENOENT).
+std::string ErrorReason(int errorNumber);
+
+}  // namespace ruvo::settings

@@ -1,0 +1,41 @@
+#pragma once
+// The printer-registration file "ruvo_q710.ini": one section per paper mode,
+// named by the paper mode's text ("手差し", "連続(４インチ)"), whose four keys
+// are texts read with the default "0".
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "settings/file_store.h"
+
+namespace ruvo::settings {
+
+// What a paper mode's registration sets in the main window's labels.
+struct RegisteredPrintValues {
+  std::string printerNumber = "0";  // "PrnNoIndex"  → Label_PrinterIndex
+  std::string marginTop = "0";      // "slpPrn_Top"  → Label_Prn_Top
+  std::string marginLeft = "0";     // "slpPrn_Left" → Label_Prn_Left
+  bool operator==(const RegisteredPrintValues&) const = default;
+};
+
+// A registration as it is written.
+struct PrinterRegistration {
+  std::string printerName;  // "PrnName": the printer box's text, blanks at both ends removed
+  RegisteredPrintValues values;
+  bool operator==(const PrinterRegistration&) const = default;
+};
+
+// Reads "PrnNoIndex", "slpPrn_Top" and "slpPrn_Left" of `paperMode`'s
+// section, in this order, each defaulting to "0". Nothing reads "PrnName".
+RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
+                                       std::string_view paperMode);
+
+// Writes "PrnName", "PrnNoIndex", "slpPrn_Top", "slpPrn_Left" in this order
+// into `paperMode`'s section. The first write that fails throws
+// FileWriteError; the keys before it stay written.
+void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
+                       const PrinterRegistration& registration,
+                       FileReplacer& replacer = PlatformFileReplacer());
+
+}  // namespace ruvo::settings

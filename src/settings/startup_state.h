@@ -1,0 +1,29 @@
+#pragma once
+// The values the main window holds right after it was shown in a directory:
+// the settings file read, the selected paper mode's registration applied and
+// the sender of the remembered tab loaded. The printer itself is not touched.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "settings/app_settings.h"
+#include "settings/printer_registration.h"
+
+namespace ruvo::settings {
+
+struct StartupState {
+  // The settings file's values; the sender fields replaced by the sender file
+  // when it loaded, and a paper mode outside the choice's items shown as 0.
+  ExitSettings saved;
+  // Label_PrinterIndex, Label_Prn_Top, Label_Prn_Left: the registration of
+  // the stored paper mode (of no section when the stored index is no item).
+  RegisteredPrintValues printValues;
+  // The sender file's error text ("my0.txt: No such file or directory") when
+  // it could not be loaded; the sender fields then keep the settings' values.
+  std::optional<std::string> senderError;
+};
+
+StartupState LoadStartupState(const std::filesystem::path& directory);
+
+}  // namespace ruvo::settings
