@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# A private CUPS server for the printing tests, with its own configuration,
+# spool and log folders and a local socket, so that it neither needs nor
+# touches the machine's own cupsd (which the package install does not start).
+#
+#   scripts/cups-test-server.sh start DIR   start cupsd in DIR and add the queues
+#   scripts/cups-test-server.sh stop DIR    stop it and remove the queues' traces
+#   scripts/cups-test-server.sh env DIR     print the variables a client needs
+#
+# DIR defaults to $RUVO_CUPS_DIR, else /tmp/ruvo-cups-test. Clients reach the
+# server with CUPS_SERVER=DIR/cups.sock (libcups and Qt both honour it).
+#
+# Queues (all accept jobs after start unless said otherwise):
+#   ruvo_pass360  passes the PDF through unchanged, DefaultResolution 360dpi;
+#                 every job overwrites DIR/out/ruvo_pass360.pdf (text readable
+#                 with pdftotext). The server's default printer.
+#   ruvo_pass600  the same at 600dpi; output DIR/out/ruvo_pass600.pdf
+#   ruvo_stock    the stock cups-pdf driver (PostScript through Ghostscript),
+#                 DefaultResolution 300dpi; output PDFs land in DIR/out/stock/
+#   ruvo_reject   like ruvo_pass360 but rejects jobs (cupsreject); it would
+#                 write DIR/out/ruvo_reject.pdf, which must therefore never appear
+#
+# Paper sources: the passthrough queues offer the InputSlot choices "Upper"
+# (default) and "Manual"; the stock queue offers none.
+#
+# Needs root (cupsd runs its filters as user lp). Exit status 0 on success.
+set -euo pipefail
+
+cmd=${1:-}
+dir=${2:-${RUVO_CUPS_DIR:-/tmp/ruvo-cups-test}}
+stock_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+
+die() {
+  echo "cups-test-server: $*" >&2
+  exit 1
+}
+
+# cups-pdf reads its settings from /etc/cups/cups-pdf-NAME.conf for a device
+# URI cups-pdf:/NAME; the name is derived from DIR so instances do not clash.
+cups_pdf_name() { echo "ruvotest$(printf '%s' "$dir" | cksum | cut -d' ' -f1)"; }
+
+write_cups_files_conf() {
+  cat >"$dir/etc/cups-files.conf" <<EOF
+ServerRoot $dir/etc
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+FileDevice Yes
+User lp
+Group lp
+SystemGroup root
+Sandboxing Relaxed
+EOF
+}
+
+write_cupsd_conf() {
+  cat >"$dir/etc/cupsd.conf" <<EOF
+Listen $dir/cups.sock
+LogLevel info
+WebInterface No
+Browsing No
+BrowseLocalProtocols none
+DefaultAuthType None
+MaxJobs 100
+PreserveJobFiles No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+EOF
+}
+
+# The stock PPD with a filter that hands the PDF on untouched, the given
+# default resolution and two paper sources.
+write_passthrough_ppd() { # file dpi
+  sed -e '/^\*DefaultResolution:/d' -e '/^\*Resolution /d' \
+    -e '/^\*OpenUI \*Resolution/,/^\*CloseUI: \*Resolution/d' "$stock_ppd" >"$1.tmp"
+  {
+    sed -n '1,/^\*TTRasterizer/p' "$1.tmp"
+    echo '*cupsFilter: "application/vnd.cups-pdf 0 -"'
+    echo '*OpenUI *Resolution/Output Resolution: PickOne'
+    echo '*OrderDependency: 100 AnySetup *Resolution'
+    echo "*DefaultResolution: ${2}dpi"
+    echo "*Resolution ${2}dpi/${2} DPI: \"<</HWResolution[${2} ${2}]>>setpagedevice\""
+    echo '*CloseUI: *Resolution'
+    echo '*OpenUI *InputSlot/Paper Source: PickOne'
+    echo '*OrderDependency: 100 AnySetup *InputSlot'
+    echo '*DefaultInputSlot: Upper'
+    echo '*InputSlot Upper/Upper Tray: ""'
+    echo '*InputSlot Manual/Manual Feed: ""'
+    echo '*CloseUI: *InputSlot'
+    sed -n '/^\*TTRasterizer/,$p' "$1.tmp" | sed 1d
+  } >"$1"
+  rm -f "$1.tmp"
+}
+
+write_cups_pdf_conf() {
+  cat >"/etc/cups/cups-pdf-$(cups_pdf_name).conf" <<EOF
+Out $dir/out/stock
+AnonDirName $dir/out/stock
+Spool $dir/spool/cups-pdf
+Log $dir/log
+EOF
+}
+
+wait_for_socket() {
+  for _ in $(seq 1 100); do
+    lpstat -r >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  die "cupsd did not answer on $dir/cups.sock (see $dir/log/error_log)"
+}
+
+# lpadmin warns on every PPD that drivers are deprecated; the queues need one.
+lpadmin_quiet() { lpadmin "$@" 2> >(grep -v 'drivers are deprecated' >&2); }
+
+add_queues() {
+  write_passthrough_ppd "$dir/ppd-pass360.ppd" 360
+  write_passthrough_ppd "$dir/ppd-pass600.ppd" 600
+  lpadmin_quiet -p ruvo_pass360 -E -v "file:$dir/out/ruvo_pass360.pdf" -P "$dir/ppd-pass360.ppd"
+  lpadmin_quiet -p ruvo_pass600 -E -v "file:$dir/out/ruvo_pass600.pdf" -P "$dir/ppd-pass600.ppd"
+  lpadmin_quiet -p ruvo_stock -E -v "cups-pdf:/$(cups_pdf_name)" -P "$stock_ppd"
+  lpadmin_quiet -p ruvo_reject -E -v "file:$dir/out/ruvo_reject.pdf" -P "$dir/ppd-pass360.ppd"
+  cupsreject -r "ruvo test: rejects every job" ruvo_reject
+  lpadmin -d ruvo_pass360
+}
+
+start() {
+  [ "$(id -u)" -eq 0 ] || die "must run as root"
+  command -v cupsd >/dev/null || die "cupsd not installed (scripts/install-deps.sh)"
+  stop_quietly
+  rm -rf "$dir"
+  mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,spool/cups-pdf,cache,state,log,out/stock}
+  chmod 0755 "$dir" "$dir/out" "$dir/log"
+  chgrp lp "$dir/spool" "$dir/spool/tmp" "$dir/cache" "$dir/state"
+  chmod 0770 "$dir/spool/tmp"
+  chmod 1777 "$dir/out/stock" "$dir/spool/cups-pdf"
+  write_cups_files_conf
+  write_cupsd_conf
+  write_cups_pdf_conf
+  setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+    </dev/null >>"$dir/log/cupsd.out" 2>&1 &
+  echo $! >"$dir/cupsd.pid"
+  export CUPS_SERVER="$dir/cups.sock"
+  wait_for_socket
+  add_queues
+  echo "cups-test-server: running in $dir (CUPS_SERVER=$CUPS_SERVER)"
+}
+
+stop_quietly() {
+  if [ -f "$dir/cupsd.pid" ]; then
+    local pid
+    pid=$(cat "$dir/cupsd.pid")
+    if kill -0 "$pid" 2>/dev/null; then
+      kill -TERM "$pid"
+      for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+      done
+      kill -0 "$pid" 2>/dev/null && kill -KILL "$pid"
+    fi
+    rm -f "$dir/cupsd.pid"
+  fi
+  rm -f "/etc/cups/cups-pdf-$(cups_pdf_name).conf"
+}
+
+case "$cmd" in
+start) start ;;
+stop)
+  stop_quietly
+  echo "cups-test-server: stopped ($dir)"
+  ;;
+env) echo "CUPS_SERVER=$dir/cups.sock" ;;
+*) die "usage: $0 start|stop|env [DIR]" ;;
+esac
