@@ -14,11 +14,13 @@ namespace ruvo::settings {
 // A file could not be read: "my3.txt: No such file or directory".
 class FileReadError : public std::runtime_error {
  public:
+  FileReadError(const std::filesystem::path& file, std::string_view reason);
   FileReadError(const std::filesystem::path& file, int errorNumber);
-  int errorNumber() const { return errorNumber_; }
+  // The reason alone, without the file name ("Permission denied").
+  const std::string& reason() const { return reason_; }
 
  private:
-  int errorNumber_;
+  std::string reason_;
 };
 
 // A file could not be written; the previous file is still complete.

@@ -4,6 +4,7 @@
 // its own implementation of these two.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace ruvo::settings {
 // All bytes of `file`. Throws FileReadError (missing file, a directory, no
 // permission, an I/O error). Never writes anything.
 std::string ReadWholeFile(const std::filesystem::path& file);
+
+// ReadWholeFile, but std::nullopt when the file does not exist.
+std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file);
 
 // Replaces the whole content of a file in one step: readers see either the
 // old content or the new one, never a mixture or a shortened file.

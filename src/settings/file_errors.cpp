@@ -1,0 +1,60 @@
+#include "settings/file_errors.h"
+
+#include <cerrno>
+
+namespace ruvo::settings {
+namespace {
+
+// " に書き込めません" ("cannot be written to") in CP932.
+constexpr std::string_view kCannotBeWritten =
+    " \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1: ";
+
+struct ErrorText {
+  int number;
+  std::string_view reason;
+};
+
+// Fixed texts, so that a message does not depend on the user's locale.
+constexpr ErrorText kErrorTexts[] = {
+    {ENOENT, "No such file or directory"},  // file or folder missing
+    {EACCES, "Permission denied"},          // no read or write permission
+    {EPERM, "Operation not permitted"},     // immutable file or folder
+    {EISDIR, "Is a directory"},             // a folder where the file should be
+    {ENOTDIR, "Not a directory"},           // a file where a folder should be
+    {ENOSPC, "No space left on device"},    // disk full
+    {EDQUOT, "Disk quota exceeded"},        // user's quota used up
+    {EROFS, "Read-only file system"},       // medium mounted read-only
+    {EIO, "Input/output error"},            // hardware or network failure
+    {ENAMETOOLONG, "File name too long"},   // path beyond the system's limit
+    {EMFILE, "Too many open files"},        // process out of file handles
+    {ETXTBSY, "Text file busy"},            // file locked by a running program
+    {EBUSY, "Device or resource busy"},     // file locked
+    {EFBIG, "File too large"},              // beyond the file system's size limit
+};
+
+std::string BaseName(const std::filesystem::path& file) {
+  return file.filename().string();
+}
+
+}  // namespace
+
+std::string ErrorReason(int errorNumber) {
+  for (const ErrorText& row : kErrorTexts) {
+    if (row.number == errorNumber) return std::string(row.reason);
+  }
+  return "Error " + std::to_string(errorNumber);
+}
+
+FileReadError::FileReadError(const std::filesystem::path& file, std::string_view reason)
+    : std::runtime_error(BaseName(file) + ": " + std::string(reason)), reason_(reason) {}
+
+FileReadError::FileReadError(const std::filesystem::path& file, int errorNumber)
+    : FileReadError(file, ErrorReason(errorNumber)) {}
+
+FileWriteError::FileWriteError(const std::filesystem::path& file, std::string_view reason)
+    : std::runtime_error(BaseName(file) + std::string(kCannotBeWritten) + std::string(reason)) {}
+
+FileWriteError::FileWriteError(const std::filesystem::path& file, int errorNumber)
+    : FileWriteError(file, ErrorReason(errorNumber)) {}
+
+}  // namespace ruvo::settings

@@ -1,0 +1,48 @@
+#include "settings/printer_registration.h"
+
+#include "settings/profile_file.h"
+#include "settings/settings_names.h"
+
+namespace ruvo::settings {
+namespace {
+
+// Every key of a registration reads as "0" when it is missing.
+constexpr std::string_view kRegistrationDefault = "0";
+
+// The keys of the values a registration sets, in the order they are read
+// and written.
+constexpr struct {
+  std::string_view key;
+  std::string RegisteredPrintValues::*field;
+} kValueKeys[] = {
+    {"PrnNoIndex", &RegisteredPrintValues::printerNumber},  // printer number
+    {"slpPrn_Top", &RegisteredPrintValues::marginTop},      // top margin in printer dots
+    {"slpPrn_Left", &RegisteredPrintValues::marginLeft},    // left margin in printer dots
+};
+
+std::filesystem::path RegistrationFile(const std::filesystem::path& directory) {
+  return FileIn(directory, kRegistrationFileName);
+}
+
+}  // namespace
+
+RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
+                                       std::string_view paperMode) {
+  const std::filesystem::path file = RegistrationFile(directory);
+  RegisteredPrintValues values;
+  for (const auto& row : kValueKeys) {
+    values.*row.field = ReadProfileText(file, paperMode, row.key, kRegistrationDefault);
+  }
+  return values;
+}
+
+void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
+                       const PrinterRegistration& registration, FileReplacer& replacer) {
+  const std::filesystem::path file = RegistrationFile(directory);
+  WriteProfileText(file, paperMode, "PrnName", registration.printerName, replacer);
+  for (const auto& row : kValueKeys) {
+    WriteProfileText(file, paperMode, row.key, registration.values.*row.field, replacer);
+  }
+}
+
+}  // namespace ruvo::settings

@@ -1,0 +1,38 @@
+#include "settings/startup_state.h"
+
+#include "settings/file_errors.h"
+#include "settings/sender_file.h"
+#include "settings/settings_names.h"
+
+namespace ruvo::settings {
+namespace {
+
+// The window's message when the remembered tab is no tab.
+constexpr std::string_view kTabError = "TabErr";
+
+bool IsSenderSlot(int tab) {
+  return tab >= 0 && tab < kSenderSlotCount;
+}
+
+}  // namespace
+
+StartupState LoadStartupState(const std::filesystem::path& directory) {
+  StartupState state;
+  state.saved = ReadStartupSettings(directory).saved;
+  // A stored index that is no item leaves the choice empty while its
+  // registration is loaded; the window then shows the first item.
+  state.printValues = ReadRegistration(directory, PaperModeName(state.saved.paperMode));
+  if (PaperModeName(state.saved.paperMode).empty()) state.saved.paperMode = 0;
+  if (!IsSenderSlot(state.saved.senderTab)) {
+    state.senderError = std::string(kTabError);
+    return state;
+  }
+  try {
+    state.saved.slip.sender = LoadSender(directory, state.saved.senderTab);
+  } catch (const FileReadError& error) {
+    state.senderError = error.what();
+  }
+  return state;
+}
+
+}  // namespace ruvo::settings
