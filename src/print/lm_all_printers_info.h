@@ -1,0 +1,43 @@
+#pragma once
+// A snapshot of the installed printers in the system's order, hidden ones
+// included, with each printer's name and attribute bits. Taken once and
+// compared with a later one to notice that printers changed.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "print/print_service.h"
+
+namespace ruvo {
+
+class TLmAllPrintersInfo {
+ public:
+  // Enumerates the service's printers now.
+  explicit TLmAllPrintersInfo(const PrintService& service);
+  explicit TLmAllPrintersInfo(std::vector<PrinterEntry> entries);
+
+  int Count() const { return static_cast<int>(entries_.size()); }
+  // Positions run from 0 to Count() - 1; others throw std::out_of_range.
+  const std::string& GetName(int position) const;
+  std::uint32_t GetAttributes(int position) const;
+  bool IsVisible(int position) const;
+
+  // Same count and, position by position, the same names and attributes.
+  bool IsEqual(const TLmAllPrintersInfo& other) const;
+
+  // Position of the entry whose visible count is `number`, or -1.
+  int PositionOfNumber(int number) const;
+  // Hidden entries before `position`.
+  int HiddenBefore(int position) const;
+  // First position named exactly `name` (bytes, case counts), or -1.
+  int FindName(const std::string& name) const;
+  bool HasVisiblePrinter() const;
+
+ private:
+  const PrinterEntry& At(int position) const;
+
+  std::vector<PrinterEntry> entries_;
+};
+
+}  // namespace ruvo

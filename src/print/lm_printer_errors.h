@@ -1,0 +1,62 @@
+#pragma once
+// The printer access layer's errors. The ELmPrinter family carries fixed
+// English texts that begin with the class and operation; callers catch the
+// family (or the range error) to degrade quietly. EPrinter is the platform's
+// own printer failure and is never part of that family.
+
+#include <stdexcept>
+#include <string>
+
+namespace ruvo {
+
+class ELmPrinter : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ELmPrinterNoPrinter : public ELmPrinter {
+ public:
+  ELmPrinterNoPrinter() : ELmPrinter("TLmPrinter.CheckNoPrinter: No Printer") {}
+};
+
+class ELMPrinterRangeError : public ELmPrinter {
+ public:
+  ELMPrinterRangeError() : ELmPrinter("TLmPrinter.SetIndex: Index is out of Range") {}
+};
+
+class ELmPrinterIllegalIndex : public ELmPrinter {
+ public:
+  ELmPrinterIllegalIndex() : ELmPrinter("TLmPrinter.GetIndex: Printers.PrinterIndex is Illegal") {}
+};
+
+// "TLmPrinter.<operation>: PaperSize is not Supported" / "...: Bin is not Supported"
+class ELmPrinterNotSupported : public ELmPrinter {
+ public:
+  using ELmPrinter::ELmPrinter;
+};
+
+// "TLmPrinter.<operation>: No Papersize Info Available" / "...: No Bin Info Available"
+class ELmPrinterNoInfo : public ELmPrinter {
+ public:
+  using ELmPrinter::ELmPrinter;
+};
+
+class ELMPrinterPaperSizeError : public ELmPrinter {
+ public:
+  ELMPrinterPaperSizeError() : ELmPrinter("TLmPrinter.GetPaperSizeIndex: Cannot Get Paper Index") {}
+};
+
+class ELmPrinterBinError : public ELmPrinter {
+ public:
+  ELmPrinterBinError() : ELmPrinter("TLmPrinter.GetBinIndex: Cannot Get Bin Index") {}
+};
+
+// A failure of the platform's printing: no default printer, a printer that
+// vanished, a queue that refuses jobs. The text is CP932 and names the
+// printer and the reason.
+class EPrinter : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace ruvo

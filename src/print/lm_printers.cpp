@@ -1,0 +1,286 @@
+#include "print/lm_printers.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ruvo {
+namespace {
+
+constexpr unsigned kPaperInfo = 0x1;  // paper sizes were listed
+constexpr unsigned kBinInfo = 0x2;    // paper sources were listed
+
+// "デフォルト プリンタが存在しません", the platform printer's own text.
+constexpr char kNoDefaultPrinter[] =
+    "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x20\x83\x76\x83\x8a\x83\x93\x83\x5e"
+    "\x82\xaa\x91\xb6\x8d\xdd\x82\xb5\x82\xdc\x82\xb9\x82\xf1";
+
+std::vector<std::string> NamesOf(const std::vector<PaperChoice>& choices) {
+  std::vector<std::string> names;
+  names.reserve(choices.size());
+  for (const PaperChoice& choice : choices)
+    names.push_back(choice.name);
+  return names;
+}
+
+}  // namespace
+
+TLmPrinter::TLmPrinter(PrintService& service) : service_(service), snapshot_(service) {}
+
+TLmPrinter::~TLmPrinter() {
+  Abort();
+}
+
+void TLmPrinter::CheckNoPrinter() {
+  if (snapshot_.HasVisiblePrinter()) return;
+  cachedIndex_ = -1;
+  throw ELmPrinterNoPrinter();
+}
+
+TLmPrinter::PlatformPrinter& TLmPrinter::Platform() {
+  if (!platform_) {
+    platform_ = std::make_unique<PlatformPrinter>();
+    platform_->printers = service_.EnumeratePrinters();
+    // Without a system default printer it starts with none selected.
+    const int position = DefaultPlatformPosition();
+    if (position >= 0) SelectPlatformPosition(position);
+  }
+  return *platform_;
+}
+
+// Selecting always loads the printer's own default document settings.
+void TLmPrinter::SelectPlatformPosition(int position) {
+  PlatformPrinter& platform = *platform_;
+  if (position < 0 || position >= static_cast<int>(platform.printers.size())) {
+    throw EPrinter("Printer index " + std::to_string(position) + " is out of range");
+  }
+  const std::string& name = platform.printers[static_cast<std::size_t>(position)].name;
+  platform.settings = service_.DefaultSettings(name);
+  platform.index = position;
+}
+
+int TLmPrinter::DefaultPlatformPosition() const {
+  const std::string name = service_.DefaultPrinterName();
+  const auto& printers = platform_->printers;
+  auto found = std::find_if(printers.begin(), printers.end(),
+                            [&](const PrinterEntry& entry) { return entry.name == name; });
+  if (name.empty() || found == printers.end()) return -1;
+  return static_cast<int>(found - printers.begin());
+}
+
+void TLmPrinter::SelectPlatformDefault() {
+  const int position = DefaultPlatformPosition();
+  if (position < 0) throw EPrinter(kNoDefaultPrinter);
+  SelectPlatformPosition(position);
+}
+
+// The selected printer; nothing selected means the default was asked for
+// while the system has none.
+const PrinterEntry& TLmPrinter::SelectedEntry() {
+  PlatformPrinter& platform = Platform();
+  if (platform.index < 0) throw EPrinter(kNoDefaultPrinter);
+  return platform.printers[static_cast<std::size_t>(platform.index)];
+}
+
+const DocumentSettings& TLmPrinter::Settings() {
+  SelectedEntry();
+  return platform_->settings;
+}
+
+std::string TLmPrinter::CurrentPrinterName() {
+  return SelectedEntry().name;
+}
+
+const std::vector<std::string>& TLmPrinter::GetPrinterNames() {
+  CheckNoPrinter();
+  printerNames_.clear();
+  for (int position = 0; position < snapshot_.Count(); ++position) {
+    if (snapshot_.IsVisible(position)) printerNames_.push_back(snapshot_.GetName(position));
+  }
+  return printerNames_;
+}
+
+int TLmPrinter::GetIndex() {
+  CheckNoPrinter();
+  const int platformIndex = Platform().index;
+  if (platformIndex == -1) return -1;
+  if (platformIndex < snapshot_.Count() && !snapshot_.IsVisible(platformIndex)) {
+    throw ELmPrinterIllegalIndex();
+  }
+  const int position = snapshot_.FindName(CurrentPrinterName());
+  if (position < 0) {
+    // The platform printer's list and the snapshot are taken together and
+    // renewed together, so this means the layer itself is broken.
+    throw std::logic_error("TLmPrinter.GetIndex: the selected printer is not in the snapshot");
+  }
+  return position - snapshot_.HiddenBefore(position);
+}
+
+void TLmPrinter::SetIndex(int number) {
+  CheckNoPrinter();
+  if (number < -1) throw ELMPrinterRangeError();
+  if (number == GetIndex()) return;
+  if (number == -1) {
+    Platform();
+    SelectPlatformDefault();
+  } else {
+    const int position = snapshot_.PositionOfNumber(number);
+    if (position < 0) throw ELMPrinterRangeError();
+    Platform();
+    SelectPlatformPosition(position);
+  }
+  cachedIndex_ = -1;
+  LoadLists();
+}
+
+void TLmPrinter::RequireCapability(std::size_t bit, const char* message) {
+  if (!CapabilitiesFromFields(Settings().fields)[bit]) throw ELmPrinterNotSupported(message);
+}
+
+void TLmPrinter::EnsureLists() {
+  if (Platform().index != cachedIndex_ || cachedIndex_ < 0) LoadLists();
+}
+
+void TLmPrinter::LoadLists() {
+  const std::string name = CurrentPrinterName();
+  cachedIndex_ = Platform().index;
+  infoFlags_ = 0;
+  papers_ = service_.PaperSizes(name);
+  bins_ = service_.PaperSources(name);
+  if (!papers_.empty()) infoFlags_ |= kPaperInfo;
+  if (!bins_.empty()) infoFlags_ |= kBinInfo;
+  paperNames_ = NamesOf(papers_);
+  binNames_ = NamesOf(bins_);
+}
+
+std::uint16_t TLmPrinter::GetPaperSizeNumber() {
+  CheckNoPrinter();
+  RequireCapability(kCapabilityPaperSize,
+                    "TLmPrinter.GetPaperSizeNumber: PaperSize is not Supported");
+  return Settings().paperSize;
+}
+
+const std::vector<std::string>& TLmPrinter::GetPaperSizeNames() {
+  CheckNoPrinter();
+  RequireCapability(kCapabilityPaperSize,
+                    "TLmPrinter.GetPaperSizeNames: PaperSize is not Supported");
+  EnsureLists();
+  if ((infoFlags_ & kPaperInfo) == 0) {
+    throw ELmPrinterNoInfo("TLmPrinter.GetPaperSizeNames: No Papersize Info Available");
+  }
+  return paperNames_;
+}
+
+int TLmPrinter::GetPaperSizeIndex() {
+  CheckNoPrinter();
+  RequireCapability(kCapabilityPaperSize,
+                    "TLmPrinter.GetPaperSizeIndex: PaperSize is not Supported");
+  const std::uint16_t code = GetPaperSizeNumber();
+  EnsureLists();
+  if ((infoFlags_ & kPaperInfo) == 0) {
+    throw ELmPrinterNoInfo("TLmPrinter.GetPaperSizeIndex: No Papersize Info Available");
+  }
+  auto first = std::find_if(papers_.begin(), papers_.end(),
+                            [&](const PaperChoice& paper) { return paper.code == code; });
+  if (first == papers_.end()) throw ELMPrinterPaperSizeError();
+  return static_cast<int>(first - papers_.begin());
+}
+
+std::uint16_t TLmPrinter::GetBinNumber() {
+  CheckNoPrinter();
+  RequireCapability(kCapabilityDefaultSource, "TLmPrinter.GetBinNumber: Bin is not Supported");
+  return Settings().defaultSource;
+}
+
+const std::vector<std::string>& TLmPrinter::GetBinNames() {
+  CheckNoPrinter();
+  RequireCapability(kCapabilityDefaultSource, "TLmPrinter.GetBinNames: Bin is not Supported");
+  EnsureLists();
+  if ((infoFlags_ & kBinInfo) == 0) {
+    throw ELmPrinterNoInfo("TLmPrinter.GetBinNames: No Bin Info Available");
+  }
+  return binNames_;
+}
+
+// Unlike the paper size, a source listed twice reports its last position.
+int TLmPrinter::GetBinIndex() {
+  CheckNoPrinter();
+  RequireCapability(kCapabilityDefaultSource, "TLmPrinter.GetBinIndex: Bin is not Supported");
+  const std::uint16_t code = GetBinNumber();
+  EnsureLists();
+  if ((infoFlags_ & kBinInfo) == 0) {
+    throw ELmPrinterNoInfo("TLmPrinter.GetBinIndex: No Bin Info Available");
+  }
+  auto last = std::find_if(bins_.rbegin(), bins_.rend(),
+                           [&](const PaperChoice& bin) { return bin.code == code; });
+  if (last == bins_.rend()) throw ELmPrinterBinError();
+  return static_cast<int>(bins_.rend() - last) - 1;
+}
+
+TLmPrinterCapabilities TLmPrinter::GetCapabilities() {
+  CheckNoPrinter();
+  return CapabilitiesFromFields(Settings().fields);
+}
+
+Resolution TLmPrinter::GetResolution() {
+  CheckNoPrinter();
+  return service_.PrinterResolution(CurrentPrinterName());
+}
+
+std::uint16_t TLmPrinter::GetScale() {
+  CheckNoPrinter();
+  if (!GetCapabilities()[kCapabilityScale]) return 100;
+  return Settings().scale;
+}
+
+void TLmPrinter::BeginDoc(const std::string& title) {
+  CheckNoPrinter();
+  if (document_) throw EPrinter("TLmPrinter.BeginDoc: a document is already being printed");
+  DocumentRequest request;
+  request.printer = CurrentPrinterName();
+  request.title = title;
+  request.resolution = service_.PrinterResolution(request.printer);
+  request.settings = Settings();
+  document_ = service_.BeginDocument(request);
+}
+
+PrintCanvas& TLmPrinter::Canvas() {
+  if (!document_) throw EPrinter("TLmPrinter.Canvas: no document is being printed");
+  return *document_;
+}
+
+void TLmPrinter::EndDoc() {
+  if (!document_) throw EPrinter("TLmPrinter.EndDoc: no document is being printed");
+  std::unique_ptr<PrintDocument> document = std::move(document_);
+  document->End();
+}
+
+void TLmPrinter::Abort() noexcept {
+  if (!document_) return;
+  document_->Abort();
+  document_.reset();
+}
+
+void TLmPrinter::Refresh() {
+  cachedIndex_ = -1;
+}
+
+bool TLmPrinter::OnSettingsChange() {
+  TLmAllPrintersInfo renewed(service_);
+  if (renewed.IsEqual(snapshot_)) return false;
+  snapshot_ = std::move(renewed);
+  platform_.reset();
+  cachedIndex_ = -1;
+  return true;
+}
+
+void TLmPrinter::ApplySetupChoice(int number, std::optional<std::uint16_t> paperSize,
+                                  std::optional<std::uint16_t> paperSource) {
+  SetIndex(number);
+  Settings();
+  DocumentSettings& settings = platform_->settings;
+  if (paperSize) settings.paperSize = *paperSize;
+  if (paperSource) settings.defaultSource = *paperSource;
+  Refresh();
+}
+
+}  // namespace ruvo

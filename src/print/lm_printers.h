@@ -1,0 +1,138 @@
+#pragma once
+// The printer access layer: the one place through which the program talks to
+// the printers. It numbers the visible printers (hidden ones are skipped),
+// selects one by that number (-1: the system default), reports its paper
+// sizes and sources with the current choice, its resolution and scale, and
+// runs one-page print documents. Texts are CP932.
+//
+// Behind it sits a "platform printer" the layer drives, like the toolkit's
+// printer object on the desktop: it has its own printer list, the selected
+// printer and that printer's document settings. It is created at first use
+// with the system default printer selected (none, when the system has no
+// default printer), and discarded when the printers change, so that the
+// default printer is selected again.
+//
+// One instance lives for the whole program, on the user-interface thread.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "print/lm_all_printers_info.h"
+#include "print/lm_capabilities.h"
+#include "print/lm_printer_errors.h"
+#include "print/print_service.h"
+
+namespace ruvo {
+
+class TLmPrinter {
+ public:
+  // Takes the first snapshot of the printers. `service` must outlive this.
+  explicit TLmPrinter(PrintService& service);
+  ~TLmPrinter();
+  TLmPrinter(const TLmPrinter&) = delete;
+  TLmPrinter& operator=(const TLmPrinter&) = delete;
+
+  // ELmPrinterNoPrinter unless a visible printer exists. The operations from
+  // GetPrinterNames to GetScale, and BeginDoc, check this first.
+  void CheckNoPrinter();
+
+  // Names of the visible printers, in the system's order.
+  const std::vector<std::string>& GetPrinterNames();
+
+  // Number of the selected printer: visible printers before it are counted,
+  // hidden ones not; -1 while no printer is selected (no system default).
+  // ELmPrinterIllegalIndex when the platform printer has a hidden printer
+  // selected.
+  int GetIndex();
+  // Selects printer `number` (0 to visible count - 1) with that printer's
+  // default document settings; -1 selects the system default printer (an
+  // EPrinter when there is none). Selecting the number already selected
+  // changes nothing, so paper and source chosen in the setup dialog stay.
+  // ELMPrinterRangeError for any other number, leaving the selection as is.
+  void SetIndex(int number);
+
+  // Current paper size code and its list position (first match), and the
+  // paper size names. ELmPrinterNotSupported when the driver declares no
+  // paper size, ELmPrinterNoInfo when it lists none,
+  // ELMPrinterPaperSizeError when the current code is not listed.
+  std::uint16_t GetPaperSizeNumber();
+  const std::vector<std::string>& GetPaperSizeNames();
+  int GetPaperSizeIndex();
+
+  // The same for paper sources ("bins"); the index is the last match.
+  std::uint16_t GetBinNumber();
+  const std::vector<std::string>& GetBinNames();
+  int GetBinIndex();
+
+  TLmPrinterCapabilities GetCapabilities();
+  // The selected printer's own resolution in dots per inch.
+  Resolution GetResolution();
+  // Output scale in percent; 100 when the driver has no scale setting.
+  std::uint16_t GetScale();
+
+  // Starts a one-page document titled `title` on the selected printer, its
+  // page at exactly GetResolution(). The platform's refusal (printer gone,
+  // queue not accepting jobs) is an EPrinter and starts nothing.
+  void BeginDoc(const std::string& title);
+  // The page of the open document; EPrinter when none is open.
+  PrintCanvas& Canvas();
+  // Hands the page to the spooler. A refusal is an EPrinter; the document
+  // is then discarded either way.
+  void EndDoc();
+  // Abandons the open document, nothing printed; nothing open is no error.
+  void Abort() noexcept;
+  bool Printing() const { return document_ != nullptr; }
+
+  // Forgets the loaded paper and source lists; they are reloaded for the
+  // selected printer at next use.
+  void Refresh();
+
+  // Takes a new snapshot. When it differs from the held one (a printer
+  // added, removed or its attributes changed) it replaces it and the
+  // platform printer is discarded, so the system default printer is selected
+  // at next use; returns true then. An equal snapshot changes nothing.
+  bool OnSettingsChange();
+
+  // The setup dialog's result: select printer `number` as SetIndex does,
+  // then put the chosen paper size and source into its document settings.
+  void ApplySetupChoice(int number, std::optional<std::uint16_t> paperSize,
+                        std::optional<std::uint16_t> paperSource);
+
+  // Name of the selected printer (the platform printer's, CP932).
+  std::string CurrentPrinterName();
+  const TLmAllPrintersInfo& Snapshot() const { return snapshot_; }
+  PrintService& Service() { return service_; }
+
+ private:
+  struct PlatformPrinter {
+    std::vector<PrinterEntry> printers;  // its own list, taken when created
+    int index = -1;                      // position in `printers`
+    DocumentSettings settings;
+  };
+  PlatformPrinter& Platform();
+  void SelectPlatformPosition(int position);
+  void SelectPlatformDefault();
+  int DefaultPlatformPosition() const;
+  const PrinterEntry& SelectedEntry();
+  const DocumentSettings& Settings();
+  void RequireCapability(std::size_t bit, const char* message);
+  void EnsureLists();
+  void LoadLists();
+
+  PrintService& service_;
+  TLmAllPrintersInfo snapshot_;
+  std::unique_ptr<PlatformPrinter> platform_;  // null: discarded, recreated at next use
+  std::vector<std::string> printerNames_;
+  std::vector<PaperChoice> papers_;
+  std::vector<PaperChoice> bins_;
+  std::vector<std::string> paperNames_;
+  std::vector<std::string> binNames_;
+  int cachedIndex_ = -1;  // platform position the lists were loaded for
+  unsigned infoFlags_ = 0;
+  std::unique_ptr<PrintDocument> document_;
+};
+
+}  // namespace ruvo
