@@ -1,67 +1,51 @@
 #include "widgets/num_value_model.h"
 
-#include <array>
 #include <optional>
 
 #include "transfer/sjis.h"
+#include "widgets/num_full_width.h"
 
 namespace ruvo {
 namespace {
-
-constexpr unsigned kFullWidthZero = 0x824F;          // ０
-constexpr unsigned kFullWidthNine = 0x8258;          // ９
-constexpr unsigned kFullWidthToAsciiDigit = 0x821F;  // ０ 0x824F - 0x821F = '0' 0x30
-
-struct FullWidthSign {
-  unsigned code;
-  const char* ascii;  // what the number keeps of it; "" drops it
-};
-
-// The full-width number signs besides the digits that a typed or pasted
-// number may contain.
-constexpr std::array<FullWidthSign, 3> kFullWidthSigns = {{
-    {0x817C, "-"},  // － full-width minus
-    {0x8144, "."},  // ． full-width full stop
-    {0x8143, ""},   // ， full-width comma, dropped like ","
-}};
 
 constexpr bool IsTrailByte(unsigned char b) {
   return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
-// The ASCII form of a two-byte character, or nothing when it ends the number.
-std::optional<std::string_view> DoubleByteToAscii(unsigned code) {
-  static constexpr std::string_view kDigits = "0123456789";
-  if (code >= kFullWidthZero && code <= kFullWidthNine)
-    return kDigits.substr(code - kFullWidthToAsciiDigit - '0', 1);
-  for (const FullWidthSign& sign : kFullWidthSigns)
-    if (sign.code == code) return std::string_view(sign.ascii);
-  return std::nullopt;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The characters a number can be made of before the limits are applied.
+bool IsNumberChar(char c) {
+  return IsDigit(c) || c == '-' || c == '.' || c == ',';
 }
 
 // Copies single-byte characters and the full-width number characters as
-// ASCII; stops at any other two-byte character and at a broken one.
+// ASCII; stops at any other two-byte character and at a broken one. It also
+// stops at the first single-byte character that cannot be part of a number:
+// the filter after it would stop there anyway, and a megabyte line then
+// costs no more than its numeric front.
 std::string DoubleByteToSingleByte(std::string_view s) {
   std::string out;
   for (std::size_t pos = 0; pos < s.size();) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     if (!sjis::IsLeadByte(lead)) {
+      if (!IsNumberChar(s[pos])) break;
       out += s[pos++];
       continue;
     }
     if (sjis::CharLengthAt(s, pos) < 2) break;  // lead byte last in the text
     const auto trail = static_cast<unsigned char>(s[pos + 1]);
     if (!IsTrailByte(trail)) break;
-    const auto ascii = DoubleByteToAscii(lead * 256u + trail);
+    pos += 2;
+    const unsigned code = lead * 256u + trail;
+    if (code == kFullWidthComma) continue;
+    const std::optional<char> ascii = FullWidthNumberCharToAscii(code);
     if (!ascii) break;
     out += *ascii;
-    pos += 2;
   }
   return out;
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 std::string Zeros(std::size_t count) {
