@@ -1,0 +1,25 @@
+#include "print/lm_d97_dot.h"
+
+#include "print/slip_layout.h"
+#include "print/slip_units.h"
+
+namespace ruvo {
+
+DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
+  const std::int64_t scaleX = ScaleFromDpi(ResolutionTextToInt(values.dpiX));
+  const std::int64_t scaleY = ScaleFromDpi(ResolutionTextToInt(values.dpiY));
+  const int top = MarginTextToInt(values.top);
+  const int left = MarginTextToInt(values.left);
+  DrawList list;
+  for (const auto& field : SlipLayout()) {
+    if (!SlipGateOpen(field.gate, slip)) continue;
+    std::string text = field.textOf(slip, field.cell);
+    if (text.empty()) continue;
+    list.push_back(DrawOp{std::string(SlipFaceName(field.face)), field.points,
+                          UnitsToDots(scaleX, field.x, left), UnitsToDots(scaleY, field.y, top),
+                          std::move(text)});
+  }
+  return list;
+}
+
+}  // namespace ruvo

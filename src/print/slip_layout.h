@@ -1,0 +1,54 @@
+#pragma once
+// The slip layout as data: every value the slip shows, where, in which face
+// and size, and under which switch, in drawing order.
+//
+// Positions are in layout units of 1/160 inch from the origin of the
+// printer's printable area, x to the right and y downwards, y at the top of
+// the character cell.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "print/slip_record.h"
+
+namespace ruvo {
+
+enum class SlipFace {
+  kPMincho,  // "ＭＳ Ｐ明朝": addresses, names, goods
+  kLucida,   // "Lucida Sans Unicode": digits, dates, telephones, the mark
+};
+
+// When a field is drawn at all.
+enum class SlipGate {
+  kAlways,
+  kDate,            // the date switch is on
+  kSender,          // the sender switch is on
+  kSenderTwoLines,  // the sender switch is on and sender address 2 is set
+  kSenderOneLine,   // the sender switch is on and sender address 2 is empty
+};
+
+// The text a field shows for a slip; `cell` numbers the boxes of a boxed
+// value (postal code, quantity, time slot) from 0.
+using SlipTextOf = std::string (*)(const SlipRecord& slip, int cell);
+
+struct SlipLayoutField {
+  std::string_view name;  // for tests and diagnostics
+  SlipTextOf textOf;
+  int cell;
+  int x;  // 1/160 inch
+  int y;  // 1/160 inch, top of the character cell
+  SlipFace face;
+  int points;
+  SlipGate gate;
+};
+
+// Every field, in the order it is drawn.
+std::span<const SlipLayoutField> SlipLayout();
+
+// The face's name as the layout gives it (CP932).
+std::string_view SlipFaceName(SlipFace face);
+
+bool SlipGateOpen(SlipGate gate, const SlipRecord& slip);
+
+}  // namespace ruvo

@@ -1,0 +1,45 @@
+#pragma once
+// One consignment slip as the main window holds it, and the print values the
+// window keeps beside it. Texts are CP932 bytes exactly as typed.
+
+#include <array>
+#include <chrono>
+#include <string>
+
+namespace ruvo {
+
+inline constexpr int kTimeSlotCount = 5;  // 10→12, 12→14, 14→16, 16→18, 18→20 時
+
+struct SlipRecord {
+  std::string recipientZip;  // expected "999-9999"; drawn one character per box
+  std::string recipientAddress1;
+  std::string recipientAddress2;
+  std::string recipientAddress3;  // never saved with the settings
+  std::string recipientName;
+  std::string recipientTel;
+  std::array<std::string, 3> goods;              // up to 30 bytes each
+  std::string quantity = "1";                    // the numeric box's text, up to 3 digits
+  std::chrono::year_month_day slipDate{};        // the shipping date printed on the slip
+  bool printDate = true;                         // off: no dates, no quantity, no time-slot mark
+  std::string wishedMonth;                       // up to 2 bytes, drawn as typed
+  std::string wishedDay;                         // up to 2 bytes, drawn as typed
+  std::array<bool, kTimeSlotCount> timeSlots{};  // the first ticked one is marked
+  bool printSender = true;                       // off: nothing of the sender is drawn
+  std::string senderZip;
+  std::string senderAddress1;
+  std::string senderAddress2;  // empty: line 1 is drawn alone, a size larger
+  std::string senderName;
+  std::string senderTel;
+};
+
+// The print values the main window holds as label texts at the moment of
+// printing: the effective resolution in dots per inch and the margins in
+// printer dots (an empty margin counts as 0).
+struct SlipPrintValues {
+  std::string dpiX;
+  std::string dpiY;
+  std::string top;
+  std::string left;
+};
+
+}  // namespace ruvo

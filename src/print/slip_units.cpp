@@ -1,0 +1,65 @@
+#include "print/slip_units.h"
+
+#include <limits>
+
+#include "transfer/dprint.h"
+
+namespace ruvo {
+
+namespace {
+
+constexpr int kUnitsPerInch = 160;
+
+// StrToIntSafe gives 0 both for "0" and for a text that is no integer. A zero
+// literal always ends in the digit 0, and turning that last 0 into a 1 keeps
+// it a literal of the same form, now non-zero; no other text becomes one.
+bool IsZeroLiteral(const std::string& text) {
+  if (text.empty() || text.back() != '0') return false;
+  std::string probe = text;
+  probe.back() = '1';
+  return StrToIntSafe(probe) != 0;
+}
+
+int CheckedInt(std::int64_t value) {
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+    throw SlipPositionError("slip position " + std::to_string(value) + " is out of range");
+  }
+  return static_cast<int>(value);
+}
+
+}  // namespace
+
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+
+std::int64_t RoundOff(long double value) {
+  return static_cast<std::int64_t>(value >= 0 ? value + 0.5L : value - 0.5L);
+}
+
+std::int64_t ScaleFromDpi(int dpi) {
+  // dpi × 10000 / 160 is dpi × 62.5: an exact half or a whole number, so the
+  // integer form is exact where a floating product would have to be trusted.
+  const std::int64_t tenths = static_cast<std::int64_t>(dpi) * 10000 * 10 / kUnitsPerInch;
+  std::int64_t whole = tenths / 10;
+  const std::int64_t rest = tenths % 10;  // 0 or ±5
+  if (rest == 5 && whole % 2 != 0) ++whole;
+  if (rest == -5 && whole % 2 != 0) --whole;
+  return whole;
+}
+
+int ResolutionTextToInt(const std::string& text) {
+  const int value = StrToIntSafe(text);
+  if (value == 0 && !IsZeroLiteral(text)) throw ConversionError(text);
+  return value;
+}
+
+int MarginTextToInt(const std::string& text) {
+  return text.empty() ? 0 : ResolutionTextToInt(text);
+}
+
+int UnitsToDots(std::int64_t scale, int units, int margin) {
+  const long double product = static_cast<long double>(scale) * units;
+  return CheckedInt(RoundOff(product / 10000.0L) + margin);
+}
+
+}  // namespace ruvo

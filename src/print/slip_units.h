@@ -1,0 +1,44 @@
+#pragma once
+// Layout units (1/160 inch) to printer dots, and the strict reading of the
+// resolution and margin texts the conversion works from.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ruvo {
+
+// A resolution or margin text that is no integer. The message reads
+// "'1.5' is not a valid integer value" (the text as CP932 bytes).
+class ConversionError : public std::runtime_error {
+ public:
+  explicit ConversionError(std::string_view text);
+};
+
+// A margin or resolution so large that a position leaves the int range.
+class SlipPositionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A half away from zero: 382.5 → 383, -382.5 → -383, 382.4999 → 382.
+std::int64_t RoundOff(long double value);
+
+// Dots per 10000 layout units: dpi / 160 × 10000 with a half going to the even
+// neighbour (360 → 22500, 203 → 12688, 201 → 12562).
+std::int64_t ScaleFromDpi(int dpi);
+
+// The integer of a resolution text; ConversionError for anything that is no
+// integer literal (leading blanks, a sign, decimal digits, or hexadecimal
+// after "$", "x", "X" or "0x").
+int ResolutionTextToInt(const std::string& text);
+
+// As ResolutionTextToInt, but an empty text is 0.
+int MarginTextToInt(const std::string& text);
+
+// The device dot of a layout coordinate: RoundOff(scale × units / 10000) plus
+// the margin, unscaled (360 dpi: 170 → 383).
+int UnitsToDots(std::int64_t scale, int units, int margin);
+
+}  // namespace ruvo
