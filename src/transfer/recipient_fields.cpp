@@ -1,0 +1,21 @@
+#include "transfer/recipient_fields.h"
+
+#include "transfer/half_width.h"
+
+namespace ruvo {
+
+std::string PostalCodeFieldText(std::string_view text) {
+  return ToHalfWidth(text);
+}
+
+std::string TelephoneFieldText(std::string_view text) {
+  return ToHalfWidth(text);
+}
+
+RecipientFields AsHeldByWindow(RecipientFields written) {
+  written.zip = PostalCodeFieldText(written.zip);
+  written.tel = TelephoneFieldText(written.tel);
+  return written;
+}
+
+}  // namespace ruvo
