@@ -1,0 +1,45 @@
+// ruvo-slip transfer: the pasted memo text on stdin, the recipient fields and
+// the memo after the transfer on stdout as one JSON object.
+
+#include <ostream>
+
+#include "cli/commands.h"
+#include "transfer/transfer.h"
+
+namespace ruvo::cli {
+namespace {
+
+std::string JsonField(const Context& ctx, std::string_view key, std::string_view cp932) {
+  return JsonString(key) + ":" + JsonString(ToOutput(ctx, cp932));
+}
+
+std::string JsonMemo(const Context& ctx, const MemoLines& memo) {
+  std::string json = "[";
+  for (std::size_t i = 0; i < memo.size(); ++i) {
+    if (i > 0) json += ", ";
+    json += JsonString(ToOutput(ctx, memo[i]));
+  }
+  return json + "]";
+}
+
+}  // namespace
+
+int RunTransfer(const Args& args, Context& ctx) {
+  for (ArgReader reader(args); !reader.Done();) {  // takes no options
+    reader.NextOption();
+    reader.Unknown();
+  }
+  const TransferResult result = TransferText(ReadInputLines(ctx));
+  // The fields start empty, so those the transfer does not write stay empty.
+  const RecipientFields fields = ApplyTransfer(result, RecipientFields{});
+  const std::string message =
+      result.noTextMessage ? JsonString(ToOutput(ctx, kNoTransferTextMessage)) : "null";
+  ctx.out << "{" << JsonField(ctx, "zip", fields.zip) << ", " << JsonField(ctx, "add1", fields.add1)
+          << ", " << JsonField(ctx, "add2", fields.add2) << ", "
+          << JsonField(ctx, "name", fields.name) << ", " << JsonField(ctx, "tel", fields.tel)
+          << ", \"memo\":" << JsonMemo(ctx, result.FinalMemo()) << ", \"message\":" << message
+          << "}\n";
+  return 0;
+}
+
+}  // namespace ruvo::cli

@@ -1,0 +1,45 @@
+#!/bin/sh
+# Runs `ruvo-slip transfer` on typical pastes and compares its JSON output.
+# Usage: transfer_cli_test.sh PATH_TO_RUVO_SLIP
+set -u
+slip=$1
+failures=0
+
+# check NAME INPUT EXPECTED_JSON
+check() {
+  actual=$(printf '%b' "$2" | "$slip" transfer)
+  if [ "$actual" != "$3" ]; then
+    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$3" "$actual"
+    failures=$((failures + 1))
+  fi
+}
+
+check "four labelled lines" \
+  '〒105-0011\n東京都港区芝公園1-2-3\n山田太郎 様\nTEL 03-1234-5678\n' \
+  '{"zip":"105-0011", "add1":"東京都港区芝公園1-2-3", "add2":"", "name":"山田太郎", "tel":"03-1234-5678", "memo":["105-0011", "東京都港区芝公園1-2-3", "山田太郎", "03-1234-5678", "", "", ""], "message":null}'
+
+check "postal code and address on one line, CRLF" \
+  '〒105-0011 東京都港区芝公園1-2-3\r\n山田太郎\r\n' \
+  '{"zip":"105-0011", "add1":"東京都港区芝公園1-2-3", "add2":"", "name":"山田太郎", "tel":"", "memo":["105-0011", "山田太郎", " 東京都港区芝公園1-2-3", "", "", "", ""], "message":null}'
+
+check "prefecture line, CR" \
+  '東京都\r港区芝公園1-2-3\r山田\r' \
+  '{"zip":"", "add1":"東京都港区芝公園1-2-3", "add2":"", "name":"山田", "tel":"", "memo":["東京都", "港区芝公園1-2-3", "山田", "", "", "", ""], "message":null}'
+
+check "telephone with a remark" \
+  '山田\n03-1234-5678 (携帯)\n' \
+  '{"zip":"03-1234-", "add1":"5678 (携帯)", "add2":"", "name":"山田", "tel":"", "memo":["山田", "03-1234-", "5678 (携帯)", "", "", "", ""], "message":null}'
+
+check "full-width telephone and mail line" \
+  'taro@example.co.jp 03-1111-2222\n山田\n０３－１２３４－５６７８\n' \
+  '{"zip":"", "add1":"", "add2":"", "name":"山田", "tel":"03-1234-5678", "memo":["山田", "０３－１２３４－５６７８", "", "", "", "", ""], "message":null}'
+
+check "nothing usable" \
+  '\n  \n\t\n' \
+  '{"zip":"", "add1":"", "add2":"", "name":"", "tel":"", "memo":[], "message":"転送テキストがありません"}'
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures case(s) failed"
+  exit 1
+fi
+echo "all transfer cases passed"
