@@ -47,14 +47,14 @@ std::int64_t ScaleFromDpi(int dpi) {
   return whole;
 }
 
-int ResolutionTextToInt(const std::string& text) {
+int LabelTextToInt(const std::string& text) {
   const int value = StrToIntSafe(text);
   if (value == 0 && !IsZeroLiteral(text)) throw ConversionError(text);
   return value;
 }
 
 int MarginTextToInt(const std::string& text) {
-  return text.empty() ? 0 : ResolutionTextToInt(text);
+  return text.empty() ? 0 : LabelTextToInt(text);
 }
 
 int UnitsToDots(std::int64_t scale, int units, int margin) {

@@ -29,12 +29,12 @@ std::int64_t RoundOff(long double value);
 // neighbour (360 → 22500, 203 → 12688, 201 → 12562).
 std::int64_t ScaleFromDpi(int dpi);
 
-// The integer of a resolution text; ConversionError for anything that is no
-// integer literal (leading blanks, a sign, decimal digits, or hexadecimal
-// after "$", "x", "X" or "0x").
-int ResolutionTextToInt(const std::string& text);
+// The integer of a print-value text (resolution, margin, printer number);
+// ConversionError for anything that is no integer literal (leading blanks, a
+// sign, decimal digits, or hexadecimal after "$", "x", "X" or "0x").
+int LabelTextToInt(const std::string& text);
 
-// As ResolutionTextToInt, but an empty text is 0.
+// As LabelTextToInt, but an empty text is 0.
 int MarginTextToInt(const std::string& text);
 
 // The device dot of a layout coordinate: RoundOff(scale × units / 10000) plus

@@ -61,7 +61,7 @@ TEST(SlipUnitsTest, AcceptsEveryIntegerLiteralForm) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
-    EXPECT_EQ(ResolutionTextToInt(row.text), row.expected);
+    EXPECT_EQ(LabelTextToInt(row.text), row.expected);
     EXPECT_EQ(MarginTextToInt(row.text), row.expected);
   }
 }
@@ -91,7 +91,7 @@ TEST(SlipUnitsTest, RejectsTextsThatAreNoInteger) {
 
 TEST(SlipUnitsTest, EmptyMarginIsZeroButEmptyResolutionIsAnError) {
   EXPECT_EQ(MarginTextToInt(""), 0);
-  EXPECT_THROW(ResolutionTextToInt(""), ConversionError);
+  EXPECT_THROW(LabelTextToInt(""), ConversionError);
 }
 
 }  // namespace

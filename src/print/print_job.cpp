@@ -1,0 +1,56 @@
+#include "print/print_job.h"
+
+#include <limits>
+
+#include "print/lm_d97_dot.h"
+
+namespace ruvo {
+
+namespace {
+
+int EffectiveDpi(int dpi, std::uint16_t scalePercent) {
+  if (scalePercent == 0) throw PrintJobError("printer scale 0% is not a valid output scale");
+  const long long effective = static_cast<long long>(dpi) * 100 / scalePercent;
+  if (effective > std::numeric_limits<int>::max()) {
+    throw PrintJobError("printer resolution " + std::to_string(dpi) + " dpi is out of range");
+  }
+  return static_cast<int>(effective);
+}
+
+}  // namespace
+
+Resolution EffectiveResolution(TLmPrinter& printer) {
+  // The layer is asked once per axis, horizontal first, as the print command
+  // always did; a driver may answer differently between the calls.
+  const int x = EffectiveDpi(printer.GetResolution().x, printer.GetScale());
+  const int y = EffectiveDpi(printer.GetResolution().y, printer.GetScale());
+  return {x, y};
+}
+
+SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
+                                     std::string marginLeft) {
+  const Resolution dpi = EffectiveResolution(printer);
+  return {std::to_string(dpi.x), std::to_string(dpi.y), std::move(marginTop),
+          std::move(marginLeft)};
+}
+
+void PrintDrawList(TLmPrinter& printer, const DrawList& list) {
+  printer.BeginDoc(std::string(kSlipDocumentTitle));
+  try {
+    for (const auto& op : list)
+      printer.Canvas().Draw(op);
+    printer.EndDoc();
+  } catch (...) {
+    printer.Abort();
+    throw;
+  }
+}
+
+SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
+                          const std::string& marginLeft) {
+  SlipPrintValues values = EffectivePrintValues(printer, marginTop, marginLeft);
+  PrintDrawList(printer, SLIP97_Prn(slip, values));
+  return values;
+}
+
+}  // namespace ruvo

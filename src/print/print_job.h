@@ -1,0 +1,49 @@
+#pragma once
+// The print command's job: the effective resolution of the selected printer,
+// then one document holding one slip, ended, or abandoned on any failure so
+// that no partial page reaches the printer.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "print/draw_op.h"
+#include "print/lm_printers.h"
+#include "print/slip_record.h"
+
+namespace ruvo {
+
+// The document title the spooler shows: "ruvo_Rezovod" and two blanks.
+inline constexpr std::string_view kSlipDocumentTitle = "ruvo_Rezovod  ";
+
+// A printer report the job cannot work with (a scale of 0 %).
+class PrintJobError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The selected printer's resolution × 100 ÷ its scale percentage per axis,
+// the remainder dropped, horizontal first: 360 × 180 dpi at 50 % gives
+// 720 × 360, at 30 % 1200 × 600. The printer layer's errors propagate
+// (ELmPrinterNoPrinter without any printer); PrintJobError for a 0 % scale.
+Resolution EffectiveResolution(TLmPrinter& printer);
+
+// The print values the renderer works with: the effective resolution as
+// decimal texts (what the window puts into its resolution labels) and the
+// margin texts as the window holds them.
+SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
+                                     std::string marginLeft);
+
+// Starts a document on the selected printer, draws `list` on its page and
+// ends it. Any failure while drawing or ending abandons the document and is
+// rethrown; a failure to start leaves nothing to abandon.
+void PrintDrawList(TLmPrinter& printer, const DrawList& list);
+
+// The whole print command after the user said yes: effective print values,
+// the slip's draw list, the job. A resolution or margin text that is no
+// integer throws ConversionError before any document is started. Returns the
+// print values used.
+SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
+                          const std::string& marginLeft);
+
+}  // namespace ruvo
