@@ -6,8 +6,8 @@
 namespace ruvo {
 
 DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
-  const std::int64_t scaleX = ScaleFromDpi(ResolutionTextToInt(values.dpiX));
-  const std::int64_t scaleY = ScaleFromDpi(ResolutionTextToInt(values.dpiY));
+  const std::int64_t scaleX = ScaleFromDpi(LabelTextToInt(values.dpiX));
+  const std::int64_t scaleY = ScaleFromDpi(LabelTextToInt(values.dpiY));
   const int top = MarginTextToInt(values.top);
   const int left = MarginTextToInt(values.left);
   DrawList list;
