@@ -1,0 +1,117 @@
+#include "print/fake_print_service.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "print/lm_printer_errors.h"
+
+namespace ruvo::test {
+namespace {
+
+class FakeDocument : public PrintDocument {
+ public:
+  FakeDocument(FakeJob& job, const FakePrintService& service) : job_(job), service_(service) {}
+  ~FakeDocument() override { Abort(); }
+
+  void Draw(const DrawOp& op) override {
+    RequireOpen();
+    if (draws_++ == service_.failDrawAt) throw EPrinter("fake: drawing failed");
+    job_.page.push_back(op);
+  }
+
+  void End() override {
+    RequireOpen();
+    if (service_.refuseAtEnd) {
+      job_.state = FakeJob::State::kRefused;
+      job_.page.clear();
+      throw EPrinter(job_.request.printer + ": the spooler refused the job");
+    }
+    job_.state = FakeJob::State::kPrinted;
+  }
+
+  void Abort() noexcept override {
+    if (job_.state != FakeJob::State::kOpen) return;
+    job_.state = FakeJob::State::kAborted;
+    job_.page.clear();
+  }
+
+ private:
+  void RequireOpen() const {
+    if (job_.state != FakeJob::State::kOpen) throw std::logic_error("fake: document is finished");
+  }
+
+  FakeJob& job_;
+  const FakePrintService& service_;
+  int draws_ = 0;
+};
+
+}  // namespace
+
+FakePrinter& FakePrintService::AddPrinter(std::string name, std::uint32_t attributes) {
+  FakePrinter printer;
+  printer.name = std::move(name);
+  printer.attributes = attributes;
+  printers_.push_back(std::move(printer));
+  return printers_.back();
+}
+
+void FakePrintService::RemovePrinter(const std::string& name) {
+  std::erase_if(printers_, [&](const FakePrinter& printer) { return printer.name == name; });
+}
+
+FakePrinter& FakePrintService::Printer(const std::string& name) {
+  auto found = std::find_if(printers_.begin(), printers_.end(),
+                            [&](const FakePrinter& printer) { return printer.name == name; });
+  if (found == printers_.end()) throw std::out_of_range("fake: no printer " + name);
+  return *found;
+}
+
+const FakePrinter& FakePrintService::Known(const std::string& printer) const {
+  auto found = std::find_if(printers_.begin(), printers_.end(),
+                            [&](const FakePrinter& entry) { return entry.name == printer; });
+  if (found == printers_.end()) throw EPrinter(printer + ": no such printer");
+  return *found;
+}
+
+std::vector<const FakeJob*> FakePrintService::PrintedJobs() const {
+  std::vector<const FakeJob*> printed;
+  for (const auto& job : jobs_) {
+    if (job->state == FakeJob::State::kPrinted) printed.push_back(job.get());
+  }
+  return printed;
+}
+
+std::vector<PrinterEntry> FakePrintService::EnumeratePrinters() const {
+  std::vector<PrinterEntry> entries;
+  for (const FakePrinter& printer : printers_)
+    entries.push_back({printer.name, printer.attributes});
+  return entries;
+}
+
+DocumentSettings FakePrintService::DefaultSettings(const std::string& printer) const {
+  ++settingsLoads_;
+  return Known(printer).defaults;
+}
+
+std::vector<PaperChoice> FakePrintService::PaperSizes(const std::string& printer) const {
+  return Known(printer).papers;
+}
+
+std::vector<PaperChoice> FakePrintService::PaperSources(const std::string& printer) const {
+  return Known(printer).sources;
+}
+
+Resolution FakePrintService::PrinterResolution(const std::string& printer) const {
+  return Known(printer).resolution;
+}
+
+std::unique_ptr<PrintDocument> FakePrintService::BeginDocument(const DocumentRequest& request) {
+  if (!Known(request.printer).acceptsJobs) {
+    throw EPrinter(request.printer + ": the printer does not accept jobs");
+  }
+  jobs_.push_back(std::make_unique<FakeJob>());
+  jobs_.back()->request = request;
+  return std::make_unique<FakeDocument>(*jobs_.back(), *this);
+}
+
+}  // namespace ruvo::test

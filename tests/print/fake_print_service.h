@@ -1,0 +1,69 @@
+#pragma once
+// A print service held in memory, for the printer layer's tests: printers are
+// added, changed and removed at will, jobs are recorded with their page, and
+// fault switches make drawing or the spooler fail. It keeps the contract of
+// PrintService: an unknown printer or a queue that does not accept jobs is an
+// EPrinter and never a job on some other printer.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "print/print_service.h"
+
+namespace ruvo::test {
+
+struct FakePrinter {
+  std::string name;  // CP932
+  std::uint32_t attributes = kPrinterAttributeLocal;
+  DocumentSettings defaults{kFieldPaperSize | kFieldDefaultSource, 9, 1, 100};  // A4, upper tray
+  std::vector<PaperChoice> papers{{9, "A4"}, {13, "B5"}, {43, "Postcard"}};
+  std::vector<PaperChoice> sources{{1, "Upper"}, {4, "Manual"}};
+  Resolution resolution{360, 360};
+  bool acceptsJobs = true;
+};
+
+struct FakeJob {
+  enum class State { kOpen, kPrinted, kAborted, kRefused };
+  DocumentRequest request;
+  DrawList page;
+  State state = State::kOpen;
+};
+
+class FakePrintService : public PrintService {
+ public:
+  // Adds a printer at the end of the system's order.
+  FakePrinter& AddPrinter(std::string name, std::uint32_t attributes = kPrinterAttributeLocal);
+  void RemovePrinter(const std::string& name);
+  // The printer so named; std::out_of_range when there is none.
+  FakePrinter& Printer(const std::string& name);
+  void SetDefaultPrinter(std::string name) { defaultPrinter_ = std::move(name); }
+
+  // Fault switches.
+  int failDrawAt = -1;       // the draw with this 0-based number in a document throws
+  bool refuseAtEnd = false;  // the spooler refuses finished pages
+
+  const std::vector<std::unique_ptr<FakeJob>>& Jobs() const { return jobs_; }
+  // Jobs that reached the printer.
+  std::vector<const FakeJob*> PrintedJobs() const;
+  int settingsLoads() const { return settingsLoads_; }
+
+  std::vector<PrinterEntry> EnumeratePrinters() const override;
+  std::string DefaultPrinterName() const override { return defaultPrinter_; }
+  DocumentSettings DefaultSettings(const std::string& printer) const override;
+  std::vector<PaperChoice> PaperSizes(const std::string& printer) const override;
+  std::vector<PaperChoice> PaperSources(const std::string& printer) const override;
+  Resolution PrinterResolution(const std::string& printer) const override;
+  std::unique_ptr<PrintDocument> BeginDocument(const DocumentRequest& request) override;
+
+ private:
+  const FakePrinter& Known(const std::string& printer) const;
+
+  std::vector<FakePrinter> printers_;
+  std::string defaultPrinter_;
+  std::vector<std::unique_ptr<FakeJob>> jobs_;
+  mutable int settingsLoads_ = 0;
+};
+
+}  // namespace ruvo::test

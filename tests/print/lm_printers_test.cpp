@@ -1,0 +1,325 @@
+#include "print/lm_printers.h"
+
+#include <gtest/gtest.h>
+
+#include "print/fake_print_service.h"
+#include "test_text.h"
+
+namespace ruvo {
+namespace {
+
+using test::FakeJob;
+using test::FakePrintService;
+
+// Printers A, hidden H, B in the system's order; B is the default.
+class TLmPrinterTest : public ::testing::Test {
+ protected:
+  TLmPrinterTest() {
+    service.AddPrinter("A").resolution = {600, 600};
+    service.AddPrinter("H", kPrinterAttributeHidden);
+    service.AddPrinter("B").resolution = {360, 180};
+    service.SetDefaultPrinter("B");
+  }
+
+  template <typename Error>
+  void ExpectError(const std::function<void()>& operation, const std::string& message) {
+    try {
+      operation();
+      ADD_FAILURE() << "no error, expected: " << message;
+    } catch (const Error& error) {
+      EXPECT_EQ(std::string(error.what()), message);
+    }
+  }
+
+  FakePrintService service;
+};
+
+TEST_F(TLmPrinterTest, HiddenPrinterGetsNoNumber) {
+  TLmPrinter printer(service);
+  EXPECT_EQ(printer.GetPrinterNames(), (std::vector<std::string>{"A", "B"}));
+  printer.SetIndex(1);
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+  EXPECT_EQ(printer.GetIndex(), 1);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.CurrentPrinterName(), "A");
+  EXPECT_EQ(printer.GetIndex(), 0);
+}
+
+TEST_F(TLmPrinterTest, StartsOnTheSystemDefaultPrinter) {
+  TLmPrinter printer(service);
+  EXPECT_EQ(printer.GetIndex(), 1);
+  printer.SetIndex(0);
+  printer.SetIndex(-1);
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+}
+
+TEST_F(TLmPrinterTest, NumbersOutsideTheVisiblePrintersAreRangeErrors) {
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  for (int number : {2, 3, -2, -100}) {
+    SCOPED_TRACE(number);
+    ExpectError<ELMPrinterRangeError>([&] { printer.SetIndex(number); },
+                                      "TLmPrinter.SetIndex: Index is out of Range");
+    EXPECT_EQ(printer.CurrentPrinterName(), "A");  // selection unchanged
+  }
+}
+
+TEST_F(TLmPrinterTest, SameNumberKeepsSetupChoiceOtherNumberResetsToDefaults) {
+  TLmPrinter printer(service);
+  printer.ApplySetupChoice(0, 13, 4);  // B5, manual feed
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 13);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 13);
+  EXPECT_EQ(printer.GetBinIndex(), 1);
+  printer.SetIndex(1);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 9);
+  EXPECT_EQ(printer.GetBinIndex(), 0);
+}
+
+TEST_F(TLmPrinterTest, DuplicateCodesGiveFirstPaperAndLastSource) {
+  test::FakePrinter& a = service.Printer("A");
+  a.papers = {{1, "Letter"}, {5, "Legal"}, {9, "A4"}, {2, "x"}, {3, "y"}, {9, "A4 again"}};
+  a.sources = {{7, "Auto"}, {2, "Lower"}, {1, "Upper"}, {8, "Tractor"}, {3, "z"}, {1, "Upper 2"}};
+  a.defaults.paperSize = 9;
+  a.defaults.defaultSource = 1;
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetPaperSizeIndex(), 2);
+  EXPECT_EQ(printer.GetBinIndex(), 5);
+  EXPECT_EQ(printer.GetBinNames().back(), "Upper 2");
+}
+
+TEST_F(TLmPrinterTest, DriverWithoutPaperOrSourceFieldsIsNotSupported) {
+  service.Printer("A").defaults.fields = kFieldOrientation;
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  using Op = std::function<void()>;
+  const std::pair<Op, const char*> cases[] = {
+      {[&] { printer.GetPaperSizeNumber(); },
+       "TLmPrinter.GetPaperSizeNumber: PaperSize is not Supported"},
+      {[&] { printer.GetPaperSizeNames(); },
+       "TLmPrinter.GetPaperSizeNames: PaperSize is not Supported"},
+      {[&] { printer.GetPaperSizeIndex(); },
+       "TLmPrinter.GetPaperSizeIndex: PaperSize is not Supported"},
+      {[&] { printer.GetBinNumber(); }, "TLmPrinter.GetBinNumber: Bin is not Supported"},
+      {[&] { printer.GetBinNames(); }, "TLmPrinter.GetBinNames: Bin is not Supported"},
+      {[&] { printer.GetBinIndex(); }, "TLmPrinter.GetBinIndex: Bin is not Supported"},
+  };
+  for (const auto& [operation, message] : cases) {
+    SCOPED_TRACE(message);
+    ExpectError<ELmPrinterNotSupported>(operation, message);
+  }
+}
+
+TEST_F(TLmPrinterTest, DriverListingNothingHasNoInfo) {
+  service.Printer("A").papers.clear();
+  service.Printer("A").sources.clear();
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  using Op = std::function<void()>;
+  const std::pair<Op, const char*> cases[] = {
+      {[&] { printer.GetPaperSizeNames(); },
+       "TLmPrinter.GetPaperSizeNames: No Papersize Info Available"},
+      {[&] { printer.GetPaperSizeIndex(); },
+       "TLmPrinter.GetPaperSizeIndex: No Papersize Info Available"},
+      {[&] { printer.GetBinNames(); }, "TLmPrinter.GetBinNames: No Bin Info Available"},
+      {[&] { printer.GetBinIndex(); }, "TLmPrinter.GetBinIndex: No Bin Info Available"},
+  };
+  for (const auto& [operation, message] : cases) {
+    SCOPED_TRACE(message);
+    ExpectError<ELmPrinterNoInfo>(operation, message);
+  }
+}
+
+TEST_F(TLmPrinterTest, CurrentCodeMissingFromTheListIsAnIndexError) {
+  service.Printer("A").defaults.paperSize = 256;
+  service.Printer("A").defaults.defaultSource = 15;
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  ExpectError<ELMPrinterPaperSizeError>([&] { printer.GetPaperSizeIndex(); },
+                                        "TLmPrinter.GetPaperSizeIndex: Cannot Get Paper Index");
+  ExpectError<ELmPrinterBinError>([&] { printer.GetBinIndex(); },
+                                  "TLmPrinter.GetBinIndex: Cannot Get Bin Index");
+}
+
+TEST_F(TLmPrinterTest, ScaleIs100WithoutScaleField) {
+  service.Printer("A").defaults.scale = 50;
+  service.Printer("B").defaults.scale = 50;
+  service.Printer("B").defaults.fields |= kFieldScale;
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetScale(), 100);
+  printer.SetIndex(1);
+  EXPECT_EQ(printer.GetScale(), 50);
+  EXPECT_EQ(printer.GetResolution(), (Resolution{360, 180}));
+}
+
+TEST_F(TLmPrinterTest, HiddenDefaultPrinterIsAnIllegalIndex) {
+  service.SetDefaultPrinter("H");
+  TLmPrinter printer(service);
+  ExpectError<ELmPrinterIllegalIndex>([&] { printer.GetIndex(); },
+                                      "TLmPrinter.GetIndex: Printers.PrinterIndex is Illegal");
+}
+
+TEST_F(TLmPrinterTest, WithoutSystemDefaultNothingIsSelectedUntilSetIndex) {
+  service.SetDefaultPrinter("");
+  TLmPrinter printer(service);
+  EXPECT_EQ(printer.GetIndex(), -1);
+  EXPECT_THROW(printer.GetResolution(), EPrinter);
+  EXPECT_EQ(std::string(test::Utf8([&] {
+              try {
+                printer.BeginDoc("t");
+              } catch (const EPrinter& error) {
+                return std::string(error.what());
+              }
+              return std::string();
+            }())),
+            "デフォルト プリンタが存在しません");
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetResolution(), (Resolution{600, 600}));
+}
+
+TEST_F(TLmPrinterTest, NoVisiblePrinterFailsEveryCheckedOperation) {
+  for (bool onlyHidden : {false, true}) {
+    SCOPED_TRACE(onlyHidden ? "only hidden printers" : "no printer at all");
+    FakePrintService empty;
+    if (onlyHidden) empty.AddPrinter("H", kPrinterAttributeHidden);
+    empty.SetDefaultPrinter("H");
+    TLmPrinter printer(empty);
+    const std::function<void()> operations[] = {
+        [&] { printer.GetPrinterNames(); },   [&] { printer.GetIndex(); },
+        [&] { printer.SetIndex(0); },         [&] { printer.SetIndex(-1); },
+        [&] { printer.GetPaperSizeNames(); }, [&] { printer.GetBinIndex(); },
+        [&] { printer.GetResolution(); },     [&] { printer.GetScale(); },
+        [&] { printer.BeginDoc("t"); },
+    };
+    for (const auto& operation : operations) {
+      ExpectError<ELmPrinterNoPrinter>(operation, "TLmPrinter.CheckNoPrinter: No Printer");
+    }
+    EXPECT_TRUE(empty.Jobs().empty());
+  }
+}
+
+TEST_F(TLmPrinterTest, DocumentGoesToTheSelectedPrinterAtItsResolution) {
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"f", 10, 383, 54, "2026"});
+  printer.EndDoc();
+  ASSERT_EQ(service.PrintedJobs().size(), 1u);
+  const FakeJob& job = *service.PrintedJobs()[0];
+  EXPECT_EQ(job.request.printer, "A");
+  EXPECT_EQ(job.request.title, "ruvo_Rezovod  ");
+  EXPECT_EQ(job.request.resolution, (Resolution{600, 600}));
+  EXPECT_EQ(job.page.size(), 1u);
+  EXPECT_FALSE(printer.Printing());
+}
+
+TEST_F(TLmPrinterTest, AbortAfterFailedDrawPrintsNothing) {
+  service.failDrawAt = 1;
+  TLmPrinter printer(service);
+  printer.BeginDoc("t");
+  printer.Canvas().Draw({"f", 10, 0, 0, "one"});
+  EXPECT_THROW(printer.Canvas().Draw({"f", 10, 0, 0, "two"}), EPrinter);
+  printer.Abort();
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_TRUE(service.PrintedJobs().empty());
+  EXPECT_EQ(service.Jobs().back()->state, FakeJob::State::kAborted);
+  EXPECT_THROW(printer.Canvas(), EPrinter);
+  printer.Abort();  // nothing open: no error
+}
+
+TEST_F(TLmPrinterTest, PrinterRemovedBetweenSnapshotAndJobIsAnErrorNotAnotherPrinter) {
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  service.RemovePrinter("A");
+  EXPECT_THROW(printer.BeginDoc("t"), EPrinter);
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_TRUE(service.Jobs().empty());
+}
+
+TEST_F(TLmPrinterTest, RefusingQueueStartsNoJobAndSpoolerRefusalEndsTheDocument) {
+  service.Printer("B").acceptsJobs = false;
+  TLmPrinter printer(service);
+  EXPECT_THROW(printer.BeginDoc("t"), EPrinter);
+  EXPECT_FALSE(printer.Printing());
+
+  printer.SetIndex(0);
+  service.refuseAtEnd = true;
+  printer.BeginDoc("t");
+  printer.Canvas().Draw({"f", 10, 0, 0, "x"});
+  EXPECT_THROW(printer.EndDoc(), EPrinter);
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_TRUE(service.PrintedJobs().empty());
+}
+
+TEST_F(TLmPrinterTest, SecondBeginDocWhilePrintingIsRefused) {
+  TLmPrinter printer(service);
+  printer.BeginDoc("t");
+  EXPECT_THROW(printer.BeginDoc("t"), EPrinter);
+  EXPECT_EQ(service.Jobs().size(), 1u);
+}
+
+TEST_F(TLmPrinterTest, DestroyedWhilePrintingAbortsTheDocument) {
+  {
+    TLmPrinter printer(service);
+    printer.BeginDoc("t");
+  }
+  EXPECT_EQ(service.Jobs().back()->state, FakeJob::State::kAborted);
+}
+
+TEST_F(TLmPrinterTest, ChangedPrintersFallBackToTheDefaultPrinter) {
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    bool changed;
+  };
+  const Case cases[] = {
+      {"nothing changed", [] {}, false},
+      {"printer added", [&] { service.AddPrinter("C"); }, true},
+      {"went offline", [&] { service.Printer("A").attributes |= kPrinterAttributeWorkOffline; },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TLmPrinter printer(service);
+    printer.SetIndex(0);
+    c.change();
+    EXPECT_EQ(printer.OnSettingsChange(), c.changed);
+    EXPECT_EQ(printer.CurrentPrinterName(), c.changed ? "B" : "A");
+  }
+}
+
+TEST_F(TLmPrinterTest, RemovedPrinterAfterChangeIsNoLongerNumbered) {
+  TLmPrinter printer(service);
+  service.RemovePrinter("A");
+  ASSERT_TRUE(printer.OnSettingsChange());
+  EXPECT_EQ(printer.GetPrinterNames(), std::vector<std::string>{"B"});
+  EXPECT_EQ(printer.GetIndex(), 0);
+  EXPECT_THROW(printer.SetIndex(1), ELMPrinterRangeError);
+}
+
+TEST_F(TLmPrinterTest, ListsFollowTheSelectedPrinter) {
+  service.Printer("B").papers = {{11, "A5"}};
+  service.Printer("B").defaults.paperSize = 11;
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetPaperSizeNames().size(), 3u);
+  printer.SetIndex(1);
+  EXPECT_EQ(printer.GetPaperSizeNames(), std::vector<std::string>{"A5"});
+  EXPECT_EQ(printer.GetPaperSizeIndex(), 0);
+}
+
+TEST_F(TLmPrinterTest, RefreshReloadsListsOfTheSamePrinter) {
+  TLmPrinter printer(service);
+  printer.SetIndex(0);
+  EXPECT_EQ(printer.GetBinNames().size(), 2u);
+  service.Printer("A").sources.push_back({5, "Envelope"});
+  EXPECT_EQ(printer.GetBinNames().size(), 2u);  // lists stay loaded
+  printer.Refresh();
+  EXPECT_EQ(printer.GetBinNames().size(), 3u);
+}
+
+}  // namespace
+}  // namespace ruvo
