@@ -1,0 +1,135 @@
+#include "settings/app_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "faulty_file_replacer.h"
+#include "settings/file_errors.h"
+#include "settings/profile_file.h"
+#include "temp_dir.h"
+#include "test_text.h"
+
+namespace ruvo::settings {
+namespace {
+
+using test::FileBytes;
+using test::PutFile;
+using test::Sj;
+
+// The exit's keys in their order of writing.
+constexpr std::string_view kExitKeys[] = {
+    "Addr_Font",   "E_ZIP",       "E_AD1",      "E_AD2",        "E_CUS",    "E_TEL",   "E_G1",
+    "E_G2",        "E_G3",        "KOSUU",      "de_date1",     "de_date2", "OP023My", "OP023MyZip",
+    "OP023MyADD1", "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My",
+};
+
+// Every field different, full-width where a user would type it.
+ExitSettings Sample() {
+  ExitSettings s;
+  s.fontIndex = 2;
+  s.slip = {Sj("123-4567"),
+            Sj("東京都千代田区　１−２"),
+            Sj("ビル ３Ｆ"),
+            Sj("山田 太郎 様"),
+            "03-1234-5678",
+            Sj("書籍"),
+            "a=b",
+            Sj("ワレモノ"),
+            "12",
+            "4",
+            "30",
+            {Sj("720-0000"), Sj("広島県福山市"), "", Sj("福山商店"), "084-000-0000"}};
+  s.paperMode = 1;
+  s.senderTab = 9;
+  return s;
+}
+
+class AppSettings : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::filesystem::path ini = dir / "ruvo_Rezovod.ini";
+};
+
+TEST_F(AppSettings, EmptyFolderGivesTheDefaults) {
+  const StartupSettings read = ReadStartupSettings(dir.path());
+  EXPECT_EQ(read, StartupSettings{});
+  EXPECT_EQ(read.printerNumber, -1);
+  EXPECT_EQ(read.saved.fontIndex, 1);
+  EXPECT_EQ(read.saved.slip.quantity, "1");
+  EXPECT_FALSE(std::filesystem::exists(ini));
+}
+
+TEST_F(AppSettings, EveryExitKeyRoundTrips) {
+  WriteExitSettings(dir.path(), Sample());
+  EXPECT_EQ(ReadStartupSettings(dir.path()).saved, Sample());
+}
+
+TEST_F(AppSettings, ExitWritesTheKeysInOrder) {
+  WriteExitSettings(dir.path(), ExitSettings{});
+  std::string expected = "[rv_RezovodPrn]\r\n";
+  for (const std::string_view key : kExitKeys) {
+    expected += std::string(key) + "=";
+    if (key == "Addr_Font" || key == "KOSUU") expected += "1";
+    if (key == "ComboBox_SEL" || key == "Tab_My") expected += "0";
+    expected += "\r\n";
+  }
+  EXPECT_EQ(FileBytes(ini), expected);
+}
+
+TEST_F(AppSettings, FailedExitWriteKeepsEarlierKeysAndSkipsTheRest) {
+  for (int good = 0; good < static_cast<int>(std::size(kExitKeys)); ++good) {
+    SCOPED_TRACE(kExitKeys[good]);
+    std::filesystem::remove(ini);
+    test::FaultyFileReplacer disk;
+    disk.goodReplacements = good;
+    disk.diskFullAfterBytes = 0;
+    EXPECT_THROW(WriteExitSettings(dir.path(), Sample(), disk), FileWriteError);
+    EXPECT_EQ(disk.attempts(), good + 1);
+    for (int k = 0; k < static_cast<int>(std::size(kExitKeys)); ++k) {
+      const bool written =
+          ReadProfileText(ini, "rv_RezovodPrn", kExitKeys[k], "<none>") != "<none>";
+      EXPECT_EQ(written, k < good) << kExitKeys[k];
+    }
+  }
+}
+
+TEST_F(AppSettings, ReadsHandWrittenFile) {
+  PutFile(ini,
+          "; written by hand\n"
+          "[RV_REZOVODPRN]\n"
+          "  Rezovodprnno = 2 \n"
+          "rv_RezovodPrn_TOP=0x10\n"
+          "rv_RezovodPrn_LEFT=-3\n"
+          "Tab_My=0x1\n"
+          "Addr_Font=abc\n"
+          "e_zip = 100-0001\n"
+          "KOSUU=\n");
+  const StartupSettings read = ReadStartupSettings(dir.path());
+  EXPECT_EQ(read.printerNumber, 2);
+  EXPECT_EQ(read.marginTop, 16);
+  EXPECT_EQ(read.marginLeft, -3);
+  EXPECT_EQ(read.saved.senderTab, 1);  // "依頼主2"
+  EXPECT_EQ(read.saved.fontIndex, 1);  // no number: the default
+  EXPECT_EQ(read.saved.slip.zip, "100-0001");
+  EXPECT_EQ(read.saved.slip.quantity, "");  // present but empty is no default
+}
+
+TEST_F(AppSettings, ExitWritePreservesLinesItDoesNotOwn) {
+  const std::string head = "; comment\n[other]\nx = 1\nno equals sign\n[rv_RezovodPrn]\n";
+  PutFile(ini, head + "rv_RezovodPrn_Top=5\nE_ZIP = old\n");
+  WriteExitSettings(dir.path(), Sample());
+  const std::string bytes = FileBytes(ini);
+  EXPECT_TRUE(bytes.starts_with(head + "rv_RezovodPrn_Top=5\nE_ZIP=123-4567\n")) << bytes;
+  EXPECT_EQ(ReadStartupSettings(dir.path()).marginTop, 5);
+}
+
+TEST_F(AppSettings, PrinterNumberRoundTripsAndDefaultsToSystemPrinter) {
+  EXPECT_EQ(ReadPrinterNumber(dir.path()), -1);
+  WritePrinterNumber(dir.path(), 3);
+  EXPECT_EQ(ReadPrinterNumber(dir.path()), 3);
+  EXPECT_EQ(ReadStartupSettings(dir.path()).printerNumber, 3);
+  WritePrinterNumber(dir.path(), -1);
+  EXPECT_EQ(FileBytes(ini), "[rv_RezovodPrn]\r\nRezovodprnno=-1\r\n");
+}
+
+}  // namespace
+}  // namespace ruvo::settings

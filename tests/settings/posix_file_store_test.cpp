@@ -1,0 +1,146 @@
+#include "settings/posix_file_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <functional>
+#include <utility>
+
+#include "faulty_file_replacer.h"
+#include "settings/file_errors.h"
+#include "temp_dir.h"
+#include "test_text.h"
+
+namespace ruvo::settings {
+namespace {
+
+using test::EntryCount;
+using test::FileBytes;
+using test::PutFile;
+using test::Sj;
+
+class PosixFileStore : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::filesystem::path file = dir / "my2.txt";
+  PosixFileReplacer replacer;
+};
+
+TEST_F(PosixFileStore, ReplaceCreatesAndReplacesLeavingNoTemporaryFile) {
+  replacer.Replace(file, "first");
+  replacer.Replace(file, "second, longer");
+  replacer.Replace(file, "3");
+  EXPECT_EQ(FileBytes(file), "3");
+  EXPECT_EQ(EntryCount(dir.path()), 1u);
+}
+
+TEST_F(PosixFileStore, ReplaceKeepsThePermissions) {
+  PutFile(file, "old");
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  replacer.Replace(file, "new");
+  struct stat status {};
+  ASSERT_EQ(::stat(file.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST_F(PosixFileStore, ReadsBytesUnchanged) {
+  const std::string bytes("a\0\xFF\x81\r\n", 6);
+  PutFile(file, bytes);
+  EXPECT_EQ(ReadWholeFile(file), bytes);
+  EXPECT_EQ(ReadFileIfExists(file), bytes);
+}
+
+TEST_F(PosixFileStore, ReadErrorsNameTheFileAndTheReason) {
+  EXPECT_EQ(ReadFileIfExists(file), std::nullopt);
+  try {
+    ReadWholeFile(file);
+    FAIL() << "no error";
+  } catch (const FileReadError& error) {
+    EXPECT_STREQ(error.what(), "my2.txt: No such file or directory");
+  }
+  std::filesystem::create_directory(file);
+  EXPECT_THROW(ReadFileIfExists(file), FileReadError);
+}
+
+struct Fault {
+  const char* name;
+  void (*arm)(test::FaultyFileReplacer&);
+  const char* reason;
+};
+
+TEST_F(PosixFileStore, FailedReplaceKeepsTheOldFileComplete) {
+  const Fault faults[] = {
+      {"disk full at once", [](auto& r) { r.diskFullAfterBytes = 0; }, "No space left on device"},
+      {"disk full half-way", [](auto& r) { r.diskFullAfterBytes = 3; }, "No space left on device"},
+      {"flush fails", [](auto& r) { r.fsyncError = EIO; }, "Input/output error"},
+      {"rename refused", [](auto& r) { r.renameError = EBUSY; }, "Device or resource busy"},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    PutFile(file, "old content");
+    test::FaultyFileReplacer faulty;
+    fault.arm(faulty);
+    try {
+      faulty.Replace(file, "new content");
+      FAIL() << "no error";
+    } catch (const FileWriteError& error) {
+      EXPECT_EQ(std::string(error.what()), "my2.txt" + Sj(" に書き込めません: ") + fault.reason);
+    }
+    EXPECT_EQ(FileBytes(file), "old content");
+    EXPECT_EQ(EntryCount(dir.path()), 1u);
+  }
+}
+
+TEST_F(PosixFileStore, FailedFirstWriteCreatesNoFile) {
+  test::FaultyFileReplacer faulty;
+  faulty.diskFullAfterBytes = 2;
+  EXPECT_THROW(faulty.Replace(file, "content"), FileWriteError);
+  EXPECT_EQ(EntryCount(dir.path()), 0u);
+}
+
+// Runs `undo` when the test ends, however it ends.
+class Undo {
+ public:
+  explicit Undo(std::function<void()> undo) : undo_(std::move(undo)) {}
+  Undo(const Undo&) = delete;
+  Undo& operator=(const Undo&) = delete;
+  ~Undo() { undo_(); }
+
+ private:
+  std::function<void()> undo_;
+};
+
+// An immutable folder takes no new file, even for root.
+TEST_F(PosixFileStore, ReadOnlyFolderKeepsTheOldFile) {
+  PutFile(file, "old");
+  const std::string folder = dir.path().string();
+  if (std::system(("chattr +i '" + folder + "' 2>/dev/null").c_str()) != 0) {
+    GTEST_SKIP() << "chattr +i is not available here";
+  }
+  const Undo mutable_again(
+      [&] { static_cast<void>(std::system(("chattr -i '" + folder + "'").c_str())); });
+  EXPECT_THROW(replacer.Replace(file, "new"), FileWriteError);
+  EXPECT_EQ(FileBytes(file), "old");
+  EXPECT_EQ(EntryCount(dir.path()), 1u);
+}
+
+// A real file system that runs out of space: a 64 KiB tmpfs.
+TEST_F(PosixFileStore, FullFileSystemKeepsTheOldFile) {
+  const std::filesystem::path mount = dir / "tiny";
+  std::filesystem::create_directory(mount);
+  if (::mount("tmpfs", mount.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "cannot mount a tmpfs here";
+  }
+  const Undo unmount([&] { ::umount(mount.c_str()); });
+  const std::filesystem::path target = mount / "ruvo_q710.ini";
+  PutFile(target, "[s]\r\nk=old\r\n");
+  EXPECT_THROW(replacer.Replace(target, std::string(256 * 1024, 'x')), FileWriteError);
+  EXPECT_EQ(FileBytes(target), "[s]\r\nk=old\r\n");
+  EXPECT_EQ(EntryCount(mount), 1u);
+}
+
+}  // namespace
+}  // namespace ruvo::settings

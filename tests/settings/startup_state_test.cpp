@@ -1,0 +1,64 @@
+#include "settings/startup_state.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/profile_file.h"
+#include "settings/settings_names.h"
+#include "temp_dir.h"
+#include "test_text.h"
+
+namespace ruvo::settings {
+namespace {
+
+using test::PutFile;
+using test::Sj;
+
+class StartupStateTest : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::filesystem::path ini = dir / "ruvo_Rezovod.ini";
+};
+
+TEST_F(StartupStateTest, FirstStartInAnEmptyFolder) {
+  const StartupState state = LoadStartupState(dir.path());
+  EXPECT_EQ(state.saved, ExitSettings{});
+  EXPECT_EQ(state.printValues, (RegisteredPrintValues{"0", "0", "0"}));
+  EXPECT_EQ(state.senderError, "my0.txt: No such file or directory");
+}
+
+TEST_F(StartupStateTest, RegistrationOfThePaperModeReplacesTheSettingsValues) {
+  PutFile(ini, "[rv_RezovodPrn]\r\nComboBox_SEL=1\r\nrv_RezovodPrn_Top=99\r\nTab_My=2\r\n");
+  WriteRegistration(dir.path(), kPaperModeHandFed, {"A", {"1", "10", "11"}});
+  WriteRegistration(dir.path(), kPaperModeContinuous, {"B", {"3", "12", "-5"}});
+  PutFile(dir / "my2.txt", Sj("720-0000\r\n福山市\r\n"));
+  WriteProfileText(ini, "rv_RezovodPrn", "OP023My", Sj("設定の名前"));
+  const StartupState state = LoadStartupState(dir.path());
+  EXPECT_EQ(state.saved.paperMode, 1);
+  EXPECT_EQ(state.printValues, (RegisteredPrintValues{"3", "12", "-5"}));
+  // The sender file wins over the settings' sender fields, all five of them.
+  EXPECT_EQ(state.saved.slip.sender, (SenderFields{"720-0000", Sj("福山市"), "", "", ""}));
+  EXPECT_EQ(state.senderError, std::nullopt);
+}
+
+TEST_F(StartupStateTest, MissingSenderFileKeepsTheSettingsSender) {
+  PutFile(ini, "[rv_RezovodPrn]\r\nTab_My=0x3\r\nOP023MyZip=100-0001\r\n");
+  const StartupState state = LoadStartupState(dir.path());
+  EXPECT_EQ(state.saved.slip.sender.zip, "100-0001");
+  EXPECT_EQ(state.senderError, "my3.txt: No such file or directory");
+}
+
+TEST_F(StartupStateTest, PaperModeOutsideTheChoiceShowsHandFedWithoutItsRegistration) {
+  PutFile(ini, "[rv_RezovodPrn]\r\nComboBox_SEL=5\r\n");
+  WriteRegistration(dir.path(), kPaperModeHandFed, {"A", {"1", "10", "11"}});
+  const StartupState state = LoadStartupState(dir.path());
+  EXPECT_EQ(state.saved.paperMode, 0);
+  EXPECT_EQ(state.printValues, (RegisteredPrintValues{"0", "0", "0"}));
+}
+
+TEST_F(StartupStateTest, SenderTabOutsideTheTabsReportsTabErr) {
+  PutFile(ini, "[rv_RezovodPrn]\r\nTab_My=10\r\n");
+  EXPECT_EQ(LoadStartupState(dir.path()).senderError, "TabErr");
+}
+
+}  // namespace
+}  // namespace ruvo::settings
