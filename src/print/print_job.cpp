@@ -6,8 +6,6 @@
 
 namespace ruvo {
 
-namespace {
-
 int EffectiveDpi(int dpi, std::uint16_t scalePercent) {
   if (scalePercent == 0) throw PrintJobError("printer scale 0% is not a valid output scale");
   const long long effective = static_cast<long long>(dpi) * 100 / scalePercent;
@@ -16,8 +14,6 @@ int EffectiveDpi(int dpi, std::uint16_t scalePercent) {
   }
   return static_cast<int>(effective);
 }
-
-}  // namespace
 
 Resolution EffectiveResolution(TLmPrinter& printer) {
   // The layer is asked once per axis, horizontal first, as the print command

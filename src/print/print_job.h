@@ -22,6 +22,10 @@ class PrintJobError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// dpi × 100 ÷ scale percent, the remainder dropped (360 at 50 % → 720);
+// PrintJobError for a 0 % scale or a result beyond the int range.
+int EffectiveDpi(int dpi, std::uint16_t scalePercent);
+
 // The selected printer's resolution × 100 ÷ its scale percentage per axis,
 // the remainder dropped, horizontal first: 360 × 180 dpi at 50 % gives
 // 720 × 360, at 30 % 1200 × 600. The printer layer's errors propagate
