@@ -120,13 +120,18 @@ std::string KeyLine(std::string_view key, std::string_view value) {
   return line;
 }
 
+// What ends an unfinished last line before a line is added after it. A lone
+// CR gets only its LF, so that the line keeps reading as it did.
+std::string_view LineEndToFinish(std::string_view content) {
+  if (content.empty() || content.ends_with('\n')) return {};
+  return content.ends_with('\r') ? "\n" : kNewLine;
+}
+
 // `content` with `lines` inserted after `after`, which may be the last line
 // without a line end.
 std::string InsertAfter(std::string_view content, const Line& after, std::string_view lines) {
   std::string result(content.substr(0, after.next));
-  if (after.next == content.size() && !content.empty() && content.back() != '\n') {
-    result += kNewLine;
-  }
+  if (after.next == content.size()) result += LineEndToFinish(content);
   result += lines;
   result += content.substr(after.next);
   return result;
@@ -135,7 +140,7 @@ std::string InsertAfter(std::string_view content, const Line& after, std::string
 std::string WithSectionAdded(std::string_view content, std::string_view section,
                              std::string_view keyLine) {
   std::string result(content);
-  if (!result.empty() && result.back() != '\n') result += kNewLine;
+  result += LineEndToFinish(content);
   result += '[';
   result += section;
   result += ']';

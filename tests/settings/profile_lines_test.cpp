@@ -81,6 +81,8 @@ TEST(ProfileLines, WritingOneKeyLeavesEveryOtherByte) {
        "[t]\r\na=1\r\n[s]\r\nk=v\r\n"},
       {"adds to a section whose last line is unfinished", "[s]\r\na=1", "s", "k", "v",
        "[s]\r\na=1\r\nk=v\r\n"},
+      {"last line ends in CR alone", "[s]\r\na=1\r", "s", "k", "v", "[s]\r\na=1\r\nk=v\r\n"},
+      {"new section after a CR alone", "[t]\r", "s", "k", "v", "[t]\r\n[s]\r\nk=v\r\n"},
       {"keeps comments and odd lines", "; note\r\n[s]\r\nodd line\r\nk=1\r\n", "s", "k", "2",
        "; note\r\n[s]\r\nodd line\r\nk=2\r\n"},
       {"writes the first of a repeated key", "[s]\r\nk=1\r\nk=2\r\n", "s", "k", "3",
