@@ -105,6 +105,16 @@ TEST(NumValueModelTest, BrokenDoubleByteTextStopsTheParse) {
   ExpectStored(NumValueModel(), cases);
 }
 
+TEST(NumValueModelTest, MegabyteLinesKeepTheirNumericFrontOnly) {
+  NumValueModel model;
+  model.SetText("12 " + std::string(1 << 20, '9'));
+  EXPECT_EQ(model.GetText(), "12");
+  model.SetText(std::string(1 << 20, '9'));  // far too many integer digits
+  EXPECT_EQ(model.GetText(), "");
+  model.SetText("1." + std::string(1 << 20, '5'));  // decimals are cut, not refused
+  EXPECT_EQ(model.GetText(), "1.555");
+}
+
 TEST(NumValueModelTest, StripLeadingZerosKeepsSignPointAndDecimals) {
   const NumValueModel model;
   const std::vector<TextCase> cases = {
