@@ -43,6 +43,8 @@ struct NumValueSettings {
 class NumValueModel {
  public:
   NumValueModel() = default;  // the box's defaults, empty value
+  // Empty value with `settings`; a negative length is taken as its default,
+  // as a property writer would ignore it.
   explicit NumValueModel(const NumValueSettings& settings);
 
   const NumValueSettings& Settings() const { return settings_; }
