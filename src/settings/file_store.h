@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/file_errors.h"
+
 namespace ruvo::settings {
 
 // All bytes of `file`. Throws FileReadError (missing file, a directory, no

@@ -11,6 +11,7 @@
 // "=" are kept as they are. Where a section or a key stands twice, the first
 // one is read and written.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -95,6 +95,16 @@ TEST_F(SenderFile, FailedRegisterKeepsTheOldSender) {
   EXPECT_EQ(LoadSender(dir.path(), 1), fukuyama);
 }
 
+TEST_F(SenderFile, EmptyDirectoryMeansTheCurrentDirectory) {
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  RegisterSender({}, 7, fukuyama);
+  const SenderFields loaded = LoadSender({}, 7);
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(loaded, fukuyama);
+  EXPECT_EQ(LoadSender(dir.path(), 7), fukuyama);
+}
+
 TEST_F(SenderFile, FieldWithLineBreakIsRefused) {
   RegisterSender(dir.path(), 1, fukuyama);
   EXPECT_THROW(RegisterSender(dir.path(), 1, {"1", "2\r\n3", "", "", ""}), FileWriteError);
