@@ -157,11 +157,10 @@ bool NumValueModel::SetRightMark(std::string_view mark) {
 
 // ---- parsing ----
 
-std::string NumValueModel::ParseText(std::string_view s) const {
-  const std::string converted = DoubleByteToSingleByte(s);
-  // Keep digits, one "." (when decimals are allowed) and a leading "-";
-  // drop ","; stop at anything else. A dropped comma still takes a position,
-  // so ",-5" stops at the "-".
+// Keeps digits, one "." (when decimals are allowed) and a leading "-"; drops
+// ","; stops at anything else. A dropped comma still takes a position, so
+// ",-5" stops at the "-".
+std::string NumValueModel::FilterNumberChars(std::string_view converted) const {
   std::string r;
   bool sawPoint = false;
   for (std::size_t i = 0; i < converted.size(); ++i) {
@@ -177,13 +176,21 @@ std::string NumValueModel::ParseText(std::string_view s) const {
     }
     r += c;
   }
+  return r;
+}
+
+// Too many decimals are cut; too many integer digits empty the value.
+std::string NumValueModel::ApplyLengthLimits(std::string r) const {
   if (r.empty()) return r;
-  // Too many decimals are cut; too many integer digits empty the value.
   const std::size_t signLength = r.front() == '-' ? 1 : 0;
   const std::size_t point = r.find('.');
   if (point == std::string::npos) return r.size() - signLength > IntegerLimit() ? std::string() : r;
   if (r.size() - point - 1 > DecimalLimit()) r.resize(point + 1 + DecimalLimit());
   return point - signLength > IntegerLimit() ? std::string() : r;
+}
+
+std::string NumValueModel::ParseText(std::string_view s) const {
+  return ApplyLengthLimits(FilterNumberChars(DoubleByteToSingleByte(s)));
 }
 
 std::string NumValueModel::StripLeadingZeros(std::string_view s) const {

@@ -116,6 +116,8 @@ class NumValueModel {
   std::string CaretText() const;
 
  private:
+  std::string FilterNumberChars(std::string_view converted) const;
+  std::string ApplyLengthLimits(std::string r) const;
   void Reparse();
   void RecomputeDisplay();
   std::size_t IntegerLimit() const;

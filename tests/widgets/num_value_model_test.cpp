@@ -253,6 +253,15 @@ TEST(NumValueModelTest, WritersIgnoreNegativeAndUnchangedSettings) {
   EXPECT_EQ(model.GetText(), "0.5");  // no integer digit was typed
 }
 
+TEST(NumValueModelTest, NegativeLengthsGivenAtConstructionTakeTheDefaults) {
+  NumValueSettings settings;
+  settings.integerLength = -1;
+  settings.decimalLength = -5;
+  NumValueModel model(settings);
+  model.SetText("123456789.1234");
+  EXPECT_EQ(model.GetText(), "123456789.123");
+}
+
 TEST(NumValueModelTest, ReservedTemplateKeepsRoomForTheFixedParts) {
   NumValueModel model;
   EXPECT_EQ(model.ReservedTemplate("12.5"), "12.5");  // the number fills its room
