@@ -113,6 +113,13 @@ TEST_F(AppSettings, ReadsHandWrittenFile) {
   EXPECT_EQ(read.saved.slip.quantity, "");  // present but empty is no default
 }
 
+TEST_F(AppSettings, FileOfBinaryJunkReadsAsDefaultsAndStaysUntouched) {
+  std::string junk("\0\xFF[\x81\n=\x83]\r\r\n[rv_RezovodPrn\n\xFC=\0Tab_My\n", 36);
+  PutFile(ini, junk);
+  EXPECT_EQ(ReadStartupSettings(dir.path()), StartupSettings{});
+  EXPECT_EQ(FileBytes(ini), junk);
+}
+
 TEST_F(AppSettings, ExitWritePreservesLinesItDoesNotOwn) {
   const std::string head = "; comment\n[other]\nx = 1\nno equals sign\n[rv_RezovodPrn]\n";
   PutFile(ini, head + "rv_RezovodPrn_Top=5\nE_ZIP = old\n");
