@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "transfer/dprint.h"
+#include "transfer/pattern_set.h"
 #include "transfer/sjis.h"
 #include "transfer/text_ops.h"
 
@@ -162,12 +162,9 @@ constexpr std::array<std::string_view, 7> kMailMarks = {
     ".net",  // networks; also counts as ".ne"
 };
 
-std::size_t CountAll(std::string_view text, std::span<const std::string_view> patterns) {
-  std::size_t total = 0;
-  for (std::string_view pattern : patterns)
-    total += SubStrCount(text, pattern);
-  return total;
-}
+constexpr PatternSet kDigitSet(kDigitPatterns);
+constexpr PatternSet kAddressMarkSet(kAddressMarks);
+constexpr PatternSet kMailMarkSet(kMailMarks);
 
 struct VerdictName {
   ZipTelVerdict verdict;
@@ -191,7 +188,7 @@ std::string_view ZipTelVerdictName(ZipTelVerdict verdict) {
 
 ZipTelVerdict ZipTelCheck(std::string_view text) {
   const auto characters = static_cast<std::ptrdiff_t>(sjis::CharCount(Trim(text)));
-  const auto digits = static_cast<std::ptrdiff_t>(CountAll(text, kDigitPatterns));
+  const auto digits = static_cast<std::ptrdiff_t>(kDigitSet.CountAll(text));
   const std::ptrdiff_t others = characters - digits;
   if (characters == 8 && others == 0) return ZipTelVerdict::PostalCode;
   if (characters >= 10 && others <= 1) return ZipTelVerdict::Telephone;
@@ -199,7 +196,7 @@ ZipTelVerdict ZipTelCheck(std::string_view text) {
 }
 
 std::size_t AddressMarkCount(std::string_view text) {
-  return CountAll(Trim(text), kAddressMarks);
+  return kAddressMarkSet.CountAll(Trim(text));
 }
 
 std::span<const std::string_view> PrefectureNames() {
@@ -212,7 +209,7 @@ bool IsPrefectureLine(std::string_view text) {
 }
 
 std::size_t MailMarkCount(std::string_view text) {
-  return CountAll(text, kMailMarks);
+  return kMailMarkSet.CountAll(text);
 }
 
 }  // namespace ruvo

@@ -9,10 +9,11 @@ namespace ruvo {
 
 std::size_t SubStrCount(std::string_view text, std::string_view pattern) {
   if (pattern.empty()) return 0;
+  const char first = pattern.front();
   std::size_t count = 0;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    if (text.compare(pos, pattern.size(), pattern) == 0) {
+    if (text[pos] == first && text.substr(pos).starts_with(pattern)) {
       ++count;
       pos += pattern.size();
     } else {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "transfer/dprint.h"
+#include "transfer/pattern_set.h"
 #include "transfer/sjis.h"
 
 namespace ruvo {
@@ -68,6 +68,8 @@ constexpr std::array<std::string_view, 45> kLabelWords = {
     "\x93\xCD\x82\xAF\x90\xE6",                                          // 届け先
 };
 
+constexpr PatternSet kLabelWordSet(kLabelWords);
+
 }  // namespace
 
 std::string_view Trim(std::string_view text) {
@@ -104,7 +106,7 @@ std::string DeleteEvery(std::string_view text, std::string_view word) {
   result.reserve(text.size());
   std::size_t pos = 0;
   while (pos < text.size()) {
-    if (!word.empty() && text.compare(pos, word.size(), word) == 0) {
+    if (!word.empty() && text[pos] == word[0] && text.substr(pos).starts_with(word)) {
       pos += word.size();
       continue;
     }
@@ -121,10 +123,14 @@ std::span<const std::string_view> LabelWords() {
 
 std::string StripLabelWords(std::string_view text) {
   std::string line(text);
-  for (std::string_view word : kLabelWords) {
-    // Most words are absent from most lines: look before rebuilding.
-    if (SubStrCount(line, word) > 0) line = DeleteEvery(line, word);
+  // Which words the line holds, found in one walk and found again only after
+  // the line changed: most words are absent from most lines.
+  std::uint64_t present = kLabelWordSet.Occurring(line);
+  for (std::size_t i = 0; i < kLabelWords.size(); ++i) {
+    const std::size_t before = line.size();
+    if ((present >> i) & 1) line = DeleteEvery(line, kLabelWords[i]);
     line.erase(0, line.size() - TrimLeft(line).size());
+    if (line.size() != before) present = kLabelWordSet.Occurring(line);
   }
   return line;
 }
