@@ -28,6 +28,7 @@ set -euo pipefail
 
 cmd=${1:-}
 dir=${2:-${RUVO_CUPS_DIR:-/tmp/ruvo-cups-test}}
+dir=$(realpath -m "$dir") # cupsd takes absolute paths only
 stock_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 die() {
@@ -115,7 +116,9 @@ EOF
 
 wait_for_socket() {
   for _ in $(seq 1 100); do
-    lpstat -r >/dev/null 2>&1 && return 0
+    kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null ||
+      die "cupsd ended at start-up: $(tail -3 "$dir/log/cupsd.out" 2>/dev/null)"
+    lpstat -r 2>/dev/null | grep -q 'is running' && return 0
     sleep 0.1
   done
   die "cupsd did not answer on $dir/cups.sock (see $dir/log/error_log)"

@@ -1,0 +1,201 @@
+// Talks to the private CUPS server of scripts/cups-test-server.sh.
+#include "print/qt_print_service.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "print/cups_test_server.h"
+#include "print/gui_app.h"
+#include "print/lm_printers.h"
+
+namespace ruvo {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+std::string RunCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+    output += buffer;
+  ::pclose(pipe);
+  return output;
+}
+
+// The passthrough queue writes its file when the job has gone through; wait
+// until it is there and a PDF reader can read it.
+bool WaitForPdf(const fs::path& pdf, std::chrono::seconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (fs::exists(pdf) && fs::file_size(pdf) > 0 &&
+        RunCommand("pdfinfo '" + pdf.string() + "' 2>/dev/null").find("Pages:") != std::string::npos) {
+      return true;
+    }
+    std::this_thread::sleep_for(100ms);
+  }
+  return false;
+}
+
+class QtPrintServiceTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::UseTestCupsServer();
+    test::EnsureGuiApplication();
+  }
+
+  // Selects a queue of the test server by name through the layer's numbering.
+  static void Select(TLmPrinter& printer, const std::string& queue) {
+    const auto& names = printer.GetPrinterNames();
+    const auto found = std::find(names.begin(), names.end(), queue);
+    ASSERT_NE(found, names.end()) << queue;
+    printer.SetIndex(static_cast<int>(found - names.begin()));
+  }
+
+  QtPrintService service;
+};
+
+TEST_F(QtPrintServiceTest, EnumerationSeesTheTestQueuesAndTheDefault) {
+  std::vector<std::string> names;
+  for (const PrinterEntry& entry : service.EnumeratePrinters())
+    names.push_back(entry.name);
+  for (const char* queue : {"ruvo_pass360", "ruvo_pass600", "ruvo_stock", "ruvo_reject"}) {
+    SCOPED_TRACE(queue);
+    EXPECT_NE(std::find(names.begin(), names.end(), queue), names.end());
+  }
+  EXPECT_EQ(service.DefaultPrinterName(), "ruvo_pass360");
+  TLmPrinter printer(service);
+  EXPECT_EQ(printer.GetPrinterNames()[static_cast<std::size_t>(printer.GetIndex())],
+            "ruvo_pass360");
+}
+
+TEST_F(QtPrintServiceTest, ResolutionIsTheQueuesOwnDefault) {
+  TLmPrinter printer(service);
+  const std::pair<const char*, Resolution> cases[] = {
+      {"ruvo_pass360", {360, 360}}, {"ruvo_pass600", {600, 600}}, {"ruvo_stock", {300, 300}}};
+  for (const auto& [queue, resolution] : cases) {
+    SCOPED_TRACE(queue);
+    Select(printer, queue);
+    EXPECT_EQ(printer.GetResolution(), resolution);
+    EXPECT_EQ(printer.GetScale(), 100);
+  }
+}
+
+TEST_F(QtPrintServiceTest, PaperSizesFromQtAndSourcesFromThePpd) {
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass360");
+  const auto& papers = printer.GetPaperSizeNames();
+  EXPECT_EQ(papers[static_cast<std::size_t>(printer.GetPaperSizeIndex())], "A4");
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 9);  // DMPAPER_A4
+  EXPECT_EQ(printer.GetBinNames(), (std::vector<std::string>{"Upper Tray", "Manual Feed"}));
+  EXPECT_EQ(printer.GetBinIndex(), 0);
+  EXPECT_EQ(printer.GetBinNumber(), 1);  // DMBIN_UPPER
+
+  Select(printer, "ruvo_stock");  // its PPD has no InputSlot
+  EXPECT_THROW(printer.GetBinNames(), ELmPrinterNoInfo);
+}
+
+TEST_F(QtPrintServiceTest, RejectingQueueIsAClearErrorAndWritesNoPdf) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_reject.pdf";
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_reject");
+  try {
+    printer.BeginDoc("ruvo_Rezovod  ");
+    ADD_FAILURE() << "the rejecting queue took a document";
+  } catch (const EPrinter& error) {
+    EXPECT_NE(std::string(error.what()).find("ruvo_reject: the printer does not accept jobs"),
+              std::string::npos)
+        << error.what();
+  }
+  EXPECT_FALSE(printer.Printing());
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(QtPrintServiceTest, UnknownQueueIsAnErrorNotTheDefaultPrinter) {
+  DocumentRequest request;
+  request.printer = "ruvo_missing";
+  request.resolution = {360, 360};
+  EXPECT_THROW(service.BeginDocument(request), EPrinter);
+  EXPECT_THROW(service.DefaultSettings("ruvo_missing"), EPrinter);
+  EXPECT_THROW(service.PrinterResolution("ruvo_missing"), EPrinter);
+}
+
+TEST_F(QtPrintServiceTest, QueueRemovedBetweenSnapshotAndJobIsAnError) {
+  const std::string ppd = std::string(RUVO_CUPS_DIR) + "/ppd-pass360.ppd";
+  ASSERT_EQ(
+      std::system(("lpadmin -p ruvo_gone -E -v file:/dev/null -P " + ppd + " 2>/dev/null").c_str()),
+      0);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_gone");
+  ASSERT_EQ(std::system("lpadmin -x ruvo_gone"), 0);
+  EXPECT_THROW(printer.BeginDoc("t"), EPrinter);
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_TRUE(printer.OnSettingsChange());
+  EXPECT_EQ(printer.CurrentPrinterName(), "ruvo_pass360");
+}
+
+TEST_F(QtPrintServiceTest, JobOnPassthroughQueueGivesPdfWithTheTextAtItsDots) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360.pdf";
+  fs::remove(pdf);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass360");
+  const auto begin = std::chrono::steady_clock::now();
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 383, 54, "2026"});
+  printer.EndDoc();
+  const auto accepted = std::chrono::steady_clock::now();
+  std::printf("print job, begin to spooler acceptance: %.1f ms (job %d)\n",
+              std::chrono::duration<double, std::milli>(accepted - begin).count(),
+              service.LastJobId());
+  EXPECT_GT(service.LastJobId(), 0);
+  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  // pdftotext -bbox gives the word box in points: 383 dots at 360 dpi are
+  // 76.6 pt from the printable area's left edge (the queue has no margins).
+  const std::string boxes = RunCommand("pdftotext -bbox '" + pdf.string() + "' -");
+  const auto word = boxes.find(">2026<");
+  ASSERT_NE(word, std::string::npos) << boxes;
+  const auto xMin = boxes.rfind("xMin=\"", word);
+  const double x = std::stod(boxes.substr(xMin + 6));
+  EXPECT_NEAR(x * 360 / 72, 383, 1.5);
+}
+
+TEST_F(QtPrintServiceTest, StockCupsPdfQueueCompletesWithAPageThatIsNotBlank) {
+  const fs::path folder = test::TestCupsOutputDir() / "stock";
+  for (const auto& file : fs::directory_iterator(folder))
+    fs::remove(file.path());
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_stock");
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 22, 300, 300, "8888888888"});
+  printer.EndDoc();
+  fs::path pdf;
+  for (int tries = 0; tries < 600 && pdf.empty(); ++tries) {
+    for (const auto& file : fs::directory_iterator(folder)) {
+      if (file.path().extension() == ".pdf" && WaitForPdf(file.path(), 5s)) pdf = file.path();
+    }
+    std::this_thread::sleep_for(100ms);
+  }
+  ASSERT_FALSE(pdf.empty()) << "no PDF from the stock queue";
+  const fs::path image = fs::path(RUVO_CUPS_DIR) / "stock-page";
+  RunCommand("pdftoppm -r 30 -gray -png -singlefile '" + pdf.string() + "' '" + image.string() + "'");
+  QImage page(QString::fromStdString(image.string() + ".png"));
+  ASSERT_FALSE(page.isNull());
+  int dark = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x)
+      dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  EXPECT_GT(dark, 10);
+}
+
+}  // namespace
+}  // namespace ruvo
