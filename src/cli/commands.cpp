@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/slip_options.h"
+
 namespace ruvo::cli {
 
 int RunNumText(const Args& args, Context& ctx);  // cmd_numtext.cpp
@@ -7,6 +9,10 @@ int RunNumText(const Args& args, Context& ctx);  // cmd_numtext.cpp
 int RunTransfer(const Args& args, Context& ctx);   // cmd_transfer.cpp
 int RunHalfWidth(const Args& args, Context& ctx);  // cmd_halfwidth.cpp
 int RunClassify(const Args& args, Context& ctx);   // cmd_classify.cpp
+
+int RunDrawList(const Args& args, Context& ctx);  // cmd_drawlist.cpp
+int RunRender(const Args& args, Context& ctx);    // cmd_render.cpp
+int RunPrint(const Args& args, Context& ctx);     // cmd_print.cpp
 
 // Each command lives in its own file; add one line here for a new command.
 const std::vector<Command>& AllCommands() {
@@ -16,6 +22,16 @@ const std::vector<Command>& AllCommands() {
       {"transfer", "", "pasted memo text -> recipient fields and memo as JSON", RunTransfer},
       {"halfwidth", "", "each stdin line -> its half-width form", RunHalfWidth},
       {"classify", "", "each stdin line -> its line judgements as JSON", RunClassify},
+      {"drawlist", kDrawListSynopsis,
+       "the slip of DIR (default .) -> its draw list as JSON: font, size, x, y in dots, text",
+       RunDrawList},
+      {"render", kRenderSynopsis,
+       "the slip as a one-page PDF (A4 unless --page) at its resolution; origin at the paper's "
+       "top-left corner, not the printable area",
+       RunRender},
+      {"print", kPrintSynopsis,
+       "prints the slip on the registered printer (or --printer NAME) and reports the job as JSON",
+       RunPrint},
   };
   return commands;
 }

@@ -1,0 +1,47 @@
+// ruvo-slip drawlist: the slip of a working directory as its list of texts,
+// in drawing order, with their faces, sizes and printer-dot positions.
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/slip_options.h"
+#include "cli/slip_session.h"
+#include "print/lm_d97_dot.h"
+
+namespace ruvo::cli {
+
+namespace {
+
+// One draw operation as a JSON object on one line.
+std::string DrawOpJson(const Context& ctx, const DrawOp& op) {
+  return "{\"font\": " + JsonString(ToOutput(ctx, op.font)) +
+         ", \"size\": " + std::to_string(op.pointSize) + ", \"x\": " + std::to_string(op.x) +
+         ", \"y\": " + std::to_string(op.y) + ", \"text\": " + JsonString(ToOutput(ctx, op.text)) +
+         "}";
+}
+
+void WriteDrawListJson(Context& ctx, const DrawList& list) {
+  ctx.out << '[';
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    ctx.out << (i == 0 ? "\n  " : ",\n  ") << DrawOpJson(ctx, list[i]);
+  }
+  ctx.out << (list.empty() ? "]\n" : "\n]\n");
+}
+
+int DrawList(const Args& args, Context& ctx) {
+  SlipOptions options;
+  ArgReader reader(args);
+  while (!reader.Done()) {
+    if (!ReadSlipOption(reader.NextOption(), reader, ctx, options)) reader.Unknown();
+  }
+  const SlipSession session(options, ctx);
+  WriteDrawListJson(ctx, SLIP97_Prn(session.Prepared().slip, session.PrintValues()));
+  return 0;
+}
+
+}  // namespace
+
+int RunDrawList(const Args& args, Context& ctx) {
+  return RunReportingErrors("drawlist", ctx, DrawList, args);
+}
+
+}  // namespace ruvo::cli

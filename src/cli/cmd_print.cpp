@@ -1,0 +1,44 @@
+// ruvo-slip print: prints the slip of a working directory through the printer
+// layer, on the printer the paper mode's registration selects or on --printer.
+#include <chrono>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/slip_options.h"
+#include "cli/slip_session.h"
+#include "print/lm_d97_dot.h"
+#include "print/print_job.h"
+
+namespace ruvo::cli {
+
+namespace {
+
+int Print(const Args& args, Context& ctx) {
+  SlipOptions options;
+  ArgReader reader(args);
+  while (!reader.Done()) {
+    const std::string option = reader.NextOption();
+    if (option == "--printer") {
+      options.printerName = ArgumentToCp932(ctx, reader.Value());
+    } else if (!ReadSlipOption(option, reader, ctx, options)) {
+      reader.Unknown();
+    }
+  }
+  SlipSession session(options, ctx, /*needPrinter=*/true);
+  const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
+  const auto start = std::chrono::steady_clock::now();
+  PrintDrawList(session.Printer(), list);
+  const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+  ctx.out << "{\"printer\": " << JsonString(ToOutput(ctx, session.Printer().CurrentPrinterName()))
+          << ", \"dpi\": [" << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
+          << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+  return 0;
+}
+
+}  // namespace
+
+int RunPrint(const Args& args, Context& ctx) {
+  return RunReportingErrors("print", ctx, Print, args);
+}
+
+}  // namespace ruvo::cli

@@ -1,0 +1,109 @@
+// ruvo-slip render: the slip of a working directory as a one-page PDF, painted
+// at the slip's resolution with the origin at the paper's top-left corner.
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <array>
+#include <cmath>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/slip_options.h"
+#include "cli/slip_session.h"
+#include "print/lm_d97_dot.h"
+#include "print/print_job.h"
+#include "print/slip_painter.h"
+#include "print/slip_units.h"
+
+namespace ruvo::cli {
+
+namespace {
+
+struct PageSizeName {
+  std::string_view name;
+  QPageSize::PageSizeId id;
+};
+
+constexpr std::array kPageSizes{
+    PageSizeName{"A3", QPageSize::A3},                      // 297 × 420 mm
+    PageSizeName{"A4", QPageSize::A4},                      // 210 × 297 mm, the default
+    PageSizeName{"A5", QPageSize::A5},                      // 148 × 210 mm
+    PageSizeName{"B4", QPageSize::JisB4},                   // JIS B4, 257 × 364 mm
+    PageSizeName{"B5", QPageSize::JisB5},                   // JIS B5, 182 × 257 mm
+    PageSizeName{"Letter", QPageSize::Letter},              // 8.5 × 11 in
+    PageSizeName{"Legal", QPageSize::Legal},                // 8.5 × 14 in
+    PageSizeName{"Postcard", QPageSize::Postcard},  // 100 × 148 mm
+};
+
+QPageSize::PageSizeId PageSizeNamed(const std::string& name) {
+  for (const auto& row : kPageSizes) {
+    if (QString::fromLatin1(row.name).compare(QString::fromStdString(name), Qt::CaseInsensitive) ==
+        0) {
+      return row.id;
+    }
+  }
+  throw UsageError("option --page takes A3, A4, A5, B4, B5, Letter, Legal or Postcard, not '" +
+                   name + "'");
+}
+
+// The PDF has one resolution; with a different horizontal one the texts are
+// moved to their physical place at the vertical resolution, glyphs unchanged.
+DrawList AtVerticalResolution(DrawList list, int dpiX, int dpiY) {
+  if (dpiX == dpiY) return list;
+  for (auto& op : list) {
+    op.x = static_cast<int>(std::lround(static_cast<double>(op.x) * dpiY / dpiX));
+  }
+  return list;
+}
+
+void WritePdf(const std::string& file, QPageSize::PageSizeId page, int dpiX, int dpiY,
+              const DrawList& list) {
+  if (dpiX <= 0 || dpiY <= 0) throw std::runtime_error("a PDF needs a positive resolution");
+  QPdfWriter writer(QFile::decodeName(file.c_str()));
+  writer.setResolution(dpiY);
+  writer.setPageLayout(QPageLayout(QPageSize(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  writer.setTitle(QString::fromLatin1(kSlipDocumentTitle));
+  writer.setCreator(QStringLiteral("ruvo-slip"));
+  QPainter painter;
+  if (!painter.begin(&writer)) throw std::runtime_error(file + ": cannot be written");
+  PaintDrawList(painter, AtVerticalResolution(list, dpiX, dpiY));
+  if (!painter.end()) throw std::runtime_error(file + ": cannot be written");
+}
+
+int Render(const Args& args, Context& ctx) {
+  SlipOptions options;
+  std::optional<std::string> pdf;
+  std::string page = "A4";
+  ArgReader reader(args);
+  while (!reader.Done()) {
+    const std::string option = reader.NextOption();
+    if (option == "--pdf") {
+      pdf = reader.Value();
+    } else if (option == "--page") {
+      page = reader.Value();
+    } else if (!ReadSlipOption(option, reader, ctx, options)) {
+      reader.Unknown();
+    }
+  }
+  if (!pdf) throw UsageError("option --pdf FILE is required");
+  const QPageSize::PageSizeId pageId = PageSizeNamed(page);
+  EnsureGuiApplication();
+  const SlipSession session(options, ctx);
+  const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
+  const int dpiX = LabelTextToInt(session.PrintValues().dpiX);
+  const int dpiY = LabelTextToInt(session.PrintValues().dpiY);
+  WritePdf(*pdf, pageId, dpiX, dpiY, list);
+  ctx.out << "{\"pdf\": " << JsonString(*pdf) << ", \"page\": " << JsonString(page)
+          << ", \"dpi\": [" << dpiX << ", " << dpiY << "], \"texts\": " << list.size() << "}\n";
+  return 0;
+}
+
+}  // namespace
+
+int RunRender(const Args& args, Context& ctx) {
+  return RunReportingErrors("render", ctx, Render, args);
+}
+
+}  // namespace ruvo::cli

@@ -1,0 +1,186 @@
+#include "cli/slip_options.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+#include "print/lm_printers.h"
+#include "print/print_job.h"
+#include "print/slip_units.h"
+#include "settings/startup_state.h"
+
+namespace ruvo::cli {
+
+namespace {
+
+constexpr int kMaxDpi = 100000;
+
+// A whole decimal number within [min, max], or nothing.
+std::optional<int> ParseDecimal(std::string_view text, int min, int max) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// "360" → 360 × 360, "360x180" → 360 × 180.
+Resolution ParseDpi(const std::string& text) {
+  const std::size_t cross = text.find('x');
+  const auto x = ParseDecimal(std::string_view(text).substr(0, cross), 1, kMaxDpi);
+  const auto y = cross == std::string::npos
+                     ? x
+                     : ParseDecimal(std::string_view(text).substr(cross + 1), 1, kMaxDpi);
+  if (!x || !y) throw UsageError("option --dpi takes X or XxY dots per inch, not '" + text + "'");
+  return {*x, *y};
+}
+
+// "2011-01-05" → 2011-01-05; anything else, or no such day, is a usage error.
+std::chrono::year_month_day ParseDate(const std::string& text) {
+  const auto year = ParseDecimal(std::string_view(text).substr(0, 4), 1, 9999);
+  const auto month = text.size() == 10 ? ParseDecimal(text.substr(5, 2), 1, 12) : std::nullopt;
+  const auto day = text.size() == 10 ? ParseDecimal(text.substr(8, 2), 1, 31) : std::nullopt;
+  const bool dashes = text.size() == 10 && text[4] == '-' && text[7] == '-';
+  if (!year || !month || !day || !dashes) {
+    throw UsageError("option --date takes YYYY-MM-DD, not '" + text + "'");
+  }
+  const std::chrono::year_month_day date{std::chrono::year(*year),
+                                         std::chrono::month(static_cast<unsigned>(*month)),
+                                         std::chrono::day(static_cast<unsigned>(*day))};
+  if (!date.ok()) throw UsageError("option --date: no such day '" + text + "'");
+  return date;
+}
+
+std::chrono::year_month_day LocalToday() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return std::chrono::year_month_day{std::chrono::year(local.tm_year + 1900),
+                                     std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
+                                     std::chrono::day(static_cast<unsigned>(local.tm_mday))};
+}
+
+SlipRecord SlipFromSettings(const settings::SavedSlip& saved) {
+  SlipRecord slip;
+  slip.recipientZip = saved.zip;
+  slip.recipientAddress1 = saved.address1;
+  slip.recipientAddress2 = saved.address2;
+  slip.recipientName = saved.customer;
+  slip.recipientTel = saved.tel;
+  slip.goods = {saved.goods1, saved.goods2, saved.goods3};
+  slip.quantity = saved.quantity;
+  slip.wishedMonth = saved.deliveryMonth;
+  slip.wishedDay = saved.deliveryDay;
+  slip.senderZip = saved.sender.zip;
+  slip.senderAddress1 = saved.sender.address1;
+  slip.senderAddress2 = saved.sender.address2;
+  slip.senderName = saved.sender.name;
+  slip.senderTel = saved.sender.tel;
+  return slip;
+}
+
+void ApplyOptions(const SlipOptions& options, SlipRecord& slip) {
+  slip.slipDate = options.date.value_or(LocalToday());
+  slip.printDate = !options.noDate;
+  slip.printSender = !options.noSender;
+  if (options.slot > 0) slip.timeSlots[static_cast<std::size_t>(options.slot - 1)] = true;
+  if (options.add3) slip.recipientAddress3 = *options.add3;
+}
+
+}  // namespace
+
+bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context& ctx,
+                    SlipOptions& options) {
+  if (option == "--dir") {
+    options.dir = reader.Value();
+  } else if (option == "--dpi") {
+    options.dpi = ParseDpi(reader.Value());
+  } else if (option == "--scale") {
+    options.scale = static_cast<std::uint16_t>(reader.IntValue(1, 65535));
+  } else if (option == "--date") {
+    options.date = ParseDate(reader.Value());
+  } else if (option == "--no-date") {
+    options.noDate = true;
+  } else if (option == "--no-sender") {
+    options.noSender = true;
+  } else if (option == "--slot") {
+    options.slot = reader.IntValue(1, kTimeSlotCount);
+  } else if (option == "--add3") {
+    options.add3 = ArgumentToCp932(ctx, reader.Value());
+  } else if (option == "--top") {
+    options.top = ArgumentToCp932(ctx, reader.Value());
+  } else if (option == "--left") {
+    options.left = ArgumentToCp932(ctx, reader.Value());
+  } else {
+    return false;
+  }
+  return true;
+}
+
+PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
+  const settings::StartupState state = settings::LoadStartupState(options.dir);
+  if (state.senderError) ctx.err << "warning: " << ToOutput(ctx, *state.senderError) << '\n';
+  PreparedSlip prepared{SlipFromSettings(state.saved.slip), state.printValues.printerNumber,
+                        options.top.value_or(state.printValues.marginTop),
+                        options.left.value_or(state.printValues.marginLeft)};
+  ApplyOptions(options, prepared.slip);
+  return prepared;
+}
+
+void SelectRegisteredPrinter(TLmPrinter& printer, const std::string& printerNumber) {
+  const int number = LabelTextToInt(printerNumber);
+  try {
+    printer.SetIndex(number);
+  } catch (const ELMPrinterRangeError&) {
+    printer.SetIndex(0);
+  }
+}
+
+void SelectPrinterByName(TLmPrinter& printer, const std::string& name) {
+  const auto& names = printer.GetPrinterNames();
+  const auto found = std::find(names.begin(), names.end(), name);
+  if (found == names.end()) throw EPrinter(name + ": no such printer");
+  printer.SetIndex(static_cast<int>(found - names.begin()));
+}
+
+SlipPrintValues ResolvePrintValues(const SlipOptions& options, const PreparedSlip& prepared,
+                                   TLmPrinter* printer) {
+  if (!options.dpi) {
+    if (printer == nullptr) throw std::logic_error("no printer to take the resolution from");
+    if (!options.scale)
+      return EffectivePrintValues(*printer, prepared.marginTop, prepared.marginLeft);
+  }
+  const Resolution dpi = options.dpi ? *options.dpi : printer->GetResolution();
+  const std::uint16_t scale = options.scale.value_or(100);
+  return {std::to_string(EffectiveDpi(dpi.x, scale)), std::to_string(EffectiveDpi(dpi.y, scale)),
+          prepared.marginTop, prepared.marginLeft};
+}
+
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance() != nullptr) return;
+  const bool hasDisplay =
+      std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+  if (!hasDisplay) setenv("QT_QPA_PLATFORM", "offscreen", 0);  // an explicit choice stays
+  static int argc = 1;
+  static char name[] = "ruvo-slip";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+}
+
+int RunReportingErrors(std::string_view command, Context& ctx, int (*body)(const Args&, Context&),
+                       const Args& args) {
+  try {
+    return body(args, ctx);
+  } catch (const UsageError&) {
+    throw;
+  } catch (const std::exception& e) {
+    ctx.err << "ruvo-slip " << command << ": " << ToOutput(ctx, e.what()) << '\n';
+    return 1;
+  }
+}
+
+}  // namespace ruvo::cli

@@ -1,0 +1,85 @@
+#pragma once
+// What the slip commands (drawlist, render, print) share: their common
+// options, the slip the main window would hold right after start-up in a
+// directory, the print values it would print with, and the Qt application
+// the painting and the printers need.
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "print/print_service.h"
+#include "print/slip_record.h"
+
+namespace ruvo {
+class TLmPrinter;
+}
+
+namespace ruvo::cli {
+
+#define RUVO_SLIP_OPTIONS                                                                \
+  "[--dir DIR] [--dpi X[xY]] [--scale P] [--date YYYY-MM-DD] [--no-date] [--no-sender] " \
+  "[--slot 1-5] [--add3 TEXT] [--top N] [--left N]"
+inline constexpr std::string_view kDrawListSynopsis = RUVO_SLIP_OPTIONS;
+inline constexpr std::string_view kRenderSynopsis = "--pdf FILE [--page SIZE] " RUVO_SLIP_OPTIONS;
+inline constexpr std::string_view kPrintSynopsis = "[--printer NAME] " RUVO_SLIP_OPTIONS;
+#undef RUVO_SLIP_OPTIONS
+
+struct SlipOptions {
+  std::filesystem::path dir = ".";
+  std::optional<Resolution> dpi;       // the printer's resolution instead of asking it
+  std::optional<std::uint16_t> scale;  // percent; the printer's own (100 with --dpi) when unset
+  std::optional<std::chrono::year_month_day> date;  // today when unset
+  bool noDate = false;
+  bool noSender = false;
+  int slot = 0;                     // 1-5 ticks that time slot; 0 none
+  std::optional<std::string> add3;  // CP932
+  std::optional<std::string> top;   // CP932 margin texts, converted strictly later
+  std::optional<std::string> left;
+  std::optional<std::string> printerName;  // CP932; print --printer instead of the registered one
+};
+
+// Reads the value of `option` when it is one of the shared options and
+// returns true; false leaves the option to the command.
+bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context& ctx,
+                    SlipOptions& options);
+
+// The slip and the print values of the main window right after start-up in
+// options.dir, with the options applied. A sender file that cannot be loaded
+// leaves the settings' sender values and is reported as a warning on ctx.err.
+struct PreparedSlip {
+  SlipRecord slip;
+  std::string printerNumber;  // the registration's printer number text
+  std::string marginTop;
+  std::string marginLeft;
+};
+PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
+
+// Selects the registered printer as the window's printer apply does: a
+// number the list cannot resolve selects printer 0; a text that is no number
+// is a ConversionError.
+void SelectRegisteredPrinter(TLmPrinter& printer, const std::string& printerNumber);
+
+// Selects the visible printer of that name; EPrinter when there is none.
+void SelectPrinterByName(TLmPrinter& printer, const std::string& name);
+
+// The effective print values: the --dpi/--scale values when --dpi is given,
+// else the selected printer's resolution and scale (its errors propagate).
+SlipPrintValues ResolvePrintValues(const SlipOptions& options, const PreparedSlip& prepared,
+                                   TLmPrinter* printer);
+
+// The Qt application for fonts, painting and printers; created once, on
+// Qt's offscreen platform when neither DISPLAY nor WAYLAND_DISPLAY is set.
+void EnsureGuiApplication();
+
+// Runs a command body; errors of the core (whose texts are CP932) are
+// written to ctx.err in the output encoding and give exit code 1. Usage
+// errors pass on to the tool's own handling.
+int RunReportingErrors(std::string_view command, Context& ctx, int (*body)(const Args&, Context&),
+                       const Args& args);
+
+}  // namespace ruvo::cli

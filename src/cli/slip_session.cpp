@@ -1,0 +1,31 @@
+#include "cli/slip_session.h"
+
+#include <stdexcept>
+
+#include "print/qt_print_service.h"
+
+namespace ruvo::cli {
+
+SlipSession::SlipSession(const SlipOptions& options, Context& ctx, bool needPrinter)
+    : prepared_(PrepareSlip(options, ctx)) {
+  if (needPrinter || !options.dpi) {
+    EnsureGuiApplication();
+    service_ = std::make_unique<QtPrintService>();
+    printer_ = std::make_unique<TLmPrinter>(*service_);
+    if (options.printerName) {
+      SelectPrinterByName(*printer_, *options.printerName);
+    } else {
+      SelectRegisteredPrinter(*printer_, prepared_.printerNumber);
+    }
+  }
+  values_ = ResolvePrintValues(options, prepared_, printer_.get());
+}
+
+SlipSession::~SlipSession() = default;
+
+TLmPrinter& SlipSession::Printer() {
+  if (!printer_) throw std::logic_error("this command took no printer");
+  return *printer_;
+}
+
+}  // namespace ruvo::cli

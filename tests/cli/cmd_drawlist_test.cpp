@@ -1,0 +1,159 @@
+// Runs the built ruvo-slip on a prepared working directory, as a script would.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "test_text.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ruvo::test::Sj;
+
+struct RunResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Writes UTF-8 `lines` as a CP932 file with CRLF line ends.
+void WriteCp932(const fs::path& path, std::initializer_list<std::string_view> lines) {
+  std::ofstream out(path, std::ios::binary);
+  for (const auto line : lines)
+    out << Sj(line) << "\r\n";
+}
+
+class DrawListCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("ruvo_drawlist_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    WriteCp932(
+        dir_ / "ruvo_Rezovod.ini",
+        {"[rv_RezovodPrn]", "E_ZIP=730-0001", "E_AD1=広島県広島市中区白島北町", "E_CUS=山田太郎",
+         "E_TEL=082-123-4567", "E_G1=書籍", "KOSUU=7", "de_date1=1", "de_date2=10",
+         "OP023MyZip=999-9999", "OP023My=設定の依頼主", "ComboBox_SEL=0", "Tab_My=0"});
+    WriteCp932(dir_ / "ruvo_q710.ini", {"[手差し]", "PrnName=Slip", "PrnNoIndex=0", "slpPrn_Top=0",
+                                        "slpPrn_Left=0", "[連続(４インチ)]", "PrnName=Slip",
+                                        "PrnNoIndex=0", "slpPrn_Top=12", "slpPrn_Left=-8"});
+    WriteCp932(dir_ / "my0.txt",
+               {"150-0002", "東京都渋谷区渋谷", "", "株式会社ルヴォ", "03-1234-5678"});
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  RunResult Run(const std::string& options) {
+    const fs::path out = dir_ / "stdout.txt";
+    const fs::path err = dir_ / "stderr.txt";
+    const std::string command = std::string(RUVO_SLIP_EXE) + " drawlist --dir '" + dir_.string() +
+                                "' " + options + " >'" + out.string() + "' 2>'" + err.string() +
+                                "'";
+    const int status = std::system(command.c_str());
+    RunResult result{WEXITSTATUS(status), ReadFile(out), ReadFile(err)};
+    fs::remove(out);
+    fs::remove(err);
+    return result;
+  }
+
+  fs::path dir_;
+};
+
+std::string Entry(const char* font, int size, int x, int y, const char* text) {
+  return std::string("{\"font\": \"") + font + "\", \"size\": " + std::to_string(size) +
+         ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) + ", \"text\": \"" +
+         text + "\"}";
+}
+
+constexpr const char* kLucida = "Lucida Sans Unicode";
+constexpr const char* kMincho = "ＭＳ Ｐ明朝";
+
+TEST_F(DrawListCommandTest, WorkedPositionsAt360Dpi) {
+  const RunResult run = Run("--dpi 360 --date 2011-01-05");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.find("[\n  " + Entry(kLucida, 10, 383, 54, "2011") + ",\n"), 0u) << run.out;
+  EXPECT_NE(run.out.find(Entry(kLucida, 12, 675, 153, "7")), std::string::npos);
+  EXPECT_NE(run.out.find(Entry(kMincho, 11, 495, 743, "山田太郎")), std::string::npos);
+  EXPECT_TRUE(run.out.ends_with("\"}\n]\n"));
+}
+
+TEST_F(DrawListCommandTest, SenderFileReplacesTheSettingsSender) {
+  const RunResult run = Run("--dpi 360 --date 2011-01-05");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("株式会社ルヴォ"), std::string::npos);
+  EXPECT_EQ(run.out.find("設定の依頼主"), std::string::npos);
+  // The lone sender address line: 10 points at y 490.
+  EXPECT_NE(run.out.find(Entry(kMincho, 10, 495, 1103, "東京都渋谷区渋谷")), std::string::npos);
+  EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+TEST_F(DrawListCommandTest, MissingSenderFileWarnsAndKeepsTheSettingsSender) {
+  fs::remove(dir_ / "my0.txt");
+  const RunResult run = Run("--dpi 360 --date 2011-01-05");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find(Entry(kMincho, 11, 495, 1238, "設定の依頼主")), std::string::npos);
+  EXPECT_NE(run.err.find("my0.txt"), std::string::npos) << run.err;
+}
+
+TEST_F(DrawListCommandTest, OptionsSetSwitchesSlotThirdLineAndMargins) {
+  const RunResult run =
+      Run("--dpi 360 --date 2011-01-05 --slot 3 --add3 ルヴォビル --top 10 --left=-5");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find(Entry(kLucida, 22, 2380, 213, "○")), std::string::npos);
+  EXPECT_NE(run.out.find(Entry(kMincho, 11, 490, 640, "ルヴォビル")), std::string::npos);
+
+  const RunResult bare = Run("--dpi 360 --no-date --no-sender");
+  ASSERT_EQ(bare.exitCode, 0) << bare.err;
+  EXPECT_EQ(bare.out.find("\"size\": 22"), std::string::npos);
+  EXPECT_EQ(bare.out.find("株式会社ルヴォ"), std::string::npos);
+  EXPECT_EQ(bare.out.find("[\n  " + Entry(kLucida, 12, 675, 153, "7")), 0u) << bare.out;
+}
+
+TEST_F(DrawListCommandTest, ContinuousPaperModeUsesItsRegisteredMargins) {
+  WriteCp932(dir_ / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "E_ZIP=730-0001", "ComboBox_SEL=1"});
+  const RunResult run = Run("--dpi 360 --date 2011-01-05");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find(Entry(kLucida, 10, 375, 66, "2011")), std::string::npos) << run.out;
+}
+
+TEST_F(DrawListCommandTest, ScaleGivesTheEffectiveResolution) {
+  const RunResult halfScale = Run("--dpi 180 --scale 50 --date 2011-01-05");
+  const RunResult full = Run("--dpi 360 --date 2011-01-05");
+  ASSERT_EQ(halfScale.exitCode, 0) << halfScale.err;
+  EXPECT_EQ(halfScale.out, full.out);
+}
+
+TEST_F(DrawListCommandTest, BadMarginExitsWithTheConversionError) {
+  for (const char* margin : {"1.5", "-", "abc"}) {
+    SCOPED_TRACE(margin);
+    const RunResult run = Run(std::string("--dpi 360 --top '") + margin + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find(std::string("'") + margin + "' is not a valid integer value"),
+              std::string::npos)
+        << run.err;
+  }
+}
+
+TEST_F(DrawListCommandTest, MalformedOptionsAreUsageErrors) {
+  for (const char* options :
+       {"--dpi 0", "--dpi 360y", "--slot 6", "--date 2011-02-30", "--scale 0", "--bogus"}) {
+    SCOPED_TRACE(options);
+    EXPECT_EQ(Run(options).exitCode, 2);
+  }
+}
+
+}  // namespace
