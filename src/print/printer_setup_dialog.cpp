@@ -1,0 +1,117 @@
+#include "print/printer_setup_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "print/printer_watch.h"
+#include "widgets/qt_text.h"
+
+namespace ruvo {
+namespace {
+
+QComboBox* NamedBox(const char* objectName, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QLatin1String(objectName));
+  return box;
+}
+
+// Fills `box` with `choices` and selects the row of `current`, if listed.
+std::vector<std::uint16_t> FillChoices(QComboBox& box, const std::vector<PaperChoice>& choices,
+                                       std::optional<std::uint16_t> current) {
+  std::vector<std::uint16_t> codes;
+  box.clear();
+  for (const PaperChoice& choice : choices) {
+    box.addItem(Cp932ToQString(choice.name));
+    codes.push_back(choice.code);
+  }
+  const auto found = current ? std::find(codes.begin(), codes.end(), *current) : codes.end();
+  box.setCurrentIndex(found == codes.end() ? (codes.empty() ? -1 : 0)
+                                           : static_cast<int>(found - codes.begin()));
+  return codes;
+}
+
+}  // namespace
+
+TLmPrinterSetupDialog::TLmPrinterSetupDialog(TLmPrinter& printer, PrinterWatch* watch,
+                                             QWidget* parent)
+    : QDialog(parent),
+      printer_(printer),
+      watch_(watch),
+      printerBox_(NamedBox("ComboBox_Printer", this)),
+      paperBox_(NamedBox("ComboBox_PaperSize", this)),
+      sourceBox_(NamedBox("ComboBox_PaperSource", this)) {
+  setObjectName(QStringLiteral("LmPrinterSetupDialog"));
+  setWindowTitle(QStringLiteral("プリンタの設定"));
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("プリンタ名:"), printerBox_);
+  form->addRow(QStringLiteral("用紙サイズ:"), paperBox_);
+  form->addRow(QStringLiteral("給紙方法:"), sourceBox_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  connect(printerBox_, &QComboBox::activated, this, [this](int row) { FillPaperLists(row); });
+}
+
+bool TLmPrinterSetupDialog::Execute() {
+  Prepare();
+  return Finish(exec() == QDialog::Accepted);
+}
+
+void TLmPrinterSetupDialog::Prepare() {
+  printerBox_->clear();
+  for (const std::string& name : printer_.GetPrinterNames()) {
+    printerBox_->addItem(Cp932ToQString(name));
+  }
+  // Without a system default nothing is selected yet; offer the first.
+  const int current = std::max(printer_.GetIndex(), 0);
+  printerBox_->setCurrentIndex(current);
+  FillPaperLists(current);
+}
+
+// The selected printer's lists show its current choice; another printer's
+// lists show that printer's defaults, which selecting it will load.
+void TLmPrinterSetupDialog::FillPaperLists(int number) {
+  PrintService& service = printer_.Service();
+  const bool selected = number == printer_.GetIndex();
+  const std::string name = number >= 0
+                               ? printer_.GetPrinterNames()[static_cast<std::size_t>(number)]
+                               : printer_.CurrentPrinterName();
+  const DocumentSettings settings = service.DefaultSettings(name);
+  std::optional<std::uint16_t> paper = settings.paperSize;
+  std::optional<std::uint16_t> source = settings.defaultSource;
+  if (selected) {
+    try {
+      paper = printer_.GetPaperSizeNumber();
+      source = printer_.GetBinNumber();
+    } catch (const ELmPrinter&) {
+      // A driver without paper or source support keeps its defaults shown.
+    }
+  }
+  choices_.paperCodes = FillChoices(*paperBox_, service.PaperSizes(name), paper);
+  choices_.sourceCodes = FillChoices(*sourceBox_, service.PaperSources(name), source);
+}
+
+std::optional<std::uint16_t> TLmPrinterSetupDialog::CodeAt(const std::vector<std::uint16_t>& codes,
+                                                           int row) {
+  if (row < 0 || row >= static_cast<int>(codes.size())) return std::nullopt;
+  return codes[static_cast<std::size_t>(row)];
+}
+
+bool TLmPrinterSetupDialog::Finish(bool confirmed) {
+  // Printers changed while the dialog was open: the layer falls back to the
+  // default printer and the choice, made from the old list, is dropped.
+  const bool changed = watch_ != nullptr ? watch_->CheckPrinters() : printer_.OnSettingsChange();
+  if (!confirmed || changed) return confirmed;
+  printer_.ApplySetupChoice(printerBox_->currentIndex(),
+                            CodeAt(choices_.paperCodes, paperBox_->currentIndex()),
+                            CodeAt(choices_.sourceCodes, sourceBox_->currentIndex()));
+  return true;
+}
+
+}  // namespace ruvo

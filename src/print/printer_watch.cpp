@@ -1,0 +1,27 @@
+#include "print/printer_watch.h"
+
+#include <QGuiApplication>
+#include <exception>
+
+namespace ruvo {
+
+PrinterWatch::PrinterWatch(TLmPrinter& printer, QObject* parent)
+    : QObject(parent), printer_(printer) {
+  connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive) CheckPrinters();
+          });
+}
+
+bool PrinterWatch::CheckPrinters() {
+  bool changed = false;
+  try {
+    changed = printer_.OnSettingsChange();
+  } catch (const std::exception&) {
+    return false;
+  }
+  if (changed) emit printersChanged();
+  return changed;
+}
+
+}  // namespace ruvo

@@ -1,0 +1,117 @@
+#include "print/printer_setup_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QSignalSpy>
+
+#include "print/fake_print_service.h"
+#include "print/printer_watch.h"
+
+namespace ruvo {
+namespace {
+
+void EnsureApplication() {
+  if (QApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "ruvo_print_qt_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+}
+
+// Printers A, hidden H, B; B is the default and offers only A5 from a tractor.
+class PrinterSetupDialogTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+
+  static test::FakePrintService MakeService() {
+    test::FakePrintService made;
+    made.AddPrinter("A");
+    made.AddPrinter("H", kPrinterAttributeHidden);
+    test::FakePrinter& b = made.AddPrinter("B");
+    b.papers = {{11, "A5"}};
+    b.sources = {{8, "Tractor"}};
+    b.defaults.paperSize = 11;
+    b.defaults.defaultSource = 8;
+    made.SetDefaultPrinter("B");
+    return made;
+  }
+
+  QComboBox& Box(TLmPrinterSetupDialog& dialog, const char* name) {
+    return *dialog.findChild<QComboBox*>(QLatin1String(name));
+  }
+
+  test::FakePrintService service = MakeService();
+  TLmPrinter printer{service};
+};
+
+TEST_F(PrinterSetupDialogTest, PreselectsTheSelectedPrinterAndItsCurrentPaper) {
+  printer.ApplySetupChoice(0, 13, 4);  // A with B5 from manual feed
+  TLmPrinterSetupDialog dialog(printer);
+  dialog.Prepare();
+  EXPECT_EQ(Box(dialog, "ComboBox_Printer").count(), 2);  // the hidden printer is not offered
+  EXPECT_EQ(Box(dialog, "ComboBox_Printer").currentText(), QStringLiteral("A"));
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").currentText(), QStringLiteral("B5"));
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSource").currentText(), QStringLiteral("Manual"));
+}
+
+TEST_F(PrinterSetupDialogTest, ConfirmSelectsTheChosenPrinterPaperAndSource) {
+  printer.SetIndex(1);
+  TLmPrinterSetupDialog dialog(printer);
+  dialog.Prepare();
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(0);
+  emit Box(dialog, "ComboBox_Printer").activated(0);
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").currentText(), QStringLiteral("A4"));  // A's default
+  Box(dialog, "ComboBox_PaperSize").setCurrentIndex(2);                              // Postcard
+  Box(dialog, "ComboBox_PaperSource").setCurrentIndex(1);                            // Manual
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(printer.GetIndex(), 0);
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 43);
+  EXPECT_EQ(printer.GetBinNumber(), 4);
+  EXPECT_EQ(printer.GetPaperSizeIndex(), 2);
+}
+
+TEST_F(PrinterSetupDialogTest, CancelChangesNothing) {
+  printer.SetIndex(1);
+  TLmPrinterSetupDialog dialog(printer);
+  dialog.Prepare();
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(0);
+  emit Box(dialog, "ComboBox_Printer").activated(0);
+  EXPECT_FALSE(dialog.Finish(false));
+  EXPECT_EQ(printer.GetIndex(), 1);
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 11);
+}
+
+TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceForTheDefault) {
+  printer.SetIndex(0);
+  PrinterWatch watch(printer);
+  QSignalSpy changed(&watch, &PrinterWatch::printersChanged);
+  TLmPrinterSetupDialog dialog(printer, &watch);
+  dialog.Prepare();
+  Box(dialog, "ComboBox_PaperSize").setCurrentIndex(1);
+  service.AddPrinter("C");
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+}
+
+TEST_F(PrinterSetupDialogTest, WatchSignalsOnlyWhenPrintersDiffer) {
+  PrinterWatch watch(printer);
+  QSignalSpy changed(&watch, &PrinterWatch::printersChanged);
+  EXPECT_FALSE(watch.CheckPrinters());
+  service.Printer("A").attributes |= kPrinterAttributeWorkOffline;
+  EXPECT_TRUE(watch.CheckPrinters());
+  EXPECT_FALSE(watch.CheckPrinters());
+  EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(PrinterSetupDialogTest, NoPrinterIsTheLayersError) {
+  test::FakePrintService empty;
+  TLmPrinter none(empty);
+  TLmPrinterSetupDialog dialog(none);
+  EXPECT_THROW(dialog.Prepare(), ELmPrinterNoPrinter);
+}
+
+}  // namespace
+}  // namespace ruvo
