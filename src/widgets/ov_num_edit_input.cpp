@@ -1,0 +1,224 @@
+// Keys, input-method characters, the mouse and the context menu of the
+// numeric box, mapped onto the editing model.
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPointer>
+#include <array>
+
+#include "widgets/ov_num_edit.h"
+#include "widgets/qt_text.h"
+
+namespace ruvo {
+namespace {
+
+struct KeyMapRow {
+  int qtKey;
+  NumKey key;
+};
+
+// The Qt keys the editing model reacts to at key-down; all others are kOther.
+constexpr std::array<KeyMapRow, 16> kKeyMap = {{
+    {Qt::Key_Left, NumKey::kLeft},
+    {Qt::Key_Right, NumKey::kRight},
+    {Qt::Key_Up, NumKey::kUp},
+    {Qt::Key_Down, NumKey::kDown},
+    {Qt::Key_PageUp, NumKey::kPageUp},
+    {Qt::Key_PageDown, NumKey::kPageDown},
+    {Qt::Key_Home, NumKey::kHome},
+    {Qt::Key_End, NumKey::kEnd},
+    {Qt::Key_Backspace, NumKey::kBackspace},
+    {Qt::Key_Delete, NumKey::kDelete},
+    {Qt::Key_A, NumKey::kA},
+    {Qt::Key_C, NumKey::kC},
+    {Qt::Key_V, NumKey::kV},
+    {Qt::Key_X, NumKey::kX},
+    {Qt::Key_Enter, NumKey::kOther},   // keypad Enter: a character only
+    {Qt::Key_Return, NumKey::kOther},  // Enter: a character only
+}};
+
+NumKey ToNumKey(int qtKey) {
+  for (const KeyMapRow& row : kKeyMap)
+    if (row.qtKey == qtKey) return row.key;
+  return NumKey::kOther;
+}
+
+// Shift, Ctrl and Alt as the model compares them; Meta and the keypad flag
+// take no part.
+NumModifiers ToNumModifiers(Qt::KeyboardModifiers modifiers) {
+  NumModifiers result = kNoModifier;
+  if (modifiers & Qt::ShiftModifier) result = result | kShift;
+  if (modifiers & Qt::ControlModifier) result = result | kCtrl;
+  if (modifiers & Qt::AltModifier) result = result | kAlt;
+  return result;
+}
+
+constexpr unsigned kEnterChar = 13;
+constexpr unsigned kEscapeChar = 27;
+constexpr unsigned kBackspaceChar = 8;
+
+// The character a key types, as the control characters of a Windows
+// keyboard: Enter 13, Backspace 8, Ctrl+letter 1-26. 0 when it types none.
+unsigned CharacterOf(const QKeyEvent& event, NumModifiers modifiers) {
+  const int key = event.key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return kEnterChar;
+  if (key == Qt::Key_Backspace) return kBackspaceChar;
+  if (key == Qt::Key_Escape) return kEscapeChar;
+  if (modifiers == kCtrl && key >= Qt::Key_A && key <= Qt::Key_Z)
+    return static_cast<unsigned>(key - Qt::Key_A + 1);
+  if (modifiers & (kCtrl | kAlt)) return 0;  // shortcuts and menu keys
+  const QString text = event.text();
+  if (text.isEmpty() || text.at(0).unicode() < 0x20) return 0;
+  return text.at(0).unicode();
+}
+
+// A character from the input method as its CP932 code (lead × 256 + trail
+// for a two-byte character); a character CP932 lacks gives the geta mark's
+// code, which the character handling refuses like any stranger.
+unsigned Cp932CodeOf(const QString& character) {
+  const std::string bytes = QStringToCp932(character).bytes;
+  unsigned code = 0;
+  for (const char byte : bytes)
+    code = code * 256 + static_cast<unsigned char>(byte);
+  return code;
+}
+
+}  // namespace
+
+// ---- keys and characters ----
+
+bool TOvNumEdit::HandleKeyDown(const QKeyEvent& event) {
+  const KeyDownResult result =
+      model_->KeyDown(ToNumKey(event.key()), ToNumModifiers(event.modifiers()));
+  if (!result.consumed) return false;
+  Refresh();
+  PostFocusMove(result.focusMove);
+  return true;
+}
+
+void TOvNumEdit::HandleCharacter(unsigned code) {
+  const FocusMove move = model_->KeyPress(code);
+  Refresh();
+  PostFocusMove(move);
+}
+
+// Escape belongs to the dialog (it closes it) unless the box wants every
+// key, which it does when Enter moves the focus; keys that type no
+// character (function keys, Tab) go on to the window.
+void TOvNumEdit::keyPressEvent(QKeyEvent* event) {
+  if (HandleKeyDown(*event)) return event->accept();
+  const bool wantsAllKeys = model_->Behaviour().enterFocusMove;
+  const unsigned code = CharacterOf(*event, ToNumModifiers(event->modifiers()));
+  if (code == 0 || (code == kEscapeChar && !wantsAllKeys)) return event->ignore();
+  HandleCharacter(code);
+  event->accept();
+}
+
+// Full-width digits, "－" and "．" committed by the input method arrive as
+// their ASCII forms; any other committed character is refused.
+void TOvNumEdit::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  for (qsizetype i = 0; i < committed.size();) {
+    const qsizetype length = committed.at(i).isHighSurrogate() ? 2 : 1;
+    HandleCharacter(ImeCharToInputChar(Cp932CodeOf(committed.mid(i, length))));
+    i += length;
+  }
+  event->accept();
+}
+
+// The move runs after the key that asked for it has been handled to the
+// end, like a message posted to the window; a box on its own moves nothing.
+void TOvNumEdit::PostFocusMove(FocusMove move) {
+  if (move == FocusMove::kNone || isWindow()) return;
+  const bool next = move == FocusMove::kNext;
+  QPointer<TOvNumEdit> self(this);
+  QMetaObject::invokeMethod(
+      this,
+      [self, next] {
+        if (self) self->focusNextPrevChild(next);
+      },
+      Qt::QueuedConnection);
+}
+
+// ---- mouse ----
+
+void TOvNumEdit::mousePressEvent(QMouseEvent* event) {
+  if (!designing_ && !hasFocus()) setFocus(Qt::MouseFocusReason);
+  if (event->button() == Qt::LeftButton)
+    model_->LeftButtonDown();
+  else
+    model_->OtherButtonDown();
+  update();
+  QWidget::mousePressEvent(event);
+}
+
+// Qt reports the second press of a double click before this event; the
+// model's flag then keeps the selection made here through the press that
+// belongs to the double click.
+void TOvNumEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    model_->DoubleClick();
+    model_->LeftButtonDown();
+  } else {
+    model_->OtherButtonDown();
+  }
+  update();
+  event->accept();
+}
+
+void TOvNumEdit::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) {
+    const int x = event->position().toPoint().x() - ClientRect().left();
+    model_->LeftButtonDrag(x, numberBounds_.left(), numberBounds_.left() + numberBounds_.width());
+    update();
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+// ---- context menu ----
+
+void TOvNumEdit::BuildEditMenu() {
+  editMenu_ = new QMenu(this);
+  editMenu_->setObjectName(QStringLiteral("EditMenu"));
+  for (const EditMenuEntry& entry : NumEditModel::EditMenuEntries()) {
+    QAction* action = std::string_view(entry.caption) == "-"
+                          ? editMenu_->addSeparator()
+                          : editMenu_->addAction(Cp932ToQString(entry.caption));
+    action->setData(entry.tag);
+    const int tag = entry.tag;
+    connect(action, &QAction::triggered, this, [this, tag] { EditMenuClick(tag); });
+  }
+}
+
+QAction* TOvNumEdit::EditMenuItem(int tag) const {
+  if (editMenu_ == nullptr) return nullptr;
+  const QList<QAction*> actions = editMenu_->actions();
+  if (tag < 0 || tag >= actions.size()) return nullptr;
+  return actions.at(tag);
+}
+
+void TOvNumEdit::EditMenuPopup() {
+  if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+  for (const EditMenuEntry& entry : NumEditModel::EditMenuEntries())
+    if (std::string_view(entry.caption) != "-")
+      EditMenuItem(entry.tag)->setEnabled(model_->EditMenuEnabled(entry.tag));
+}
+
+void TOvNumEdit::EditMenuClick(int tag) {
+  model_->EditMenuClick(tag);
+  Refresh();
+}
+
+void TOvNumEdit::contextMenuEvent(QContextMenuEvent* event) {
+  if (designing_ || editMenu_ == nullptr) return event->ignore();
+  EditMenuPopup();
+  editMenu_->exec(event->globalPos());
+  event->accept();
+}
+
+}  // namespace ruvo
