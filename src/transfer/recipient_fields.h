@@ -7,7 +7,7 @@
 
 namespace ruvo {
 
-// Postal code, address lines 1 and 2, name and telephone (the windows's
+// Postal code, address lines 1 and 2, name and telephone (the window's
 // Edit_Zip, Edit_Add1, Edit_Add2, Edit_Custo1 and Edit_tel). The third
 // address line is no part of it: the transfer neither clears nor fills it.
 struct RecipientFields {
