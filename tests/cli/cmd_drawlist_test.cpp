@@ -1,75 +1,12 @@
-// Runs the built ruvo-slip on a prepared working directory, as a script would.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
+// ruvo-slip drawlist run as built on a prepared working directory.
+#include "cli/slip_cli_fixture.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-
-#include "test_text.h"
-
+namespace ruvo::test {
 namespace {
 
-namespace fs = std::filesystem;
-using ruvo::test::Sj;
-
-struct RunResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Writes UTF-8 `lines` as a CP932 file with CRLF line ends.
-void WriteCp932(const fs::path& path, std::initializer_list<std::string_view> lines) {
-  std::ofstream out(path, std::ios::binary);
-  for (const auto line : lines)
-    out << Sj(line) << "\r\n";
-}
-
-class DrawListCommandTest : public ::testing::Test {
+class DrawListCommandTest : public SlipCliTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ruvo_drawlist_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    WriteCp932(
-        dir_ / "ruvo_Rezovod.ini",
-        {"[rv_RezovodPrn]", "E_ZIP=730-0001", "E_AD1=広島県広島市中区白島北町", "E_CUS=山田太郎",
-         "E_TEL=082-123-4567", "E_G1=書籍", "KOSUU=7", "de_date1=1", "de_date2=10",
-         "OP023MyZip=999-9999", "OP023My=設定の依頼主", "ComboBox_SEL=0", "Tab_My=0"});
-    WriteCp932(dir_ / "ruvo_q710.ini", {"[手差し]", "PrnName=Slip", "PrnNoIndex=0", "slpPrn_Top=0",
-                                        "slpPrn_Left=0", "[連続(４インチ)]", "PrnName=Slip",
-                                        "PrnNoIndex=0", "slpPrn_Top=12", "slpPrn_Left=-8"});
-    WriteCp932(dir_ / "my0.txt",
-               {"150-0002", "東京都渋谷区渋谷", "", "株式会社ルヴォ", "03-1234-5678"});
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  RunResult Run(const std::string& options) {
-    const fs::path out = dir_ / "stdout.txt";
-    const fs::path err = dir_ / "stderr.txt";
-    const std::string command = std::string(RUVO_SLIP_EXE) + " drawlist --dir '" + dir_.string() +
-                                "' " + options + " >'" + out.string() + "' 2>'" + err.string() +
-                                "'";
-    const int status = std::system(command.c_str());
-    RunResult result{WEXITSTATUS(status), ReadFile(out), ReadFile(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return result;
-  }
-
-  fs::path dir_;
+  RunResult Run(const std::string& options) { return RunSlip("drawlist", options); }
 };
 
 std::string Entry(const char* font, int size, int x, int y, const char* text) {
@@ -157,3 +94,4 @@ TEST_F(DrawListCommandTest, MalformedOptionsAreUsageErrors) {
 }
 
 }  // namespace
+}  // namespace ruvo::test

@@ -1,0 +1,83 @@
+// ruvo-slip render run as built: the PDF it writes holds the slip's texts at
+// their dots, counted from the paper's top-left corner.
+#include <cmath>
+#include <cstdio>
+#include <regex>
+
+#include "cli/slip_cli_fixture.h"
+
+namespace ruvo::test {
+namespace {
+
+struct PdfWord {
+  double xMin = 0;  // points
+  double yMin = 0;
+  std::string text;
+};
+
+std::vector<PdfWord> WordsOf(const fs::path& pdf) {
+  std::string html;
+  if (FILE* pipe = ::popen(("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+      html.append(buffer, got);
+    ::pclose(pipe);
+  }
+  static const std::regex word(
+      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+  std::vector<PdfWord> words;
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
+       ++it) {
+    words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
+  }
+  return words;
+}
+
+class RenderCommandTest : public SlipCliTest {
+ protected:
+  RunResult Run(const std::string& options) { return RunSlip("render", options); }
+
+  // Whether `text` stands within one dot of (x, y) at `dpi`.
+  static bool HasWordAt(const std::vector<PdfWord>& words, const std::string& text, int x, int y,
+                        int dpi) {
+    return std::any_of(words.begin(), words.end(), [&](const PdfWord& word) {
+      return word.text == text && std::abs(word.xMin * dpi / 72 - x) <= 1.0 &&
+             std::abs(word.yMin * dpi / 72 - y) <= 1.0;
+    });
+  }
+};
+
+TEST_F(RenderCommandTest, PdfHoldsTheWorkedPositionsAt360Dpi) {
+  const fs::path pdf = dir_ / "slip.pdf";
+  const RunResult run = Run("--pdf '" + pdf.string() + "' --dpi 360 --date 2011-01-05");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("\"dpi\": [360, 360]"), std::string::npos) << run.out;
+  const auto words = WordsOf(pdf);
+  EXPECT_TRUE(HasWordAt(words, "2011", 383, 54, 360));
+  EXPECT_TRUE(HasWordAt(words, "7", 675, 153, 360));
+  EXPECT_TRUE(HasWordAt(words, "山田太郎", 495, 743, 360));
+}
+
+TEST_F(RenderCommandTest, MarginsAndAnotherResolutionMoveTheTexts) {
+  const fs::path pdf = dir_ / "slip.pdf";
+  const RunResult run =
+      Run("--pdf '" + pdf.string() + "' --dpi 203 --date 2011-01-05 --top 20 --left 30 --page B5");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto words = WordsOf(pdf);
+  // 203 dpi: x 170 → 215.696 → 216, y 24 → 30.45 → 30; name 220, 330 → 279, 419
+  EXPECT_TRUE(HasWordAt(words, "2011", 246, 50, 203));
+  EXPECT_TRUE(HasWordAt(words, "山田太郎", 309, 439, 203));
+}
+
+TEST_F(RenderCommandTest, BadInputWritesNoPdf) {
+  const fs::path pdf = dir_ / "slip.pdf";
+  EXPECT_EQ(Run("--dpi 360").exitCode, 2);                                         // no --pdf
+  EXPECT_EQ(Run("--pdf '" + pdf.string() + "' --dpi 360 --page A9").exitCode, 2);  // no such page
+  const RunResult badMargin = Run("--pdf '" + pdf.string() + "' --dpi 360 --left abc");
+  EXPECT_EQ(badMargin.exitCode, 1);
+  EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value"), std::string::npos);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+}  // namespace
+}  // namespace ruvo::test
