@@ -89,6 +89,7 @@ class OvNumEditTest : public QObject {
   void typingOverTabSelectionChangesTwice();
   void ctrlAThenCtrlCCopiesValue();
   void readOnlyRefusesTypingButCopies();
+  void ctrlVPastesFullWidthOverSelection();
   void setTextChangesOnlyWhenTextDiffers();
   void contextMenuCaptions();
   void contextMenuEnabling_data();
@@ -109,6 +110,8 @@ class OvNumEditTest : public QObject {
   void boldFontWhileFocusedWidensCaret();
   void loneMinusEmptiedOnExitWithoutChange();
   void leftClickClearsTabSelection();
+  void rightClickKeepsSelectionForMenu();
+  void windowSwitchKeepsSelectionAndCaretFollows();
   void doubleClickSelectionSurvives();
   void dragAcrossNumberSelectsAll();
   void disabledSelectionDrawsNoHighlight();
@@ -197,6 +200,18 @@ void OvNumEditTest::readOnlyRefusesTypingButCopies() {
   QCOMPARE(host.box->text(), QStringLiteral("42"));
   QTest::keyClick(host.box, Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+}
+
+void OvNumEditTest::ctrlVPastesFullWidthOverSelection() {
+  Host host;
+  host.box->SetIntegerLength(6);
+  host.box->SetText("123");
+  host.FocusBox();
+  QGuiApplication::clipboard()->setText(QStringLiteral("１，０００"));
+  QTest::keyClick(host.box, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(host.box->text(), QStringLiteral("1000"));
+  QTest::keyClick(host.box, Qt::Key_V, Qt::ControlModifier);  // 「10001000」: too long
+  QCOMPARE(host.box->text(), QString());
 }
 
 // The comparison is made with the text as written, before it is parsed.
@@ -488,6 +503,42 @@ void OvNumEditTest::leftClickClearsTabSelection() {
   QTest::mouseClick(host.box, Qt::LeftButton, {}, host.box->rect().center());
   QVERIFY(host.box->hasFocus());
   QVERIFY(!host.box->Model().Selected());
+}
+
+// Focus by a right click keeps the AutoSelect selection, so the menu offers
+// Cut, Copy and Delete.
+void OvNumEditTest::rightClickKeepsSelectionForMenu() {
+  Host host;
+  host.box->SetText("123");
+  host.before->setFocus();
+  QTest::mousePress(host.box, Qt::RightButton, {}, host.box->rect().center());
+  QVERIFY(host.box->Model().Selected());
+  host.box->EditMenuPopup();
+  QVERIFY(host.box->EditMenuItem(2)->isEnabled());
+  QVERIFY(host.box->EditMenuItem(5)->isEnabled());
+  QTest::mouseRelease(host.box, Qt::RightButton, {}, host.box->rect().center());
+}
+
+// Another window (or the open context menu) taking the keyboard is no exit:
+// the selection stays and no exit or enter is reported; only the caret goes
+// and comes back.
+void OvNumEditTest::windowSwitchKeepsSelectionAndCaretFollows() {
+  Host host;
+  host.box->SetText("-");
+  host.FocusBox();
+  QSignalSpy exits(host.box, &TOvNumEdit::exited);
+  QSignalSpy enters(host.box, &TOvNumEdit::entered);
+  for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+    QFocusEvent out(QEvent::FocusOut, reason);
+    QCoreApplication::sendEvent(host.box, &out);
+    QCOMPARE(host.box->HasCaret(), reason == Qt::PopupFocusReason);
+    QFocusEvent in(QEvent::FocusIn, reason);
+    QCoreApplication::sendEvent(host.box, &in);
+    QVERIFY(host.box->HasCaret());
+  }
+  QVERIFY(host.box->Model().Selected());
+  QCOMPARE(host.box->text(), QStringLiteral("-"));
+  QCOMPARE(exits.count() + enters.count(), 0);
 }
 
 void OvNumEditTest::doubleClickSelectionSurvives() {
