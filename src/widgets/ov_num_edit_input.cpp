@@ -203,7 +203,7 @@ QAction* TOvNumEdit::EditMenuItem(int tag) const {
 }
 
 void TOvNumEdit::EditMenuPopup() {
-  if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+  if (!hasFocus()) setFocus(Qt::OtherFocusReason);
   for (const EditMenuEntry& entry : NumEditModel::EditMenuEntries())
     if (std::string_view(entry.caption) != "-")
       EditMenuItem(entry.tag)->setEnabled(model_->EditMenuEnabled(entry.tag));

@@ -24,6 +24,34 @@ struct PaintColours {
   QColor text;
 };
 
+// A selected value is drawn in the highlight colours, otherwise in the
+// text colour on the box's Color. (A disabled box ignores the selection.)
+PaintColours EnabledColours(const QPalette& palette, bool selected, const QColor& color) {
+  if (selected)
+    return {palette.color(QPalette::Highlight), palette.color(QPalette::HighlightedText)};
+  return {color, palette.color(QPalette::Text)};
+}
+
+// The number, widened over each mark that is set; the rest of the client
+// area keeps Color from the background.
+QRect FillRect(const NumEditGeometry& geometry, const NumValueSettings& settings) {
+  QRect fill = geometry.number;
+  if (!settings.leftMark.empty()) fill.setLeft(geometry.leftMark.left());
+  if (!settings.rightMark.empty()) fill.setRight(geometry.rightMark.right());
+  return fill;
+}
+
+// Each text from the top-left corner of its rectangle, without background;
+// the marks only beside a number.
+void DrawTexts(QPainter& painter, const NumEditGeometry& geometry, const NumValueSettings& settings,
+               const std::string& number) {
+  if (!settings.leftMark.empty() && !number.empty())
+    painter.drawText(geometry.leftMark, kTextFlags, Cp932ToQString(settings.leftMark));
+  painter.drawText(geometry.number, kTextFlags, Cp932ToQString(number));
+  if (!settings.rightMark.empty() && !number.empty())
+    painter.drawText(geometry.rightMark, kTextFlags, Cp932ToQString(settings.rightMark));
+}
+
 }  // namespace
 
 int TOvNumEdit::TextWidth(std::string_view cp932) const {
@@ -115,33 +143,16 @@ void TOvNumEdit::paintEvent(QPaintEvent* /*event*/) {
   painter.translate(ClientRect().topLeft());
   painter.setClipRect(QRect(QPoint(0, 0), ClientRect().size()));
 
-  const NumEditGeometry layout = Geometry();
-  numberBounds_ = layout.number;
+  const NumEditGeometry geometry = Geometry();
+  numberBounds_ = geometry.number;
   const NumValueModel& value = Model().Value();
-  const NumValueSettings& s = value.Settings();
-  const bool selected = Model().Selected() && isEnabled();
-  const PaintColours colours =
-      selected
-          ? PaintColours{palette().color(QPalette::Highlight),
-                         palette().color(QPalette::HighlightedText)}
-          : PaintColours{color_, isEnabled() ? palette().color(QPalette::Text) : disabledColor_};
-
-  // The fill covers the number and any mark shown, not the whole client area.
-  QRect fill = layout.number;
-  if (!s.leftMark.empty()) fill.setLeft(layout.leftMark.left());
-  if (!s.rightMark.empty()) fill.setRight(layout.rightMark.right());
-  painter.fillRect(fill, colours.brush);
-
-  const std::string number = value.FormatNumber(value.ValueText());
+  const PaintColours colours = isEnabled() ? EnabledColours(palette(), Model().Selected(), color_)
+                                           : PaintColours{color_, disabledColor_};
+  painter.fillRect(FillRect(geometry, value.Settings()), colours.brush);
   painter.setPen(colours.text);
-  if (!s.leftMark.empty() && !number.empty())
-    painter.drawText(layout.leftMark, kTextFlags, Cp932ToQString(s.leftMark));
-  painter.drawText(layout.number, kTextFlags, Cp932ToQString(number));
-  if (!s.rightMark.empty() && !number.empty())
-    painter.drawText(layout.rightMark, kTextFlags, Cp932ToQString(s.rightMark));
-
+  DrawTexts(painter, geometry, value.Settings(), value.FormatNumber(value.ValueText()));
   if (caretExists_ && caretShown_)
-    painter.fillRect(QRect(layout.caret, QSize(caretWidth_, textHeight_)), colours.text);
+    painter.fillRect(QRect(geometry.caret, QSize(caretWidth_, textHeight_)), colours.text);
 }
 
 }  // namespace ruvo

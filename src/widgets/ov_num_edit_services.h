@@ -12,7 +12,7 @@ namespace ruvo {
 class TOvNumEdit;
 
 // QGuiApplication::clipboard() as CP932 text. A character CP932 cannot hold
-// is put on the box as "〓", which the number parse then stops at.
+// is read as "〓", where the number parse stops.
 class QtNumClipboard final : public NumClipboard {
  public:
   bool HasText() const override;
