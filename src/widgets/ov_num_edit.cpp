@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QInputMethod>
 #include <QPalette>
+#include <algorithm>
 
 #include "widgets/ov_num_edit_services.h"
 #include "widgets/qt_text.h"
@@ -64,6 +65,14 @@ TOvNumEdit::~TOvNumEdit() = default;
 
 void TOvNumEdit::SetText(std::string_view s) {
   model_->SetText(s);  // repaints and emits changed() when stored
+}
+
+std::size_t TOvNumEdit::GetTextBuf(std::span<char> buffer) const {
+  if (buffer.empty()) return 0;
+  const std::size_t count = std::min(GetText().size(), buffer.size() - 1);
+  std::copy_n(GetText().begin(), count, buffer.begin());
+  buffer[count] = '\0';
+  return count;
 }
 
 QString TOvNumEdit::text() const {
@@ -311,7 +320,6 @@ void TOvNumEdit::UpdateCaret() {
 }
 
 void TOvNumEdit::DestroyTextCaret() {
-  if (designing_ && !caretExists_) return;
   caretExists_ = false;
   caretShown_ = false;
   caretBlink_.stop();

@@ -19,7 +19,9 @@
 #include <QColor>
 #include <QRect>
 #include <QWidget>
+#include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,6 +49,9 @@ class TOvNumEdit : public QWidget {
   // Text, write: when `s` differs byte for byte from the value, stores it
   // parsed with leading zeros stripped, repaints and emits changed().
   void SetText(std::string_view s);
+  // Copies at most size - 1 bytes of the value and a NUL into `buffer` and
+  // returns the count copied (0 and nothing written for an empty buffer).
+  std::size_t GetTextBuf(std::span<char> buffer) const;
   QString text() const;
   void setText(const QString& text);
   const std::string& DisplayText() const { return model_->DisplayText(); }

@@ -7,11 +7,14 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <array>
+#include <span>
 
 #include "test_text.h"
 #include "widgets/num_edit_presets.h"
@@ -91,6 +94,8 @@ class OvNumEditTest : public QObject {
   void readOnlyRefusesTypingButCopies();
   void ctrlVPastesFullWidthOverSelection();
   void setTextChangesOnlyWhenTextDiffers();
+  void getTextBufNeverWritesPastBuffer();
+  void escapeGoesToWindowUnlessAllKeysWanted();
   void contextMenuCaptions();
   void contextMenuEnabling_data();
   void contextMenuEnabling();
@@ -226,6 +231,37 @@ void OvNumEditTest::setTextChangesOnlyWhenTextDiffers() {
   QCOMPARE(changes.count(), 2);
   box.SetText("1000");
   QCOMPARE(changes.count(), 2);
+}
+
+// The value, never its display, cut to the buffer with room for the NUL.
+void OvNumEditTest::getTextBufNeverWritesPastBuffer() {
+  TOvNumEdit box;
+  box.SetText("12345");
+  std::array<char, 6> buffer{'x', 'x', 'x', 'x', 'x', 'x'};
+  QCOMPARE(box.GetTextBuf(std::span(buffer).first(4)), std::size_t{3});
+  QCOMPARE(QByteArray(buffer.data(), 6), QByteArray("123\0xx", 6));
+  QCOMPARE(box.GetTextBuf(std::span(buffer).first(0)), std::size_t{0});
+  QCOMPARE(buffer[0], '1');
+  box.SetText("12345.6");
+  std::array<char, 16> large{};
+  QCOMPARE(box.GetTextBuf(large), std::size_t{7});
+  QCOMPARE(QByteArray(large.data()), QByteArray("12345.6"));
+}
+
+// Escape closes a dialog unless the box wants every key (EnterFocusMove);
+// keys that type nothing, like F11, always go on to the window.
+void OvNumEditTest::escapeGoesToWindowUnlessAllKeysWanted() {
+  TOvNumEdit box;
+  const auto accepted = [&box](Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&box, &press);
+    return press.isAccepted();
+  };
+  QVERIFY(!accepted(Qt::Key_Escape));
+  QVERIFY(!accepted(Qt::Key_F11));
+  box.Model().Behaviour().enterFocusMove = true;
+  QVERIFY(accepted(Qt::Key_Escape));
+  QVERIFY(!accepted(Qt::Key_F11));
 }
 
 void OvNumEditTest::contextMenuCaptions() {
