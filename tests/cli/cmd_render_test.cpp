@@ -69,6 +69,14 @@ TEST_F(RenderCommandTest, MarginsAndAnotherResolutionMoveTheTexts) {
   EXPECT_TRUE(HasWordAt(words, "山田太郎", 309, 439, 203));
 }
 
+TEST_F(RenderCommandTest, RendersWithoutAnyDisplayOrPlatformChoice) {
+  const fs::path pdf = dir_ / "slip.pdf";
+  const RunResult run = RunSlip("render", "--pdf '" + pdf.string() + "' --dpi 360",
+                                "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(HasWordAt(WordsOf(pdf), "山田太郎", 495, 743, 360));
+}
+
 TEST_F(RenderCommandTest, BadInputWritesNoPdf) {
   const fs::path pdf = dir_ / "slip.pdf";
   EXPECT_EQ(Run("--dpi 360").exitCode, 2);                                         // no --pdf

@@ -58,13 +58,15 @@ class SlipCliTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  // Runs `ruvo-slip COMMAND --dir <the prepared directory> OPTIONS`.
-  RunResult RunSlip(const std::string& command, const std::string& options) {
+  // Runs `ruvo-slip COMMAND --dir <the prepared directory> OPTIONS`, after
+  // `launcher` (e.g. "env -u DISPLAY") when one is given.
+  RunResult RunSlip(const std::string& command, const std::string& options,
+                    const std::string& launcher = "") {
     const fs::path out = dir_ / "stdout.txt";
     const fs::path err = dir_ / "stderr.txt";
-    const std::string line = std::string(RUVO_SLIP_EXE) + " " + command + " --dir '" +
-                             dir_.string() + "' " + options + " >'" + out.string() + "' 2>'" +
-                             err.string() + "'";
+    const std::string line = launcher + " " + std::string(RUVO_SLIP_EXE) + " " + command +
+                             " --dir '" + dir_.string() + "' " + options + " >'" + out.string() +
+                             "' 2>'" + err.string() + "'";
     const int status = std::system(line.c_str());
     RunResult result{WEXITSTATUS(status), ReadFile(out), ReadFile(err)};
     fs::remove(out);
