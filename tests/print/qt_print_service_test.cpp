@@ -37,7 +37,8 @@ bool WaitForPdf(const fs::path& pdf, std::chrono::seconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
   while (std::chrono::steady_clock::now() < deadline) {
     if (fs::exists(pdf) && fs::file_size(pdf) > 0 &&
-        RunCommand("pdfinfo '" + pdf.string() + "' 2>/dev/null").find("Pages:") != std::string::npos) {
+        RunCommand("pdfinfo '" + pdf.string() + "' 2>/dev/null").find("Pages:") !=
+            std::string::npos) {
       return true;
     }
     std::this_thread::sleep_for(100ms);
@@ -120,6 +121,30 @@ TEST_F(QtPrintServiceTest, RejectingQueueIsAClearErrorAndWritesNoPdf) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
+// The queue stops accepting jobs while the page is being painted: the
+// spooler's refusal at the end is an error, the document is gone, no PDF.
+TEST_F(QtPrintServiceTest, JobRefusedAtTheEndIsAnErrorAndWritesNoPdf) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass600.pdf";
+  fs::remove(pdf);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass600");
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 100, 100, "refused"});
+  ASSERT_EQ(std::system("cupsreject ruvo_pass600"), 0);
+  try {
+    printer.EndDoc();
+    ADD_FAILURE() << "the refused job was reported as printed";
+  } catch (const EPrinter& error) {
+    EXPECT_NE(std::string(error.what()).find("ruvo_pass600: the spooler refused the job"),
+              std::string::npos)
+        << error.what();
+  }
+  ASSERT_EQ(std::system("cupsaccept ruvo_pass600"), 0);
+  EXPECT_FALSE(printer.Printing());
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
 TEST_F(QtPrintServiceTest, UnknownQueueIsAnErrorNotTheDefaultPrinter) {
   DocumentRequest request;
   request.printer = "ruvo_missing";
@@ -186,7 +211,8 @@ TEST_F(QtPrintServiceTest, StockCupsPdfQueueCompletesWithAPageThatIsNotBlank) {
   }
   ASSERT_FALSE(pdf.empty()) << "no PDF from the stock queue";
   const fs::path image = fs::path(RUVO_CUPS_DIR) / "stock-page";
-  RunCommand("pdftoppm -r 30 -gray -png -singlefile '" + pdf.string() + "' '" + image.string() + "'");
+  RunCommand("pdftoppm -r 30 -gray -png -singlefile '" + pdf.string() + "' '" + image.string() +
+             "'");
   QImage page(QString::fromStdString(image.string() + ".png"));
   ASSERT_FALSE(page.isNull());
   int dark = 0;
