@@ -27,13 +27,13 @@ struct PageSizeName {
 };
 
 constexpr std::array kPageSizes{
-    PageSizeName{"A3", QPageSize::A3},                      // 297 × 420 mm
-    PageSizeName{"A4", QPageSize::A4},                      // 210 × 297 mm, the default
-    PageSizeName{"A5", QPageSize::A5},                      // 148 × 210 mm
-    PageSizeName{"B4", QPageSize::JisB4},                   // JIS B4, 257 × 364 mm
-    PageSizeName{"B5", QPageSize::JisB5},                   // JIS B5, 182 × 257 mm
-    PageSizeName{"Letter", QPageSize::Letter},              // 8.5 × 11 in
-    PageSizeName{"Legal", QPageSize::Legal},                // 8.5 × 14 in
+    PageSizeName{"A3", QPageSize::A3},              // 297 × 420 mm
+    PageSizeName{"A4", QPageSize::A4},              // 210 × 297 mm, the default
+    PageSizeName{"A5", QPageSize::A5},              // 148 × 210 mm
+    PageSizeName{"B4", QPageSize::JisB4},           // JIS B4, 257 × 364 mm
+    PageSizeName{"B5", QPageSize::JisB5},           // JIS B5, 182 × 257 mm
+    PageSizeName{"Letter", QPageSize::Letter},      // 8.5 × 11 in
+    PageSizeName{"Legal", QPageSize::Legal},        // 8.5 × 14 in
     PageSizeName{"Postcard", QPageSize::Postcard},  // 100 × 148 mm
 };
 
