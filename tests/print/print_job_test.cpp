@@ -132,8 +132,17 @@ TEST_F(PrintJobTest, PrinterRemovedAfterSelectionPrintsNowhereElse) {
   TLmPrinter printer(service_);
   printer.SetIndex(1);
   service_.RemovePrinter("Slip");
-  EXPECT_ANY_THROW(PrintSlip(printer, SmallSlip(), "", ""));
+  EXPECT_THROW(PrintSlip(printer, SmallSlip(), "", ""), EPrinter);
   EXPECT_TRUE(service_.PrintedJobs().empty());
+}
+
+TEST(PrintJobNoPrinterTest, OnlyHiddenPrintersCountAsNoPrinter) {
+  FakePrintService service;
+  service.AddPrinter("Hidden", kPrinterAttributeLocal | kPrinterAttributeHidden);
+  service.SetDefaultPrinter("Hidden");
+  TLmPrinter printer(service);
+  EXPECT_THROW(PrintSlip(printer, SmallSlip(), "", ""), ELmPrinterNoPrinter);
+  EXPECT_TRUE(service.Jobs().empty());
 }
 
 TEST(PrintJobNoPrinterTest, NoPrinterIsTheLayersErrorAndNoJob) {
