@@ -15,6 +15,8 @@
 #                 every job overwrites DIR/out/ruvo_pass360.pdf (text readable
 #                 with pdftotext). The server's default printer.
 #   ruvo_pass600  the same at 600dpi; output DIR/out/ruvo_pass600.pdf
+#   ruvo_pass360x180  the same at 360x180dpi (fewer dots down than across, as
+#                 on dot-matrix printers); output DIR/out/ruvo_pass360x180.pdf
 #   ruvo_stock    the stock cups-pdf driver (PostScript through Ghostscript),
 #                 DefaultResolution 300dpi; output PDFs land in DIR/out/stock/
 #   ruvo_reject   like ruvo_pass360 but rejects jobs (cupsreject); it would
@@ -83,7 +85,7 @@ EOF
 
 # The stock PPD with a filter that hands the PDF on untouched, the given
 # default resolution and two paper sources.
-write_passthrough_ppd() { # file dpi
+write_passthrough_ppd() { # file dpi ("360" or "360x180")
   sed -e '/^\*DefaultResolution:/d' -e '/^\*Resolution /d' \
     -e '/^\*OpenUI \*Resolution/,/^\*CloseUI: \*Resolution/d' "$stock_ppd" >"$1.tmp"
   {
@@ -92,7 +94,7 @@ write_passthrough_ppd() { # file dpi
     echo '*OpenUI *Resolution/Output Resolution: PickOne'
     echo '*OrderDependency: 100 AnySetup *Resolution'
     echo "*DefaultResolution: ${2}dpi"
-    echo "*Resolution ${2}dpi/${2} DPI: \"<</HWResolution[${2} ${2}]>>setpagedevice\""
+    echo "*Resolution ${2}dpi/${2} DPI: \"<</HWResolution[${2%x*} ${2#*x}]>>setpagedevice\""
     echo '*CloseUI: *Resolution'
     echo '*OpenUI *InputSlot/Paper Source: PickOne'
     echo '*OrderDependency: 100 AnySetup *InputSlot'
@@ -130,8 +132,11 @@ lpadmin_quiet() { lpadmin "$@" 2> >(grep -v 'drivers are deprecated' >&2); }
 add_queues() {
   write_passthrough_ppd "$dir/ppd-pass360.ppd" 360
   write_passthrough_ppd "$dir/ppd-pass600.ppd" 600
+  write_passthrough_ppd "$dir/ppd-pass360x180.ppd" 360x180
   lpadmin_quiet -p ruvo_pass360 -E -v "file:$dir/out/ruvo_pass360.pdf" -P "$dir/ppd-pass360.ppd"
   lpadmin_quiet -p ruvo_pass600 -E -v "file:$dir/out/ruvo_pass600.pdf" -P "$dir/ppd-pass600.ppd"
+  lpadmin_quiet -p ruvo_pass360x180 -E -v "file:$dir/out/ruvo_pass360x180.pdf" \
+    -P "$dir/ppd-pass360x180.ppd"
   lpadmin_quiet -p ruvo_stock -E -v "cups-pdf:/$(cups_pdf_name)" -P "$stock_ppd"
   lpadmin_quiet -p ruvo_reject -E -v "file:$dir/out/ruvo_reject.pdf" -P "$dir/ppd-pass360.ppd"
   cupsreject -r "ruvo test: rejects every job" ruvo_reject

@@ -46,6 +46,21 @@ bool WaitForPdf(const fs::path& pdf, std::chrono::seconds limit) {
   return false;
 }
 
+struct WordBox {
+  double xMin = -1;  // points from the page's left edge
+  double yMin = -1;  // points from the page's top edge
+};
+
+// Where pdftotext finds `word` on the page; negative when it is not there.
+WordBox FindWord(const fs::path& pdf, const std::string& word) {
+  const std::string boxes = RunCommand("pdftotext -bbox '" + pdf.string() + "' -");
+  const auto at = boxes.find(">" + word + "<");
+  if (at == std::string::npos) return {};
+  const auto x = boxes.rfind("xMin=\"", at);
+  const auto y = boxes.rfind("yMin=\"", at);
+  return {std::stod(boxes.substr(x + 6)), std::stod(boxes.substr(y + 6))};
+}
+
 class QtPrintServiceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -80,8 +95,10 @@ TEST_F(QtPrintServiceTest, EnumerationSeesTheTestQueuesAndTheDefault) {
 
 TEST_F(QtPrintServiceTest, ResolutionIsTheQueuesOwnDefault) {
   TLmPrinter printer(service);
-  const std::pair<const char*, Resolution> cases[] = {
-      {"ruvo_pass360", {360, 360}}, {"ruvo_pass600", {600, 600}}, {"ruvo_stock", {300, 300}}};
+  const std::pair<const char*, Resolution> cases[] = {{"ruvo_pass360", {360, 360}},
+                                                      {"ruvo_pass600", {600, 600}},
+                                                      {"ruvo_pass360x180", {360, 180}},
+                                                      {"ruvo_stock", {300, 300}}};
   for (const auto& [queue, resolution] : cases) {
     SCOPED_TRACE(queue);
     Select(printer, queue);
@@ -183,14 +200,28 @@ TEST_F(QtPrintServiceTest, JobOnPassthroughQueueGivesPdfWithTheTextAtItsDots) {
               service.LastJobId());
   EXPECT_GT(service.LastJobId(), 0);
   ASSERT_TRUE(WaitForPdf(pdf, 30s));
-  // pdftotext -bbox gives the word box in points: 383 dots at 360 dpi are
-  // 76.6 pt from the printable area's left edge (the queue has no margins).
-  const std::string boxes = RunCommand("pdftotext -bbox '" + pdf.string() + "' -");
-  const auto word = boxes.find(">2026<");
-  ASSERT_NE(word, std::string::npos) << boxes;
-  const auto xMin = boxes.rfind("xMin=\"", word);
-  const double x = std::stod(boxes.substr(xMin + 6));
-  EXPECT_NEAR(x * 360 / 72, 383, 1.5);
+  // 383 dots at 360 dpi are 76.6 pt from the printable area's left edge
+  // (the queue has no margins).
+  const WordBox box = FindWord(pdf, "2026");
+  ASSERT_GE(box.xMin, 0) << "2026 not found in the PDF";
+  EXPECT_NEAR(box.xMin * 360 / 72, 383, 1.5);
+}
+
+// 180 dots down at 180 dpi are one inch, whatever grid the page is painted on.
+TEST_F(QtPrintServiceTest, FewerDotsDownThanAcrossKeepTheInchesDown) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360x180.pdf";
+  fs::remove(pdf);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass360x180");
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 360, 180, "inch"});
+  printer.EndDoc();
+  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  const WordBox box = FindWord(pdf, "inch");
+  ASSERT_GE(box.xMin, 0) << "inch not found in the PDF";
+  EXPECT_NEAR(box.xMin, 72, 0.5);
+  // The word box starts at the glyphs, a little below the cell's top.
+  EXPECT_NEAR(box.yMin, 72, 3);
 }
 
 TEST_F(QtPrintServiceTest, StockCupsPdfQueueCompletesWithAPageThatIsNotBlank) {
