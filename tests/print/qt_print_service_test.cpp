@@ -220,8 +220,24 @@ TEST_F(QtPrintServiceTest, FewerDotsDownThanAcrossKeepTheInchesDown) {
   const WordBox box = FindWord(pdf, "inch");
   ASSERT_GE(box.xMin, 0) << "inch not found in the PDF";
   EXPECT_NEAR(box.xMin, 72, 0.5);
-  // The word box starts at the glyphs, a little below the cell's top.
-  EXPECT_NEAR(box.yMin, 72, 3);
+  EXPECT_NEAR(box.yMin, 72, 1.5);  // the box top is the font's ascent, a fraction off
+}
+
+// The origin is the corner of what the printer can print: on this queue's
+// A4 that is 18 pt in from the left and 36 pt down from the top.
+TEST_F(QtPrintServiceTest, OriginIsThePrintableAreaNotThePaperCorner) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_margin360.pdf";
+  fs::remove(pdf);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_margin360");
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 0, 0, "corner"});
+  printer.EndDoc();
+  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  const WordBox box = FindWord(pdf, "corner");
+  ASSERT_GE(box.xMin, 0) << "corner not found in the PDF";
+  EXPECT_NEAR(box.xMin, 18, 0.5);
+  EXPECT_NEAR(box.yMin, 36, 1.5);  // the box top is the font's ascent, a fraction off
 }
 
 TEST_F(QtPrintServiceTest, StockCupsPdfQueueCompletesWithAPageThatIsNotBlank) {
