@@ -162,6 +162,23 @@ TEST_F(QtPrintServiceTest, JobRefusedAtTheEndIsAnErrorAndWritesNoPdf) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
+TEST_F(QtPrintServiceTest, AbortedDocumentSendsNothing) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360.pdf";
+  fs::remove(pdf);
+  const int jobsBefore = service.LastJobId();
+  const std::string queueBefore = RunCommand("lpstat -W all -o ruvo_pass360");
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass360");
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 100, 100, "partial"});
+  printer.Abort();
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_EQ(service.LastJobId(), jobsBefore);
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(fs::exists(pdf));
+  EXPECT_EQ(RunCommand("lpstat -W all -o ruvo_pass360"), queueBefore);
+}
+
 TEST_F(QtPrintServiceTest, UnknownQueueIsAnErrorNotTheDefaultPrinter) {
   DocumentRequest request;
   request.printer = "ruvo_missing";
