@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <exception>
 
 #include "print/printer_watch.h"
 #include "widgets/qt_text.h"
@@ -55,7 +56,8 @@ TLmPrinterSetupDialog::TLmPrinterSetupDialog(TLmPrinter& printer, PrinterWatch* 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
-  connect(printerBox_, &QComboBox::activated, this, [this](int row) { FillPaperLists(row); });
+  buttons->setObjectName(QStringLiteral("ButtonBox"));
+  connect(printerBox_, &QComboBox::activated, this, [this](int row) { ShowPaperListsOf(row); });
 }
 
 bool TLmPrinterSetupDialog::Execute() {
@@ -72,6 +74,19 @@ void TLmPrinterSetupDialog::Prepare() {
   const int current = std::max(printer_.GetIndex(), 0);
   printerBox_->setCurrentIndex(current);
   FillPaperLists(current);
+}
+
+// Runs inside Qt's event dispatch, which no exception may cross: a printer
+// that vanished meanwhile shows empty lists, and closing the dialog notices
+// the change.
+void TLmPrinterSetupDialog::ShowPaperListsOf(int number) {
+  try {
+    FillPaperLists(number);
+  } catch (const std::exception&) {
+    paperBox_->clear();
+    sourceBox_->clear();
+    choices_ = {};
+  }
 }
 
 // The selected printer's lists show its current choice; another printer's

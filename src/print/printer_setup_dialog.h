@@ -44,6 +44,7 @@ class TLmPrinterSetupDialog : public QDialog {
     std::vector<std::uint16_t> sourceCodes;
   };
   void FillPaperLists(int number);
+  void ShowPaperListsOf(int number);
   static std::optional<std::uint16_t> CodeAt(const std::vector<std::uint16_t>& codes, int row);
 
   TLmPrinter& printer_;

@@ -106,6 +106,19 @@ TEST_F(PrinterSetupDialogTest, WatchSignalsOnlyWhenPrintersDiffer) {
   EXPECT_EQ(changed.count(), 1);
 }
 
+TEST_F(PrinterSetupDialogTest, PrinterVanishingWhileChosenShowsEmptyListsAndFallsBack) {
+  printer.SetIndex(1);
+  TLmPrinterSetupDialog dialog(printer);
+  dialog.Prepare();
+  service.RemovePrinter("A");
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(0);
+  emit Box(dialog, "ComboBox_Printer").activated(0);  // must not throw out of the signal
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").count(), 0);
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+  EXPECT_EQ(printer.GetIndex(), 0);
+}
+
 TEST_F(PrinterSetupDialogTest, NoPrinterIsTheLayersError) {
   test::FakePrintService empty;
   TLmPrinter none(empty);
