@@ -30,5 +30,11 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt_opts=(-q -o DPkg::Lock::Timeout=600)
 echo "install-deps: installing ${missing[*]}" >&2
-apt-get "${apt_opts[@]}" update >/dev/null
+# DPkg::Lock::Timeout covers the install; the package lists have a lock of
+# their own, so the update is retried while another apt run holds it.
+for attempt in $(seq 1 60); do
+  apt-get "${apt_opts[@]}" update >/dev/null && break
+  [ "$attempt" -eq 60 ] && exit 1
+  sleep 10
+done
 apt-get "${apt_opts[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null
