@@ -67,6 +67,7 @@ bool TLmPrinterSetupDialog::Execute() {
 
 void TLmPrinterSetupDialog::Prepare() {
   printerBox_->clear();
+  preparedWith_ = printer_.Snapshot();
   for (const std::string& name : printer_.GetPrinterNames()) {
     printerBox_->addItem(Cp932ToQString(name));
   }
@@ -77,10 +78,11 @@ void TLmPrinterSetupDialog::Prepare() {
 }
 
 // Runs inside Qt's event dispatch, which no exception may cross: a printer
-// that vanished meanwhile shows empty lists, and closing the dialog notices
-// the change.
+// that vanished meanwhile, or a row of a printer list renewed meanwhile,
+// shows empty lists, and closing the dialog notices the change.
 void TLmPrinterSetupDialog::ShowPaperListsOf(int number) {
   try {
+    if (PrintersRenewedSincePrepare()) throw ELmPrinterNoInfo("printers renewed");
     FillPaperLists(number);
   } catch (const std::exception&) {
     paperBox_->clear();
@@ -95,7 +97,7 @@ void TLmPrinterSetupDialog::FillPaperLists(int number) {
   PrintService& service = printer_.Service();
   const bool selected = number == printer_.GetIndex();
   const std::string name = number >= 0
-                               ? printer_.GetPrinterNames()[static_cast<std::size_t>(number)]
+                               ? printer_.GetPrinterNames().at(static_cast<std::size_t>(number))
                                : printer_.CurrentPrinterName();
   const DocumentSettings settings = service.DefaultSettings(name);
   std::optional<std::uint16_t> paper = settings.paperSize;
@@ -118,11 +120,17 @@ std::optional<std::uint16_t> TLmPrinterSetupDialog::CodeAt(const std::vector<std
   return codes[static_cast<std::size_t>(row)];
 }
 
+// The layer's printers were renewed after the list was filled (the watch
+// runs whenever the application comes back to the front).
+bool TLmPrinterSetupDialog::PrintersRenewedSincePrepare() const {
+  return preparedWith_ && !preparedWith_->IsEqual(printer_.Snapshot());
+}
+
 bool TLmPrinterSetupDialog::Finish(bool confirmed) {
   // Printers changed while the dialog was open: the layer falls back to the
   // default printer and the choice, made from the old list, is dropped.
   const bool changed = watch_ != nullptr ? watch_->CheckPrinters() : printer_.OnSettingsChange();
-  if (!confirmed || changed) return confirmed;
+  if (!confirmed || changed || PrintersRenewedSincePrepare()) return confirmed;
   printer_.ApplySetupChoice(printerBox_->currentIndex(),
                             CodeAt(choices_.paperCodes, paperBox_->currentIndex()),
                             CodeAt(choices_.sourceCodes, sourceBox_->currentIndex()));

@@ -46,6 +46,7 @@ class TLmPrinterSetupDialog : public QDialog {
   void FillPaperLists(int number);
   void ShowPaperListsOf(int number);
   static std::optional<std::uint16_t> CodeAt(const std::vector<std::uint16_t>& codes, int row);
+  bool PrintersRenewedSincePrepare() const;
 
   TLmPrinter& printer_;
   PrinterWatch* watch_;
@@ -53,6 +54,9 @@ class TLmPrinterSetupDialog : public QDialog {
   QComboBox* paperBox_;
   QComboBox* sourceBox_;
   Choices choices_;
+  // The printers the printer list was filled from; its rows are printer
+  // numbers only as long as the layer still holds these.
+  std::optional<TLmAllPrintersInfo> preparedWith_;
 };
 
 }  // namespace ruvo

@@ -119,6 +119,28 @@ TEST_F(PrinterSetupDialogTest, PrinterVanishingWhileChosenShowsEmptyListsAndFall
   EXPECT_EQ(printer.GetIndex(), 0);
 }
 
+// The application came back to the front while the dialog was open and the
+// watch renewed the printers: the rows of the dialog's printer list no longer
+// match the layer's numbers, so neither the lists shown nor the choice may
+// follow them.
+TEST_F(PrinterSetupDialogTest, RowsOfAPrinterListRenewedWhileOpenAreNotApplied) {
+  printer.SetIndex(0);
+  PrinterWatch watch(printer);
+  TLmPrinterSetupDialog dialog(printer, &watch);
+  dialog.Prepare();
+  service.RemovePrinter("A");
+  ASSERT_TRUE(watch.CheckPrinters());  // only B is left, now number 0
+
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(1);
+  emit Box(dialog, "ComboBox_Printer").activated(1);  // B's row of the old list
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").count(), 0);
+
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(0);  // A's row, number 0 is B now
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 11);  // B's own default, no choice of A's
+}
+
 TEST_F(PrinterSetupDialogTest, NoPrinterIsTheLayersError) {
   test::FakePrintService empty;
   TLmPrinter none(empty);
