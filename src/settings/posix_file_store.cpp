@@ -70,6 +70,14 @@ std::optional<mode_t> ExistingMode(const std::filesystem::path& file) {
   return status.st_mode & 07777;
 }
 
+// A file that nobody may write was made read-only on purpose; replacing it
+// by way of its folder would get round that, so it is refused as writing
+// into it would be (for root too, like a read-only attribute).
+void ThrowIfWriteProtected(const std::filesystem::path& file, mode_t mode) {
+  if ((mode & 0222) == 0) throw FileWriteError(file, EACCES);
+  if (::access(file.c_str(), W_OK) != 0) throw FileWriteError(file, errno);
+}
+
 // Writes all of `content`; a write that takes nothing counts as a full disk.
 void WriteAll(const PosixFileCalls& calls, int fd, const std::filesystem::path& file,
               std::string_view content) {
@@ -135,6 +143,7 @@ PosixFileReplacer::PosixFileReplacer(PosixFileCalls calls) : calls_(std::move(ca
 
 void PosixFileReplacer::Replace(const std::filesystem::path& file, std::string_view content) {
   const std::optional<mode_t> oldMode = ExistingMode(file);
+  if (oldMode) ThrowIfWriteProtected(file, *oldMode);
   TemporaryFile temporary(TemporaryPathFor(file));
   Descriptor fd(::open(temporary.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
   if (fd.get() < 0) throw FileWriteError(file, errno);

@@ -23,8 +23,9 @@ struct PosixFileCalls {
 
 // Writes the new content to a temporary file beside the target (same folder,
 // so the rename stays on one file system), flushes it to disk, gives it the
-// old file's permissions and renames it over the target. Any failure removes
-// the temporary file and throws FileWriteError.
+// old file's permissions and renames it over the target. A target without
+// write permission is refused (EACCES) and kept. Any failure removes the
+// temporary file and throws FileWriteError.
 class PosixFileReplacer : public FileReplacer {
  public:
   explicit PosixFileReplacer(PosixFileCalls calls = PosixFileCalls::System());

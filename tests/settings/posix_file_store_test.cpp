@@ -46,6 +46,21 @@ TEST_F(PosixFileStore, ReplaceKeepsThePermissions) {
   EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
+// A file its owner made read-only is not overwritten by way of its folder;
+// the refusal holds for root too, as a read-only attribute does.
+TEST_F(PosixFileStore, ReadOnlyFileIsNotReplaced) {
+  PutFile(file, "old");
+  ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+  try {
+    replacer.Replace(file, "new");
+    FAIL() << "no error";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(std::string(error.what()), "my2.txt" + Sj(" に書き込めません: Permission denied"));
+  }
+  EXPECT_EQ(FileBytes(file), "old");
+  EXPECT_EQ(EntryCount(dir.path()), 1u);
+}
+
 TEST_F(PosixFileStore, ReadsBytesUnchanged) {
   const std::string bytes("a\0\xFF\x81\r\n", 6);
   PutFile(file, bytes);
