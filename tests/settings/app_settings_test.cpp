@@ -26,18 +26,19 @@ constexpr std::string_view kExitKeys[] = {
 ExitSettings Sample() {
   ExitSettings s;
   s.fontIndex = 2;
-  s.slip = {Sj("123-4567"),
-            Sj("東京都千代田区　１−２"),
-            Sj("ビル ３Ｆ"),
-            Sj("山田 太郎 様"),
-            "03-1234-5678",
-            Sj("書籍"),
-            "a=b",
-            Sj("ワレモノ"),
-            "12",
-            "4",
-            "30",
-            {Sj("720-0000"), Sj("広島県福山市"), "", Sj("福山商店"), "084-000-0000"}};
+  s.slip = {
+      Sj("123-4567"),
+      Sj("東京都千代田区　１−２"),
+      Sj("ビル ３Ｆ"),
+      Sj("山田 太郎 様"),
+      "03-1234-5678",
+      Sj("書籍"),
+      "a=b",
+      Sj("ワレモノ"),
+      "12",
+      "4",
+      "30",
+      {Sj("720-0000"), Sj("広島県福山市"), Sj("本社ビル２Ｆ"), Sj("福山商店"), "084-000-0000"}};
   s.paperMode = 1;
   s.senderTab = 9;
   return s;
@@ -111,6 +112,28 @@ TEST_F(AppSettings, ReadsHandWrittenFile) {
   EXPECT_EQ(read.saved.fontIndex, 1);  // no number: the default
   EXPECT_EQ(read.saved.slip.zip, "100-0001");
   EXPECT_EQ(read.saved.slip.quantity, "");  // present but empty is no default
+}
+
+// Each key lands in its own field: a round trip alone would not notice two
+// fields swapped on both the way out and the way in.
+TEST_F(AppSettings, ReadsEveryKeyIntoItsField) {
+  PutFile(ini, Sj("[rv_RezovodPrn]\r\n"
+                  "Rezovodprnno=3\r\nrv_RezovodPrn_Top=4\r\nrv_RezovodPrn_Left=5\r\n"
+                  "Tab_My=6\r\nAddr_Font=2\r\nComboBox_SEL=1\r\n"
+                  "E_ZIP=z\r\nE_AD1=a1\r\nE_AD2=a2\r\nE_CUS=客\r\nE_TEL=t\r\n"
+                  "E_G1=g1\r\nE_G2=g2\r\nE_G3=g3\r\nKOSUU=9\r\nde_date1=m\r\nde_date2=d\r\n"
+                  "OP023My=名\r\nOP023MyZip=mz\r\nOP023MyADD1=m1\r\nOP023MyADD2=m2\r\n"
+                  "OP023MyTEL=mt\r\n"));
+  StartupSettings expected;
+  expected.printerNumber = 3;
+  expected.marginTop = 4;
+  expected.marginLeft = 5;
+  expected.saved.senderTab = 6;
+  expected.saved.fontIndex = 2;
+  expected.saved.paperMode = 1;
+  expected.saved.slip = {"z",  "a1", "a2", Sj("客"), "t", "g1",
+                         "g2", "g3", "9",  "m",      "d", {"mz", "m1", "m2", Sj("名"), "mt"}};
+  EXPECT_EQ(ReadStartupSettings(dir.path()), expected);
 }
 
 TEST_F(AppSettings, FileOfBinaryJunkReadsAsDefaultsAndStaysUntouched) {
