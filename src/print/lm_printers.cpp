@@ -38,8 +38,13 @@ void TLmPrinter::CheckNoPrinter() {
 
 TLmPrinter::PlatformPrinter& TLmPrinter::Platform() {
   if (!platform_) {
+    // Its list is the snapshot's, so that a printer number always names the
+    // printer the snapshot numbered, even when printers changed since.
     platform_ = std::make_unique<PlatformPrinter>();
-    platform_->printers = service_.EnumeratePrinters();
+    for (int position = 0; position < snapshot_.Count(); ++position) {
+      platform_->printers.push_back(
+          {snapshot_.GetName(position), snapshot_.GetAttributes(position)});
+    }
     // Without a system default printer it starts with none selected.
     const int position = DefaultPlatformPosition();
     if (position >= 0) SelectPlatformPosition(position);
@@ -108,8 +113,8 @@ int TLmPrinter::GetIndex() {
   }
   const int position = snapshot_.FindName(CurrentPrinterName());
   if (position < 0) {
-    // The platform printer's list and the snapshot are taken together and
-    // renewed together, so this means the layer itself is broken.
+    // The platform printer's list is the snapshot's, so this means the
+    // layer itself is broken.
     throw std::logic_error("TLmPrinter.GetIndex: the selected printer is not in the snapshot");
   }
   return position - snapshot_.HiddenBefore(position);

@@ -6,7 +6,7 @@
 // runs one-page print documents. Texts are CP932.
 //
 // Behind it sits a "platform printer" the layer drives, like the toolkit's
-// printer object on the desktop: it has its own printer list, the selected
+// printer object on the desktop: it has a printer list (the snapshot's), the selected
 // printer and that printer's document settings. It is created at first use
 // with the system default printer selected (none, when the system has no
 // default printer), and discarded when the printers change, so that the
@@ -108,7 +108,7 @@ class TLmPrinter {
 
  private:
   struct PlatformPrinter {
-    std::vector<PrinterEntry> printers;  // its own list, taken when created
+    std::vector<PrinterEntry> printers;  // the snapshot's list when created
     int index = -1;                      // position in `printers`
     DocumentSettings settings;
   };

@@ -239,6 +239,24 @@ TEST_F(TLmPrinterTest, PrinterRemovedBetweenSnapshotAndJobIsAnErrorNotAnotherPri
   EXPECT_TRUE(service.Jobs().empty());
 }
 
+// A printer removed after the snapshot but before the layer's first use: its
+// number still names it, and selecting it must fail rather than select the
+// printer that moved up into its place.
+TEST_F(TLmPrinterTest, PrinterGoneBeforeFirstUseIsAnErrorNotTheNextPrinter) {
+  FakePrintService three;
+  three.AddPrinter("A");
+  three.AddPrinter("B");
+  three.AddPrinter("C");
+  three.SetDefaultPrinter("C");
+  TLmPrinter printer(three);
+  three.RemovePrinter("A");
+  EXPECT_THROW(printer.SetIndex(0), EPrinter);
+  EXPECT_EQ(printer.CurrentPrinterName(), "C");
+  EXPECT_EQ(printer.GetIndex(), 2);
+  printer.SetIndex(1);
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+}
+
 TEST_F(TLmPrinterTest, RefusingQueueStartsNoJobAndSpoolerRefusalEndsTheDocument) {
   service.Printer("B").acceptsJobs = false;
   TLmPrinter printer(service);
