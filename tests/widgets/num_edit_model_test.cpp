@@ -125,6 +125,41 @@ TEST_F(NumEditModelTest, BackspaceRemovesTheLastCharacterAndALonePoint) {
   }
 }
 
+TEST_F(NumEditModelTest, BackspaceOnASelectionClearsTheWholeValue) {
+  Start("12.5");
+  model.SelectAll();
+  model.KeyDown(NumKey::kBackspace, kNoModifier);
+  EXPECT_EQ(model.ValueText(), "");
+  EXPECT_FALSE(model.Selected());
+  EXPECT_EQ(model.UndoText(), "12.5");
+  EXPECT_EQ(changes, 1);  // Clear only, no second store
+}
+
+struct OverSelectionCase {
+  char typed;
+  std::string expected;
+};
+
+TEST_F(NumEditModelTest, MinusAndPointReplaceASelectedValue) {
+  const std::vector<OverSelectionCase> cases = {{'-', "-"}, {'.', "0."}, {'8', "8"}};
+  for (const OverSelectionCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Start("-12");
+    model.SelectAll();
+    model.KeyPress(static_cast<unsigned char>(c.typed));
+    EXPECT_EQ(model.ValueText(), c.expected);
+    EXPECT_EQ(changes, 2);  // the Clear and the insertion each raise it
+    EXPECT_EQ(model.UndoText(), "");
+  }
+}
+
+TEST_F(NumEditModelTest, SelectAllCoversTheShownTextWithMarksAndCommas) {
+  model.Value().SetLeftMark(Sj("￥"));
+  Start("1234");
+  model.SelectAll();
+  EXPECT_EQ(model.SelLength(), static_cast<int>(Sj("￥1,234").size()));
+}
+
 TEST_F(NumEditModelTest, BackspaceOnEmptyValueDoesNothing) {
   model.KeyDown(NumKey::kDelete, kNoModifier);
   EXPECT_EQ(changes, 0);
