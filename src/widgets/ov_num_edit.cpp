@@ -244,8 +244,11 @@ void TOvNumEdit::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
+// A parent's font reaches the box without a font change of its own when
+// the box is made inside it, so the caret width is taken from it here too.
 void TOvNumEdit::OnParentAssigned() {
   textHeight_ = QFontMetrics(font()).height();
+  caretWidth_ = IsBold(font()) ? 2 : 1;
   AdjustHeight();
   AdjustWidth();
   color_ = palette().color(QPalette::Base);

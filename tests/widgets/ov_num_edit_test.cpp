@@ -113,6 +113,7 @@ class OvNumEditTest : public QObject {
   void arrowsMoveFocusOnlyWhenAllowed();
   void caretLivesWhileFocused();
   void boldFontWhileFocusedWidensCaret();
+  void boldParentFontGivesWideCaret();
   void loneMinusEmptiedOnExitWithoutChange();
   void leftClickClearsTabSelection();
   void rightClickKeepsSelectionForMenu();
@@ -515,6 +516,22 @@ void OvNumEditTest::boldFontWhileFocusedWidensCaret() {
   host.box->setFont(font);
   QVERIFY(host.box->HasCaret());
   QCOMPARE(host.box->CaretRect().width(), 2);
+}
+
+// A box made inside a bold-faced window inherits the bold face without a
+// font change of its own; its caret is still the bold one.
+void OvNumEditTest::boldParentFontGivesWideCaret() {
+  Host host;
+  QWidget panel(&host.window);
+  QFont font = panel.font();
+  font.setBold(true);
+  panel.setFont(font);
+  TOvNumEdit* box = new TOvNumEdit(&panel);
+  panel.show();
+  box->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  QVERIFY(box->font().bold());
+  QCOMPARE(box->CaretRect().width(), 2);
 }
 
 void OvNumEditTest::loneMinusEmptiedOnExitWithoutChange() {
