@@ -30,11 +30,15 @@ SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
           std::move(marginLeft)};
 }
 
-void PrintDrawList(TLmPrinter& printer, const DrawList& list) {
+namespace {
+
+// Starts a document, has `drawPage` fill its page and ends it; any failure
+// after the start abandons the document, so no partial page is printed.
+template <typename DrawPage>
+void InOneDocument(TLmPrinter& printer, DrawPage drawPage) {
   printer.BeginDoc(std::string(kSlipDocumentTitle));
   try {
-    for (const auto& op : list)
-      printer.Canvas().Draw(op);
+    drawPage();
     printer.EndDoc();
   } catch (...) {
     printer.Abort();
@@ -42,10 +46,23 @@ void PrintDrawList(TLmPrinter& printer, const DrawList& list) {
   }
 }
 
+void DrawPage(TLmPrinter& printer, const DrawList& list) {
+  for (const auto& op : list)
+    printer.Canvas().Draw(op);
+}
+
+}  // namespace
+
+void PrintDrawList(TLmPrinter& printer, const DrawList& list) {
+  InOneDocument(printer, [&] { DrawPage(printer, list); });
+}
+
 SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
                           const std::string& marginLeft) {
   SlipPrintValues values = EffectivePrintValues(printer, marginTop, marginLeft);
-  PrintDrawList(printer, SLIP97_Prn(slip, values));
+  // The slip is laid out inside the open document, as the print command
+  // always did: a print value that is no integer abandons the started job.
+  InOneDocument(printer, [&] { DrawPage(printer, SLIP97_Prn(slip, values)); });
   return values;
 }
 

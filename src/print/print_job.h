@@ -44,9 +44,10 @@ SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
 void PrintDrawList(TLmPrinter& printer, const DrawList& list);
 
 // The whole print command after the user said yes: effective print values,
-// the slip's draw list, the job. A resolution or margin text that is no
-// integer throws ConversionError before any document is started. Returns the
-// print values used.
+// then the job: a document started, the slip laid out and drawn on its page,
+// the document ended. A resolution or margin text that is no integer throws
+// ConversionError and abandons the started document. Returns the print
+// values used.
 SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
                           const std::string& marginLeft);
 

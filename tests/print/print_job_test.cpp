@@ -87,14 +87,29 @@ TEST_F(PrintJobTest, PrintsOneTitledDocumentHoldingTheSlip) {
   EXPECT_FALSE(printer.Printing());
 }
 
-TEST_F(PrintJobTest, BadMarginStartsNoDocument) {
+TEST_F(PrintJobTest, BadMarginAbortsTheStartedDocument) {
   TLmPrinter printer(service_);
   for (const char* margin : {"1.5", "-", "abc"}) {
     SCOPED_TRACE(margin);
     EXPECT_THROW(PrintSlip(printer, SmallSlip(), margin, ""), ConversionError);
     EXPECT_THROW(PrintSlip(printer, SmallSlip(), "", margin), ConversionError);
   }
-  EXPECT_TRUE(service_.Jobs().empty());
+  // The document is started before the slip is drawn, and each failed
+  // drawing abandons it with nothing on its page.
+  ASSERT_EQ(service_.Jobs().size(), 6u);
+  for (const auto& job : service_.Jobs()) {
+    EXPECT_EQ(job->state, FakeJob::State::kAborted);
+    EXPECT_TRUE(job->page.empty());
+  }
+  EXPECT_TRUE(service_.PrintedJobs().empty());
+  EXPECT_FALSE(printer.Printing());
+}
+
+TEST_F(PrintJobTest, RefusedStartIsReportedBeforeABadMargin) {
+  service_.Printer("Office").acceptsJobs = false;
+  TLmPrinter printer(service_);
+  EXPECT_THROW(PrintSlip(printer, SmallSlip(), "abc", ""), EPrinter);
+  EXPECT_TRUE(service_.PrintedJobs().empty());
   EXPECT_FALSE(printer.Printing());
 }
 
