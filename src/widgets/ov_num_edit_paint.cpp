@@ -26,10 +26,14 @@ struct PaintColours {
 
 // A selected value is drawn in the highlight colours, otherwise in the
 // text colour on the box's Color. (A disabled box ignores the selection.)
+// The colours are the active ones even while another window is active: the
+// selection outlives a window switch and keeps looking the same.
 PaintColours EnabledColours(const QPalette& palette, bool selected, const QColor& color) {
+  constexpr QPalette::ColorGroup kGroup = QPalette::Active;
   if (selected)
-    return {palette.color(QPalette::Highlight), palette.color(QPalette::HighlightedText)};
-  return {color, palette.color(QPalette::Text)};
+    return {palette.color(kGroup, QPalette::Highlight),
+            palette.color(kGroup, QPalette::HighlightedText)};
+  return {color, palette.color(kGroup, QPalette::Text)};
 }
 
 // The number, widened over each mark that is set; the rest of the client

@@ -114,6 +114,7 @@ class OvNumEditTest : public QObject {
   void caretLivesWhileFocused();
   void boldFontWhileFocusedWidensCaret();
   void boldParentFontGivesWideCaret();
+  void selectionKeepsHighlightInInactiveWindow();
   void loneMinusEmptiedOnExitWithoutChange();
   void leftClickClearsTabSelection();
   void rightClickKeepsSelectionForMenu();
@@ -532,6 +533,25 @@ void OvNumEditTest::boldParentFontGivesWideCaret() {
   QCoreApplication::processEvents();
   QVERIFY(box->font().bold());
   QCOMPARE(box->CaretRect().width(), 2);
+}
+
+// A selection kept while another window is active is still drawn in the
+// system highlight colours, not the faded ones of an inactive window.
+void OvNumEditTest::selectionKeepsHighlightInInactiveWindow() {
+  Host host;
+  QPalette palette = host.box->palette();
+  palette.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 0, 200));
+  palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(200, 200, 200));
+  host.box->setPalette(palette);
+  host.box->SetText("888");
+  host.FocusBox();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  QVERIFY(host.box->Model().Selected());
+  const QRect number = host.box->NumberRect().translated(host.box->ClientRect().topLeft());
+  QVERIFY(HasPixelOf(host.box->grab().toImage(), number, QColor(0, 0, 200)));
 }
 
 void OvNumEditTest::loneMinusEmptiedOnExitWithoutChange() {
