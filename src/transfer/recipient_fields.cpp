@@ -18,4 +18,8 @@ RecipientFields AsHeldByWindow(RecipientFields written) {
   return written;
 }
 
+std::string_view AddressLengthWarning(std::string_view add1) {
+  return add1.size() > kAddressLine1MaxBytes ? kAddressTooLongWarning : std::string_view{};
+}
+
 }  // namespace ruvo

@@ -2,6 +2,7 @@
 // The recipient fields that the transfer fills, as the main window holds
 // them.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,23 @@ std::string TelephoneFieldText(std::string_view text);
 // The fields as the window holds them after writing `written` into them:
 // postal code and telephone converted to half-width, the rest as written.
 RecipientFields AsHeldByWindow(RecipientFields written);
+
+// The longest first address line that fits its place on the slip: 40 bytes,
+// 20 full-width characters.
+inline constexpr std::size_t kAddressLine1MaxBytes = 40;
+
+// Shown in red under the recipient block while the first address line is too
+// long to print.
+inline constexpr std::string_view kAddressTooLongWarning =
+    "\x8C\x78\x8D\x90\x3A\x82\xA8\x82\xC6\x82\xB1\x82\xEB\x87\x40\x82\xCC\x95"
+    "\xB6\x8E\x9A\x90\x94\x82\xAA\x91\xBD\x82\xB7\x82\xAC\x82\xDC\x82\xB7\x81"
+    "\x42\x81\x40\x82\xA8\x82\xC6\x82\xB1\x82\xEB\x87\x41\x82\xD6\x95\xAA\x8A"
+    "\x84\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
+// 警告:おところ①の文字数が多すぎます。　おところ②へ分割してください
+
+// The warning line's text for the first address line `add1`: the warning when
+// it holds more than 40 bytes, else empty. The window refreshes it on entering
+// an address field and after every transfer, not while typing.
+std::string_view AddressLengthWarning(std::string_view add1);
 
 }  // namespace ruvo

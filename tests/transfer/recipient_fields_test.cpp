@@ -25,5 +25,25 @@ TEST(PostalCodeFieldText, KeepsKanaOnlyInHalfWidth) {
   EXPECT_EQ(TelephoneFieldText(Sj("０３（代）")), Sj("03(代)"));
 }
 
+TEST(AddressLengthWarning, WarnsOnlyAboveFortyBytes) {
+  const std::string warning = "警告:おところ①の文字数が多すぎます。　おところ②へ分割してください";
+  struct Case {
+    std::string add1;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {std::string(40, 'a'), ""},
+      {std::string(41, 'a'), warning},
+      {Sj("東京都港区芝公園一丁目二番三号ハイツ芝公"), ""},         // 20 full-width: 40 bytes
+      {Sj("東京都港区芝公園一丁目二番三号ハイツ芝公園"), warning},  // 21 full-width: 42 bytes
+      {Sj("東京都港区芝公園一丁目二番三号ハイツ芝公") + "1", warning},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(test::Utf8(c.add1));
+    EXPECT_EQ(test::Utf8(AddressLengthWarning(c.add1)), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace ruvo
