@@ -13,13 +13,18 @@ namespace ruvo {
 
 struct PpdChoice {
   std::string keyword;  // option keyword, e.g. "Upper"
-  std::string text;     // its translation string, e.g. "Upper Tray"; the keyword if none
+  // Its translation string, e.g. "Upper Tray", with <hex> substrings turned
+  // into their bytes, in the file's language encoding; the keyword if none.
+  std::string text;
 };
 
 struct PpdSummary {
   std::optional<Resolution> defaultResolution;  // "*DefaultResolution: 360dpi" or "360x180dpi"
   std::vector<PpdChoice> inputSlots;            // in the file's order
   std::string defaultInputSlot;                 // empty when not given
+  // "*LanguageEncoding": the translations' character set, e.g. "JIS83-RKSJ"
+  // (Shift-JIS) or "UTF-8"; PPD files without it are ISO Latin-1.
+  std::string languageEncoding = "ISOLatin1";
 };
 
 // Reads the summary from PPD text. Lines it does not know are skipped; a

@@ -58,6 +58,24 @@ TEST(ParsePpdSummaryTest, ReadsResolutionSourcesAndDefaultSource) {
   EXPECT_EQ(summary.defaultInputSlot, "Manual");
 }
 
+// Translations are in the file's *LanguageEncoding (Japanese drivers write
+// Shift-JIS) and may spell bytes as hexadecimal between angle brackets.
+TEST(ParsePpdSummaryTest, DecodesHexInTranslationsAndReadsTheEncoding) {
+  const PpdSummary summary = ParsePpdSummary(
+      "*LanguageEncoding: JIS83-RKSJ\r\n"
+      "*InputSlot Manual/<8EE8 8DB7 82B5>: \"\"\r\n"
+      "*InputSlot Tray1/Tray <31>: \"\"\r\n"
+      "*InputSlot Tray2/Tray <3G> <32: \"\"\r\n"
+      "*InputSlot Tray3/<>: \"\"\r\n");
+  EXPECT_EQ(summary.languageEncoding, "JIS83-RKSJ");
+  ASSERT_EQ(summary.inputSlots.size(), 4u);
+  EXPECT_EQ(summary.inputSlots[0].text, "\x8E\xE8\x8D\xB7\x82\xB5");  // 手差し
+  EXPECT_EQ(summary.inputSlots[1].text, "Tray 1");
+  EXPECT_EQ(summary.inputSlots[2].text, "Tray <3G> <32");  // not hexadecimal: as written
+  EXPECT_EQ(summary.inputSlots[3].text, "Tray3");          // nothing left: the keyword
+  EXPECT_EQ(ParsePpdSummary("*InputSlot Upper: \"\"").languageEncoding, "ISOLatin1");
+}
+
 TEST(ParsePpdSummaryTest, SkipsBrokenLinesWithoutThrowing) {
   const PpdSummary summary = ParsePpdSummary(
       "*InputSlot NoColon\n"
