@@ -15,6 +15,7 @@ namespace ruvo::cups {
 namespace {
 
 constexpr int kPrinterStateStopped = 5;  // IPP printer-state "stopped"
+constexpr std::int64_t kMaxDpi = 100000;
 
 struct IppDeleter {
   void operator()(ipp_t* ipp) const { ippDelete(ipp); }
@@ -50,8 +51,7 @@ std::optional<Resolution> ResolutionOf(ipp_attribute_t* attribute) {
   int y = 0;
   ipp_res_t units = IPP_RES_PER_INCH;
   const int x = ippGetResolution(attribute, 0, &y, &units);
-  if (units == IPP_RES_PER_CM) return Resolution{(x * 254 + 50) / 100, (y * 254 + 50) / 100};
-  return Resolution{x, y};
+  return DotsPerInch(x, y, units == IPP_RES_PER_CM);
 }
 
 IppResponse GetPrinterAttributes(const std::string& name) {
@@ -68,6 +68,16 @@ IppResponse GetPrinterAttributes(const std::string& name) {
 }
 
 }  // namespace
+
+std::optional<Resolution> DotsPerInch(int x, int y, bool perCentimetre) {
+  const auto inches = [&](int dots) -> std::int64_t {
+    return perCentimetre ? (std::int64_t{dots} * 254 + 50) / 100 : dots;
+  };
+  const std::int64_t dpiX = inches(x);
+  const std::int64_t dpiY = inches(y);
+  if (dpiX < 1 || dpiY < 1 || dpiX > kMaxDpi || dpiY > kMaxDpi) return std::nullopt;
+  return Resolution{static_cast<int>(dpiX), static_cast<int>(dpiY)};
+}
 
 std::vector<Destination> ListDestinations() {
   cups_dest_t* dests = nullptr;

@@ -35,6 +35,10 @@ struct QueueState {
   std::optional<Resolution> defaultResolution;  // printer-resolution-default
 };
 
+// An IPP resolution in dots per inch (rounded from dots per centimetre);
+// nothing when either axis lies outside 1..100000 dpi, as no printer's does.
+std::optional<Resolution> DotsPerInch(int x, int y, bool perCentimetre);
+
 // The queue's state now. EPrinter when the server cannot answer at all.
 QueueState QueryQueue(const std::string& name);
 
