@@ -235,6 +235,11 @@ QSize TOvNumEdit::sizeHint() const {
 
 bool TOvNumEdit::event(QEvent* event) {
   if (event->type() == QEvent::ParentChange && parentWidget() != nullptr) OnParentAssigned();
+  // The window comes back with another control focused: the focus moved on
+  // while it was inactive (a handler behind a message box), so the box was
+  // left after all.
+  if (event->type() == QEvent::WindowActivate && window()->focusWidget() != this)
+    FinishInactiveExit();
   return QWidget::event(event);
 }
 
@@ -278,6 +283,7 @@ void TOvNumEdit::resizeEvent(QResizeEvent* event) {
 void TOvNumEdit::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   if (event->reason() == Qt::PopupFocusReason) return;
+  if (event->reason() != Qt::ActiveWindowFocusReason) FinishInactiveExit();
   if (!windowInactive_) {
     emit entered();
     model_->EnterFocus();
@@ -296,6 +302,14 @@ void TOvNumEdit::focusOutEvent(QFocusEvent* event) {
     model_->ExitFocus();
   }
   DestroyTextCaret();
+  update();
+}
+
+void TOvNumEdit::FinishInactiveExit() {
+  if (!windowInactive_) return;
+  windowInactive_ = false;
+  emit exited();
+  model_->ExitFocus();
   update();
 }
 

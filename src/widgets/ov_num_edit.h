@@ -167,6 +167,9 @@ class TOvNumEdit : public QWidget {
   void ApplyBorder();
   void OnParentAssigned();
   void OnFontChanged();
+  // Runs the rules of leaving for a box whose window lost the keyboard while
+  // it was focused and that turns out not to get the focus back.
+  void FinishInactiveExit();
   void Refresh();
   void AfterValueSetting(bool changed);
   void AfterLayoutSetting(bool height, bool width);

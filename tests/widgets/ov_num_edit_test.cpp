@@ -114,6 +114,7 @@ class OvNumEditTest : public QObject {
   void caretLivesWhileFocused();
   void boldFontWhileFocusedWidensCaret();
   void boldParentFontGivesWideCaret();
+  void focusMovedWhileWindowInactiveEntersAgain();
   void selectionKeepsHighlightInInactiveWindow();
   void loneMinusEmptiedOnExitWithoutChange();
   void leftClickClearsTabSelection();
@@ -533,6 +534,30 @@ void OvNumEditTest::boldParentFontGivesWideCaret() {
   QCoreApplication::processEvents();
   QVERIFY(box->font().bold());
   QCOMPARE(box->CaretRect().width(), 2);
+}
+
+// The focus moved on inside a window that another window had made inactive
+// (a message box, say): the next time the box gets the focus is a real
+// entry again, with OnEnter and AutoSelect.
+void OvNumEditTest::focusMovedWhileWindowInactiveEntersAgain() {
+  Host host;
+  host.box->SetText("123");
+  host.FocusBox();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  host.after->setFocus(Qt::OtherFocusReason);
+  QSignalSpy exits(host.box, &TOvNumEdit::exited);
+  host.window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&host.window));
+  QTRY_VERIFY(host.after->hasFocus());
+  QCOMPARE(exits.count(), 1);
+  host.box->Model().ClearSelection();
+  QSignalSpy enters(host.box, &TOvNumEdit::entered);
+  host.FocusBox();
+  QCOMPARE(enters.count(), 1);
+  QVERIFY(host.box->Model().Selected());
 }
 
 // A selection kept while another window is active is still drawn in the
