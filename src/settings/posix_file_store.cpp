@@ -62,6 +62,21 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
   return file.parent_path() / name;
 }
 
+// How many taken temporary names a replacement skips before it gives up.
+constexpr int kTemporaryNameAttempts = 100;
+
+// Creates a new temporary file beside `file` and puts its name in `chosen`.
+// A name that is taken (left behind by a run that was cut off, which in a
+// sandbox had the same process id) is skipped; -1 with errno on failure.
+int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& chosen) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    chosen = TemporaryPathFor(file);
+    const int fd = ::open(chosen.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 // The target's permission bits when it exists, so a replacement keeps them.
 std::optional<mode_t> ExistingMode(const std::filesystem::path& file) {
   struct stat status {};
@@ -144,9 +159,10 @@ PosixFileReplacer::PosixFileReplacer(PosixFileCalls calls) : calls_(std::move(ca
 void PosixFileReplacer::Replace(const std::filesystem::path& file, std::string_view content) {
   const std::optional<mode_t> oldMode = ExistingMode(file);
   if (oldMode) ThrowIfWriteProtected(file, *oldMode);
-  TemporaryFile temporary(TemporaryPathFor(file));
-  Descriptor fd(::open(temporary.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  std::filesystem::path temporaryPath;
+  Descriptor fd(CreateTemporary(file, temporaryPath));
   if (fd.get() < 0) throw FileWriteError(file, errno);
+  TemporaryFile temporary(temporaryPath);
   if (oldMode) ::fchmod(fd.get(), *oldMode);
   WriteAll(calls_, fd.get(), file, content);
   if (calls_.fsync(fd.get()) != 0) throw FileWriteError(file, errno);

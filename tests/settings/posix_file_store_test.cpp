@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "faulty_file_replacer.h"
@@ -108,6 +109,30 @@ TEST_F(PosixFileStore, FailedReplaceKeepsTheOldFileComplete) {
     EXPECT_EQ(FileBytes(file), "old content");
     EXPECT_EQ(EntryCount(dir.path()), 1u);
   }
+}
+
+// A run cut off between creating its temporary file and renaming it (power
+// loss) leaves that file behind; in a sandbox the program gets the same
+// process id every run, so a later run picks the same names. Those names are
+// skipped, and the leftovers are not touched.
+TEST_F(PosixFileStore, LeftoverTemporaryFilesDoNotBlockAReplace) {
+  std::string lastTemporary;
+  PosixFileCalls calls = PosixFileCalls::System();
+  calls.rename = [&lastTemporary](const char* from, const char* to) {
+    lastTemporary = from;
+    return ::rename(from, to);
+  };
+  PosixFileReplacer watched(calls);
+  watched.Replace(file, "old");
+  // ".my2.txt.tmp-<pid>-<n>": the next names count n on.
+  const std::size_t dash = lastTemporary.rfind('-');
+  const unsigned long next = std::stoul(lastTemporary.substr(dash + 1)) + 1;
+  for (unsigned long n = next; n < next + 3; ++n) {
+    PutFile(lastTemporary.substr(0, dash + 1) + std::to_string(n), "leftover");
+  }
+  watched.Replace(file, "new");
+  EXPECT_EQ(FileBytes(file), "new");
+  EXPECT_EQ(EntryCount(dir.path()), 4u);  // the file and the three leftovers
 }
 
 TEST_F(PosixFileStore, FailedFirstWriteCreatesNoFile) {
