@@ -18,6 +18,7 @@
 #include "print/lm_d97_dot.h"
 #include "print/print_job.h"
 #include "print/qt_print_service.h"
+#include "print/slip_units.h"
 #include "test_text.h"
 
 namespace ruvo {
@@ -211,6 +212,23 @@ TEST_F(SlipCupsTest, RejectingQueueGivesAClearErrorAndNoPdf) {
   EXPECT_FALSE(printer.Printing());
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_FALSE(fs::exists(test::TestCupsOutputDir() / "ruvo_reject.pdf"));
+}
+
+TEST_F(SlipCupsTest, BadMarginAbandonsTheJobAndWritesNoPdf) {
+  QtPrintService service;
+  TLmPrinter printer(service);
+  ASSERT_NO_FATAL_FAILURE(Select(printer, "ruvo_pass360"));
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360.pdf";
+  fs::remove(pdf);
+  try {
+    PrintSlip(printer, FullSlip(), "1.5", "");
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'1.5' is not a valid integer value");
+  }
+  EXPECT_FALSE(printer.Printing());
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_FALSE(fs::exists(pdf));
 }
 
 }  // namespace
