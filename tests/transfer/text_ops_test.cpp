@@ -88,6 +88,14 @@ TEST(StripLabelWords, LongerWordsGoBeforeTheWordsTheyContain) {
   EXPECT_EQ(StripLabelWords(Sj("ご住所 港区")), Sj("港区"));
 }
 
+TEST(StripLabelWords, AWordFormedByADeletionGoesOnlyInALaterStep) {
+  ExpectEach({{"TTelEL", ""},                     // "Tel" out, then the second "TEL" step
+              {Sj("ＴＥtelＬ"), ""},              // "tel" out, then "ＴＥＬ"
+              {Sj("電電話話"), Sj("電話")},       // one sweep: the new "電話" stays
+              {Sj("ご住住所所"), Sj("ご住所")}},  // "ご住所" came before "住所"
+             StripLabelWords);
+}
+
 TEST(StripLabelWords, LeavesWordsThatAreNotInTheTable) {
   // "FAX", "携帯" and the lower-case "TEL" variants outside the table stay.
   EXPECT_EQ(StripLabelWords(Sj("FAX 03")), Sj("FAX 03"));
