@@ -25,9 +25,11 @@ TEST(ZipTelCheck, JudgesPostalCodesAndTelephoneNumbers) {
       {" 123-4567\t", ZipTelVerdict::PostalCode},
       {"03-1234-5678", ZipTelVerdict::Telephone},
       {Sj("０３－１２３４－５６７８"), ZipTelVerdict::Telephone},
-      {"0312345678", ZipTelVerdict::Telephone},   // ten digits
-      {"03 12345678", ZipTelVerdict::Telephone},  // one other character
-      {"03-1234-56", ZipTelVerdict::Telephone},   // exactly ten
+      {"0312345678", ZipTelVerdict::Telephone},        // ten digits
+      {"03 12345678", ZipTelVerdict::Telephone},       // one other character
+      {"03-1234-56", ZipTelVerdict::Telephone},        // exactly ten
+      {"031234567a", ZipTelVerdict::Telephone},        // ten with one other character
+      {Sj("１２３-4567"), ZipTelVerdict::PostalCode},  // mixed widths
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Utf8(c.text));
@@ -39,6 +41,8 @@ TEST(ZipTelCheck, JudgesEverythingElseOther) {
   const std::string cases[] = {
       "1234567",             // seven characters
       "123-45678",           // nine characters
+      "123456789",           // nine digits
+      "03123456ab",          // ten with two other characters
       "123-456a",            // eight with a letter
       "03 1234 5678",        // two other characters
       Sj("03ー1234ー5678"),  // long vowel marks are no hyphens
