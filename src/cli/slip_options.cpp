@@ -11,6 +11,8 @@
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/startup_state.h"
+#include "widgets/num_edit_presets.h"
+#include "widgets/num_value_model.h"
 
 namespace ruvo::cli {
 
@@ -64,6 +66,14 @@ std::chrono::year_month_day LocalToday() {
                                      std::chrono::day(static_cast<unsigned>(local.tm_mday))};
 }
 
+// The quantity box's value after the window writes the saved text into it:
+// the box keeps only its number ("007" → "7", "１２" → "12").
+std::string QuantityBoxText(const std::string& saved) {
+  NumValueModel box(num_presets::OvNumEdit_KOSUU().properties.value);
+  box.SetText(saved);
+  return box.GetText();
+}
+
 SlipRecord SlipFromSettings(const settings::SavedSlip& saved) {
   SlipRecord slip;
   slip.recipientZip = saved.zip;
@@ -72,7 +82,7 @@ SlipRecord SlipFromSettings(const settings::SavedSlip& saved) {
   slip.recipientName = saved.customer;
   slip.recipientTel = saved.tel;
   slip.goods = {saved.goods1, saved.goods2, saved.goods3};
-  slip.quantity = saved.quantity;
+  slip.quantity = QuantityBoxText(saved.quantity);
   slip.wishedMonth = saved.deliveryMonth;
   slip.wishedDay = saved.deliveryDay;
   slip.senderZip = saved.sender.zip;

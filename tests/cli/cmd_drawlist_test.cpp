@@ -66,6 +66,29 @@ TEST_F(DrawListCommandTest, ContinuousPaperModeUsesItsRegisteredMargins) {
   EXPECT_NE(run.out.find(Entry(kLucida, 10, 375, 66, "2011")), std::string::npos) << run.out;
 }
 
+TEST_F(DrawListCommandTest, QuantityIsWhatTheNumericBoxKeepsOfTheSavedText) {
+  const struct {
+    const char* saved;
+    const char* boxes[3];
+  } rows[] = {
+      {"007", {" ", " ", "7"}},   // leading zeros are not kept
+      {"１２", {" ", "1", "2"}},  // full-width digits become half-width
+      {"12a", {" ", "1", "2"}},   // the number ends at the first non-digit
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.saved);
+    WriteCp932(dir_ / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", std::string("KOSUU=") + row.saved});
+    const RunResult run = Run("--dpi 360 --date 2011-01-05");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const int boxX[] = {1553, 1598, 1643};  // 690, 710, 730 units
+    for (int box = 0; box < 3; ++box) {
+      EXPECT_NE(run.out.find(Entry(kLucida, 12, boxX[box], 1283, row.boxes[box])),
+                std::string::npos)
+          << run.out;
+    }
+  }
+}
+
 TEST_F(DrawListCommandTest, ScaleGivesTheEffectiveResolution) {
   const RunResult halfScale = Run("--dpi 180 --scale 50 --date 2011-01-05");
   const RunResult full = Run("--dpi 360 --date 2011-01-05");
