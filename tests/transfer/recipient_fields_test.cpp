@@ -20,7 +20,7 @@ TEST(AsHeldByWindow, ConvertsOnlyPostalCodeAndTelephone) {
   EXPECT_EQ(held.name, written.name);
 }
 
-TEST(PostalCodeFieldText, KeepsKanaOnlyInHalfWidth) {
+TEST(PostalCodeFieldText, LeavesMarksAndKanjiWithoutAHalfWidthForm) {
   EXPECT_EQ(PostalCodeFieldText(Sj("〒１０５")), Sj("〒") + "105");
   EXPECT_EQ(TelephoneFieldText(Sj("０３（代）")), Sj("03(代)"));
 }
