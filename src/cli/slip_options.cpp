@@ -11,6 +11,7 @@
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/startup_state.h"
+#include "transfer/half_width.h"
 #include "widgets/num_edit_presets.h"
 #include "widgets/num_value_model.h"
 
@@ -76,11 +77,13 @@ std::string QuantityBoxText(const std::string& saved) {
 
 SlipRecord SlipFromSettings(const settings::SavedSlip& saved) {
   SlipRecord slip;
-  slip.recipientZip = saved.zip;
+  // Restoring the recipient's postal code and telephone runs their change
+  // handlers, which turn them half-width; the sender's fields have none.
+  slip.recipientZip = ToHalfWidth(saved.zip);
   slip.recipientAddress1 = saved.address1;
   slip.recipientAddress2 = saved.address2;
   slip.recipientName = saved.customer;
-  slip.recipientTel = saved.tel;
+  slip.recipientTel = ToHalfWidth(saved.tel);
   slip.goods = {saved.goods1, saved.goods2, saved.goods3};
   slip.quantity = QuantityBoxText(saved.quantity);
   slip.wishedMonth = saved.deliveryMonth;

@@ -89,6 +89,21 @@ TEST_F(DrawListCommandTest, QuantityIsWhatTheNumericBoxKeepsOfTheSavedText) {
   }
 }
 
+TEST_F(DrawListCommandTest, RestoredRecipientZipAndTelAreHalfWidthSendersAsTyped) {
+  WriteCp932(dir_ / "ruvo_Rezovod.ini",
+             {"[rv_RezovodPrn]", "E_ZIP=７３０－０００１", "E_TEL=０８２－１２３－４５６７"});
+  WriteCp932(dir_ / "my0.txt", {"１５０－０００２", "東京都渋谷区渋谷", "", "株式会社ルヴォ",
+                                "０３－１２３４－５６７８"});
+  const RunResult run = Run("--dpi 360 --date 2011-01-05");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find(Entry(kLucida, 12, 675, 153, "7")), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(Entry(kLucida, 12, 1384, 153, "1")), std::string::npos);
+  EXPECT_NE(run.out.find(Entry(kLucida, 10, 743, 270, "082-123-4567")), std::string::npos);
+  EXPECT_NE(run.out.find(Entry(kLucida, 12, 675, 855, "１")), std::string::npos);
+  EXPECT_NE(run.out.find(Entry(kLucida, 12, 743, 968, "０３－１２３４－５６７８")),
+            std::string::npos);
+}
+
 TEST_F(DrawListCommandTest, ScaleGivesTheEffectiveResolution) {
   const RunResult halfScale = Run("--dpi 180 --scale 50 --date 2011-01-05");
   const RunResult full = Run("--dpi 360 --date 2011-01-05");
