@@ -171,6 +171,12 @@ TEST(SplitPostalLines, NeedsMoreThanSixCharactersAfterTheCode) {
   EXPECT_EQ(SplitPostalLines({"105-0011 abcdef"})[0], "105-0011");       // seven
 }
 
+TEST(SplitPostalLines, LeavesALineWhoseEighthByteStartsACharacter) {
+  // The first 8 bytes end inside "東", so they are no postal code.
+  const std::string line = Sj("1234567東京都港区芝公園");
+  EXPECT_EQ(SplitPostalLines({line}), (MemoLines{line, "", "", "", "", "", ""}));
+}
+
 TEST(SplitPostalLines, ExaminesALineThatReceivedARest) {
   const MemoLines split = SplitPostalLines({"105-0011106-0032 abcdefg"});
   EXPECT_EQ(split, (MemoLines{"105-0011", "106-0032", " abcdefg", "", "", "", ""}));
