@@ -155,6 +155,10 @@ add_queues() {
 start() {
   [ "$(id -u)" -eq 0 ] || die "must run as root"
   command -v cupsd >/dev/null || die "cupsd not installed (scripts/install-deps.sh)"
+  # start empties DIR, so it must be new, empty or a former server's folder.
+  if [ -n "$(ls -A "$dir" 2>/dev/null)" ] && [ ! -f "$dir/etc/cupsd.conf" ]; then
+    die "$dir holds other files; give a new folder"
+  fi
   stop_quietly
   rm -rf "$dir"
   mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,spool/cups-pdf,cache,state,log,out/stock}
