@@ -31,7 +31,10 @@ class TLmPrinterSetupDialog : public QDialog {
   // Shows the dialog modally with the selected printer, paper size and
   // source preselected. OK selects the chosen printer with the chosen paper
   // and source and refreshes the layer, and gives true; Cancel changes
-  // nothing and gives false. ELmPrinter errors of the layer propagate.
+  // nothing and gives false. When the printers changed while it was open,
+  // the choice (made from the old list) is dropped and the layer keeps the
+  // system default printer it fell back to. ELmPrinter errors of the layer
+  // propagate.
   bool Execute();
 
   // The two halves of Execute around the modal loop, for tests.
