@@ -61,6 +61,8 @@ NumModifiers ToNumModifiers(Qt::KeyboardModifiers modifiers) {
 constexpr unsigned kEnterChar = 13;
 constexpr unsigned kEscapeChar = 27;
 constexpr unsigned kBackspaceChar = 8;
+constexpr unsigned kFirstPrintable = 0x20;
+constexpr unsigned kDeleteChar = 0x7F;  // the text X11 gives the Delete key
 
 // The character a key types, as the control characters of a Windows
 // keyboard: Enter 13, Backspace 8, Ctrl+letter 1-26. 0 when it types none.
@@ -73,8 +75,9 @@ unsigned CharacterOf(const QKeyEvent& event, NumModifiers modifiers) {
     return static_cast<unsigned>(key - Qt::Key_A + 1);
   if (modifiers & (kCtrl | kAlt)) return 0;  // shortcuts and menu keys
   const QString text = event.text();
-  if (text.isEmpty() || text.at(0).unicode() < 0x20) return 0;
-  return text.at(0).unicode();
+  if (text.isEmpty()) return 0;
+  const unsigned code = text.at(0).unicode();
+  return code < kFirstPrintable || code == kDeleteChar ? 0 : code;
 }
 
 // A character from the input method as its CP932 code (lead × 256 + trail

@@ -96,6 +96,7 @@ class OvNumEditTest : public QObject {
   void setTextChangesOnlyWhenTextDiffers();
   void getTextBufNeverWritesPastBuffer();
   void escapeGoesToWindowUnlessAllKeysWanted();
+  void deleteWithModifierTypesNothing();
   void contextMenuCaptions();
   void contextMenuEnabling_data();
   void contextMenuEnabling();
@@ -265,6 +266,20 @@ void OvNumEditTest::escapeGoesToWindowUnlessAllKeysWanted() {
   box.Model().Behaviour().enterFocusMove = true;
   QVERIFY(accepted(Qt::Key_Escape));
   QVERIFY(!accepted(Qt::Key_F11));
+}
+
+// The Delete key carries the DEL character (127) as its text on X11; with
+// Shift or Ctrl it is no editing key, and it types no character either, so
+// it is neither refused with a beep nor kept from the window.
+void OvNumEditTest::deleteWithModifierTypesNothing() {
+  TOvNumEdit box;
+  box.SetText("12");
+  for (const Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, modifier, QStringLiteral("\x7f"));
+    QCoreApplication::sendEvent(&box, &press);
+    QVERIFY(!press.isAccepted());
+  }
+  QCOMPARE(box.text(), QStringLiteral("12"));
 }
 
 void OvNumEditTest::contextMenuCaptions() {
