@@ -17,6 +17,8 @@
 #   ruvo_pass600  the same at 600dpi; output DIR/out/ruvo_pass600.pdf
 #   ruvo_pass360x180  the same at 360x180dpi (fewer dots down than across, as
 #                 on dot-matrix printers); output DIR/out/ruvo_pass360x180.pdf
+#   ruvo_pass180x360  the same at 180x360dpi (fewer dots across than down);
+#                 output DIR/out/ruvo_pass180x360.pdf
 #   ruvo_margin360  like ruvo_pass360, but on A4 the printer cannot print the
 #                 outer 18pt left and right and 36pt top and bottom (90 and 180
 #                 dots): the drawing origin moves there; output
@@ -137,6 +139,7 @@ add_queues() {
   write_passthrough_ppd "$dir/ppd-pass360.ppd" 360
   write_passthrough_ppd "$dir/ppd-pass600.ppd" 600
   write_passthrough_ppd "$dir/ppd-pass360x180.ppd" 360x180
+  write_passthrough_ppd "$dir/ppd-pass180x360.ppd" 180x360
   write_passthrough_ppd "$dir/ppd-margin360.ppd" 360
   sed -i -e 's|^\*HWMargins:.*|*HWMargins: 18 36 18 36|' \
     -e 's|^\*ImageableArea A4/A4:.*|*ImageableArea A4/A4: "18 36 577 806"|' "$dir/ppd-margin360.ppd"
@@ -144,6 +147,8 @@ add_queues() {
   lpadmin_quiet -p ruvo_pass600 -E -v "file:$dir/out/ruvo_pass600.pdf" -P "$dir/ppd-pass600.ppd"
   lpadmin_quiet -p ruvo_pass360x180 -E -v "file:$dir/out/ruvo_pass360x180.pdf" \
     -P "$dir/ppd-pass360x180.ppd"
+  lpadmin_quiet -p ruvo_pass180x360 -E -v "file:$dir/out/ruvo_pass180x360.pdf" \
+    -P "$dir/ppd-pass180x360.ppd"
   lpadmin_quiet -p ruvo_margin360 -E -v "file:$dir/out/ruvo_margin360.pdf" \
     -P "$dir/ppd-margin360.ppd"
   lpadmin_quiet -p ruvo_stock -E -v "cups-pdf:/$(cups_pdf_name)" -P "$stock_ppd"

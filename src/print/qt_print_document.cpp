@@ -1,5 +1,6 @@
 #include "print/qt_print_document.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "print/cups_queue.h"
@@ -15,6 +16,18 @@ namespace ruvo {
 namespace {
 
 constexpr char kPageFile[] = "/page.pdf";
+
+// The page is painted on the finer of the printer's two grids, so that
+// every dot of either axis is a step of its own on paper.
+int PaintDpi(const Resolution& resolution) {
+  return std::max(resolution.x, resolution.y);
+}
+
+// `dots` of a `dpi` grid on the paint grid: the same place on paper.
+int OnPaintGrid(int dots, int dpi, int paintDpi) {
+  if (dpi <= 0 || dpi == paintDpi) return dots;
+  return static_cast<int>(std::lround(static_cast<double>(dots) * paintDpi / dpi));
+}
 
 [[noreturn]] void Fail(const DocumentRequest& request, const char* reason) {
   throw EPrinter(request.printer + Utf8ToCp932(reason).bytes);
@@ -42,7 +55,7 @@ QtPrintDocument::QtPrintDocument(QtPrintService& service, const DocumentRequest&
   if (!folder_.isValid()) Fail(request_, ": no temporary folder for the page");
   printer_.setOutputFormat(QPrinter::PdfFormat);
   printer_.setOutputFileName(folder_.path() + QLatin1String(kPageFile));
-  printer_.setResolution(request_.resolution.x);
+  printer_.setResolution(PaintDpi(request_.resolution));
   printer_.setFullPage(false);
   printer_.setPageLayout(PrintableLayout());
   printer_.setDocName(Cp932ToQString(request_.title));
@@ -64,16 +77,15 @@ QPageLayout QtPrintDocument::PrintableLayout() const {
   return layout;
 }
 
-// The page is painted at the horizontal resolution; a printer with fewer
-// dots vertically (360×180) has its y dots scaled onto that grid, so the
-// text keeps its size and lands at the same place on paper.
+// A printer with fewer dots on one axis (360×180, 180×360) has that axis's
+// dots scaled onto the paint grid, so the text keeps its size and lands at
+// the same place on paper.
 void QtPrintDocument::Draw(const DrawOp& op) {
   if (finished_) Fail(request_, ": the document is already finished");
+  const int paintDpi = PaintDpi(request_.resolution);
   DrawOp painted = op;
-  if (request_.resolution.y > 0 && request_.resolution.y != request_.resolution.x) {
-    painted.y = static_cast<int>(
-        std::lround(static_cast<double>(op.y) * request_.resolution.x / request_.resolution.y));
-  }
+  painted.x = OnPaintGrid(op.x, request_.resolution.x, paintDpi);
+  painted.y = OnPaintGrid(op.y, request_.resolution.y, paintDpi);
   PaintDrawOp(painter_, painted);
 }
 

@@ -240,6 +240,29 @@ TEST_F(QtPrintServiceTest, FewerDotsDownThanAcrossKeepTheInchesDown) {
   EXPECT_NEAR(box.yMin, 72, 1.5);  // the box top is the font's ascent, a fraction off
 }
 
+// A printer with fewer dots across than down (180x360): every one of its
+// dots down is a step on paper, 1/360 inch, not rounded to 1/180.
+TEST_F(QtPrintServiceTest, FewerDotsAcrossThanDownKeepEveryDotDown) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass180x360.pdf";
+  fs::remove(pdf);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass180x360");
+  EXPECT_EQ(printer.GetResolution(), (Resolution{180, 360}));
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 180, 360, "upper"});
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 540, 361, "lower"});
+  printer.EndDoc();
+  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  const WordBox upper = FindWord(pdf, "upper");
+  const WordBox lower = FindWord(pdf, "lower");
+  ASSERT_GE(upper.xMin, 0) << "upper not found in the PDF";
+  ASSERT_GE(lower.xMin, 0) << "lower not found in the PDF";
+  EXPECT_NEAR(upper.xMin, 72, 0.5);
+  EXPECT_NEAR(lower.xMin, 216, 0.5);
+  EXPECT_NEAR(upper.yMin, 72, 1.5);  // the box top is the font's ascent, a fraction off
+  EXPECT_NEAR(lower.yMin - upper.yMin, 72.0 / 360, 0.05);  // one dot down, same ascent
+}
+
 // The origin is the corner of what the printer can print: on this queue's
 // A4 that is 18 pt in from the left and 36 pt down from the top.
 TEST_F(QtPrintServiceTest, OriginIsThePrintableAreaNotThePaperCorner) {
