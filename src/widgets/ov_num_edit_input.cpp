@@ -59,21 +59,26 @@ NumModifiers ToNumModifiers(Qt::KeyboardModifiers modifiers) {
 }
 
 constexpr unsigned kEnterChar = 13;
+constexpr unsigned kLineFeedChar = 10;
 constexpr unsigned kEscapeChar = 27;
 constexpr unsigned kBackspaceChar = 8;
 constexpr unsigned kFirstPrintable = 0x20;
-constexpr unsigned kDeleteChar = 0x7F;  // the text X11 gives the Delete key
+constexpr unsigned kDeleteChar = 0x7F;  // also the text X11 gives the Delete key
 
 // The character a key types, as the control characters of a Windows
-// keyboard: Enter 13, Backspace 8, Ctrl+letter 1-26. 0 when it types none.
+// keyboard: Enter 13 (Ctrl+Enter 10), Backspace 8 (Ctrl+Backspace 127),
+// Ctrl+letter 1-26 with or without Shift. Keys with Alt are menu keys and
+// type nothing. 0 when the key types no character.
 unsigned CharacterOf(const QKeyEvent& event, NumModifiers modifiers) {
+  if (modifiers & kAlt) return 0;
+  const bool ctrl = (modifiers & kCtrl) != 0;
   const int key = event.key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return kEnterChar;
-  if (key == Qt::Key_Backspace) return kBackspaceChar;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return ctrl ? kLineFeedChar : kEnterChar;
+  if (key == Qt::Key_Backspace) return ctrl ? kDeleteChar : kBackspaceChar;
   if (key == Qt::Key_Escape) return kEscapeChar;
-  if (modifiers == kCtrl && key >= Qt::Key_A && key <= Qt::Key_Z)
+  if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z)
     return static_cast<unsigned>(key - Qt::Key_A + 1);
-  if (modifiers & (kCtrl | kAlt)) return 0;  // shortcuts and menu keys
+  if (ctrl) return 0;  // shortcuts
   const QString text = event.text();
   if (text.isEmpty()) return 0;
   const unsigned code = text.at(0).unicode();

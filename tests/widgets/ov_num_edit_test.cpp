@@ -110,6 +110,8 @@ class OvNumEditTest : public QObject {
   void fullWidthFromInputMethodTakenAsAscii_data();
   void fullWidthFromInputMethodTakenAsAscii();
   void enterMovesFocusAfterTheKey();
+  void modifiersChangeWhatEnterTypes_data();
+  void modifiersChangeWhatEnterTypes();
   void arrowsMoveFocusOnlyWhenAllowed_data();
   void arrowsMoveFocusOnlyWhenAllowed();
   void caretLivesWhileFocused();
@@ -484,6 +486,44 @@ void OvNumEditTest::enterMovesFocusAfterTheKey() {
   QTest::keyClick(host.box, Qt::Key_Return);
   QVERIFY(host.box->hasFocus());
   QTRY_VERIFY(host.after->hasFocus());
+}
+
+void OvNumEditTest::modifiersChangeWhatEnterTypes_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<bool>("accepted");  // typed a character (moved or refused)
+  QTest::addColumn<bool>("moved");
+  QTest::newRow("Enter moves") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << true;
+  QTest::newRow("Shift+Enter is Enter")
+      << int(Qt::Key_Return) << int(Qt::ShiftModifier) << true << true;
+  // Ctrl+Enter types a line feed, which is refused.
+  QTest::newRow("Ctrl+Enter refused")
+      << int(Qt::Key_Return) << int(Qt::ControlModifier) << true << false;
+  // Alt+Enter is a menu key and types nothing.
+  QTest::newRow("Alt+Enter to the window")
+      << int(Qt::Key_Return) << int(Qt::AltModifier) << false << false;
+  // Ctrl+Shift+Z types Ctrl+Z, an ordinary refused character.
+  QTest::newRow("Ctrl+Shift+Z refused")
+      << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier) << true << false;
+}
+
+// With EnterFocusMove the box wants every key; which character a key types
+// decides whether it moves the focus, is refused or goes on to the window.
+void OvNumEditTest::modifiersChangeWhatEnterTypes() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(bool, accepted);
+  QFETCH(bool, moved);
+  Host host;
+  host.box->Model().Behaviour().enterFocusMove = true;
+  host.box->SetText("5");
+  host.FocusBox();
+  QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+  QCoreApplication::sendEvent(host.box, &press);
+  QCOMPARE(press.isAccepted(), accepted);
+  QTest::qWait(20);
+  QCOMPARE(host.after->hasFocus(), moved);
+  QCOMPARE(host.box->text(), QStringLiteral("5"));
 }
 
 void OvNumEditTest::arrowsMoveFocusOnlyWhenAllowed_data() {
