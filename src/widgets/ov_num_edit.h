@@ -126,7 +126,7 @@ class TOvNumEdit : public QWidget {
   void AdjustHeight();  // with AutoSize: client height = TextHeight + margins
   void AdjustWidth();   // only while designing, with eoAutoWidthSize and AutoSize
 
-  // The built-in context menu (none while designing): entries by tag 0-7,
+  // The built-in context menu (never shown while designing): entries by tag 0-7,
   // 1 and 6 being separators. EditMenuPopup takes the focus and sets the
   // enabled states, as happens when the menu opens.
   QMenu* EditMenu() const { return editMenu_; }
