@@ -27,7 +27,9 @@ void WriteDrawListJson(Context& ctx, const DrawList& list) {
   ctx.out << (list.empty() ? "]\n" : "\n]\n");
 }
 
-int DrawList(const Args& args, Context& ctx) {
+}  // namespace
+
+int RunDrawList(const Args& args, Context& ctx) {
   SlipOptions options;
   ArgReader reader(args);
   while (!reader.Done()) {
@@ -36,12 +38,6 @@ int DrawList(const Args& args, Context& ctx) {
   const SlipSession session(options, ctx);
   WriteDrawListJson(ctx, SLIP97_Prn(session.Prepared().slip, session.PrintValues()));
   return 0;
-}
-
-}  // namespace
-
-int RunDrawList(const Args& args, Context& ctx) {
-  return RunReportingErrors("drawlist", ctx, DrawList, args);
 }
 
 }  // namespace ruvo::cli

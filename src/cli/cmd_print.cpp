@@ -11,9 +11,9 @@
 
 namespace ruvo::cli {
 
-namespace {
+namespace {}  // namespace
 
-int Print(const Args& args, Context& ctx) {
+int RunPrint(const Args& args, Context& ctx) {
   SlipOptions options;
   ArgReader reader(args);
   while (!reader.Done()) {
@@ -33,12 +33,6 @@ int Print(const Args& args, Context& ctx) {
           << ", \"dpi\": [" << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
           << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
   return 0;
-}
-
-}  // namespace
-
-int RunPrint(const Args& args, Context& ctx) {
-  return RunReportingErrors("print", ctx, Print, args);
 }
 
 }  // namespace ruvo::cli

@@ -72,7 +72,9 @@ void WritePdf(const std::string& file, QPageSize::PageSizeId page, int dpiX, int
   if (!painter.end()) throw std::runtime_error(file + ": cannot be written");
 }
 
-int Render(const Args& args, Context& ctx) {
+}  // namespace
+
+int RunRender(const Args& args, Context& ctx) {
   SlipOptions options;
   std::optional<std::string> pdf;
   std::string page = "A4";
@@ -98,12 +100,6 @@ int Render(const Args& args, Context& ctx) {
   ctx.out << "{\"pdf\": " << JsonString(*pdf) << ", \"page\": " << JsonString(page)
           << ", \"dpi\": [" << dpiX << ", " << dpiY << "], \"texts\": " << list.size() << "}\n";
   return 0;
-}
-
-}  // namespace
-
-int RunRender(const Args& args, Context& ctx) {
-  return RunReportingErrors("render", ctx, Render, args);
 }
 
 }  // namespace ruvo::cli

@@ -58,7 +58,9 @@ int main(int argc, char** argv) {
               << command->name << ' ' << command->synopsis << '\n';
     return 2;
   } catch (const std::exception& e) {
-    std::cerr << "ruvo-slip " << command->name << ": " << e.what() << '\n';
+    // The core's error texts are CP932, like every text inside it.
+    std::cerr << "ruvo-slip " << command->name << ": " << ruvo::cli::ToOutput(ctx, e.what())
+              << '\n';
     return 1;
   }
 }

@@ -184,16 +184,4 @@ void EnsureGuiApplication() {
   static QGuiApplication app(argc, argv);
 }
 
-int RunReportingErrors(std::string_view command, Context& ctx, int (*body)(const Args&, Context&),
-                       const Args& args) {
-  try {
-    return body(args, ctx);
-  } catch (const UsageError&) {
-    throw;
-  } catch (const std::exception& e) {
-    ctx.err << "ruvo-slip " << command << ": " << ToOutput(ctx, e.what()) << '\n';
-    return 1;
-  }
-}
-
 }  // namespace ruvo::cli

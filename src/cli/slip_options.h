@@ -76,10 +76,4 @@ SlipPrintValues ResolvePrintValues(const SlipOptions& options, const PreparedSli
 // Qt's offscreen platform when neither DISPLAY nor WAYLAND_DISPLAY is set.
 void EnsureGuiApplication();
 
-// Runs a command body; errors of the core (whose texts are CP932) are
-// written to ctx.err in the output encoding and give exit code 1. Usage
-// errors pass on to the tool's own handling.
-int RunReportingErrors(std::string_view command, Context& ctx, int (*body)(const Args&, Context&),
-                       const Args& args);
-
 }  // namespace ruvo::cli
