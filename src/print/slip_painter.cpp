@@ -5,30 +5,14 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
+#include "widgets/font_substitution.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo {
 
 namespace {
-
-struct FontSubstitute {
-  std::u16string_view layoutFace;  // the face the layout names
-  std::u16string_view installed;   // the installed family drawn instead
-};
-
-// The Windows faces have no copies here; the IPA fonts share their metrics
-// closely enough for the slip's boxes, and the proportional ("Ｐ") faces map to
-// the proportional IPA families.
-constexpr std::array kFontSubstitutes{
-    FontSubstitute{u"ＭＳ Ｐ明朝", u"IPAPMincho"},          // proportional Mincho
-    FontSubstitute{u"ＭＳ 明朝", u"IPAMincho"},             // fixed-pitch Mincho
-    FontSubstitute{u"ＭＳ Ｐゴシック", u"IPAPGothic"},      // proportional Gothic
-    FontSubstitute{u"ＭＳ ゴシック", u"IPAGothic"},         // fixed-pitch Gothic
-    FontSubstitute{u"Lucida Sans Unicode", u"DejaVu Sans"}  // digits, dates, marks
-};
 
 // Pixel height of the em for `points` on a device of `dpi` dots per inch,
 // rounded as the Windows font mapper does (10 pt at 360 dpi → 50 dots).
@@ -44,14 +28,6 @@ QFont FontFor(const DrawOp& op, const QPaintDevice& device) {
 }
 
 }  // namespace
-
-QString SubstituteFontFamily(std::string_view layoutFaceCp932) {
-  const QString face = Cp932ToQString(layoutFaceCp932);
-  for (const auto& row : kFontSubstitutes) {
-    if (face == QStringView(row.layoutFace)) return QStringView(row.installed).toString();
-  }
-  return face;
-}
 
 void PaintDrawOp(QPainter& painter, const DrawOp& op) {
   if (op.text.empty()) return;

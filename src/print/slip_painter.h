@@ -6,20 +6,13 @@
 // pre-printed box behind a value is blanked where the value stands. Point
 // sizes are taken against the painter's device resolution (a 10-point text is
 // 10/72 inch tall on the page whatever the dots per inch). The Windows faces
-// the layout names are replaced by the installed fonts in one table.
-
-#include <QString>
-#include <string_view>
+// the layout names are replaced by their installed stand-ins.
 
 #include "print/draw_op.h"
 
 class QPainter;
 
 namespace ruvo {
-
-// The installed family that stands in for a layout face (CP932 name, e.g.
-// "ＭＳ Ｐ明朝" → "IPAPMincho"); an unknown face is passed on unchanged.
-QString SubstituteFontFamily(std::string_view layoutFaceCp932);
 
 void PaintDrawOp(QPainter& painter, const DrawOp& op);
 

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-#include "print/slip_painter.h"
+#include "widgets/font_substitution.h"
 #include "widgets/ov_num_edit.h"
 
 namespace ruvo {

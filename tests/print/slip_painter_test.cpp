@@ -77,23 +77,5 @@ TEST(SlipPainterTest, DrawsJapaneseTextInTheMinchoSubstitute) {
   EXPECT_GT(ink.width(), 2 * 40);  // three full-width characters of a 55-dot em
 }
 
-TEST(SlipPainterTest, SubstitutesEveryLayoutFaceByTheTable) {
-  const struct {
-    const char* face;
-    const char* installed;
-  } rows[] = {
-      {"ＭＳ Ｐ明朝", "IPAPMincho"},
-      {"ＭＳ 明朝", "IPAMincho"},
-      {"ＭＳ Ｐゴシック", "IPAPGothic"},
-      {"ＭＳ ゴシック", "IPAGothic"},
-      {"Lucida Sans Unicode", "DejaVu Sans"},
-      {"Unknown Face", "Unknown Face"},  // passed on unchanged
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.face);
-    EXPECT_EQ(SubstituteFontFamily(Sj(row.face)).toStdString(), row.installed);
-  }
-}
-
 }  // namespace
 }  // namespace ruvo
