@@ -1,6 +1,6 @@
 // ruvo-slip render: the slip of a working directory as a one-page PDF, painted
 // at the slip's resolution with the origin at the paper's top-left corner.
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -16,6 +16,7 @@
 #include "print/print_job.h"
 #include "print/slip_painter.h"
 #include "print/slip_units.h"
+#include "settings/file_store.h"
 
 namespace ruvo::cli {
 
@@ -58,18 +59,28 @@ DrawList AtVerticalResolution(DrawList list, int dpiX, int dpiY) {
   return list;
 }
 
-void WritePdf(const std::string& file, QPageSize::PageSizeId page, int dpiX, int dpiY,
-              const DrawList& list) {
+// The one-page PDF of `list`, painted at the vertical resolution.
+QByteArray PdfOf(QPageSize::PageSizeId page, int dpiX, int dpiY, const DrawList& list) {
   if (dpiX <= 0 || dpiY <= 0) throw std::runtime_error("a PDF needs a positive resolution");
-  QPdfWriter writer(QFile::decodeName(file.c_str()));
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&pdf);
   writer.setResolution(dpiY);
   writer.setPageLayout(QPageLayout(QPageSize(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   writer.setTitle(QString::fromLatin1(kSlipDocumentTitle));
   writer.setCreator(QStringLiteral("ruvo-slip"));
   QPainter painter;
-  if (!painter.begin(&writer)) throw std::runtime_error(file + ": cannot be written");
+  if (!painter.begin(&writer)) throw std::runtime_error("the PDF page cannot be painted");
   PaintDrawList(painter, AtVerticalResolution(list, dpiX, dpiY));
-  if (!painter.end()) throw std::runtime_error(file + ": cannot be written");
+  painter.end();
+  return pdf.data();
+}
+
+// Replaces FILE whole, like every file the program writes, so a failed write
+// (disk full, no permission) never leaves a shortened PDF behind.
+void WritePdf(const std::string& file, const QByteArray& pdf) {
+  settings::PlatformFileReplacer().Replace(
+      file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace
@@ -96,7 +107,7 @@ int RunRender(const Args& args, Context& ctx) {
   const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
   const int dpiX = LabelTextToInt(session.PrintValues().dpiX);
   const int dpiY = LabelTextToInt(session.PrintValues().dpiY);
-  WritePdf(*pdf, pageId, dpiX, dpiY, list);
+  WritePdf(*pdf, PdfOf(pageId, dpiX, dpiY, list));
   ctx.out << "{\"pdf\": " << JsonString(*pdf) << ", \"page\": " << JsonString(page)
           << ", \"dpi\": [" << dpiX << ", " << dpiY << "], \"texts\": " << list.size() << "}\n";
   return 0;

@@ -1,7 +1,11 @@
 // ruvo-slip render run as built: the PDF it writes holds the slip's texts at
 // their dots, counted from the paper's top-left corner.
+#include <sys/mount.h>
+
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
 #include "cli/slip_cli_fixture.h"
@@ -85,6 +89,30 @@ TEST_F(RenderCommandTest, BadInputWritesNoPdf) {
   EXPECT_EQ(badMargin.exitCode, 1);
   EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value"), std::string::npos);
   EXPECT_FALSE(fs::exists(pdf));
+}
+
+// The PDF replaces an earlier one only when it is complete: on a file system
+// that runs out of space (an 8 KiB tmpfs) the old file stays as it was.
+TEST_F(RenderCommandTest, FailedWriteKeepsTheOldPdf) {
+  const fs::path tiny = dir_ / "tiny";
+  fs::create_directory(tiny);
+  if (::mount("tmpfs", tiny.c_str(), "tmpfs", 0, "size=8k") != 0) {
+    GTEST_SKIP() << "cannot mount a tmpfs here";
+  }
+  const fs::path pdf = tiny / "slip.pdf";
+  std::ofstream(pdf) << "old";
+  const RunResult result = Run("--pdf '" + pdf.string() + "' --dpi 360");
+  std::string kept;
+  {
+    std::ifstream in(pdf);
+    kept.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const auto entries = std::distance(fs::directory_iterator(tiny), fs::directory_iterator());
+  ::umount(tiny.c_str());
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("に書き込めません"), std::string::npos) << result.err;
+  EXPECT_EQ(kept, "old");
+  EXPECT_EQ(entries, 1);  // no temporary file left behind
 }
 
 }  // namespace
