@@ -35,7 +35,8 @@ for preset in dev asan; do
   cmake --build --preset "$preset" -j "$jobs"
   step "$preset tests"
   run_ctest --preset "$preset" -j "$jobs" --label-exclude serial
-  run_ctest --preset "$preset" --label-regex serial
+  # The CUPS tests print the print-job times; --verbose shows them here.
+  run_ctest --preset "$preset" --label-regex serial --verbose
 done
 
 step "fuzzers"
