@@ -4,16 +4,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <ctime>
 #include <iostream>
 
+#include "app/slip_state.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/startup_state.h"
-#include "transfer/half_width.h"
-#include "widgets/num_edit_presets.h"
-#include "widgets/num_value_model.h"
 
 namespace ruvo::cli {
 
@@ -58,44 +55,6 @@ std::chrono::year_month_day ParseDate(const std::string& text) {
   return date;
 }
 
-std::chrono::year_month_day LocalToday() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return std::chrono::year_month_day{std::chrono::year(local.tm_year + 1900),
-                                     std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
-                                     std::chrono::day(static_cast<unsigned>(local.tm_mday))};
-}
-
-// The quantity box's value after the window writes the saved text into it:
-// the box keeps only its number ("007" → "7", "１２" → "12").
-std::string QuantityBoxText(const std::string& saved) {
-  NumValueModel box(num_presets::OvNumEdit_KOSUU().properties.value);
-  box.SetText(saved);
-  return box.GetText();
-}
-
-SlipRecord SlipFromSettings(const settings::SavedSlip& saved) {
-  SlipRecord slip;
-  // Restoring the recipient's postal code and telephone runs their change
-  // handlers, which turn them half-width; the sender's fields have none.
-  slip.recipientZip = ToHalfWidth(saved.zip);
-  slip.recipientAddress1 = saved.address1;
-  slip.recipientAddress2 = saved.address2;
-  slip.recipientName = saved.customer;
-  slip.recipientTel = ToHalfWidth(saved.tel);
-  slip.goods = {saved.goods1, saved.goods2, saved.goods3};
-  slip.quantity = QuantityBoxText(saved.quantity);
-  slip.wishedMonth = saved.deliveryMonth;
-  slip.wishedDay = saved.deliveryDay;
-  slip.senderZip = saved.sender.zip;
-  slip.senderAddress1 = saved.sender.address1;
-  slip.senderAddress2 = saved.sender.address2;
-  slip.senderName = saved.sender.name;
-  slip.senderTel = saved.sender.tel;
-  return slip;
-}
-
 void ApplyOptions(const SlipOptions& options, SlipRecord& slip) {
   slip.slipDate = options.date.value_or(LocalToday());
   slip.printDate = !options.noDate;
@@ -137,20 +96,13 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
   const settings::StartupState state = settings::LoadStartupState(options.dir);
   if (state.senderError) ctx.err << "warning: " << ToOutput(ctx, *state.senderError) << '\n';
-  PreparedSlip prepared{SlipFromSettings(state.saved.slip), state.printValues.printerNumber,
+  PreparedSlip prepared{{},
+                        state.printValues.printerNumber,
                         options.top.value_or(state.printValues.marginTop),
                         options.left.value_or(state.printValues.marginLeft)};
+  RestoreSavedSlip(prepared.slip, state.saved.slip);
   ApplyOptions(options, prepared.slip);
   return prepared;
-}
-
-void SelectRegisteredPrinter(TLmPrinter& printer, const std::string& printerNumber) {
-  const int number = LabelTextToInt(printerNumber);
-  try {
-    printer.SetIndex(number);
-  } catch (const ELMPrinterRangeError&) {
-    printer.SetIndex(0);
-  }
 }
 
 void SelectPrinterByName(TLmPrinter& printer, const std::string& name) {

@@ -59,11 +59,6 @@ struct PreparedSlip {
 };
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
 
-// Selects the registered printer as the window's printer apply does: a
-// number the list cannot resolve selects printer 0; a text that is no number
-// is a ConversionError.
-void SelectRegisteredPrinter(TLmPrinter& printer, const std::string& printerNumber);
-
 // Selects the visible printer of that name; EPrinter when there is none.
 void SelectPrinterByName(TLmPrinter& printer, const std::string& name);
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/slip_state.h"
 #include "print/qt_print_service.h"
 
 namespace ruvo::cli {
