@@ -83,15 +83,18 @@ void TOvNumEdit::setText(const QString& text) {
   SetText(QStringToCp932(text).bytes);
 }
 
+// AutoSize goes first: a box without it keeps the height its window gave
+// it, and the margin writes below must not re-run the height rule with
+// whatever font the box inherits at this moment.
 void TOvNumEdit::Apply(const NumEditProperties& properties) {
   const NumEditLayout& l = properties.layout;
+  SetAutoSize(l.autoSize);
   SetAlignment(l.alignment);
   SetVertAlignment(l.vertAlignment);
   SetTopMargin(l.topMargin);
   SetBottomMargin(l.bottomMargin);
   SetLeftMargin(l.leftMargin);
   SetRightMargin(l.rightMargin);
-  SetAutoSize(l.autoSize);
   SetBorderStyle(l.borderStyle);
   model_->Apply(properties);
   AfterValueSetting(true);

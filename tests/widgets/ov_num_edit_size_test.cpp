@@ -3,7 +3,9 @@
 
 #include <QTest>
 
+#include "widgets/font_substitution.h"
 #include "widgets/ov_num_edit.h"
+#include "widgets/ov_num_edit_presets.h"
 
 using ruvo::TOvNumEdit;
 
@@ -16,6 +18,8 @@ class OvNumEditSizeTest : public QObject {
   void inputStopRefusesDigitOnePixelTooWide();
   void designTimeWidthFitsWidestNumber();
   void clientHeightWithoutBorder();
+  void quantityBoxKeepsItsSizeUnderAnInheritedFont_data();
+  void quantityBoxKeepsItsSizeUnderAnInheritedFont();
 };
 
 void OvNumEditSizeTest::measuresEmptyTextAsZero() {
@@ -73,6 +77,27 @@ void OvNumEditSizeTest::clientHeightWithoutBorder() {
   box.SetBorderStyle(ruvo::bsNone);
   QCOMPARE(box.height(), box.TextHeight() + 4);
   QCOMPARE(box.ClientRect(), box.rect());
+}
+
+void OvNumEditSizeTest::quantityBoxKeepsItsSizeUnderAnInheritedFont_data() {
+  QTest::addColumn<int>("parentPixels");
+  QTest::newRow("window's 16 px") << 16;
+  QTest::newRow("12 px") << 12;
+  QTest::newRow("22 px") << 22;
+}
+
+// The box is made inside its window, so the margins are written while it
+// still has the window's font: a box without AutoSize must keep the size
+// its window gives it whatever that font is.
+void OvNumEditSizeTest::quantityBoxKeepsItsSizeUnderAnInheritedFont() {
+  QFETCH(int, parentPixels);
+  QWidget parent;
+  QFont font(ruvo::SubstituteFontFamily(ruvo::num_presets::kFontFace));
+  font.setPixelSize(parentPixels);
+  parent.setFont(font);
+  TOvNumEdit box(&parent);
+  ruvo::ApplyNumEditInstance(box, ruvo::num_presets::OvNumEdit_KOSUU());
+  QCOMPARE(box.size(), QSize(35, 20));
 }
 
 QTEST_MAIN(OvNumEditSizeTest)
