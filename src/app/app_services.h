@@ -1,0 +1,33 @@
+#pragma once
+// What the main window works with besides its own controls: the printer
+// layer and the platform seams that tests replace (message boxes, the
+// desktop's links, the printer-setup dialog, the clock).
+
+#include <QDate>
+#include <functional>
+
+class QWidget;
+
+namespace ruvo {
+class PrinterWatch;
+class TLmPrinter;
+}  // namespace ruvo
+
+namespace ruvo::app {
+
+class DesktopLinks;
+class MessageBoxes;
+
+struct AppServices {
+  TLmPrinter& printer;
+  MessageBoxes& boxes;
+  DesktopLinks& links;
+  // Shows the printer-setup dialog for the running program over `parent`;
+  // it returns with the chosen printer selected in the layer. Empty: the
+  // program's own dialog (TLmPrinterSetupDialog).
+  std::function<void(QWidget* parent, PrinterWatch* watch)> runPrinterSetup = {};
+  // Today's date, shown as the slip date when the window opens.
+  std::function<QDate()> today = [] { return QDate::currentDate(); };
+};
+
+}  // namespace ruvo::app

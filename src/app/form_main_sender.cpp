@@ -1,0 +1,63 @@
+// The ten stored senders: loading the selected tab's sender, registering
+// the five fields under it, and the sender-print switch.
+#include <QCheckBox>
+#include <QTabBar>
+
+#include "app/cp932_line_edit.h"
+#include "app/form_main.h"
+#include "app/sender_band.h"
+#include "settings/sender_file.h"
+
+namespace ruvo::app {
+namespace {
+
+// Shown when the remembered tab is no tab.
+const QString kTabError = QStringLiteral("TabErr");
+
+bool IsSenderSlot(int tab) {
+  return tab >= 0 && tab < settings::kSenderSlotCount;
+}
+
+}  // namespace
+
+// The fields are set only after the whole file was read, so a file that
+// cannot be read leaves them as they were.
+void TForm_Main::SpeedButton_readMyClick() {
+  const int tab = SenderTab();
+  if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
+  const settings::SenderFields fields = settings::LoadSender(labels_.currentDir, tab);
+  sender_->Edit_MyZip->SetCp932Text(fields.zip);
+  sender_->Edit_MyADD1->SetCp932Text(fields.address1);
+  sender_->Edit_MyADD2->SetCp932Text(fields.address2);
+  sender_->Edit_My->SetCp932Text(fields.name);
+  sender_->Edit_MyTEL->SetCp932Text(fields.tel);
+}
+
+void TForm_Main::PageControl_MyChange() {
+  senderTabValid_ = true;
+  SpeedButton_readMyClick();
+}
+
+void TForm_Main::BitBtn_MyClick() {
+  if (!services_.boxes.Ask(this, QStringLiteral("ご依頼主を登録しますか?"))) {
+    sender_->Edit_MyZip->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  const SlipRecord slip = Record();
+  const int tab = SenderTab();
+  if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
+  settings::RegisterSender(
+      labels_.currentDir, tab,
+      {slip.senderZip, slip.senderAddress1, slip.senderAddress2, slip.senderName, slip.senderTel});
+  services_.boxes.Notify(this, QStringLiteral("ご依頼主を登録しました"));
+  SetHelp(QStringLiteral("    "));
+  sender_->Edit_MyZip->setFocus(Qt::OtherFocusReason);
+}
+
+// Also the date switch's click handler, where it repeats the colouring for
+// the sender switch's state and so changes nothing visible.
+void TForm_Main::CheckBox_MyClick() {
+  sender_->SetPrinted(sender_->CheckBox_My->isChecked());
+}
+
+}  // namespace ruvo::app

@@ -1,0 +1,81 @@
+// The main window's start and end: restoring the last slip and the print
+// settings when it is shown, saving the slip when it goes away.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include "app/app_identity.h"
+#include "app/cp932_line_edit.h"
+#include "app/form_main.h"
+#include "app/function_key_bar.h"
+#include "app/goods_band.h"
+#include "app/recipient_band.h"
+#include "app/sender_band.h"
+#include "app/slip_state.h"
+#include "app/transfer_band.h"
+#include "settings/app_settings.h"
+#include "settings/settings_names.h"
+
+namespace ruvo::app {
+
+// Each step may raise; the guard around the whole then shows the error and
+// the steps after it do not run. The usual case is a missing sender file in
+// the last but one step: the sender fields keep the settings' values and
+// the focus stays where it was.
+void TForm_Main::FormShow() {
+  setWindowTitle(kMainCaption);
+  goods_->DateTimePicker_1->setDate(services_.today());
+  labels_.currentDir = std::filesystem::current_path();
+  SetMargins({}, {});
+  Edit_Cls();
+  Edit_Cls_My();
+  transfer_->Clear();
+  ReadSettingsIntoWindow();
+  SpeedButton_PRNSETClick();
+  SetStatus(QStringLiteral("  "));
+  keys_->ShowWindowKeys();
+  ComboBox_SELChange();
+  if (goods_->ComboBox_SEL->currentIndex() < 0) {
+    const QSignalBlocker quiet(goods_->ComboBox_SEL);
+    goods_->ComboBox_SEL->setCurrentIndex(0);
+  }
+  SpeedButton_readMyClick();
+  recipient_->Edit_Zip->setFocus(Qt::OtherFocusReason);
+}
+
+// The settings file's keys into the window, in the order they are read.
+// The tab and the paper mode are selected without running their change
+// handlers; an index that is no item leaves no selection.
+void TForm_Main::ReadSettingsIntoWindow() {
+  const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
+  labels_.printerIndex = std::to_string(read.printerNumber);
+  const int tab = read.saved.senderTab;
+  senderTabValid_ = tab >= 0 && tab < sender_->PageControl_My->count();
+  if (senderTabValid_) {
+    const QSignalBlocker quiet(sender_->PageControl_My);
+    sender_->PageControl_My->setCurrentIndex(tab);
+  }
+  fontIndex_ = read.saved.fontIndex;
+  SetMargins(std::to_string(read.marginTop), std::to_string(read.marginLeft));
+  SlipRecord slip = Record();
+  RestoreSavedSlip(slip, read.saved.slip);
+  WriteRecord(slip);
+  const QSignalBlocker quiet(goods_->ComboBox_SEL);
+  const bool isItem = !settings::PaperModeName(read.saved.paperMode).empty();
+  goods_->ComboBox_SEL->setCurrentIndex(isItem ? read.saved.paperMode : -1);
+}
+
+// The nineteen keys in order; the first that cannot be written stops the
+// rest and the error box says so, the keys before it stay written.
+void TForm_Main::FormDestroy() {
+  settings::ExitSettings exit;
+  exit.fontIndex = fontIndex_;
+  exit.slip = SavedSlipOf(Record());
+  exit.paperMode = goods_->ComboBox_SEL->currentIndex();
+  exit.senderTab = SenderTab();
+  settings::WriteExitSettings(labels_.currentDir, exit);
+}
+
+}  // namespace ruvo::app

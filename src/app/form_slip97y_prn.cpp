@@ -1,0 +1,166 @@
+#include "app/form_slip97y_prn.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/form_main.h"
+#include "app/window_kit.h"
+#include "print/lm_printers.h"
+#include "print/print_job.h"
+#include "print/slip_units.h"
+#include "settings/printer_registration.h"
+#include "widgets/num_edit_presets.h"
+#include "widgets/ov_num_edit.h"
+#include "widgets/ov_num_edit_presets.h"
+#include "widgets/qt_text.h"
+
+namespace ruvo::app {
+namespace {
+
+constexpr QSize kOuterSize(190, 160);
+constexpr double kMmPerInch = 25.4;
+
+QLabel* MakeMmLabel(QWidget* parent, const char* name, int top) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(134, top, 42, 20);
+  label->setFont(WindowFont(10));
+  return label;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, int top, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(4, top, 74, 20);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+MarginOnPaperText MarginOnPaper(const std::string& dotsText, int dpi) {
+  int dots = 0;
+  try {
+    dots = MarginTextToInt(dotsText);
+  } catch (const ConversionError&) {
+    return {QStringLiteral("整数で"),
+            QStringLiteral("整数で入力してください (小数点や「-」だけでは印刷できません)")};
+  }
+  if (dpi <= 0) return {QStringLiteral("? mm"), QStringLiteral("プリンタの解像度が分かりません")};
+  const QString mm = QStringLiteral("%1 mm").arg(dots * kMmPerInch / dpi, 0, 'f', 2);
+  return {mm, QStringLiteral("%1 dots = %2 at %3 dpi").arg(dots).arg(mm).arg(dpi)};
+}
+
+TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main& main, const AppServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      main_(main),
+      services_(services),
+      guard_(services_.boxes, this) {
+  setObjectName(QStringLiteral("Form_SLIP97YPrn"));
+  setWindowTitle(QStringLiteral("印字位置調整"));
+  setFixedSize(kOuterSize);
+  GroupBox1 = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  GroupBox1->setGeometry(6, 2, 178, 70);
+  GroupBox1->setFont(WindowFont(12));
+  Label_Top = MakeCaption(GroupBox1, "Label_Top", 15, QStringLiteral("TOPﾏｰｼﾞﾝ"));
+  Label_Left = MakeCaption(GroupBox1, "Label_Left", 39, QStringLiteral("LEFTﾏｰｼﾞﾝ"));
+  OvNumEdit_TOP = new TOvNumEdit(GroupBox1);
+  ApplyNumEditInstance(*OvNumEdit_TOP, num_presets::OvNumEdit_TOP());
+  OvNumEdit_LEFT = new TOvNumEdit(GroupBox1);
+  ApplyNumEditInstance(*OvNumEdit_LEFT, num_presets::OvNumEdit_LEFT());
+  Label_TopMm = MakeMmLabel(GroupBox1, "Label_TopMm", 15);
+  Label_LeftMm = MakeMmLabel(GroupBox1, "Label_LeftMm", 39);
+  BitBtn_MRGN = MakeGlyphButton(this, {.name = "BitBtn_MRGN",
+                                       .rect = {6, 78, 178, 26},
+                                       .glyph = QStyle::SP_DialogSaveButton,
+                                       .caption = QStringLiteral("印字位置登録")});
+  QWidget::setTabOrder(OvNumEdit_TOP, OvNumEdit_LEFT);
+  QWidget::setTabOrder(OvNumEdit_LEFT, BitBtn_MRGN);
+  OvNumEdit_TOP->installEventFilter(this);
+  OvNumEdit_LEFT->installEventFilter(this);
+  connect(OvNumEdit_TOP, &TOvNumEdit::changed, this, &TForm_SLIP97YPrn::ShowOnPaper);
+  connect(OvNumEdit_LEFT, &TOvNumEdit::changed, this, &TForm_SLIP97YPrn::ShowOnPaper);
+  connect(BitBtn_MRGN, &QPushButton::clicked, this,
+          [this] { guard_.Run([this] { BitBtn_MRGNClick(); }); });
+}
+
+void TForm_SLIP97YPrn::Execute() {
+  if (!guard_.Run([this] { FormShow(); })) return;
+  exec();
+}
+
+void TForm_SLIP97YPrn::FormShow() {
+  OvNumEdit_TOP->SetText(main_.Labels().top);
+  OvNumEdit_LEFT->SetText(main_.Labels().left);
+  ShowOnPaper();
+  OvNumEdit_TOP->setFocus(Qt::OtherFocusReason);
+}
+
+// The outer size includes the frame the desktop draws, known once shown.
+void TForm_SLIP97YPrn::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  const QSize frame = frameGeometry().size() - size();
+  setFixedSize(kOuterSize - frame);
+  if (parentWidget() != nullptr) {
+    QRect placed = frameGeometry();
+    placed.moveCenter(parentWidget()->window()->frameGeometry().center());
+    move(placed.topLeft());
+  }
+}
+
+// The dots of each margin on paper, at the selected printer's effective
+// resolution: down for the top margin, across for the left.
+void TForm_SLIP97YPrn::ShowOnPaper() {
+  Resolution dpi;
+  try {
+    dpi = EffectiveResolution(services_.printer);
+  } catch (const std::exception&) {
+    dpi = {};
+  }
+  const auto show = [](QLabel& label, const MarginOnPaperText& text) {
+    label.setText(text.brief);
+    label.setToolTip(text.line);
+  };
+  show(*Label_TopMm, MarginOnPaper(OvNumEdit_TOP->GetText(), dpi.y));
+  show(*Label_LeftMm, MarginOnPaper(OvNumEdit_LEFT->GetText(), dpi.x));
+}
+
+QString TForm_SLIP97YPrn::TopOnPaper() const {
+  return Label_TopMm->toolTip();
+}
+
+QString TForm_SLIP97YPrn::LeftOnPaper() const {
+  return Label_LeftMm->toolTip();
+}
+
+void TForm_SLIP97YPrn::BitBtn_MRGNClick() {
+  const std::string paperMode = main_.PaperModeText();
+  if (!services_.boxes.Ask(this, QStringLiteral("印字位置調整の余白を登録しますか?"))) return;
+  const std::string top = OvNumEdit_TOP->GetText();
+  const std::string left = OvNumEdit_LEFT->GetText();
+  settings::WriteRegistration(main_.Labels().currentDir, paperMode,
+                              {main_.PrinterBoxText(), {main_.Labels().printerIndex, top, left}});
+  main_.SetMargins(top, left);
+  accept();
+}
+
+// Enter goes on to the next control; Up in the left margin goes back to the
+// top margin and does nothing in the top margin.
+bool TForm_SLIP97YPrn::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    focusNextPrevChild(true);
+    return true;
+  }
+  if (key == Qt::Key_Up && watched == OvNumEdit_LEFT) {
+    focusNextPrevChild(false);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace ruvo::app

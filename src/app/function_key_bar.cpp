@@ -1,0 +1,39 @@
+#include "app/function_key_bar.h"
+
+#include <QToolButton>
+
+namespace ruvo::app {
+namespace {
+
+// Left edges of F1 … F12: a wider gap after F4 and F8.
+constexpr std::array<int, FunctionKeyBar::kKeyCount> kKeyLefts = {0,   55,  110, 165, 230, 285,
+                                                                  340, 395, 460, 515, 570, 625};
+
+}  // namespace
+
+FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("Panel_Fnc"));
+  setGeometry(0, 619, 682, 28);
+  for (int number = 1; number <= kKeyCount; ++number) {
+    auto* key = new QToolButton(this);
+    key->setObjectName(QStringLiteral("SpeedButton_F%1").arg(number));
+    key->setGeometry(kKeyLefts.at(static_cast<std::size_t>(number - 1)), 1, 55, 26);
+    key->setFocusPolicy(Qt::NoFocus);
+    keys_.at(static_cast<std::size_t>(number - 1)) = key;
+  }
+  Key(11)->setToolTip(QStringLiteral("プリンタセットされているプリンタにゆうパック送り状を印刷"));
+  ShowWindowKeys();
+}
+
+void FunctionKeyBar::ShowWindowKeys() {
+  for (int number = 1; number <= kKeyCount; ++number) {
+    Key(number)->setEnabled(false);
+    Key(number)->setText(QStringLiteral("F%1").arg(number));
+  }
+  Key(2)->setText(QStringLiteral("中止"));
+  Key(11)->setText(QStringLiteral("印刷"));
+  Key(2)->setEnabled(true);
+  Key(11)->setEnabled(true);
+}
+
+}  // namespace ruvo::app

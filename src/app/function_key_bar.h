@@ -1,0 +1,33 @@
+#pragma once
+// Band 6 of the main window: the twelve function-key buttons in three
+// groups of four. They never take the focus, so a click leaves the caret in
+// its field.
+
+#include <QFrame>
+#include <QString>
+#include <array>
+
+class QToolButton;
+
+namespace ruvo::app {
+
+class FunctionKeyBar : public QFrame {
+  Q_OBJECT
+
+ public:
+  static constexpr int kKeyCount = 12;
+
+  explicit FunctionKeyBar(QWidget* parent);
+
+  // SpeedButton_F1 … SpeedButton_F12; `number` counts from 1.
+  QToolButton* Key(int number) const { return keys_.at(static_cast<std::size_t>(number - 1)); }
+
+  // Every key disabled and captioned "F1" … "F12", then F2 "中止" and F11
+  // "印刷" captioned and enabled: the bar as the shown window has it.
+  void ShowWindowKeys();
+
+ private:
+  std::array<QToolButton*, kKeyCount> keys_{};
+};
+
+}  // namespace ruvo::app

@@ -1,0 +1,25 @@
+#include "app/handler_guard.h"
+
+#include "widgets/qt_text.h"
+
+namespace ruvo::app {
+
+QString ErrorBoxText(const std::exception& error) {
+  QString text = Cp932ToQString(error.what());
+  if (!text.endsWith(u'.') && !text.endsWith(u'。')) text += u'.';
+  return text;
+}
+
+QString HandlerGuard::UnknownErrorText() {
+  return QStringLiteral("不明なエラーが発生しました。");
+}
+
+// Showing the box may itself fail (no memory); nothing may escape the guard.
+void HandlerGuard::Show(const QString& text) noexcept {
+  try {
+    boxes_.ShowError(owner_, text);
+  } catch (...) {
+  }
+}
+
+}  // namespace ruvo::app

@@ -1,0 +1,49 @@
+#pragma once
+// The one guard around every event handler of the windows: an exception
+// that a handler raises stops that handler, is shown in the error box and
+// never reaches Qt's event dispatch, so the program goes on.
+
+#include <QString>
+#include <exception>
+#include <utility>
+
+#include "app/message_boxes.h"
+
+class QWidget;
+
+namespace ruvo::app {
+
+// The error box's text for an error: the core's CP932 message as Unicode,
+// ending in a full stop ("my0.txt: No such file or directory.").
+QString ErrorBoxText(const std::exception& error);
+
+class HandlerGuard {
+ public:
+  HandlerGuard(MessageBoxes& boxes, QWidget* owner) : boxes_(boxes), owner_(owner) {}
+
+  // Runs `handler`; true when it ran to its end, false when it raised (the
+  // error has then been shown).
+  template <typename Handler>
+  bool Run(Handler&& handler) noexcept {
+    try {
+      std::forward<Handler>(handler)();
+      return true;
+    } catch (const std::exception& error) {
+      Show(ErrorBoxText(error));
+    } catch (...) {
+      Show(UnknownErrorText());
+    }
+    return false;
+  }
+
+  MessageBoxes& Boxes() { return boxes_; }
+
+ private:
+  void Show(const QString& text) noexcept;
+  static QString UnknownErrorText();
+
+  MessageBoxes& boxes_;
+  QWidget* owner_;
+};
+
+}  // namespace ruvo::app

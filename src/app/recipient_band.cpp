@@ -1,0 +1,45 @@
+#include "app/recipient_band.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/cp932_line_edit.h"
+#include "app/window_kit.h"
+
+namespace ruvo::app {
+
+RecipientBand::RecipientBand(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("Panel1"));
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setGeometry(0, 130, 682, 176);
+
+  // Each field has a 74 x 24 caption box on its left.
+  Label_1 = MakeLabel(this, {"Label_1", {18, 6}, QStringLiteral("お届け先"), 16, true});
+  Panel26 = MakeCaptionPanel(this, "Panel26", {40, 25, 74, 24}, QStringLiteral("郵便番号"));
+  Edit_Zip = MakeEdit(this, {"Edit_Zip", {114, 25, 103, 24}, 16, Ime::kOff});
+  Label_Warning = MakeLabel(this, {"Label_Warning", {220, 31}, {}, 13});
+  Label_Warning->setStyleSheet(QStringLiteral("color: red"));
+  Panel27 = MakeCaptionPanel(this, "Panel27", {40, 49, 74, 24}, QStringLiteral("おところ①"));
+  Edit_Add1 = MakeEdit(this, {"Edit_Add1", {114, 49, 440, 24}, 0, Ime::kHiragana});
+  Panel28 = MakeCaptionPanel(this, "Panel28", {40, 73, 74, 24}, QStringLiteral("おところ②"));
+  Edit_Add2 = MakeEdit(this, {"Edit_Add2", {114, 73, 440, 24}, 0, Ime::kHiragana});
+  Panel2 = MakeCaptionPanel(this, "Panel2", {39, 97, 74, 24}, QStringLiteral("おところ③"));
+  Edit_Add3 = MakeEdit(this, {"Edit_Add3", {113, 97, 440, 24}, 0, Ime::kHiragana});
+  Panel5 = MakeCaptionPanel(this, "Panel5", {39, 121, 74, 24}, QStringLiteral("おなまえ"));
+  Edit_Custo1 = MakeEdit(this, {"Edit_Custo1", {113, 121, 360, 24}, 80, Ime::kHiragana});
+  Panel7 = MakeCaptionPanel(this, "Panel7", {39, 145, 74, 24}, QStringLiteral("でんわ"));
+  Edit_tel = MakeEdit(this, {"Edit_tel", {113, 145, 140, 24}, 0, Ime::kOff});
+  BitBtn_CLS = MakeGlyphButton(this, {.name = "BitBtn_CLS",
+                                      .rect = {610, 56, 39, 39},
+                                      .glyph = QStyle::SP_DialogResetButton,
+                                      .hint = QStringLiteral("お届け先と品名をクリアします"),
+                                      .tabStop = false});
+  Label10 = MakeLabel(this, {"Label10", {600, 100}, QStringLiteral("お届け先ｸﾘｱ"), 12});
+}
+
+void RecipientBand::SetWarning(const QString& text) {
+  Label_Warning->setText(text);
+  Label_Warning->adjustSize();
+}
+
+}  // namespace ruvo::app

@@ -1,0 +1,44 @@
+#pragma once
+// Band 1 of the main window: the paste box and the transfer into the
+// recipient fields.
+
+#include <QFrame>
+
+#include "transfer/memo_lines.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ruvo::app {
+
+class TransferBand : public QFrame {
+  Q_OBJECT
+
+ public:
+  explicit TransferBand(QWidget* parent);
+
+  // The memo's first `count` lines as CP932 (a line at most 4096 bytes is
+  // read, as the transfer reads them); `replaced` counts characters that
+  // became "〓". Lines beyond the memo's end are not listed.
+  MemoLines FirstLines(std::size_t count, std::size_t& replaced) const;
+  // Replaces the memo's content by `lines`, the caret at its first
+  // character and the view scrolled to the top.
+  void SetLines(const MemoLines& lines);
+  // Empties the memo (silver again).
+  void Clear();
+
+  QPlainTextEdit* Memo1;
+  QPushButton* BitBtn_1;
+  QLabel* Label1;
+  QLabel* Label8;
+  QPushButton* BitBtn_MemoCLS;
+  QLabel* Label12;
+
+ private:
+  // Silver while the memo is empty, the window's background colour while
+  // it holds text.
+  void Memo1Change();
+};
+
+}  // namespace ruvo::app

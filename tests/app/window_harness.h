@@ -1,0 +1,75 @@
+#pragma once
+// The main window over the fake print service in a working folder of its
+// own, with scripted message boxes: what every window test starts from.
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "app/app_fakes.h"
+#include "app/form_main.h"
+#include "print/fake_print_service.h"
+#include "print/lm_printers.h"
+#include "settings/temp_dir.h"
+
+namespace ruvo::test {
+
+// The fixed day the windows show as today.
+inline QDate PinnedToday() {
+  return QDate(2011, 1, 5);
+}
+
+class WindowHarness {
+ public:
+  // Two printers, "Slip" (the default) and "Office"; the process works in a
+  // fresh folder until the harness goes.
+  WindowHarness() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder_.path());
+    service.AddPrinter("Slip");
+    service.AddPrinter("Office");
+    service.SetDefaultPrinter("Slip");
+    printer = std::make_unique<TLmPrinter>(service);
+  }
+  ~WindowHarness() {
+    window.reset();
+    std::filesystem::current_path(previous_);
+  }
+  WindowHarness(const WindowHarness&) = delete;
+  WindowHarness& operator=(const WindowHarness&) = delete;
+
+  // Makes the window and shows it; returns once its start-up has run.
+  app::TForm_Main& Open() {
+    window = std::make_unique<app::TForm_Main>(app::AppServices{.printer = *printer,
+                                                                .boxes = boxes,
+                                                                .links = links,
+                                                                .runPrinterSetup = setup,
+                                                                .today = PinnedToday});
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+    QCoreApplication::processEvents();
+    return *window;
+  }
+
+  // Closes the window as its close box does (the settings are saved).
+  void Close() {
+    window->close();
+    window.reset();
+  }
+
+  const std::filesystem::path& Folder() const { return folder_.path(); }
+
+  FakePrintService service;
+  std::unique_ptr<TLmPrinter> printer;
+  ScriptedMessageBoxes boxes;
+  RecordingLinks links;
+  std::function<void(QWidget*, PrinterWatch*)> setup = [](QWidget*, PrinterWatch*) {};
+  std::unique_ptr<app::TForm_Main> window;
+
+ private:
+  TempDir folder_;
+  std::filesystem::path previous_;
+};
+
+}  // namespace ruvo::test
