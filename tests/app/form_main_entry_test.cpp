@@ -1,0 +1,295 @@
+// Typing into the main window: the Enter and Up paths, the conversions, the
+// address warning, the time slots, clearing, byte limits and the transfer.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/cp932_line_edit.h"
+#include "app/goods_band.h"
+#include "app/recipient_band.h"
+#include "app/sender_band.h"
+#include "app/transfer_band.h"
+#include "app/window_harness.h"
+#include "widgets/ov_num_edit.h"
+
+using ruvo::app::TCp932Edit;
+using ruvo::app::TForm_Main;
+using ruvo::test::WindowHarness;
+
+namespace {
+
+const QString kWarning =
+    QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください");
+
+QWidget* Named(const TForm_Main& window, const QString& name) {
+  return window.findChild<QWidget*>(name);
+}
+
+// What an input method hands over when the user confirms a conversion.
+void Commit(QWidget* field, const QString& text) {
+  field->setFocus();
+  QInputMethodEvent event;
+  event.setCommitString(text);
+  QApplication::sendEvent(field, &event);
+}
+
+void Paste(TCp932Edit* edit, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+}  // namespace
+
+class FormMainEntryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void keysMoveTheFocus_data();
+  void keysMoveTheFocus();
+  void characterAfterEnterLandsInTheNextField();
+  void fullWidthPostalCodeAndTelephoneTurnHalfWidth();
+  void addressWarningStartsAt41Bytes();
+  void atMostOneTimeSlot();
+  void clearKeepsTheThirdLineAndTheGoods();
+  void userInputIsFittedToTheField_data();
+  void userInputIsFittedToTheField();
+  void programTextIsKeptWhole();
+  void transferFillsTheFieldsAndRewritesTheMemo();
+  void transferOfNothingSaysSoAndKeepsTheFields();
+  void transferOfAHugePasteFinishes();
+
+ private:
+  std::unique_ptr<WindowHarness> harness_;
+  TForm_Main* window_ = nullptr;
+};
+
+void FormMainEntryTest::init() {
+  harness_ = std::make_unique<WindowHarness>();
+  window_ = &harness_->Open();
+  harness_->boxes.errors.clear();  // the missing my0.txt of a first start
+}
+
+void FormMainEntryTest::cleanup() {
+  QVERIFY(harness_->boxes.unexpected.isEmpty());
+  QVERIFY(harness_->boxes.errors.isEmpty());
+  harness_.reset();
+}
+
+void FormMainEntryTest::keysMoveTheFocus_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("disabled");
+  QTest::addColumn<QString>("to");
+  QTest::newRow("Enter walks the recipient") << "Edit_Zip" << int(Qt::Key_Return) << ""
+                                             << "Edit_Add1";
+  QTest::newRow("keypad Enter too") << "Edit_Add3" << int(Qt::Key_Enter) << ""
+                                    << "Edit_Custo1";
+  QTest::newRow("telephone jumps the date row") << "Edit_tel" << int(Qt::Key_Return) << ""
+                                                << "Edit_G1";
+  QTest::newRow("quantity ends the path") << "OvNumEdit_KOSUU" << int(Qt::Key_Return) << ""
+                                          << "OvNumEdit_KOSUU";
+  QTest::newRow("picker to goods") << "DateTimePicker_1" << int(Qt::Key_Return) << ""
+                                   << "Edit_G1";
+  QTest::newRow("wished day to picker") << "Edit_de_date2" << int(Qt::Key_Return) << ""
+                                        << "DateTimePicker_1";
+  QTest::newRow("sender telephone to register") << "Edit_MyTEL" << int(Qt::Key_Return) << ""
+                                                << "BitBtn_My";
+  QTest::newRow("a disabled field is skipped") << "Edit_Add1" << int(Qt::Key_Return) << "Edit_Add2"
+                                               << "Edit_Add3";
+  QTest::newRow("Up in the postal code stays") << "Edit_Zip" << int(Qt::Key_Up) << ""
+                                               << "Edit_Zip";
+  QTest::newRow("Up goes back") << "Edit_Add1" << int(Qt::Key_Up) << ""
+                                << "Edit_Zip";
+  QTest::newRow("Up from the goods to the picker") << "Edit_G1" << int(Qt::Key_Up) << ""
+                                                   << "DateTimePicker_1";
+  QTest::newRow("Up from the quantity") << "OvNumEdit_KOSUU" << int(Qt::Key_Up) << ""
+                                        << "Edit_G3";
+}
+
+void FormMainEntryTest::keysMoveTheFocus() {
+  QFETCH(QString, from);
+  QFETCH(int, key);
+  QFETCH(QString, disabled);
+  QFETCH(QString, to);
+  if (!disabled.isEmpty()) Named(*window_, disabled)->setEnabled(false);
+  QWidget* start = Named(*window_, from);
+  start->setFocus();
+  QTest::keyClick(start, static_cast<Qt::Key>(key));
+  QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+// The key handlers are filters on the fields: a key they handle must not
+// take the next key's character with it.
+void FormMainEntryTest::characterAfterEnterLandsInTheNextField() {
+  window_->Band2()->Edit_Zip->setFocus();
+  QTest::keyClick(window_->Band2()->Edit_Zip, Qt::Key_Return);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a"));
+  QCOMPARE(window_->Band2()->Edit_Add1->text(), QStringLiteral("a"));
+  QVERIFY(window_->Band2()->Edit_Zip->text().isEmpty());
+}
+
+void FormMainEntryTest::fullWidthPostalCodeAndTelephoneTurnHalfWidth() {
+  QSignalSpy changes(window_->Band2()->Edit_Zip, &QLineEdit::textChanged);
+  Paste(window_->Band2()->Edit_Zip, QStringLiteral("１０５－００１１"));
+  QCOMPARE(window_->Band2()->Edit_Zip->text(), QStringLiteral("105-0011"));
+  QCOMPARE(changes.count(), 2);  // the paste, then its half-width form: no loop
+  Commit(window_->Band2()->Edit_tel, QStringLiteral("０３"));
+  QCOMPARE(window_->Band2()->Edit_tel->text(), QStringLiteral("03"));
+  // The sender's postal code has no conversion.
+  Paste(window_->Band3()->Edit_MyZip, QStringLiteral("１５０"));
+  QCOMPARE(window_->Band3()->Edit_MyZip->text(), QStringLiteral("１５０"));
+}
+
+// 40 bytes (20 full-width characters) print; 41 do not, and the warning
+// shows on entering an address field, not while typing.
+void FormMainEntryTest::addressWarningStartsAt41Bytes() {
+  auto* band = window_->Band2();
+  band->Edit_Add1->setText(QString(20, u'東') + u'x');
+  QVERIFY(band->Label_Warning->text().isEmpty());
+  band->Edit_Add2->setFocus();
+  QCOMPARE(band->Label_Warning->text(), kWarning);
+  band->Edit_Add1->setText(QString(20, u'東'));
+  band->Edit_Add1->setFocus();
+  QVERIFY(band->Label_Warning->text().isEmpty());
+}
+
+void FormMainEntryTest::atMostOneTimeSlot() {
+  const auto boxes = window_->Band4()->TimeSlots();
+  QTest::mouseClick(boxes[0], Qt::LeftButton);
+  QTest::mouseClick(boxes[2], Qt::LeftButton);
+  QVERIFY(!boxes[0]->isChecked());
+  QVERIFY(boxes[2]->isChecked());
+  QTest::mouseClick(boxes[2], Qt::LeftButton);
+  for (const QCheckBox* box : boxes)
+    QVERIFY(!box->isChecked());
+}
+
+void FormMainEntryTest::clearKeepsTheThirdLineAndTheGoods() {
+  auto* band = window_->Band2();
+  band->Edit_Zip->setText(QStringLiteral("105-0011"));
+  band->Edit_Add3->setText(QStringLiteral("3"));
+  window_->Band4()->Edit_G1->setText(QStringLiteral("g"));
+  harness_->boxes.answers = {false, true};
+  QTest::mouseClick(band->BitBtn_CLS, Qt::LeftButton);
+  QCOMPARE(band->Edit_Zip->text(), QStringLiteral("105-0011"));
+  QTest::mouseClick(band->BitBtn_CLS, Qt::LeftButton);
+  QCOMPARE(harness_->boxes.questions.last(), QStringLiteral("お届け先をクリアますか?"));
+  QVERIFY(band->Edit_Zip->text().isEmpty());
+  QCOMPARE(band->Edit_Add3->text(), QStringLiteral("3"));
+  QCOMPARE(window_->Band4()->Edit_G1->text(), QStringLiteral("g"));
+}
+
+void FormMainEntryTest::userInputIsFittedToTheField_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("after");
+  QTest::addColumn<QString>("status");
+  const QString a29(29, u'a');
+  QTest::newRow("typing stops at 30 bytes")
+      << "Edit_G1" << a29 << "bc" << a29 + u'b' << "この欄には 30 バイトまで入力できます";
+  QTest::newRow("no half of a full-width character")
+      << "Edit_G1" << a29 << "東" << a29 << "この欄には 30 バイトまで入力できます";
+  QTest::newRow("full-width counts two bytes") << "Edit_de_date1"
+                                               << ""
+                                               << "１２"
+                                               << "１"
+                                               << "この欄には 2 バイトまで入力できます";
+  QTest::newRow("the first line of a pasted block") << "Edit_Add1"
+                                                    << ""
+                                                    << "東京都\r\n港区"
+                                                    << "東京都"
+                                                    << "改行より後と制御文字は入力されません";
+  QTest::newRow("a tab becomes a blank, escape goes") << "Edit_Custo1"
+                                                      << ""
+                                                      << "山田\t太郎\x1b"
+                                                      << "山田 太郎"
+                                                      << "改行より後と制御文字は入力されません";
+  QTest::newRow("outside Shift-JIS becomes a geta mark")
+      << "Edit_Add2"
+      << ""
+      << "ビル😀"
+      << "ビル〓"
+      << "Shift-JISで表せない文字 1 個を「〓」にしました";
+  QTest::newRow("what fits is taken silently") << "Edit_MyZip"
+                                               << ""
+                                               << "150-0002"
+                                               << "150-0002"
+                                               << "  ";
+}
+
+void FormMainEntryTest::userInputIsFittedToTheField() {
+  QFETCH(QString, field);
+  QFETCH(QString, before);
+  QFETCH(QString, pasted);
+  QFETCH(QString, after);
+  QFETCH(QString, status);
+  auto* edit = window_->findChild<TCp932Edit*>(field);
+  edit->setText(before);
+  Paste(edit, pasted);
+  QCOMPARE(edit->text(), after);
+  QCOMPARE(window_->StatusText(), status);
+}
+
+// Restored and transferred values are set by the program: no limit cuts
+// them, unlike QLineEdit's own maxLength.
+void FormMainEntryTest::programTextIsKeptWhole() {
+  const QString long40(40, u'x');
+  window_->Band4()->Edit_G1->setText(long40);
+  QCOMPARE(window_->Band4()->Edit_G1->text(), long40);
+  window_->Band4()->Edit_G1->setFocus();
+  QTest::keyClick(window_->Band4()->Edit_G1, Qt::Key_Backspace);
+  QCOMPARE(window_->Band4()->Edit_G1->text(), QString(39, u'x'));
+}
+
+void FormMainEntryTest::transferFillsTheFieldsAndRewritesTheMemo() {
+  window_->Band2()->Edit_Add3->setText(QStringLiteral("kept"));
+  window_->Band1()->Memo1->setPlainText(
+      QStringLiteral("〒１０５－００１１ 東京都港区芝公園一丁目二番三号芝公園大通館\n\n山田太郎 "
+                     "様\nTEL ０３-1234-5678\n"
+                     "yamada@example.jp"));
+  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
+  auto* band = window_->Band2();
+  QCOMPARE(band->Edit_Zip->text(), QStringLiteral("105-0011"));
+  QCOMPARE(band->Edit_Add1->text(), QStringLiteral("東京都港区芝公園一丁目二番三号芝公園大通館"));
+  QCOMPARE(band->Edit_Custo1->text(), QStringLiteral("山田太郎"));
+  QCOMPARE(band->Edit_tel->text(), QStringLiteral("03-1234-5678"));
+  QCOMPARE(band->Edit_Add3->text(), QStringLiteral("kept"));
+  QCOMPARE(band->Label_Warning->text(), kWarning);  // 21 full-width characters
+  QCOMPARE(window_->Band1()->Memo1->document()->blockCount(), 7);
+  QCOMPARE(QApplication::focusWidget(), band->Edit_Zip);
+}
+
+void FormMainEntryTest::transferOfNothingSaysSoAndKeepsTheFields() {
+  window_->Band2()->Edit_Zip->setText(QStringLiteral("1"));
+  window_->Band1()->Memo1->setPlainText(QStringLiteral("\n  \nhttp://example.jp\n"));
+  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
+  QCOMPARE(harness_->boxes.notices, QStringList{QStringLiteral("転送テキストがありません")});
+  QCOMPARE(window_->Band2()->Edit_Zip->text(), QStringLiteral("1"));
+  QVERIFY(window_->Band1()->Memo1->document()->isEmpty());
+  QCOMPARE(window_->Band1()->Memo1->palette().color(QPalette::Base), QColor(192, 192, 192));
+}
+
+// A megabyte on one line and a hundred thousand lines: only the first lines
+// are read, and the memo holds the seven cleaned lines afterwards.
+void FormMainEntryTest::transferOfAHugePasteFinishes() {
+  QString huge = QStringLiteral("〒105-0011\n") + QString(1 << 20, u'a') + u'\n';
+  for (int i = 0; i < 100000; ++i)
+    huge += QStringLiteral("line\n");
+  window_->Band1()->Memo1->setPlainText(huge);
+  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
+  QCOMPARE(window_->Band2()->Edit_Zip->text(), QStringLiteral("105-0011"));
+  QCOMPARE(window_->Band1()->Memo1->document()->blockCount(), 7);
+}
+
+QTEST_MAIN(FormMainEntryTest)
+#include "form_main_entry_test.moc"

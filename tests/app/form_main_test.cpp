@@ -1,0 +1,220 @@
+// The main window's start, its end and what survives between the two.
+#include <sys/stat.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/cp932_line_edit.h"
+#include "app/function_key_bar.h"
+#include "app/goods_band.h"
+#include "app/recipient_band.h"
+#include "app/sender_band.h"
+#include "app/window_files.h"
+#include "app/window_harness.h"
+#include "widgets/ov_num_edit.h"
+
+using ruvo::app::TForm_Main;
+using ruvo::test::FileBytes;
+using ruvo::test::PutCp932Lines;
+using ruvo::test::WindowHarness;
+
+namespace {
+
+QString Text(const ruvo::app::TCp932Edit* edit) {
+  return edit->text();
+}
+
+// Every text field of the window that the settings file keeps, and one
+// that it does not, with a distinct value each.
+void FillSavedFields(TForm_Main& window) {
+  window.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
+  window.Band2()->Edit_Add1->setText(QStringLiteral("東京都港区芝公園"));
+  window.Band2()->Edit_Add2->setText(QStringLiteral("1-2-3"));
+  window.Band2()->Edit_Add3->setText(QStringLiteral("ルヴォビル"));
+  window.Band2()->Edit_Custo1->setText(QStringLiteral("山田太郎"));
+  window.Band2()->Edit_tel->setText(QStringLiteral("03-1234-5678"));
+  window.Band4()->Edit_G1->setText(QStringLiteral("書籍"));
+  window.Band4()->Edit_G2->setText(QStringLiteral("g2"));
+  window.Band4()->Edit_G3->setText(QStringLiteral("g3=x"));
+  window.Band4()->OvNumEdit_KOSUU->SetText("12");
+  window.Band4()->Edit_de_date1->setText(QStringLiteral("12"));
+  window.Band4()->Edit_de_date2->setText(QStringLiteral("24"));
+  window.Band4()->CheckBox_t3->setChecked(true);
+  window.Band3()->Edit_MyZip->setText(QStringLiteral("150-0002"));
+  window.Band3()->Edit_MyADD1->setText(QStringLiteral("渋谷"));
+  window.Band3()->Edit_MyADD2->setText(QStringLiteral("2丁目"));
+  window.Band3()->Edit_My->setText(QStringLiteral("ルヴォ"));
+  window.Band3()->Edit_MyTEL->setText(QStringLiteral("03-9999"));
+}
+
+}  // namespace
+
+class FormMainTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void firstStartInAnEmptyFolder();
+  void savedFieldsSurviveARestartAndTheOthersDoNot();
+  void storedPaperModeOutsideTheItemsShowsTheFirstWithoutItsRegistration();
+  void storedTabOutsideTheTabsSaysTabErr();
+  void f2AnsweredNoKeepsEverythingAndGoesToThePostalCode();
+  void f2AnsweredYesClosesAndSaves();
+  void unwritableSettingsFileIsReportedAndKeptWhole();
+  void noPrinterAtAllLeavesAUsableWindow();
+  void startupStopsAtTheStepThatFailed();
+};
+
+void FormMainTest::firstStartInAnEmptyFolder() {
+  WindowHarness harness;
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.errors,
+           QStringList{QStringLiteral("my0.txt: No such file or directory.")});
+  for (const auto* edit : window.findChildren<ruvo::app::TCp932Edit*>())
+    QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
+  QCOMPARE(window.Band3()->PageControl_My->currentIndex(), 0);
+  QCOMPARE(window.Band4()->ComboBox_SEL->currentText(), QStringLiteral("手差し"));
+  QCOMPARE(window.Band4()->DateTimePicker_1->date(), ruvo::test::PinnedToday());
+  QVERIFY(window.Band4()->CheckBox_Date_1->isChecked());
+  QVERIFY(window.Band3()->CheckBox_My->isChecked());
+  // No registration: printer 0 (not the system default) and margins "0".
+  QCOMPARE(window.Labels().printerIndex, std::string("0"));
+  QCOMPARE(window.Labels().top, std::string("0"));
+  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Slip"));
+  QCOMPARE(window.windowTitle(), QStringLiteral("ruvo　送り状印刷　< 福山通運　> ver1.10"));
+  QCOMPARE(window.Keys()->Key(11)->text(), QStringLiteral("印刷"));
+  QVERIFY(!window.Keys()->Key(7)->isEnabled());
+  QVERIFY(harness.boxes.unexpected.isEmpty());
+}
+
+void FormMainTest::savedFieldsSurviveARestartAndTheOthersDoNot() {
+  WindowHarness harness;
+  FillSavedFields(harness.Open());
+  harness.window->Band4()->CheckBox_Date_1->setChecked(false);
+  harness.window->Band3()->CheckBox_My->setChecked(false);
+  harness.Close();
+  TForm_Main& window = harness.Open();
+  QCOMPARE(Text(window.Band2()->Edit_Zip), QStringLiteral("105-0011"));
+  QCOMPARE(Text(window.Band2()->Edit_Add1), QStringLiteral("東京都港区芝公園"));
+  QCOMPARE(Text(window.Band2()->Edit_Add2), QStringLiteral("1-2-3"));
+  QCOMPARE(Text(window.Band2()->Edit_Custo1), QStringLiteral("山田太郎"));
+  QCOMPARE(Text(window.Band2()->Edit_tel), QStringLiteral("03-1234-5678"));
+  QCOMPARE(Text(window.Band4()->Edit_G3), QStringLiteral("g3=x"));
+  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("12"));
+  QCOMPARE(Text(window.Band4()->Edit_de_date2), QStringLiteral("24"));
+  // The sender comes from the settings file here, as my0.txt is missing.
+  QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("ルヴォ"));
+  QCOMPARE(Text(window.Band3()->Edit_MyADD2), QStringLiteral("2丁目"));
+  QVERIFY(Text(window.Band2()->Edit_Add3).isEmpty());
+  QVERIFY(!window.Band4()->CheckBox_t3->isChecked());
+  QVERIFY(window.Band4()->CheckBox_Date_1->isChecked());
+  QVERIFY(window.Band3()->CheckBox_My->isChecked());
+  const std::string file = FileBytes(harness.Folder() / "ruvo_Rezovod.ini");
+  QVERIFY(file.find("E_G1=" + ruvo::test::Sj("書籍") + "\r\n") != std::string::npos);
+}
+
+// The stored index is no item: its empty section is loaded (printer 0,
+// margins "0"), then "手差し" is shown without loading its registration.
+void FormMainTest::storedPaperModeOutsideTheItemsShowsTheFirstWithoutItsRegistration() {
+  WindowHarness harness;
+  PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "ComboBox_SEL=5"});
+  PutCp932Lines(harness.Folder() / "ruvo_q710.ini",
+                {"[手差し]", "PrnNoIndex=1", "slpPrn_Top=12", "slpPrn_Left=-5"});
+  TForm_Main& window = harness.Open();
+  QCOMPARE(window.Band4()->ComboBox_SEL->currentIndex(), 0);
+  QCOMPARE(window.Labels().top, std::string("0"));
+  QCOMPARE(window.Labels().printerIndex, std::string("0"));
+  harness.window->Band4()->ComboBox_SEL->activated(0);
+  QCOMPARE(window.Labels().top, std::string("12"));
+  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Office"));
+}
+
+void FormMainTest::storedTabOutsideTheTabsSaysTabErr() {
+  WindowHarness harness;
+  PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Tab_My=0x0c"});
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.notices, QStringList{QStringLiteral("TabErr")});
+  QVERIFY(harness.boxes.errors.isEmpty());
+  QCOMPARE(window.SenderTab(), -1);
+}
+
+void FormMainTest::f2AnsweredNoKeepsEverythingAndGoesToThePostalCode() {
+  WindowHarness harness;
+  TForm_Main& window = harness.Open();
+  FillSavedFields(window);
+  window.Band2()->Edit_Add2->setFocus();
+  harness.boxes.answers = {false};
+  QTest::keyClick(window.Band2()->Edit_Add2, Qt::Key_F2);
+  QCOMPARE(harness.boxes.questions.last(), QStringLiteral("終了しますか?"));
+  QVERIFY(window.isVisible());
+  QCOMPARE(QApplication::focusWidget(), window.Band2()->Edit_Zip);
+  QCOMPARE(Text(window.Band2()->Edit_Add3), QStringLiteral("ルヴォビル"));
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_Rezovod.ini"));
+}
+
+void FormMainTest::f2AnsweredYesClosesAndSaves() {
+  WindowHarness harness;
+  TForm_Main& window = harness.Open();
+  harness.boxes.answers = {true};
+  QTest::mouseClick(window.Keys()->Key(2), Qt::LeftButton);
+  QVERIFY(!window.isVisible());
+  QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_Rezovod.ini"));
+}
+
+// A settings file the user protected: the error box names it, the file
+// keeps every byte.
+void FormMainTest::unwritableSettingsFileIsReportedAndKeptWhole() {
+  WindowHarness harness;
+  const auto file = harness.Folder() / "ruvo_Rezovod.ini";
+  PutCp932Lines(file, {"[rv_RezovodPrn]", "E_ZIP=111-1111"});
+  ::chmod(file.c_str(), 0444);
+  const std::string before = FileBytes(file);
+  FillSavedFields(harness.Open());
+  harness.Close();
+  QCOMPARE(FileBytes(file), before);
+  QCOMPARE(harness.boxes.errors.size(), 2);  // my0.txt, then the settings file
+  QVERIFY2(
+      harness.boxes.errors.last().startsWith(QStringLiteral("ruvo_Rezovod.ini に書き込めません")),
+      qPrintable(harness.boxes.errors.last()));
+  QVERIFY(harness.boxes.errors.last().endsWith(u'.'));
+}
+
+// The start-up stops at the printer with "No Printer"; the window is still
+// captioned and its keys work.
+void FormMainTest::noPrinterAtAllLeavesAUsableWindow() {
+  WindowHarness harness;
+  harness.service.RemovePrinter("Slip");
+  harness.service.RemovePrinter("Office");
+  harness.service.SetDefaultPrinter("");
+  harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.errors,
+           QStringList{QStringLiteral("TLmPrinter.CheckNoPrinter: No Printer.")});
+  QVERIFY(window.Keys()->Key(2)->isEnabled());
+  QCOMPARE(window.Keys()->Key(2)->text(), QStringLiteral("中止"));
+  harness.boxes.answers = {true};
+  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QCOMPARE(harness.boxes.errors.last(), QStringLiteral("TLmPrinter.CheckNoPrinter: No Printer."));
+  QVERIFY(window.isVisible());
+}
+
+// A printer number that is no number stops the start-up at the printer:
+// the sender of the remembered tab is then not loaded.
+void FormMainTest::startupStopsAtTheStepThatFailed() {
+  WindowHarness harness;
+  PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini",
+                {"[rv_RezovodPrn]", "OP023My=settings", "Rezovodprnno=x"});
+  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnNoIndex=one"});
+  PutCp932Lines(harness.Folder() / "my0.txt", {"", "", "", "file"});
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.errors,
+           QStringList{QStringLiteral("'one' is not a valid integer value.")});
+  QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("settings"));
+}
+
+QTEST_MAIN(FormMainTest)
+#include "form_main_test.moc"
