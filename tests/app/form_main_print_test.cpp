@@ -17,6 +17,7 @@
 #include "app/window_harness.h"
 #include "print/lm_d97_dot.h"
 #include "print/print_job.h"
+#include "print/printer_watch.h"
 #include "widgets/ov_num_edit.h"
 
 using ruvo::app::TForm_Main;
@@ -43,6 +44,9 @@ class FormMainPrintTest : public QObject {
   void marginDialogKeys();
   void f7StoresThePrinterChosen();
   void supportButtonsOpenTheirLinks();
+  void printersChangedWhileRunningAreShown();
+  void faultsGiveTheErrorBoxAndTheProgramGoesOn_data();
+  void faultsGiveTheErrorBoxAndTheProgramGoesOn();
 };
 
 void FormMainPrintTest::registeredSenderIsStoredUnderItsTabAndLoadedBack() {
@@ -283,6 +287,52 @@ void FormMainPrintTest::supportButtonsOpenTheirLinks() {
            QByteArray("mailto:support@ruvo.example.jp?subject=ruvo%E3%81%B8%E3%81%AE%E5%95%8F%E3%"
                       "81%84%E5%90%88%E3%82%8F%E3%81%9B&cc=&bcc=&"));
   QCOMPARE(harness.links.opened[1].scheme(), QStringLiteral("https"));
+}
+
+// The watch re-takes the printers when the program becomes active again:
+// the layer then stands on the system default, which the boxes show.
+void FormMainPrintTest::printersChangedWhileRunningAreShown() {
+  WindowHarness harness;
+  TForm_Main& window = harness.Open();
+  harness.service.AddPrinter("Label");
+  QVERIFY(window.findChild<ruvo::PrinterWatch*>()->CheckPrinters());
+  QCOMPARE(window.Band4()->ComboBox1->count(), 3);
+  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Slip"));
+  QVERIFY(window.StatusText().contains(QStringLiteral("Slip")));
+}
+
+void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn_data() {
+  QTest::addColumn<QString>("fault");
+  QTest::addColumn<QString>("error");
+  QTest::newRow("sender file is a folder") << "folder"
+                                           << "my1.txt: Is a directory.";
+  QTest::newRow("printer removed before F11") << "removed"
+                                              << "Slip";
+  QTest::newRow("spooler refuses the job") << "refused"
+                                           << "Slip: the spooler refused the job.";
+}
+
+void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn() {
+  QFETCH(QString, fault);
+  QFETCH(QString, error);
+  WindowHarness harness;
+  TForm_Main& window = harness.Open();
+  window.Band2()->Edit_Custo1->setText(QStringLiteral("kept"));
+  harness.boxes.errors.clear();
+  if (fault == u"folder") {
+    std::filesystem::create_directory(harness.Folder() / "my1.txt");
+    window.Band3()->PageControl_My->setCurrentIndex(1);
+  } else {
+    if (fault == u"removed") harness.service.RemovePrinter("Slip");
+    harness.service.refuseAtEnd = fault == u"refused";
+    harness.boxes.answers = {true};
+    QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+    QVERIFY(harness.service.PrintedJobs().empty());
+  }
+  QCOMPARE(harness.boxes.errors.size(), 1);
+  QVERIFY2(harness.boxes.errors[0].startsWith(error), qPrintable(harness.boxes.errors[0]));
+  QCOMPARE(window.Band2()->Edit_Custo1->text(), QStringLiteral("kept"));
+  QVERIFY(window.isVisible());
 }
 
 QTEST_MAIN(FormMainPrintTest)

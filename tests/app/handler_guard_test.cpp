@@ -2,9 +2,11 @@
 #include "app/handler_guard.h"
 
 #include <QTest>
+#include <QTranslator>
 #include <stdexcept>
 
 #include "app/app_fakes.h"
+#include "app/qt_japanese.h"
 #include "settings/file_errors.h"
 #include "test_text.h"
 
@@ -17,6 +19,7 @@ class HandlerGuardTest : public QObject {
   void errorStopsTheHandlerAndIsShown_data();
   void errorStopsTheHandlerAndIsShown();
   void handlerThatEndsShowsNothing();
+  void qtButtonsSpeakJapanese();
 };
 
 void HandlerGuardTest::errorStopsTheHandlerAndIsShown_data() {
@@ -53,6 +56,15 @@ void HandlerGuardTest::handlerThatEndsShowsNothing() {
   QVERIFY(guard.Run([] {}));
   QVERIFY(!guard.Run([] { throw 42; }));
   QCOMPARE(boxes.errors.size(), 1);
+}
+
+// Without the installed translation the boxes would ask in Japanese and
+// answer "Yes"/"No".
+void HandlerGuardTest::qtButtonsSpeakJapanese() {
+  QTranslator translator;
+  QVERIFY(ruvo::app::InstallQtJapanese(translator));
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("はい(&Y)"));
+  QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_GUILESS_MAIN(HandlerGuardTest)

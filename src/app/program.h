@@ -1,0 +1,41 @@
+#pragma once
+// The program's parts in the order they come to life: Qt's Japanese texts,
+// the printer layer over the system's print service (before any window),
+// the desktop's message boxes and links, and the main window. main() adds
+// the single-instance check and the event loop.
+
+#include <QTranslator>
+#include <memory>
+
+#include "app/desktop_links.h"
+#include "app/message_boxes.h"
+
+namespace ruvo {
+class QtPrintService;
+class TLmPrinter;
+}  // namespace ruvo
+
+namespace ruvo::app {
+
+class TForm_Main;
+
+class Program {
+ public:
+  // Needs a QApplication.
+  Program();
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  TForm_Main& Window() { return *window_; }
+
+ private:
+  QTranslator qtTexts_;
+  std::unique_ptr<QtPrintService> printService_;
+  std::unique_ptr<TLmPrinter> printer_;
+  QtMessageBoxes boxes_;
+  QtDesktopLinks links_;
+  std::unique_ptr<TForm_Main> window_;
+};
+
+}  // namespace ruvo::app
