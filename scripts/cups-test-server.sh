@@ -216,8 +216,10 @@ start() {
   umask 022 # lp must read the folders even where root's umask is stricter
   mkdir -p "$(dirname "$dir")"
   mkdir "$dir" # fails if someone took the name since
-  runuser -u lp -- test -x "$dir" ||
+  if ! runuser -u lp -- test -x "$dir"; then
+    rmdir "$dir"
     die "user lp, which runs the print filters, cannot enter $dir; give a folder it can reach, as under /tmp"
+  fi
   mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,spool/cups-pdf,cache,state,log,out/stock}
   chgrp lp "$dir/spool" "$dir/spool/tmp" "$dir/cache" "$dir/state"
   chmod 0770 "$dir/spool/tmp"
