@@ -8,7 +8,12 @@
 #   scripts/cups-test-server.sh env DIR     print the variables a client needs
 #
 # DIR defaults to $RUVO_CUPS_DIR, else /tmp/ruvo-cups-test. Clients reach the
-# server with CUPS_SERVER=DIR/cups.sock (libcups and Qt both honour it).
+# server with CUPS_SERVER=DIR/cups.sock (libcups and Qt both honour it). DIR
+# must lie where user lp can reach it, as under /tmp: cupsd runs its filters as
+# lp, and they read the jobs from DIR/spool and the queues' PPDs from DIR/etc.
+# A folder in a checkout is no place for it, since a checkout may lie in a
+# folder only its owner can enter. start fails at once, saying why, when the
+# server cannot print a test page; stop removes DIR.
 #
 # Queues (all accept jobs after start unless said otherwise):
 #   ruvo_pass360  passes the PDF through unchanged, DefaultResolution 360dpi;
@@ -36,8 +41,9 @@ set -euo pipefail
 
 cmd=${1:-}
 dir=${2:-${RUVO_CUPS_DIR:-/tmp/ruvo-cups-test}}
-dir=$(realpath -m "$dir") # cupsd takes absolute paths only
+dir=$(realpath -ms "$dir") # cupsd takes absolute paths only; -s keeps a link a link
 stock_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+test_page=/usr/share/cups/data/default-testpage.pdf
 
 die() {
   echo "cups-test-server: $*" >&2
@@ -157,17 +163,64 @@ add_queues() {
   lpadmin -d ruvo_pass360
 }
 
+# A job's errors and its filters' exit statuses from the server's log, on one
+# line; empty while the job has none.
+job_errors() { # job id
+  awk -v job="[Job $1] " 'index($0, job) && (/^E / || /stopped with status|crashed on signal/) {
+      text = substr($0, index($0, job) + length(job))
+      sub(/; please consult .*/, "", text)
+      printf "%s%s", sep, text
+      sep = "; "
+    }
+    END { if (sep != "") print "" }' "$dir/log/error_log"
+}
+
+# A server whose filters cannot run still takes every job and then stops it,
+# so each test would wait for its PDF in vain. One page through the
+# passthrough queue shows that printing works before any test starts.
+check_printing() {
+  local pdf=$dir/out/ruvo_pass360.pdf request job errors
+  [ -r "$test_page" ] || die "cannot print: no test page $test_page (scripts/install-deps.sh)"
+  request=$(lp -d ruvo_pass360 -t ruvo-test-page "$test_page" 2>&1) || die "cannot print: $request"
+  job=${request#request id is ruvo_pass360-}
+  job=${job%% *}
+  for _ in $(seq 1 300); do
+    errors=$(job_errors "$job")
+    [ -z "$errors" ] || die "cannot print a test page on ruvo_pass360: $errors"
+    if [ -z "$(lpstat -W not-completed -o ruvo_pass360)" ]; then
+      pdfinfo "$pdf" >/dev/null 2>&1 || die "cannot print: the test page's job ended without a PDF"
+      rm -f "$pdf"
+      return 0
+    fi
+    sleep 0.1
+  done
+  die "cannot print: the test page's job has not ended after 30 s"
+}
+
+# True for a folder that this user's start set up (a link or another user's
+# folder is not: a name under /tmp is anyone's to take).
+server_folder() { [ ! -L "$dir" ] && [ -O "$dir" ] && [ -f "$dir/etc/cupsd.conf" ]; }
+
 start() {
   [ "$(id -u)" -eq 0 ] || die "must run as root"
   command -v cupsd >/dev/null || die "cupsd not installed (scripts/install-deps.sh)"
+  local socket=$dir/cups.sock
+  [ "$(printf %s "$socket" | wc -c)" -le 107 ] ||
+    die "$socket is longer than a unix socket's 107 bytes; give a shorter folder"
   # start empties DIR, so it must be new, empty or a former server's folder.
-  if [ -n "$(ls -A "$dir" 2>/dev/null)" ] && [ ! -f "$dir/etc/cupsd.conf" ]; then
-    die "$dir holds other files; give a new folder"
+  if [ -L "$dir" ] || { [ -e "$dir" ] && ! server_folder && [ -n "$(ls -A "$dir")" ]; }; then
+    die "$dir is a link or holds other files; give a new folder"
   fi
   stop_quietly
   rm -rf "$dir"
+  umask 022 # lp must read the folders even where root's umask is stricter
+  mkdir -p "$(dirname "$dir")"
+  mkdir "$dir" # fails if someone took the name since
+  if ! runuser -u lp -- test -x "$dir"; then
+    rmdir "$dir"
+    die "user lp, which runs the print filters, cannot enter $dir; give a folder it can reach, as under /tmp"
+  fi
   mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,spool/cups-pdf,cache,state,log,out/stock}
-  chmod 0755 "$dir" "$dir/out" "$dir/log"
   chgrp lp "$dir/spool" "$dir/spool/tmp" "$dir/cache" "$dir/state"
   chmod 0770 "$dir/spool/tmp"
   chmod 1777 "$dir/out/stock" "$dir/spool/cups-pdf"
@@ -177,14 +230,15 @@ start() {
   setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
     </dev/null >>"$dir/log/cupsd.out" 2>&1 &
   echo $! >"$dir/cupsd.pid"
-  export CUPS_SERVER="$dir/cups.sock"
+  export CUPS_SERVER=$socket
   wait_for_socket
   add_queues
+  check_printing
   echo "cups-test-server: running in $dir (CUPS_SERVER=$CUPS_SERVER)"
 }
 
 stop_quietly() {
-  if [ -f "$dir/cupsd.pid" ]; then
+  if server_folder && [ -f "$dir/cupsd.pid" ]; then
     local pid
     pid=$(cat "$dir/cupsd.pid")
     if kill -0 "$pid" 2>/dev/null; then
@@ -204,6 +258,7 @@ case "$cmd" in
 start) start ;;
 stop)
   stop_quietly
+  if server_folder; then rm -rf "$dir"; fi
   echo "cups-test-server: stopped ($dir)"
   ;;
 env) echo "CUPS_SERVER=$dir/cups.sock" ;;
