@@ -50,11 +50,5 @@ TEST(PostalCode, RefusesWhatIsNoSevenDigitCode) {
   }
 }
 
-TEST(PostalCode, WritesSevenDigitsAndTheFieldForm) {
-  EXPECT_EQ(DigitsOf({10000}), "0010000");
-  EXPECT_EQ(HyphenatedOf({10000}), "001-0000");
-  EXPECT_EQ(HyphenatedOf({9999999}), "999-9999");
-}
-
 }  // namespace
 }  // namespace ruvo::postal
