@@ -12,6 +12,7 @@ packages=(
   libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core
   poppler-utils xvfb xauth
+  skkdic-extra  # the postal-code dictionaries of the postal-code check
 )
 
 missing=()

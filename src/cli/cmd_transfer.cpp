@@ -1,9 +1,11 @@
 // ruvo-slip transfer: the pasted memo text on stdin, the recipient fields and
-// the memo after the transfer on stdout as one JSON object.
+// the memo after the transfer on stdout as one JSON object, with the postal
+// code checked against address line 1.
 
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/zip_directory.h"
 #include "transfer/transfer.h"
 
 namespace ruvo::cli {
@@ -25,9 +27,10 @@ std::string JsonMemo(const Context& ctx, const MemoLines& memo) {
 }  // namespace
 
 int RunTransfer(const Args& args, Context& ctx) {
-  for (ArgReader reader(args); !reader.Done();) {  // takes no options
-    reader.NextOption();
-    reader.Unknown();
+  std::optional<std::string> dict;
+  for (ArgReader reader(args); !reader.Done();) {
+    if (reader.NextOption() != "--dict") reader.Unknown();
+    dict = reader.Value();
   }
   const TransferResult result = TransferText(ReadInputLines(ctx));
   // The fields start empty, so those the transfer does not write stay empty.
@@ -38,7 +41,7 @@ int RunTransfer(const Args& args, Context& ctx) {
           << ", " << JsonField(ctx, "add2", fields.add2) << ", "
           << JsonField(ctx, "name", fields.name) << ", " << JsonField(ctx, "tel", fields.tel)
           << ", \"memo\":" << JsonMemo(ctx, result.FinalMemo()) << ", \"message\":" << message
-          << "}\n";
+          << ", \"zip_check\":" << JsonZipCheck(ctx, dict, fields.zip, fields.add1) << "}\n";
   return 0;
 }
 

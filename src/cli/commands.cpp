@@ -9,6 +9,7 @@ int RunNumText(const Args& args, Context& ctx);  // cmd_numtext.cpp
 int RunTransfer(const Args& args, Context& ctx);   // cmd_transfer.cpp
 int RunHalfWidth(const Args& args, Context& ctx);  // cmd_halfwidth.cpp
 int RunClassify(const Args& args, Context& ctx);   // cmd_classify.cpp
+int RunZip(const Args& args, Context& ctx);        // cmd_zip.cpp
 
 int RunDrawList(const Args& args, Context& ctx);  // cmd_drawlist.cpp
 int RunRender(const Args& args, Context& ctx);    // cmd_render.cpp
@@ -19,9 +20,12 @@ const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
       {"numtext", "[--integer-length N] [--decimal-length N] [--no-minus] [--zero-enabled]",
        "each stdin line -> the value the numeric box stores as its Text", RunNumText},
-      {"transfer", "", "pasted memo text -> recipient fields and memo as JSON", RunTransfer},
+      {"transfer", "[--dict PATH]",
+       "pasted memo text -> recipient fields, memo and postal-code check as JSON", RunTransfer},
       {"halfwidth", "", "each stdin line -> its half-width form", RunHalfWidth},
       {"classify", "", "each stdin line -> its line judgements as JSON", RunClassify},
+      {"zip", "CODE [--address TEXT] [--dict PATH]",
+       "postal code -> its addresses as JSON; with --address, whether the address agrees", RunZip},
       {"drawlist", kDrawListSynopsis,
        "the slip of DIR (default .) -> its draw list as JSON: font, size, x, y in dots, text",
        RunDrawList},

@@ -5,9 +5,10 @@ set -u
 slip=$1
 failures=0
 
-# check NAME INPUT EXPECTED_JSON
+# check NAME INPUT EXPECTED_JSON; the postal-code check at the end of the
+# output is left to tests/cli/zip_cli_test.sh.
 check() {
-  actual=$(printf '%b' "$2" | "$slip" transfer)
+  actual=$(printf '%b' "$2" | "$slip" transfer 2>/dev/null | sed 's/, "zip_check":{[^}]*}}$/}/')
   if [ "$actual" != "$3" ]; then
     printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$3" "$actual"
     failures=$((failures + 1))

@@ -1,0 +1,46 @@
+// ruvo-slip zip CODE: the postal code's addresses from the offline
+// dictionary, and with --address whether an address agrees with the code.
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/zip_directory.h"
+#include "postal/postal_check.h"
+
+namespace ruvo::cli {
+
+int RunZip(const Args& args, Context& ctx) {
+  std::optional<std::string> code;
+  std::optional<std::string> address;
+  std::optional<std::string> dict;
+  for (ArgReader reader(args); !reader.Done();) {
+    const std::string option = reader.NextOption();
+    if (option == "--address") {
+      address = ArgumentToCp932(ctx, reader.Value());
+    } else if (option == "--dict") {
+      dict = reader.Value();
+    } else if (!code && !option.starts_with("--")) {
+      code = ArgumentToCp932(ctx, option);
+    } else {
+      reader.Unknown();
+    }
+  }
+  if (!code) throw UsageError("a postal code is needed");
+  const std::optional<postal::PostalCode> parsed = postal::ParsePostalCode(*code);
+  if (!parsed) {
+    throw UsageError("'" + ToOutput(ctx, *code) + "' is no postal code (seven digits, 105-0011)");
+  }
+  const postal::PostalDirectory directory = LoadZipDirectory(ctx, dict);
+  ctx.out << "{\"zip\":" << JsonString(postal::DigitsOf(*parsed))
+          << ", \"addresses\":" << JsonZipAddresses(ctx, directory, *code);
+  if (address) {
+    const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, *code, *address);
+    ctx.out << ", \"verdict\":" << JsonString(postal::ZipVerdictName(verdict));
+  }
+  ctx.out << "}\n";
+  return 0;
+}
+
+}  // namespace ruvo::cli

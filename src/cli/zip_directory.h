@@ -1,0 +1,30 @@
+#pragma once
+// The postal-code directory for the ruvo-slip commands, and its answers as
+// JSON.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/cli_io.h"
+#include "postal/postal_directory.h"
+
+namespace ruvo::cli {
+
+// The directory from --dict's file when given (one that cannot be read is an
+// error, exit code 1), else from the dictionary the window would use in the
+// working folder (one that cannot be read gives an empty directory and the
+// window's notice on stderr).
+postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict);
+
+// The code's addresses as a JSON list: ["東京都港区芝公園"], [] when unknown.
+std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& directory,
+                             std::string_view code);
+
+// {"verdict":"match", "addresses":[...]} for a slip's postal code and address
+// line 1. The dictionary is read (LoadZipDirectory) only when `code` is a
+// postal code; otherwise the verdict is "unknown" with no addresses.
+std::string JsonZipCheck(Context& ctx, const std::optional<std::string>& dict,
+                         std::string_view code, std::string_view address1);
+
+}  // namespace ruvo::cli

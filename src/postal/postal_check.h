@@ -1,0 +1,57 @@
+#pragma once
+// The postal code checked against address line 1, and the texts the main
+// window shows about it. All texts are CP932.
+//
+// Every function takes the postal-code field as the user left it ("105-0011",
+// "１０５００１１") and works with an empty directory (no dictionary): then no
+// code is known and every verdict is Unknown.
+
+#include <string>
+#include <string_view>
+
+#include "postal/postal_directory.h"
+
+namespace ruvo::postal {
+
+enum class ZipVerdict {
+  Match,     // address line 1 begins with one of the code's addresses
+  Mismatch,  // the code is known and address line 1 begins with none of its addresses
+  Unknown,   // nothing to compare: see CheckPostalAddress
+};
+
+// "match", "mismatch", "unknown", as ruvo-slip writes them.
+std::string_view ZipVerdictName(ZipVerdict verdict);
+
+// Match when PostalDirectory::IsAddressOf holds: address line 1, blanks
+// removed and spelling variants evened out, begins with one of the code's
+// addresses, with or without its prefecture. Unknown when `code` is no
+// seven-digit code, when the directory does not know it, or when address
+// line 1 is blank (a slip still being typed). Mismatch otherwise.
+ZipVerdict CheckPostalAddress(const PostalDirectory& directory, std::string_view code,
+                              std::string_view address1);
+
+// What the status bar says about the code, after a transfer and on leaving
+// the postal-code field: "〒105-0011 東京都港区芝公園"; a large office's name in
+// brackets after its address; " ほか2件" after the first address when the code
+// has three; "〒999-9999 は郵便番号辞書にありません" for a code the directory does
+// not know; empty when `code` is no seven-digit code or there is no
+// dictionary.
+std::string ZipStatusText(const PostalDirectory& directory, std::string_view code);
+
+// The warning line's text: on Mismatch "警告:郵便番号と住所が一致しません。　"
+// followed by the code's address as ZipStatusText names it; empty otherwise.
+std::string ZipWarningText(const PostalDirectory& directory, std::string_view code,
+                           std::string_view address1);
+
+// The text Enter in the postal-code field puts into an address line 1 that
+// is blank: the code's first address. Empty when address line 1 holds
+// anything but blanks or the code is unknown; the field then stays as it is.
+std::string AddressToComplete(const PostalDirectory& directory, std::string_view code,
+                              std::string_view address1);
+
+// The status bar's notice, shown once, when the dictionary could not be
+// read: "郵便番号辞書を読めないため、郵便番号と住所の照合はしません: " and the
+// problem ("/usr/share/skk/SKK-JISYO.zipcode: No such file or directory").
+std::string ZipDictionaryUnavailableNotice(std::string_view problem);
+
+}  // namespace ruvo::postal

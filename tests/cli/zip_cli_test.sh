@@ -1,0 +1,71 @@
+#!/bin/sh
+# Runs `ruvo-slip zip` and the postal-code check of `ruvo-slip transfer` on a
+# small dictionary written here, then `ruvo-slip zip` on Debian's dictionary
+# when skkdic-extra is installed.
+# Usage: zip_cli_test.sh PATH_TO_RUVO_SLIP
+set -u
+slip=$1
+failures=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1  # no settings file here, so no "ZipDict" setting
+unset RUVO_ZIP_DICT
+
+dict=$work/SKK-JISYO.zipcode
+printf ';; test dictionary\n1050011 /東京都港区芝公園/\n1050014 /東京都港区芝/\n1080023 /東京都港区芝浦/\n' |
+  iconv -f UTF-8 -t EUC-JISX0213 >"$dict"
+
+# check NAME EXPECTED_OUTPUT EXPECTED_STATUS COMMAND...
+check() {
+  name=$1
+  expected=$2
+  status=$3
+  shift 3
+  actual=$("$@" 2>/dev/null)
+  rc=$?
+  if [ "$actual" != "$expected" ] || [ "$rc" -ne "$status" ]; then
+    printf 'FAIL %s\n  expected (%s): %s\n  actual   (%s): %s\n' "$name" "$status" "$expected" \
+      "$rc" "$actual"
+    failures=$((failures + 1))
+  fi
+}
+
+check "known code" '{"zip":"1050011", "addresses":["東京都港区芝公園"]}' 0 \
+  "$slip" zip 1050011 --dict "$dict"
+check "full-width code, address without prefecture" \
+  '{"zip":"1050011", "addresses":["東京都港区芝公園"], "verdict":"match"}' 0 \
+  "$slip" zip １０５－００１１ --address '港区 芝公園４－２' --dict "$dict"
+check "mismatch: 芝浦 is no part of 芝" '{"zip":"1050014", "addresses":["東京都港区芝"], "verdict":"mismatch"}' 0 \
+  "$slip" zip 105-0014 --address=東京都港区芝浦1 --dict="$dict"
+check "unknown verdict" '{"zip":"9999999", "addresses":[], "verdict":"unknown"}' 0 \
+  "$slip" zip 9999999 --address 東京都港区芝公園 --dict "$dict"
+check "dictionary from the environment" '{"zip":"1050011", "addresses":["東京都港区芝公園"]}' 0 \
+  env RUVO_ZIP_DICT="$dict" "$slip" zip 1050011
+check "no postal code" '' 2 "$slip" zip 105001 --dict "$dict"
+check "named dictionary missing" '' 1 "$slip" zip 1050011 --dict "$work/missing"
+check "default dictionary missing: empty answer" '{"zip":"1050011", "addresses":[]}' 0 \
+  env RUVO_ZIP_DICT="$work/missing" "$slip" zip 1050011
+
+transfer() {
+  printf '%b' "$1" | "$slip" transfer --dict "$2" | sed 's/.*"zip_check"://'
+}
+check "transfer: code and address agree" \
+  '{"verdict":"match", "addresses":["東京都港区芝公園"]}}' 0 \
+  transfer '〒105-0011\n東京都港区芝公園1-2-3\n山田太郎\n' "$dict"
+check "transfer: they disagree" '{"verdict":"mismatch", "addresses":["東京都港区芝"]}}' 0 \
+  transfer '〒105-0014\n東京都港区芝浦1-2-3\n山田太郎\n' "$dict"
+check "transfer: no code reads no dictionary" '{"verdict":"unknown", "addresses":[]}}' 0 \
+  transfer '東京都港区芝公園1-2-3\n山田太郎\n' "$work/missing"
+
+if [ -r /usr/share/skk/SKK-JISYO.zipcode ]; then
+  check "Debian's dictionary" '{"zip":"1050011", "addresses":["東京都港区芝公園"]}' 0 \
+    "$slip" zip 1050011
+else
+  echo "skkdic-extra is not installed: Debian's dictionary not tried"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures case(s) failed"
+  exit 1
+fi
+echo "all zip cases passed"
