@@ -13,6 +13,10 @@ class PrinterWatch;
 class TLmPrinter;
 }  // namespace ruvo
 
+namespace ruvo::postal {
+class PostalDirectoryLoader;
+}
+
 namespace ruvo::app {
 
 class DesktopLinks;
@@ -26,6 +30,9 @@ struct AppServices {
   // it returns with the chosen printer selected in the layer. Empty: the
   // program's own dialog (TLmPrinterSetupDialog).
   std::function<void(QWidget* parent, PrinterWatch* watch)> runPrinterSetup = {};
+  // The postal-code dictionary, loaded in the background once the window
+  // shows; null: no postal-code check.
+  postal::PostalDirectoryLoader* postal = nullptr;
   // Today's date, shown as the slip date when the window opens.
   std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

@@ -168,4 +168,10 @@ void TCp932Edit::focusInEvent(QFocusEvent* event) {
   emit entered();
 }
 
+void TCp932Edit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) emit exited();
+}
+
 }  // namespace ruvo::app

@@ -45,6 +45,9 @@ class TCp932Edit : public QLineEdit {
   // The box received the focus, after Qt's own focus handling (which may
   // select the text): an entry handler may move the caret.
   void entered();
+  // The focus moved on to another control of the window (not: the window
+  // lost the keyboard, or a menu opened).
+  void exited();
   // A user edit changed characters to fit the field: `replaced` became "〓",
   // `dropped` control characters or lines were left out, `cut` bytes beyond
   // the limit were not taken.
@@ -52,6 +55,7 @@ class TCp932Edit : public QLineEdit {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   class Validator;

@@ -20,6 +20,7 @@
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
 #include "app/window_kit.h"
+#include "postal/postal_loader.h"
 #include "print/printer_watch.h"
 #include "widgets/ov_num_edit.h"
 
@@ -212,6 +213,7 @@ void TForm_Main::showEvent(QShowEvent* event) {
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
+  if (services_.postal != nullptr) services_.postal->StartInBackground();
   // After the window is on screen, so that an error box of the start-up
   // stands over a visible window.
   QMetaObject::invokeMethod(

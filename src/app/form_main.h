@@ -26,6 +26,10 @@ namespace ruvo {
 class PrinterWatch;
 }
 
+namespace ruvo::postal {
+class PostalDirectory;
+}
+
 namespace ruvo::app {
 
 class FunctionKeyBar;
@@ -134,6 +138,12 @@ class TForm_Main : public QWidget {
   void TimeSlotClick(std::size_t slot);
   void ShowInputNotice(const TCp932Edit& edit, int replaced, int dropped, int cut);
   void ShowReplacedNotice(std::size_t replaced);
+  // The postal-code dictionary; null when there is none (its notice is then
+  // shown once).
+  const postal::PostalDirectory* PostalDirectory();
+  void ShowZipStatus();
+  void Edit_ZipExit();
+  void CompleteAddress();
   void OnPrintersChanged();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
@@ -153,6 +163,7 @@ class TForm_Main : public QWidget {
   PrintLabels labels_;
   int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
   bool senderTabValid_ = true;  // false while the remembered tab is no tab
+  bool postalNoticeShown_ = false;
   bool shown_ = false;
 };
 

@@ -42,6 +42,7 @@ void TForm_Main::ConnectHandlers() {
   On(goods_->ComboBox_SEL, &QComboBox::activated, &TForm_Main::ComboBox_SELChange);
   On(goods_->BitBtn_PrnSet, &QPushButton::clicked, &TForm_Main::BitBtn_PrnSetClick);
   On(goods_->BitBtn_PrnSet2, &QPushButton::clicked, &TForm_Main::BitBtn_PrnSet2Click);
+  On(recipient_->Edit_Zip, &TCp932Edit::exited, &TForm_Main::Edit_ZipExit);
   for (TCp932Edit* edit : {recipient_->Edit_Zip, recipient_->Edit_tel}) {
     connect(edit, &QLineEdit::textChanged, this,
             [this, edit] { guard_.Run([&] { ConvertToHalfWidth(edit); }); });
@@ -71,11 +72,6 @@ void TForm_Main::ConvertToHalfWidth(TCp932Edit* edit) {
   const qsizetype fromEnd = edit->text().size() - edit->cursorPosition();
   edit->SetCp932Text(half);
   edit->setCursorPosition(static_cast<int>(std::max<qsizetype>(0, edit->text().size() - fromEnd)));
-}
-
-void TForm_Main::Edit_Warning() {
-  const std::string add1 = recipient_->Edit_Add1->Cp932().bytes;
-  recipient_->SetWarning(Cp932ToQString(AddressLengthWarning(add1)));
 }
 
 // The third address line, the goods, the quantity, the dates and the time
@@ -121,6 +117,7 @@ void TForm_Main::BitBtn_1Click() {
     recipient_->Edit_Custo1->SetCp932Text(written.name);
     recipient_->Edit_tel->SetCp932Text(written.tel);
     recipient_->Edit_Zip->setFocus(Qt::OtherFocusReason);
+    ShowZipStatus();
   }
   Edit_Warning();
 }

@@ -82,11 +82,11 @@ bool TForm_Main::HandleKey(QWidget* field, const KeyRoute& route, int key) {
       return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+      if (field == recipient_->Edit_Zip) CompleteAddress();
       if (route.enter == EnterMove::kNext) MoveFocus(true);
       if (route.enter == EnterMove::kToGoods1) goods_->Edit_G1->setFocus(Qt::TabFocusReason);
       return true;
     default:
-      Q_UNUSED(field);
       return false;
   }
 }

@@ -2,17 +2,22 @@
 
 #include "app/form_main.h"
 #include "app/qt_japanese.h"
+#include "postal/postal_loader.h"
 #include "print/lm_printers.h"
 #include "print/qt_print_service.h"
 
 namespace ruvo::app {
 
+// The program keeps its files in the folder it was started in; the postal
+// dictionary may be named there too.
 Program::Program()
     : printService_(std::make_unique<QtPrintService>()),
-      printer_(std::make_unique<TLmPrinter>(*printService_)) {
+      printer_(std::make_unique<TLmPrinter>(*printService_)),
+      postal_(std::make_unique<postal::PostalDirectoryLoader>(
+          postal::ResolveZipDictionary(std::filesystem::current_path()))) {
   InstallQtJapanese(qtTexts_);
-  window_ = std::make_unique<TForm_Main>(
-      AppServices{.printer = *printer_, .boxes = boxes_, .links = links_});
+  window_ = std::make_unique<TForm_Main>(AppServices{
+      .printer = *printer_, .boxes = boxes_, .links = links_, .postal = postal_.get()});
 }
 
 Program::~Program() = default;

@@ -15,6 +15,10 @@ class QtPrintService;
 class TLmPrinter;
 }  // namespace ruvo
 
+namespace ruvo::postal {
+class PostalDirectoryLoader;
+}
+
 namespace ruvo::app {
 
 class TForm_Main;
@@ -35,6 +39,7 @@ class Program {
   std::unique_ptr<TLmPrinter> printer_;
   QtMessageBoxes boxes_;
   QtDesktopLinks links_;
+  std::unique_ptr<postal::PostalDirectoryLoader> postal_;
   std::unique_ptr<TForm_Main> window_;
 };
 

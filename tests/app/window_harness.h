@@ -44,6 +44,7 @@ class WindowHarness {
                                                                 .boxes = boxes,
                                                                 .links = links,
                                                                 .runPrinterSetup = setup,
+                                                                .postal = postal,
                                                                 .today = PinnedToday});
     window->show();
     window->activateWindow();
@@ -65,6 +66,7 @@ class WindowHarness {
   ScriptedMessageBoxes boxes;
   RecordingLinks links;
   std::function<void(QWidget*, PrinterWatch*)> setup = [](QWidget*, PrinterWatch*) {};
+  postal::PostalDirectoryLoader* postal = nullptr;
   std::unique_ptr<app::TForm_Main> window;
 
  private:
