@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QSignalSpy>
 
 #include "print/fake_print_service.h"
 #include "print/printer_watch.h"
+#include "print/widget_app.h"
 
 namespace ruvo {
 namespace {
 
-void EnsureApplication() {
-  if (QApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "ruvo_print_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
-
 // Printers A, hidden H, B; B is the default and offers only A5 from a tractor.
 class PrinterSetupDialogTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureApplication(); }
+  static void SetUpTestSuite() { test::EnsureWidgetApplication(); }
 
   static test::FakePrintService MakeService() {
     test::FakePrintService made;
