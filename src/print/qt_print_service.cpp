@@ -31,9 +31,15 @@ QPrinterInfo KnownPrinter(const std::string& printer) {
   return info;
 }
 
+// The entry of the default size itself, not an earlier one of the same
+// measures under another name ("ANSI A" before "US Letter").
 std::uint16_t DefaultPaperCode(const QPrinterInfo& info) {
   const QPageSize defaultSize = info.defaultPageSize();
-  for (const PaperSizeEntry& entry : ListPaperSizes(info)) {
+  const std::vector<PaperSizeEntry> sizes = ListPaperSizes(info);
+  for (const PaperSizeEntry& entry : sizes) {
+    if (entry.size.key() == defaultSize.key()) return entry.choice.code;
+  }
+  for (const PaperSizeEntry& entry : sizes) {
     if (entry.size.isEquivalentTo(defaultSize)) return entry.choice.code;
   }
   return 0;

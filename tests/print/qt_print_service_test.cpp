@@ -95,6 +95,25 @@ TEST_F(QtPrintServiceTest, PaperSizesFromQtAndSourcesFromThePpd) {
   EXPECT_THROW(printer.GetBinNames(), ELmPrinterNoInfo);
 }
 
+// Qt gives every size it knows no Windows paper for the same id (11x14,
+// 13x19, RA0, SRA3, ... on these queues): each must still name its own paper,
+// and keep its code from one listing to the next.
+TEST_F(QtPrintServiceTest, EveryPaperAndSourceOfAQueueHasACodeOfItsOwn) {
+  for (const char* queue : {"ruvo_pass360", "ruvo_stock"}) {
+    SCOPED_TRACE(queue);
+    const std::vector<PaperChoice> papers = service.PaperSizes(queue);
+    ASSERT_GT(papers.size(), 20u);
+    std::set<std::uint16_t> codes;
+    for (const PaperChoice& paper : papers)
+      codes.insert(paper.code);
+    EXPECT_EQ(codes.size(), papers.size());
+    EXPECT_EQ(service.PaperSizes(queue), papers);
+    std::set<std::uint16_t> sources;
+    for (const PaperChoice& source : service.PaperSources(queue))
+      EXPECT_TRUE(sources.insert(source.code).second) << source.name;
+  }
+}
+
 TEST_F(QtPrintServiceTest, RejectingQueueIsAClearErrorAndWritesNoPdf) {
   const fs::path pdf = test::TestCupsOutputDir() / "ruvo_reject.pdf";
   TLmPrinter printer(service);
