@@ -24,13 +24,28 @@ std::vector<std::string> NamesOf(const std::vector<PaperChoice>& choices) {
 
 }  // namespace
 
-TLmPrinter::TLmPrinter(PrintService& service) : service_(service), snapshot_(service) {}
+TLmPrinter::TLmPrinter(PrintService& service)
+    : service_(service), snapshot_(std::vector<PrinterEntry>{}) {
+  try {
+    snapshot_ = TLmAllPrintersInfo(service);
+  } catch (const EPrinter&) {
+    snapshotPending_ = true;
+  }
+}
 
 TLmPrinter::~TLmPrinter() {
   Abort();
 }
 
+// The platform printer is never made from a snapshot still to be taken.
+void TLmPrinter::TakePendingSnapshot() {
+  if (!snapshotPending_) return;
+  snapshot_ = TLmAllPrintersInfo(service_);
+  snapshotPending_ = false;
+}
+
 void TLmPrinter::CheckNoPrinter() {
+  TakePendingSnapshot();
   if (snapshot_.HasVisiblePrinter()) return;
   cachedIndex_ = -1;
   throw ELmPrinterNoPrinter();
@@ -38,6 +53,7 @@ void TLmPrinter::CheckNoPrinter() {
 
 TLmPrinter::PlatformPrinter& TLmPrinter::Platform() {
   if (!platform_) {
+    TakePendingSnapshot();
     // Its list is the snapshot's, so that a printer number always names the
     // printer the snapshot numbered, even when printers changed since.
     platform_ = std::make_unique<PlatformPrinter>();
@@ -271,8 +287,11 @@ void TLmPrinter::Refresh() {
 
 bool TLmPrinter::OnSettingsChange() {
   TLmAllPrintersInfo renewed(service_);
-  if (renewed.IsEqual(snapshot_)) return false;
+  const bool changed = !renewed.IsEqual(snapshot_);
+  // An equal snapshot is still taken: its other attribute bits are newer.
   snapshot_ = std::move(renewed);
+  snapshotPending_ = false;
+  if (!changed) return false;
   platform_.reset();
   cachedIndex_ = -1;
   return true;

@@ -126,14 +126,31 @@ bool TLmPrinterSetupDialog::PrintersRenewedSincePrepare() const {
   return preparedWith_ && !preparedWith_->IsEqual(printer_.Snapshot());
 }
 
+// The watch, when there is one, tells the window that the selection fell
+// back; a service that cannot answer counts as unchanged either way.
+bool TLmPrinterSetupDialog::RenewPrinters() {
+  if (watch_ != nullptr) return watch_->CheckPrinters();
+  try {
+    return printer_.OnSettingsChange();
+  } catch (const EPrinter&) {
+    return false;
+  }
+}
+
 bool TLmPrinterSetupDialog::Finish(bool confirmed) {
-  // Printers changed while the dialog was open: the layer falls back to the
+  outcome_ = Outcome::kCancelled;  // also when applying the choice fails
+  const bool changed = RenewPrinters();
+  if (!confirmed) return false;
+  // Printers changed while the dialog was open: the layer fell back to the
   // default printer and the choice, made from the old list, is dropped.
-  const bool changed = watch_ != nullptr ? watch_->CheckPrinters() : printer_.OnSettingsChange();
-  if (!confirmed || changed || PrintersRenewedSincePrepare()) return confirmed;
+  if (changed || PrintersRenewedSincePrepare()) {
+    outcome_ = Outcome::kDropped;
+    return false;
+  }
   printer_.ApplySetupChoice(printerBox_->currentIndex(),
                             CodeAt(choices_.paperCodes, paperBox_->currentIndex()),
                             CodeAt(choices_.sourceCodes, sourceBox_->currentIndex()));
+  outcome_ = Outcome::kApplied;
   return true;
 }
 

@@ -24,10 +24,14 @@ std::string QueueName(const std::string& printerCp932) {
 }
 
 // Qt and libcups answer for unknown names with empty lists or another
-// printer; the layer must hear that the printer is gone.
+// printer; the layer must hear that the printer is gone. Qt knows no queue
+// while the server is down either: that is said as such.
 QPrinterInfo KnownPrinter(const std::string& printer) {
   QPrinterInfo info = PrinterInfoFor(printer);
-  if (info.isNull()) throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
+  if (info.isNull()) {
+    cups::QueryQueue(QueueName(printer));
+    throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
+  }
   return info;
 }
 

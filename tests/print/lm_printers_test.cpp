@@ -296,8 +296,10 @@ TEST_F(TLmPrinterTest, ChangedPrintersFallBackToTheDefaultPrinter) {
   const Case cases[] = {
       {"nothing changed", [] {}, false},
       {"printer added", [&] { service.AddPrinter("C"); }, true},
-      {"went offline", [&] { service.Printer("A").attributes |= kPrinterAttributeWorkOffline; },
-       true},
+      {"printer hidden", [&] { service.Printer("C").attributes |= kPrinterAttributeHidden; }, true},
+      // CUPS stops a queue by itself when its printer is off or its backend fails.
+      {"queue stopped", [&] { service.Printer("A").attributes |= kPrinterAttributeWorkOffline; },
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -337,6 +339,21 @@ TEST_F(TLmPrinterTest, RefreshReloadsListsOfTheSamePrinter) {
   EXPECT_EQ(printer.GetBinNames().size(), 2u);  // lists stay loaded
   printer.Refresh();
   EXPECT_EQ(printer.GetBinNames().size(), 3u);
+}
+
+// A print service that cannot answer (cupsd restarting) is no change: the
+// printers it would list as none are still there when it is back.
+TEST_F(TLmPrinterTest, ServiceThatCannotAnswerChangesNothing) {
+  TLmPrinter printer(service);
+  printer.ApplySetupChoice(0, 13, 4);
+  service.unreachable = true;
+  EXPECT_THROW(printer.OnSettingsChange(), EPrinter);
+  TLmPrinter startedWhileDown(service);
+  EXPECT_THROW(startedWhileDown.GetPrinterNames(), EPrinter);  // not "No Printer"
+  service.unreachable = false;
+  EXPECT_FALSE(printer.OnSettingsChange());
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 13);
+  EXPECT_EQ(startedWhileDown.CurrentPrinterName(), "B");
 }
 
 }  // namespace
