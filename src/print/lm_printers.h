@@ -52,10 +52,12 @@ class TLmPrinter {
   // selected.
   int GetIndex();
   // Selects printer `number` (0 to visible count - 1) with that printer's
-  // default document settings; -1 selects the system default printer (an
-  // EPrinter when there is none). Selecting the number already selected
-  // changes nothing, so paper and source chosen in the setup dialog stay.
-  // ELMPrinterRangeError for any other number, leaving the selection as is.
+  // default document settings; -1 selects the system default printer, and is
+  // ELmPrinterNoDefault (an ELMPrinterRangeError) when the system has none
+  // or a hidden one. Selecting the number already selected changes nothing,
+  // so paper and source chosen in the setup dialog stay.
+  // ELMPrinterRangeError for any other number. A failing call leaves the
+  // selection as it was.
   void SetIndex(int number);
 
   // Current paper size code and its list position (first match), and the
@@ -78,8 +80,9 @@ class TLmPrinter {
   std::uint16_t GetScale();
 
   // Starts a one-page document titled `title` on the selected printer, its
-  // page at exactly GetResolution(). The platform's refusal (printer gone,
-  // queue not accepting jobs) is an EPrinter and starts nothing.
+  // page at exactly GetResolution(). A hidden printer selected as the system
+  // default is ELmPrinterIllegalIndex; the platform's refusal (printer gone,
+  // queue not accepting jobs) is an EPrinter. Either starts nothing.
   void BeginDoc(const std::string& title);
   // The page of the open document; EPrinter when none is open.
   PrintCanvas& Canvas();
@@ -121,8 +124,8 @@ class TLmPrinter {
   void TakePendingSnapshot();
   PlatformPrinter& Platform();
   void SelectPlatformPosition(int position);
-  void SelectPlatformDefault();
   int DefaultPlatformPosition() const;
+  int SelectedNumber();
   const PrinterEntry& SelectedEntry();
   const DocumentSettings& Settings();
   void RequireCapability(std::size_t bit, const char* message);

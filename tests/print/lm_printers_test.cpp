@@ -162,6 +162,29 @@ TEST_F(TLmPrinterTest, HiddenDefaultPrinterIsAnIllegalIndex) {
                                       "TLmPrinter.GetIndex: Printers.PrinterIndex is Illegal");
 }
 
+TEST_F(TLmPrinterTest, HiddenDefaultStartsNoDocumentButAnotherPrinterCanBeSelected) {
+  service.SetDefaultPrinter("H");
+  TLmPrinter printer(service);
+  EXPECT_THROW(printer.BeginDoc("t"), ELmPrinterIllegalIndex);
+  EXPECT_TRUE(service.Jobs().empty());
+  printer.SetIndex(1);
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+}
+
+// -1 names the system default printer; with none, or a hidden one that has
+// no number, it names nothing and fails at once, as a number past the list.
+TEST_F(TLmPrinterTest, DefaultNumberWithoutVisibleDefaultIsTheLayersRangeError) {
+  for (const char* defaultPrinter : {"", "H"}) {
+    SCOPED_TRACE(defaultPrinter);
+    service.SetDefaultPrinter(defaultPrinter);
+    TLmPrinter printer(service);
+    printer.SetIndex(0);
+    ExpectError<ELMPrinterRangeError>([&] { printer.SetIndex(-1); },
+                                      "TLmPrinter.SetIndex: No Default Printer");
+    EXPECT_EQ(printer.CurrentPrinterName(), "A");
+  }
+}
+
 TEST_F(TLmPrinterTest, WithoutSystemDefaultNothingIsSelectedUntilSetIndex) {
   service.SetDefaultPrinter("");
   TLmPrinter printer(service);
