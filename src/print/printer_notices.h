@@ -14,4 +14,12 @@ namespace ruvo {
 // プリンタは選択されていません。" for an empty `selected`.
 std::string PrintersChangedNotice(std::string_view selected);
 
+// A paper mode's registered printer name names no visible printer:
+// "登録されたプリンタ「X」が見つかりません。「Y」を選択しました。"
+std::string RegisteredPrinterMissingNotice(std::string_view registered, std::string_view selected);
+
+// A paper mode's registration holds no printer name, so its number chose:
+// "プリンタ名が登録されていないため、「Y」を選択しました。"
+std::string UnnamedRegistrationNotice(std::string_view selected);
+
 }  // namespace ruvo
