@@ -67,10 +67,11 @@ bool TLmPrinterSetupDialog::Execute() {
 
 void TLmPrinterSetupDialog::Prepare() {
   printerBox_->clear();
-  preparedWith_ = printer_.Snapshot();
+  // The names first: they take a first snapshot the layer still owes.
   for (const std::string& name : printer_.GetPrinterNames()) {
     printerBox_->addItem(Cp932ToQString(name));
   }
+  preparedWith_ = printer_.Snapshot();
   // Without a system default nothing is selected yet; offer the first.
   const int current = std::max(printer_.GetIndex(), 0);
   printerBox_->setCurrentIndex(current);

@@ -143,6 +143,18 @@ TEST_F(PrinterSetupDialogTest, RowsOfAPrinterListRenewedWhileOpenAreNotApplied) 
   EXPECT_EQ(printer.GetPaperSizeNumber(), 11);  // B's own default, no choice of A's
 }
 
+// A layer made while the service was down takes its first snapshot when the
+// dialog lists the printers; that is no change of the printers.
+TEST_F(PrinterSetupDialogTest, FirstSnapshotTakenByTheDialogIsNoChange) {
+  service.unreachable = true;
+  TLmPrinter late(service);
+  service.unreachable = false;
+  TLmPrinterSetupDialog dialog(late);
+  dialog.Prepare();
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(late.CurrentPrinterName(), "B");
+}
+
 TEST_F(PrinterSetupDialogTest, NoPrinterIsTheLayersError) {
   test::FakePrintService empty;
   TLmPrinter none(empty);
