@@ -6,6 +6,9 @@
 #   scripts/cups-test-server.sh start DIR   start cupsd in DIR and add the queues
 #   scripts/cups-test-server.sh stop DIR    stop it and remove the queues' traces
 #   scripts/cups-test-server.sh env DIR     print the variables a client needs
+#   scripts/cups-test-server.sh pause DIR   stop cupsd but keep its queues, as a
+#                                           restarting print service looks
+#   scripts/cups-test-server.sh resume DIR  start cupsd again on the kept queues
 #
 # DIR defaults to $RUVO_CUPS_DIR, else /tmp/ruvo-cups-test. Clients reach the
 # server with CUPS_SERVER=DIR/cups.sock (libcups and Qt both honour it). DIR
@@ -201,6 +204,14 @@ check_printing() {
 # folder is not: a name under /tmp is anyone's to take).
 server_folder() { [ ! -L "$dir" ] && [ -O "$dir" ] && [ -f "$dir/etc/cupsd.conf" ]; }
 
+run_cupsd() {
+  setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+    </dev/null >>"$dir/log/cupsd.out" 2>&1 &
+  echo $! >"$dir/cupsd.pid"
+  export CUPS_SERVER="$dir/cups.sock"
+  wait_for_socket
+}
+
 start() {
   [ "$(id -u)" -eq 0 ] || die "must run as root"
   command -v cupsd >/dev/null || die "cupsd not installed (scripts/install-deps.sh)"
@@ -227,11 +238,7 @@ start() {
   write_cups_files_conf
   write_cupsd_conf
   write_cups_pdf_conf
-  setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
-    </dev/null >>"$dir/log/cupsd.out" 2>&1 &
-  echo $! >"$dir/cupsd.pid"
-  export CUPS_SERVER=$socket
-  wait_for_socket
+  run_cupsd
   add_queues
   check_printing
   echo "cups-test-server: running in $dir (CUPS_SERVER=$CUPS_SERVER)"
@@ -262,5 +269,17 @@ stop)
   echo "cups-test-server: stopped ($dir)"
   ;;
 env) echo "CUPS_SERVER=$dir/cups.sock" ;;
-*) die "usage: $0 start|stop|env [DIR]" ;;
+pause)
+  [ -f "$dir/etc/cupsd.conf" ] || die "no server in $dir"
+  stop_quietly
+  echo "cups-test-server: paused ($dir)"
+  ;;
+resume)
+  [ -f "$dir/etc/printers.conf" ] || die "no saved queues in $dir"
+  [ -f "$dir/cupsd.pid" ] && kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null && die "already running"
+  write_cups_pdf_conf
+  run_cupsd
+  echo "cups-test-server: resumed in $dir"
+  ;;
+*) die "usage: $0 start|stop|env|pause|resume [DIR]" ;;
 esac

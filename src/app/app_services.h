@@ -6,10 +6,11 @@
 #include <QDate>
 #include <functional>
 
+#include "print/printer_setup_dialog.h"
+
 class QWidget;
 
 namespace ruvo {
-class PrinterWatch;
 class TLmPrinter;
 }  // namespace ruvo
 
@@ -27,9 +28,10 @@ struct AppServices {
   MessageBoxes& boxes;
   DesktopLinks& links;
   // Shows the printer-setup dialog for the running program over `parent`;
-  // it returns with the chosen printer selected in the layer. Empty: the
-  // program's own dialog (TLmPrinterSetupDialog).
-  std::function<void(QWidget* parent, PrinterWatch* watch)> runPrinterSetup = {};
+  // it returns with the chosen printer selected in the layer, and says how
+  // it ended. Empty: the program's own dialog (TLmPrinterSetupDialog).
+  using SetupOutcome = TLmPrinterSetupDialog::Outcome;
+  std::function<SetupOutcome(QWidget* parent, PrinterWatch* watch)> runPrinterSetup = {};
   // The postal-code dictionary, loaded in the background once the window
   // shows; null: no postal-code check.
   postal::PostalDirectoryLoader* postal = nullptr;

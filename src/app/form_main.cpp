@@ -64,7 +64,7 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
   printPosition_ = new TForm_SLIP97YPrn(*this, services_, this);
   printerWatch_ = new PrinterWatch(services_.printer, this);
   connect(printerWatch_, &PrinterWatch::printersChanged, this,
-          [this] { guard_.Run([this] { OnPrintersChanged(); }); });
+          [this](const QString& notice) { guard_.Run([&] { OnPrintersChanged(notice); }); });
 }
 
 TForm_Main::~TForm_Main() = default;

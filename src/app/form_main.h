@@ -45,6 +45,7 @@ class TransferBand;
 struct PrintLabels {
   std::filesystem::path currentDir;  // Label_CurrentDir: taken at every show
   std::string printerIndex;          // Label_PrinterIndex; "-1" is the system default
+  std::string printerName;           // the registered name that selects before the number
   std::string top;                   // Label_Prn_Top, printer dots as typed ("" counts as 0)
   std::string left;                  // Label_Prn_Left
   std::string dpiX;                  // Label_dpix: effective resolution of the last print
@@ -144,7 +145,11 @@ class TForm_Main : public QWidget {
   void ShowZipStatus();
   void Edit_ZipExit();
   void CompleteAddress();
-  void OnPrintersChanged();
+  void OnPrintersChanged(const QString& notice);
+  // The setup dialog for the running program; false when the printers
+  // changed under it and the user's choice was dropped.
+  bool RunPrinterSetup();
+  void TakeSelectedPrinter();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
 

@@ -58,15 +58,16 @@ void TForm_Main::SetMargins(std::string top, std::string left) {
   goods_->Label_Prn_Left->adjustSize();
 }
 
-// Selects the printer number of Label_PrinterIndex. A number the list no
-// longer resolves selects printer 0, and the boxes then show printer 0, so
-// they never name a printer other than the one a slip goes to.
+// Selects the registered printer: by its name while a visible printer has
+// it (numbers shift when queues come and go), else by the number of
+// Label_PrinterIndex, and printer 0 when neither resolves. The boxes then
+// show the printer a slip goes to, and the status bar says when it is not
+// the one registered by name.
 void TForm_Main::SpeedButton_PRNSETClick() {
-  if (SelectRegisteredPrinter(services_.printer, labels_.printerIndex) ==
-      PrinterSelection::kFirst) {
-    SetStatus(QStringLiteral("登録されたプリンタ (番号 %1) が見つかりません。プリンタ 0 を使います")
-                  .arg(Cp932ToQString(labels_.printerIndex)));
-  }
+  const RegisteredPrinterChoice choice =
+      SelectRegisteredPrinter(services_.printer, labels_.printerIndex, labels_.printerName);
+  labels_.printerIndex = choice.printerNumber;
+  if (!choice.notice.empty()) SetStatus(Cp932ToQString(choice.notice));
   FillPrinterBoxes();
 }
 
@@ -102,25 +103,43 @@ void TForm_Main::SpeedButton_PrnIdGetClick() {
   const settings::RegisteredPrintValues values =
       settings::ReadRegistration(labels_.currentDir, PaperModeText());
   labels_.printerIndex = values.printerNumber;
+  labels_.printerName = values.printerName;
   SetMargins(values.marginTop, values.marginLeft);
   SpeedButton_PRNSETClick();
 }
 
-// Registers a printer for the current paper mode through the setup dialog,
-// whose result is not examined: the registration is written after Cancel
-// too, with the printer then selected. The paper size and source chosen
-// there hold until another printer is selected.
+bool TForm_Main::RunPrinterSetup() {
+  using Outcome = TLmPrinterSetupDialog::Outcome;
+  Outcome outcome = Outcome::kCancelled;
+  if (services_.runPrinterSetup) {
+    outcome = services_.runPrinterSetup(this, printerWatch_);
+  } else {
+    TLmPrinterSetupDialog dialog(services_.printer, printerWatch_, this);
+    dialog.Execute();
+    outcome = dialog.LastOutcome();
+  }
+  return outcome != Outcome::kDropped;
+}
+
+// The printer now selected becomes the one in force, by name and number.
+void TForm_Main::TakeSelectedPrinter() {
+  labels_.printerIndex = std::to_string(services_.printer.GetIndex());
+  labels_.printerName = services_.printer.CurrentPrinterName();
+}
+
+// Registers a printer for the current paper mode through the setup dialog.
+// Its result is not examined: the registration is written after Cancel too,
+// with the printer then selected. Only a choice dropped because the printers
+// changed under the dialog writes nothing, since the printer then selected
+// is the system's fallback, not the user's (the status bar says which).
+// The paper size and source chosen hold until another printer is selected.
 void TForm_Main::BitBtn_PrnSetClick() {
   SpeedButton_PrnIdGetClick();
   TLmPrinter& printer = services_.printer;
   const int registered = ToIntOrZero(labels_.printerIndex);
   printer.SetIndex(registered == printer.GetIndex() ? registered : 0);
-  if (services_.runPrinterSetup) {
-    services_.runPrinterSetup(this, printerWatch_);
-  } else {
-    TLmPrinterSetupDialog(printer, printerWatch_, this).Execute();
-  }
-  labels_.printerIndex = std::to_string(printer.GetIndex());
+  if (!RunPrinterSetup()) return;
+  TakeSelectedPrinter();
   SpeedButton_PRNSETClick();
   settings::WriteRegistration(
       labels_.currentDir, PaperModeText(),
@@ -137,23 +156,17 @@ void TForm_Main::BitBtn_PrnSet2Click() {
 void TForm_Main::SpeedButton_F7Click() {
   TLmPrinter& printer = services_.printer;
   printer.SetIndex(settings::ReadPrinterNumber(labels_.currentDir));
-  if (services_.runPrinterSetup) {
-    services_.runPrinterSetup(this, printerWatch_);
-  } else {
-    TLmPrinterSetupDialog(printer, printerWatch_, this).Execute();
-  }
-  const int chosen = printer.GetIndex();
-  settings::WritePrinterNumber(labels_.currentDir, chosen);
-  labels_.printerIndex = std::to_string(chosen);
+  if (!RunPrinterSetup()) return;
+  settings::WritePrinterNumber(labels_.currentDir, printer.GetIndex());
+  TakeSelectedPrinter();
   SpeedButton_PRNSETClick();
 }
 
 // The printers changed while the program ran: the layer fell back to the
-// system's default printer, which the boxes now show.
-void TForm_Main::OnPrintersChanged() {
+// system's default printer, which the boxes now show and `notice` names.
+void TForm_Main::OnPrintersChanged(const QString& notice) {
   FillPrinterBoxes();
-  SetStatus(QStringLiteral("プリンタの構成が変わりました。印刷先: %1")
-                .arg(Cp932ToQString(services_.printer.CurrentPrinterName())));
+  SetStatus(notice);
 }
 
 // No question answered Yes, no slip: No puts the caret into the first goods

@@ -51,6 +51,7 @@ void TForm_Main::FormShow() {
 void TForm_Main::ReadSettingsIntoWindow() {
   const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
   labels_.printerIndex = std::to_string(read.printerNumber);
+  labels_.printerName.clear();
   const int tab = read.saved.senderTab;
   senderTabValid_ = tab >= 0 && tab < sender_->PageControl_My->count();
   if (senderTabValid_) {

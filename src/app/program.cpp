@@ -16,8 +16,8 @@ Program::Program()
       postal_(std::make_unique<postal::PostalDirectoryLoader>(
           postal::ResolveZipDictionary(std::filesystem::current_path()))) {
   InstallQtJapanese(qtTexts_);
-  window_ = std::make_unique<TForm_Main>(AppServices{
-      .printer = *printer_, .boxes = boxes_, .links = links_, .postal = postal_.get()});
+  window_ = std::make_unique<TForm_Main>(
+      AppServices{.printer = *printer_, .boxes = boxes_, .links = links_, .postal = postal_.get()});
 }
 
 Program::~Program() = default;

@@ -1,10 +1,13 @@
 #include "app/slip_state.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "print/lm_printers.h"
+#include "print/printer_notices.h"
 #include "print/slip_units.h"
 #include "transfer/recipient_fields.h"
+#include "transfer/text_ops.h"
 #include "widgets/num_edit_presets.h"
 #include "widgets/num_value_model.h"
 
@@ -17,6 +20,26 @@ std::string QuantityBoxText(const std::string& saved) {
   NumValueModel box(num_presets::OvNumEdit_KOSUU().properties.value);
   box.SetText(saved);
   return box.GetText();
+}
+
+// The number of the visible printer called `name`, blanks at both ends
+// aside (the registration stores the name trimmed); -1 when there is none.
+int VisibleNumberNamed(TLmPrinter& printer, std::string_view name) {
+  const std::vector<std::string>& names = printer.GetPrinterNames();
+  const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& visible) {
+    return Trim(visible) == name;
+  });
+  return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
+PrinterSelection SelectByNumber(TLmPrinter& printer, int number) {
+  try {
+    printer.SetIndex(number);
+    return PrinterSelection::kByNumber;
+  } catch (const ELMPrinterRangeError&) {
+    printer.SetIndex(0);
+    return PrinterSelection::kFirst;
+  }
 }
 
 }  // namespace
@@ -56,15 +79,25 @@ settings::SavedSlip SavedSlipOf(const SlipRecord& slip) {
   return saved;
 }
 
-PrinterSelection SelectRegisteredPrinter(TLmPrinter& printer, const std::string& printerNumber) {
-  const int number = LabelTextToInt(printerNumber);
-  try {
-    printer.SetIndex(number);
-    return PrinterSelection::kRegistered;
-  } catch (const ELMPrinterRangeError&) {
-    printer.SetIndex(0);
-    return PrinterSelection::kFirst;
+RegisteredPrinterChoice SelectRegisteredPrinter(TLmPrinter& printer,
+                                                const std::string& printerNumber,
+                                                const std::string& printerName) {
+  const std::string_view name = Trim(printerName);
+  const int named = name.empty() ? -1 : VisibleNumberNamed(printer, name);
+  RegisteredPrinterChoice choice;
+  if (named >= 0) {
+    printer.SetIndex(named);
+    choice.printerNumber = std::to_string(named);
+  } else {
+    choice.how = SelectByNumber(printer, LabelTextToInt(printerNumber));
+    choice.printerNumber = printerNumber;
   }
+  choice.printerName = printer.GetPrinterNames().at(static_cast<std::size_t>(printer.GetIndex()));
+  if (choice.how != PrinterSelection::kByName) {
+    choice.notice = name.empty() ? UnnamedRegistrationNotice(choice.printerName)
+                                 : RegisteredPrinterMissingNotice(name, choice.printerName);
+  }
+  return choice;
 }
 
 std::chrono::year_month_day LocalToday() {

@@ -23,17 +23,38 @@ void RestoreSavedSlip(SlipRecord& slip, const settings::SavedSlip& saved);
 // The fields the settings file keeps, taken from the controls' record.
 settings::SavedSlip SavedSlipOf(const SlipRecord& slip);
 
-// How a registered printer number was applied.
+// How a paper mode's registered printer was selected.
 enum class PrinterSelection {
-  kRegistered,  // the registered number is selected
-  kFirst,       // the list cannot resolve the number; printer 0 is selected
+  kByName,    // the registered name is a visible printer's; that one is selected
+  kByNumber,  // no name, or none of a visible printer: the registered number chose
+  kFirst,     // neither resolves (a number past the list, -1 without a
+              // default printer): printer 0 is selected
 };
 
-// Selects the printer number `printerNumber` (a label text): a number the
-// printer list cannot resolve selects printer 0 instead. A text that is no
-// integer is a ConversionError; the layer's other errors (no printer at all)
-// propagate.
-PrinterSelection SelectRegisteredPrinter(TLmPrinter& printer, const std::string& printerNumber);
+struct RegisteredPrinterChoice {
+  PrinterSelection how = PrinterSelection::kByName;
+  // The text Label_PrinterIndex holds from now on: by name the selected
+  // printer's number now, which may differ from the stored one when queues
+  // were added or removed (the file is not rewritten); otherwise the
+  // registered text as it was.
+  std::string printerNumber;
+  std::string printerName;  // CP932 name of the printer now selected
+  // CP932 status-bar text naming that printer when the registered name did
+  // not choose it (RegisteredPrinterMissingNotice, UnnamedRegistrationNotice);
+  // empty when it did.
+  std::string notice;
+};
+
+// Selects a paper mode's registered printer. Numbers shift when a queue is
+// added or a network printer appears, so the registered name ("PrnName")
+// decides when a visible printer has it (blanks at both ends aside); only
+// then does `printerNumber` (a label text) decide, and a number the list
+// cannot resolve selects printer 0. A number text that is no integer is a
+// ConversionError when it decides; the layer's other errors (no printer at
+// all, a printer gone since the snapshot) propagate.
+RegisteredPrinterChoice SelectRegisteredPrinter(TLmPrinter& printer,
+                                                const std::string& printerNumber,
+                                                const std::string& printerName);
 
 // Today in the local time zone: the slip date a window shows when it opens.
 std::chrono::year_month_day LocalToday();

@@ -98,6 +98,7 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
   if (state.senderError) ctx.err << "warning: " << ToOutput(ctx, *state.senderError) << '\n';
   PreparedSlip prepared{{},
                         state.printValues.printerNumber,
+                        state.printValues.printerName,
                         options.top.value_or(state.printValues.marginTop),
                         options.left.value_or(state.printValues.marginLeft)};
   RestoreSavedSlip(prepared.slip, state.saved.slip);

@@ -54,6 +54,7 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
 struct PreparedSlip {
   SlipRecord slip;
   std::string printerNumber;  // the registration's printer number text
+  std::string printerName;    // the registration's printer name, CP932
   std::string marginTop;
   std::string marginLeft;
 };

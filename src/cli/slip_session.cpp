@@ -16,7 +16,10 @@ SlipSession::SlipSession(const SlipOptions& options, Context& ctx, bool needPrin
     if (options.printerName) {
       SelectPrinterByName(*printer_, *options.printerName);
     } else {
-      SelectRegisteredPrinter(*printer_, prepared_.printerNumber);
+      // The window would show the notice in its status bar.
+      const RegisteredPrinterChoice choice =
+          SelectRegisteredPrinter(*printer_, prepared_.printerNumber, prepared_.printerName);
+      if (!choice.notice.empty()) ctx.err << "warning: " << ToOutput(ctx, choice.notice) << '\n';
     }
   }
   values_ = ResolvePrintValues(options, prepared_, printer_.get());

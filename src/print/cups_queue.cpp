@@ -67,6 +67,14 @@ IppResponse GetPrinterAttributes(const std::string& name) {
   return IppResponse(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
 }
 
+// libcups gives no destinations both when the server has none and when it
+// cannot be reached; only the last error tells the two apart. A server
+// without queues says "not found".
+bool ServerAnswered() {
+  const ipp_status_t status = cupsLastError();
+  return status <= IPP_STATUS_OK_EVENTS_COMPLETE || status == IPP_STATUS_ERROR_NOT_FOUND;
+}
+
 }  // namespace
 
 std::optional<Resolution> DotsPerInch(int x, int y, bool perCentimetre) {
@@ -82,6 +90,10 @@ std::optional<Resolution> DotsPerInch(int x, int y, bool perCentimetre) {
 std::vector<Destination> ListDestinations() {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+  if (count == 0 && !ServerAnswered()) {
+    Fail(cupsServer(),
+         std::string("the print service does not answer (") + cupsLastErrorString() + ")");
+  }
   std::vector<Destination> list;
   for (int i = 0; i < count; ++i) {
     const cups_dest_t& dest = dests[i];

@@ -20,12 +20,14 @@ namespace ruvo::cups {
 
 struct Destination {
   std::string name;              // queue name (UTF-8)
-  std::uint32_t attributes = 0;  // kPrinterAttribute* bits from the queue's state
+  std::uint32_t attributes = 0;  // kPrinterAttribute* bits; a stopped queue is WorkOffline
   bool isDefault = false;
 };
 
 // The queues in CUPS's order (the order Qt lists them in); instances are not
-// separate printers. Empty when there is none or the server cannot be reached.
+// separate printers. Empty when the server has none; EPrinter when it cannot
+// be reached or refuses to answer, so that a restarting cupsd never looks
+// like every printer removed.
 std::vector<Destination> ListDestinations();
 
 struct QueueState {

@@ -32,7 +32,14 @@ bool TLmAllPrintersInfo::IsVisible(int position) const {
 }
 
 bool TLmAllPrintersInfo::IsEqual(const TLmAllPrintersInfo& other) const {
-  return entries_ == other.entries_;
+  if (Count() != other.Count()) return false;
+  for (int position = 0; position < Count(); ++position) {
+    if (GetName(position) != other.GetName(position) ||
+        IsVisible(position) != other.IsVisible(position)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 int TLmAllPrintersInfo::PositionOfNumber(int number) const {

@@ -1,7 +1,7 @@
 #pragma once
 // A snapshot of the installed printers in the system's order, hidden ones
 // included, with each printer's name and attribute bits. Taken once and
-// compared with a later one to notice that printers changed.
+// compared with a later one to notice that the printers changed.
 
 #include <cstdint>
 #include <string>
@@ -23,7 +23,11 @@ class TLmAllPrintersInfo {
   std::uint32_t GetAttributes(int position) const;
   bool IsVisible(int position) const;
 
-  // Same count and, position by position, the same names and attributes.
+  // Same count and, position by position, the same names and visibility:
+  // the same printers under the same numbers. The other attribute bits are
+  // states the print service changes by itself (CUPS stops a queue whose
+  // printer is switched off or whose backend fails, and starts it again),
+  // and such a state must not take away the user's selection.
   bool IsEqual(const TLmAllPrintersInfo& other) const;
 
   // Position of the entry whose visible count is `number`, or -1.

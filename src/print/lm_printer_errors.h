@@ -22,6 +22,17 @@ class ELmPrinterNoPrinter : public ELmPrinter {
 class ELMPrinterRangeError : public ELmPrinter {
  public:
   ELMPrinterRangeError() : ELmPrinter("TLmPrinter.SetIndex: Index is out of Range") {}
+
+ protected:
+  explicit ELMPrinterRangeError(const char* message) : ELmPrinter(message) {}
+};
+
+// SetIndex(-1) while the system has no default printer, or a hidden one,
+// which has no number: -1 then names no printer, as a number past the list
+// names none, and the selection code falls back the same way.
+class ELmPrinterNoDefault : public ELMPrinterRangeError {
+ public:
+  ELmPrinterNoDefault() : ELMPrinterRangeError("TLmPrinter.SetIndex: No Default Printer") {}
 };
 
 class ELmPrinterIllegalIndex : public ELmPrinter {

@@ -24,13 +24,28 @@ std::vector<std::string> NamesOf(const std::vector<PaperChoice>& choices) {
 
 }  // namespace
 
-TLmPrinter::TLmPrinter(PrintService& service) : service_(service), snapshot_(service) {}
+TLmPrinter::TLmPrinter(PrintService& service)
+    : service_(service), snapshot_(std::vector<PrinterEntry>{}) {
+  try {
+    snapshot_ = TLmAllPrintersInfo(service);
+  } catch (const EPrinter&) {
+    snapshotPending_ = true;
+  }
+}
 
 TLmPrinter::~TLmPrinter() {
   Abort();
 }
 
+// The platform printer is never made from a snapshot still to be taken.
+void TLmPrinter::TakePendingSnapshot() {
+  if (!snapshotPending_) return;
+  snapshot_ = TLmAllPrintersInfo(service_);
+  snapshotPending_ = false;
+}
+
 void TLmPrinter::CheckNoPrinter() {
+  TakePendingSnapshot();
   if (snapshot_.HasVisiblePrinter()) return;
   cachedIndex_ = -1;
   throw ELmPrinterNoPrinter();
@@ -38,6 +53,7 @@ void TLmPrinter::CheckNoPrinter() {
 
 TLmPrinter::PlatformPrinter& TLmPrinter::Platform() {
   if (!platform_) {
+    TakePendingSnapshot();
     // Its list is the snapshot's, so that a printer number always names the
     // printer the snapshot numbered, even when printers changed since.
     platform_ = std::make_unique<PlatformPrinter>();
@@ -72,12 +88,6 @@ int TLmPrinter::DefaultPlatformPosition() const {
   return static_cast<int>(found - printers.begin());
 }
 
-void TLmPrinter::SelectPlatformDefault() {
-  const int position = DefaultPlatformPosition();
-  if (position < 0) throw EPrinter(kNoDefaultPrinter);
-  SelectPlatformPosition(position);
-}
-
 // The selected printer; nothing selected means the default was asked for
 // while the system has none.
 const PrinterEntry& TLmPrinter::SelectedEntry() {
@@ -104,13 +114,11 @@ const std::vector<std::string>& TLmPrinter::GetPrinterNames() {
   return printerNames_;
 }
 
-int TLmPrinter::GetIndex() {
-  CheckNoPrinter();
+// The number of the selected printer; -1 when none is selected or the
+// selected one is hidden.
+int TLmPrinter::SelectedNumber() {
   const int platformIndex = Platform().index;
-  if (platformIndex == -1) return -1;
-  if (platformIndex < snapshot_.Count() && !snapshot_.IsVisible(platformIndex)) {
-    throw ELmPrinterIllegalIndex();
-  }
+  if (platformIndex == -1 || !snapshot_.IsVisible(platformIndex)) return -1;
   const int position = snapshot_.FindName(CurrentPrinterName());
   if (position < 0) {
     // The platform printer's list is the snapshot's, so this means the
@@ -120,19 +128,25 @@ int TLmPrinter::GetIndex() {
   return position - snapshot_.HiddenBefore(position);
 }
 
+int TLmPrinter::GetIndex() {
+  CheckNoPrinter();
+  const int platformIndex = Platform().index;
+  if (platformIndex != -1 && !snapshot_.IsVisible(platformIndex)) throw ELmPrinterIllegalIndex();
+  return SelectedNumber();
+}
+
 void TLmPrinter::SetIndex(int number) {
   CheckNoPrinter();
   if (number < -1) throw ELMPrinterRangeError();
-  if (number == GetIndex()) return;
-  if (number == -1) {
-    Platform();
-    SelectPlatformDefault();
-  } else {
-    const int position = snapshot_.PositionOfNumber(number);
-    if (position < 0) throw ELMPrinterRangeError();
-    Platform();
-    SelectPlatformPosition(position);
+  Platform();
+  if (number >= 0 && number == SelectedNumber()) return;
+  const int position =
+      number == -1 ? DefaultPlatformPosition() : snapshot_.PositionOfNumber(number);
+  if (number == -1 && (position < 0 || !snapshot_.IsVisible(position))) {
+    throw ELmPrinterNoDefault();
   }
+  if (position < 0) throw ELMPrinterRangeError();
+  SelectPlatformPosition(position);
   cachedIndex_ = -1;
   LoadLists();
 }
@@ -240,6 +254,9 @@ std::uint16_t TLmPrinter::GetScale() {
 void TLmPrinter::BeginDoc(const std::string& title) {
   CheckNoPrinter();
   if (document_) throw EPrinter("TLmPrinter.BeginDoc: a document is already being printed");
+  // A hidden system default may be selected, but it is no printer of the
+  // program's: it has no number and the user never chose it.
+  GetIndex();
   DocumentRequest request;
   request.printer = CurrentPrinterName();
   request.title = title;
@@ -271,8 +288,11 @@ void TLmPrinter::Refresh() {
 
 bool TLmPrinter::OnSettingsChange() {
   TLmAllPrintersInfo renewed(service_);
-  if (renewed.IsEqual(snapshot_)) return false;
+  const bool changed = !renewed.IsEqual(snapshot_);
+  // An equal snapshot is still taken: its other attribute bits are newer.
   snapshot_ = std::move(renewed);
+  snapshotPending_ = false;
+  if (!changed) return false;
   platform_.reset();
   cachedIndex_ = -1;
   return true;

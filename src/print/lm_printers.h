@@ -6,11 +6,11 @@
 // runs one-page print documents. Texts are CP932.
 //
 // Behind it sits a "platform printer" the layer drives, like the toolkit's
-// printer object on the desktop: it has a printer list (the snapshot's), the selected
-// printer and that printer's document settings. It is created at first use
-// with the system default printer selected (none, when the system has no
-// default printer), and discarded when the printers change, so that the
-// default printer is selected again.
+// printer object on the desktop: it has a printer list (the snapshot's), the
+// selected printer and that printer's document settings. It is created at
+// first use with the system default printer selected (none, when the system
+// has no default printer), and discarded when the printers change, so that
+// the default printer is selected again.
 //
 // One instance lives for the whole program, on the user-interface thread.
 
@@ -29,14 +29,18 @@ namespace ruvo {
 
 class TLmPrinter {
  public:
-  // Takes the first snapshot of the printers. `service` must outlive this.
+  // Takes the first snapshot of the printers; while the service cannot
+  // answer it is taken at first use instead, so that the program can start
+  // with the print service down. `service` must outlive this.
   explicit TLmPrinter(PrintService& service);
   ~TLmPrinter();
   TLmPrinter(const TLmPrinter&) = delete;
   TLmPrinter& operator=(const TLmPrinter&) = delete;
 
-  // ELmPrinterNoPrinter unless a visible printer exists. The operations from
-  // GetPrinterNames to GetScale, and BeginDoc, check this first.
+  // ELmPrinterNoPrinter unless a visible printer exists; the service's
+  // EPrinter when the first snapshot is still to be taken and it cannot
+  // answer. The operations from GetPrinterNames to GetScale, and BeginDoc,
+  // check this first.
   void CheckNoPrinter();
 
   // Names of the visible printers, in the system's order.
@@ -48,10 +52,12 @@ class TLmPrinter {
   // selected.
   int GetIndex();
   // Selects printer `number` (0 to visible count - 1) with that printer's
-  // default document settings; -1 selects the system default printer (an
-  // EPrinter when there is none). Selecting the number already selected
-  // changes nothing, so paper and source chosen in the setup dialog stay.
-  // ELMPrinterRangeError for any other number, leaving the selection as is.
+  // default document settings; -1 selects the system default printer, and is
+  // ELmPrinterNoDefault (an ELMPrinterRangeError) when the system has none
+  // or a hidden one. Selecting the number already selected changes nothing,
+  // so paper and source chosen in the setup dialog stay.
+  // ELMPrinterRangeError for any other number. A failing call leaves the
+  // selection as it was.
   void SetIndex(int number);
 
   // Current paper size code and its list position (first match), and the
@@ -74,8 +80,9 @@ class TLmPrinter {
   std::uint16_t GetScale();
 
   // Starts a one-page document titled `title` on the selected printer, its
-  // page at exactly GetResolution(). The platform's refusal (printer gone,
-  // queue not accepting jobs) is an EPrinter and starts nothing.
+  // page at exactly GetResolution(). A hidden printer selected as the system
+  // default is ELmPrinterIllegalIndex; the platform's refusal (printer gone,
+  // queue not accepting jobs) is an EPrinter. Either starts nothing.
   void BeginDoc(const std::string& title);
   // The page of the open document; EPrinter when none is open.
   PrintCanvas& Canvas();
@@ -91,9 +98,11 @@ class TLmPrinter {
   void Refresh();
 
   // Takes a new snapshot. When it differs from the held one (a printer
-  // added, removed or its attributes changed) it replaces it and the
-  // platform printer is discarded, so the system default printer is selected
-  // at next use; returns true then. An equal snapshot changes nothing.
+  // added, removed, renamed, hidden or shown: TLmAllPrintersInfo::IsEqual)
+  // it replaces it and the platform printer is discarded, so the system
+  // default printer is selected at next use; returns true then. An equal
+  // snapshot keeps the selection; a service that cannot answer is its
+  // EPrinter and changes nothing.
   bool OnSettingsChange();
 
   // The setup dialog's result: select printer `number` as SetIndex does,
@@ -112,10 +121,11 @@ class TLmPrinter {
     int index = -1;                      // position in `printers`
     DocumentSettings settings;
   };
+  void TakePendingSnapshot();
   PlatformPrinter& Platform();
   void SelectPlatformPosition(int position);
-  void SelectPlatformDefault();
   int DefaultPlatformPosition() const;
+  int SelectedNumber();
   const PrinterEntry& SelectedEntry();
   const DocumentSettings& Settings();
   void RequireCapability(std::size_t bit, const char* message);
@@ -124,6 +134,7 @@ class TLmPrinter {
 
   PrintService& service_;
   TLmAllPrintersInfo snapshot_;
+  bool snapshotPending_ = false;               // the service could not answer for the first one
   std::unique_ptr<PlatformPrinter> platform_;  // null: discarded, recreated at next use
   std::vector<std::string> printerNames_;
   std::vector<PaperChoice> papers_;

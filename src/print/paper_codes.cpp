@@ -1,7 +1,6 @@
 #include "print/paper_codes.h"
 
 #include <array>
-#include <limits>
 
 namespace ruvo {
 namespace {
@@ -40,8 +39,20 @@ std::uint16_t PaperSourceCode(std::string_view inputSlot) {
 }
 
 std::uint16_t PaperSizeCode(int windowsId) {
-  if (windowsId <= 0 || windowsId > std::numeric_limits<std::uint16_t>::max()) return 0;
+  if (windowsId <= 0 || windowsId >= kUserPaperCodeBase) return 0;
   return static_cast<std::uint16_t>(windowsId);
+}
+
+std::vector<std::uint16_t> DistinctCodes(const std::vector<std::uint16_t>& standardCodes) {
+  std::array<bool, kUserPaperCodeBase> taken{};
+  std::vector<std::uint16_t> codes;
+  std::uint16_t nextUserCode = kUserPaperCodeBase;
+  for (const std::uint16_t standard : standardCodes) {
+    const bool own = standard != 0 && standard < kUserPaperCodeBase && !taken[standard];
+    if (own) taken[standard] = true;
+    codes.push_back(own ? standard : nextUserCode++);
+  }
+  return codes;
 }
 
 }  // namespace ruvo

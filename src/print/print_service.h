@@ -99,10 +99,12 @@ class PrintService {
   virtual ~PrintService() = default;
 
   // Every installed printer, hidden ones included, in the system's order.
-  // An empty list when there is none.
+  // An empty list when there is none. A service that cannot answer throws
+  // EPrinter: an empty list would mean every printer was removed.
   virtual std::vector<PrinterEntry> EnumeratePrinters() const = 0;
 
-  // The system's default printer, or an empty text when it has none.
+  // The system's default printer, or an empty text when it has none;
+  // EPrinter when the service cannot answer.
   virtual std::string DefaultPrinterName() const = 0;
 
   // The named printer's own default document settings.

@@ -67,10 +67,11 @@ bool TLmPrinterSetupDialog::Execute() {
 
 void TLmPrinterSetupDialog::Prepare() {
   printerBox_->clear();
-  preparedWith_ = printer_.Snapshot();
+  // The names first: they take a first snapshot the layer still owes.
   for (const std::string& name : printer_.GetPrinterNames()) {
     printerBox_->addItem(Cp932ToQString(name));
   }
+  preparedWith_ = printer_.Snapshot();
   // Without a system default nothing is selected yet; offer the first.
   const int current = std::max(printer_.GetIndex(), 0);
   printerBox_->setCurrentIndex(current);
@@ -126,14 +127,31 @@ bool TLmPrinterSetupDialog::PrintersRenewedSincePrepare() const {
   return preparedWith_ && !preparedWith_->IsEqual(printer_.Snapshot());
 }
 
+// The watch, when there is one, tells the window that the selection fell
+// back; a service that cannot answer counts as unchanged either way.
+bool TLmPrinterSetupDialog::RenewPrinters() {
+  if (watch_ != nullptr) return watch_->CheckPrinters();
+  try {
+    return printer_.OnSettingsChange();
+  } catch (const EPrinter&) {
+    return false;
+  }
+}
+
 bool TLmPrinterSetupDialog::Finish(bool confirmed) {
-  // Printers changed while the dialog was open: the layer falls back to the
+  outcome_ = Outcome::kCancelled;  // also when applying the choice fails
+  const bool changed = RenewPrinters();
+  if (!confirmed) return false;
+  // Printers changed while the dialog was open: the layer fell back to the
   // default printer and the choice, made from the old list, is dropped.
-  const bool changed = watch_ != nullptr ? watch_->CheckPrinters() : printer_.OnSettingsChange();
-  if (!confirmed || changed || PrintersRenewedSincePrepare()) return confirmed;
+  if (changed || PrintersRenewedSincePrepare()) {
+    outcome_ = Outcome::kDropped;
+    return false;
+  }
   printer_.ApplySetupChoice(printerBox_->currentIndex(),
                             CodeAt(choices_.paperCodes, paperBox_->currentIndex()),
                             CodeAt(choices_.sourceCodes, sourceBox_->currentIndex()));
+  outcome_ = Outcome::kApplied;
   return true;
 }
 

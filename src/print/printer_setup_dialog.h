@@ -23,6 +23,14 @@ class PrinterWatch;
 
 class TLmPrinterSetupDialog : public QDialog {
  public:
+  // How the last Execute (or Finish) ended.
+  enum class Outcome {
+    kApplied,    // OK: the chosen printer, paper and source are selected
+    kCancelled,  // Cancel: nothing changed
+    kDropped,    // OK, but the printers changed while the dialog was open:
+                 // the choice was made from the old list and is not applied
+  };
+
   // `watch` (optional) is told to re-take the printer snapshot whenever the
   // dialog closes; without it the dialog asks the layer itself.
   explicit TLmPrinterSetupDialog(TLmPrinter& printer, PrinterWatch* watch = nullptr,
@@ -32,10 +40,14 @@ class TLmPrinterSetupDialog : public QDialog {
   // source preselected. OK selects the chosen printer with the chosen paper
   // and source and refreshes the layer, and gives true; Cancel changes
   // nothing and gives false. When the printers changed while it was open,
-  // the choice (made from the old list) is dropped and the layer keeps the
-  // system default printer it fell back to. ELmPrinter errors of the layer
-  // propagate.
+  // the choice (made from the old list) is dropped, the layer keeps the
+  // system default printer it fell back to (the watch tells the window
+  // which), and it gives false: true always means the user's choice is in
+  // force. A queue the print service stopped or started meanwhile, or a
+  // service that cannot answer at closing, is no change. ELmPrinter errors
+  // of the layer propagate.
   bool Execute();
+  Outcome LastOutcome() const { return outcome_; }
 
   // The two halves of Execute around the modal loop, for tests.
   void Prepare();
@@ -50,6 +62,7 @@ class TLmPrinterSetupDialog : public QDialog {
   void ShowPaperListsOf(int number);
   static std::optional<std::uint16_t> CodeAt(const std::vector<std::uint16_t>& codes, int row);
   bool PrintersRenewedSincePrepare() const;
+  bool RenewPrinters();
 
   TLmPrinter& printer_;
   PrinterWatch* watch_;
@@ -60,6 +73,7 @@ class TLmPrinterSetupDialog : public QDialog {
   // The printers the printer list was filled from; its rows are printer
   // numbers only as long as the layer still holds these.
   std::optional<TLmAllPrintersInfo> preparedWith_;
+  Outcome outcome_ = Outcome::kCancelled;
 };
 
 }  // namespace ruvo

@@ -34,23 +34,28 @@ std::string PpdTextToCp932(const std::string& text, std::string_view encoding) {
 }  // namespace
 
 std::vector<PaperSizeEntry> ListPaperSizes(const QPrinterInfo& info) {
+  const QList<QPageSize> sizes = info.supportedPageSizes();
+  std::vector<std::uint16_t> standard;
+  for (const QPageSize& size : sizes)
+    standard.push_back(PaperSizeCode(size.windowsId()));
+  const std::vector<std::uint16_t> codes = DistinctCodes(standard);
   std::vector<PaperSizeEntry> list;
-  std::uint16_t nextUserCode = kUserPaperCodeBase;
-  for (const QPageSize& size : info.supportedPageSizes()) {
-    std::uint16_t code = PaperSizeCode(size.windowsId());
-    if (code == 0) code = nextUserCode++;
-    list.push_back({{code, QStringToCp932(size.name()).bytes}, size});
+  for (qsizetype i = 0; i < sizes.size(); ++i) {
+    const QPageSize& size = sizes[i];
+    list.push_back({{codes[static_cast<std::size_t>(i)], QStringToCp932(size.name()).bytes}, size});
   }
   return list;
 }
 
 std::vector<PaperSourceEntry> ListPaperSources(const PpdSummary& ppd) {
+  std::vector<std::uint16_t> standard;
+  for (const PpdChoice& slot : ppd.inputSlots)
+    standard.push_back(PaperSourceCode(slot.keyword));
+  const std::vector<std::uint16_t> codes = DistinctCodes(standard);
   std::vector<PaperSourceEntry> list;
-  std::uint16_t nextUserCode = kUserPaperCodeBase;
-  for (const PpdChoice& slot : ppd.inputSlots) {
-    std::uint16_t code = PaperSourceCode(slot.keyword);
-    if (code == 0) code = nextUserCode++;
-    list.push_back({{code, PpdTextToCp932(slot.text, ppd.languageEncoding)}, slot.keyword});
+  for (std::size_t i = 0; i < ppd.inputSlots.size(); ++i) {
+    const PpdChoice& slot = ppd.inputSlots[i];
+    list.push_back({{codes[i], PpdTextToCp932(slot.text, ppd.languageEncoding)}, slot.keyword});
   }
   return list;
 }

@@ -13,6 +13,9 @@
 
 namespace ruvo {
 
+// The codes of either list are distinct within it (DistinctCodes), so that a
+// code names one paper or tray of the queue, and the same queue lists the
+// same codes every time.
 struct PaperSizeEntry {
   PaperChoice choice;  // code from the Windows paper id; others 256, 257, ...
   QPageSize size;

@@ -24,16 +24,26 @@ std::string QueueName(const std::string& printerCp932) {
 }
 
 // Qt and libcups answer for unknown names with empty lists or another
-// printer; the layer must hear that the printer is gone.
+// printer; the layer must hear that the printer is gone. Qt knows no queue
+// while the server is down either: that is said as such.
 QPrinterInfo KnownPrinter(const std::string& printer) {
   QPrinterInfo info = PrinterInfoFor(printer);
-  if (info.isNull()) throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
+  if (info.isNull()) {
+    cups::QueryQueue(QueueName(printer));
+    throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
+  }
   return info;
 }
 
+// The entry of the default size itself, not an earlier one of the same
+// measures under another name ("ANSI A" before "US Letter").
 std::uint16_t DefaultPaperCode(const QPrinterInfo& info) {
   const QPageSize defaultSize = info.defaultPageSize();
-  for (const PaperSizeEntry& entry : ListPaperSizes(info)) {
+  const std::vector<PaperSizeEntry> sizes = ListPaperSizes(info);
+  for (const PaperSizeEntry& entry : sizes) {
+    if (entry.size.key() == defaultSize.key()) return entry.choice.code;
+  }
+  for (const PaperSizeEntry& entry : sizes) {
     if (entry.size.isEquivalentTo(defaultSize)) return entry.choice.code;
   }
   return 0;

@@ -6,8 +6,9 @@
 namespace ruvo::settings {
 namespace {
 
-// Every key of a registration reads as "0" when it is missing.
+// Every key of a registration but the name reads as "0" when it is missing.
 constexpr std::string_view kRegistrationDefault = "0";
+constexpr std::string_view kPrinterNameKey = "PrnName";
 
 // The keys of the values a registration sets, in the order they are read
 // and written.
@@ -33,13 +34,14 @@ RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
   for (const auto& row : kValueKeys) {
     values.*row.field = ReadProfileText(file, paperMode, row.key, kRegistrationDefault);
   }
+  values.printerName = ReadProfileText(file, paperMode, kPrinterNameKey, "");
   return values;
 }
 
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration, FileReplacer& replacer) {
   const std::filesystem::path file = RegistrationFile(directory);
-  WriteProfileText(file, paperMode, "PrnName", registration.printerName, replacer);
+  WriteProfileText(file, paperMode, kPrinterNameKey, registration.printerName, replacer);
   for (const auto& row : kValueKeys) {
     WriteProfileText(file, paperMode, row.key, registration.values.*row.field, replacer);
   }

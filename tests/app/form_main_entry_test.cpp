@@ -235,6 +235,7 @@ void FormMainEntryTest::userInputIsFittedToTheField() {
   QFETCH(QString, status);
   auto* edit = window_->findChild<TCp932Edit*>(field);
   edit->setText(before);
+  window_->SetStatus(QStringLiteral("as it was"));
   Paste(edit, pasted);
   QCOMPARE(edit->text(), after);
   QCOMPARE(window_->StatusText(), status);

@@ -172,7 +172,7 @@ void FormMainPrintTest::paperModesKeepTheirOwnPrinterAndMargins() {
 // it is not the registered one.
 void FormMainPrintTest::registeredPrinterThatVanishedSelectsAndShowsPrinter0() {
   WindowHarness harness;
-  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnNoIndex=1"});
+  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnName=Office", "PrnNoIndex=1"});
   harness.service.AddPrinter("Label");
   harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
   TForm_Main& window = harness.Open();
@@ -184,8 +184,9 @@ void FormMainPrintTest::registeredPrinterThatVanishedSelectsAndShowsPrinter0() {
   emit window.Band4()->ComboBox_SEL->activated(0);
   QCOMPARE(harness.printer->CurrentPrinterName(), std::string("Slip"));
   QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Slip"));
-  QVERIFY2(window.StatusText().contains(QStringLiteral("見つかりません")),
-           qPrintable(window.StatusText()));
+  QCOMPARE(
+      window.StatusText(),
+      QStringLiteral("登録されたプリンタ「Office」が見つかりません。「Slip」を選択しました。"));
 }
 
 // The dialog's result is not examined: after Cancel the registration holds
@@ -198,6 +199,7 @@ void FormMainPrintTest::registerPrinterThenCancelStoresThePrinterSelected() {
   harness.setup = [&](QWidget*, ruvo::PrinterWatch*) {
     ++shown;
     preselected = harness.printer->GetIndex();
+    return ruvo::app::AppServices::SetupOutcome::kCancelled;
   };
   TForm_Main& window = harness.Open();
   QTest::mouseClick(window.Band4()->BitBtn_PrnSet, Qt::LeftButton);
@@ -264,7 +266,10 @@ void FormMainPrintTest::marginDialogKeys() {
 void FormMainPrintTest::f7StoresThePrinterChosen() {
   WindowHarness harness;
   PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=7"});
-  harness.setup = [&](QWidget*, ruvo::PrinterWatch*) { harness.printer->SetIndex(1); };
+  harness.setup = [&](QWidget*, ruvo::PrinterWatch*) {
+    harness.printer->SetIndex(1);
+    return ruvo::app::AppServices::SetupOutcome::kApplied;
+  };
   TForm_Main& window = harness.Open();
   QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
   QCOMPARE(harness.boxes.errors.last(),

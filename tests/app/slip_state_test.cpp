@@ -69,38 +69,68 @@ TEST(SavedSlipOf, GivesBackEveryFieldInItsOwnKey) {
 
 class SelectRegisteredPrinterTest : public ::testing::Test {
  protected:
+  // "0" appeared after A and B were registered as numbers 0 and 1.
   void SetUp() override {
+    service_.AddPrinter("0");
     service_.AddPrinter("A");
+    service_.AddPrinter("H", kPrinterAttributeHidden);
     service_.AddPrinter("B");
     service_.SetDefaultPrinter("B");
   }
   test::FakePrintService service_;
 };
 
-TEST_F(SelectRegisteredPrinterTest, NumberInTheListIsSelected) {
-  TLmPrinter printer(service_);
-  EXPECT_EQ(SelectRegisteredPrinter(printer, "1"), PrinterSelection::kRegistered);
-  EXPECT_EQ(printer.GetIndex(), 1);
-  EXPECT_EQ(SelectRegisteredPrinter(printer, "-1"), PrinterSelection::kRegistered);
-  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+TEST_F(SelectRegisteredPrinterTest, NameDecidesWhenAVisiblePrinterHasItElseTheNumber) {
+  struct Case {
+    const char* what;
+    std::string number;
+    std::string name;
+    PrinterSelection how;
+    std::string selected;
+    std::string label;  // Label_PrinterIndex from now on
+    std::string notice;
+  };
+  const Case cases[] = {
+      {"number shifted", "1", "B", PrinterSelection::kByName, "B", "2", ""},
+      {"blanks around, number no integer", "x", " B ", PrinterSelection::kByName, "B", "2", ""},
+      {"no name", "1", "", PrinterSelection::kByNumber, "A", "1",
+       Sj("プリンタ名が登録されていないため、「A」を選択しました。")},
+      {"name of no printer", "0", Sj("消えた"), PrinterSelection::kByNumber, "0", "0",
+       Sj("登録されたプリンタ「消えた」が見つかりません。「0」を選択しました。")},
+      {"hidden printer's name", "-1", "H", PrinterSelection::kByNumber, "B", "-1",
+       Sj("登録されたプリンタ「H」が見つかりません。「B」を選択しました。")},
+      {"number past the list", "3", "", PrinterSelection::kFirst, "0", "3",
+       Sj("プリンタ名が登録されていないため、「0」を選択しました。")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TLmPrinter printer(service_);
+    const RegisteredPrinterChoice choice = SelectRegisteredPrinter(printer, c.number, c.name);
+    EXPECT_EQ(choice.how, c.how);
+    EXPECT_EQ(printer.CurrentPrinterName(), c.selected);
+    EXPECT_EQ(choice.printerName, c.selected);
+    EXPECT_EQ(choice.printerNumber, c.label);
+    EXPECT_EQ(test::Utf8(choice.notice), test::Utf8(c.notice));
+  }
 }
 
-TEST_F(SelectRegisteredPrinterTest, NumberBeyondTheListSelectsTheFirstPrinter) {
+TEST_F(SelectRegisteredPrinterTest, DefaultNumberWithoutDefaultPrinterSelectsTheFirst) {
+  service_.SetDefaultPrinter("");
   TLmPrinter printer(service_);
-  EXPECT_EQ(SelectRegisteredPrinter(printer, "2"), PrinterSelection::kFirst);
-  EXPECT_EQ(printer.GetIndex(), 0);
+  EXPECT_EQ(SelectRegisteredPrinter(printer, "-1", "").how, PrinterSelection::kFirst);
+  EXPECT_EQ(printer.CurrentPrinterName(), "0");
 }
 
-TEST_F(SelectRegisteredPrinterTest, TextThatIsNoNumberIsAConversionError) {
+TEST_F(SelectRegisteredPrinterTest, TextThatIsNoNumberIsAConversionErrorWhenTheNumberDecides) {
   TLmPrinter printer(service_);
-  EXPECT_THROW(SelectRegisteredPrinter(printer, "1.5"), ConversionError);
-  EXPECT_THROW(SelectRegisteredPrinter(printer, ""), ConversionError);
+  EXPECT_THROW(SelectRegisteredPrinter(printer, "1.5", ""), ConversionError);
+  EXPECT_THROW(SelectRegisteredPrinter(printer, "", "gone"), ConversionError);
 }
 
 TEST(SelectRegisteredPrinter, NoPrinterAtAllPropagates) {
   test::FakePrintService none;
   TLmPrinter printer(none);
-  EXPECT_THROW(SelectRegisteredPrinter(printer, "0"), ELmPrinterNoPrinter);
+  EXPECT_THROW(SelectRegisteredPrinter(printer, "0", "A"), ELmPrinterNoPrinter);
 }
 
 }  // namespace

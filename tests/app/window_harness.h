@@ -65,7 +65,9 @@ class WindowHarness {
   std::unique_ptr<TLmPrinter> printer;
   ScriptedMessageBoxes boxes;
   RecordingLinks links;
-  std::function<void(QWidget*, PrinterWatch*)> setup = [](QWidget*, PrinterWatch*) {};
+  // The setup dialog: cancelled unless a test says otherwise.
+  std::function<app::AppServices::SetupOutcome(QWidget*, PrinterWatch*)> setup =
+      [](QWidget*, PrinterWatch*) { return app::AppServices::SetupOutcome::kCancelled; };
   postal::PostalDirectoryLoader* postal = nullptr;
   std::unique_ptr<app::TForm_Main> window;
 

@@ -66,7 +66,12 @@ FakePrinter& FakePrintService::Printer(const std::string& name) {
   return *found;
 }
 
+void FakePrintService::RequireAnswer() const {
+  if (unreachable) throw EPrinter("fake: the print service does not answer");
+}
+
 const FakePrinter& FakePrintService::Known(const std::string& printer) const {
+  RequireAnswer();
   auto found = std::find_if(printers_.begin(), printers_.end(),
                             [&](const FakePrinter& entry) { return entry.name == printer; });
   if (found == printers_.end()) throw EPrinter(printer + ": no such printer");
@@ -82,10 +87,16 @@ std::vector<const FakeJob*> FakePrintService::PrintedJobs() const {
 }
 
 std::vector<PrinterEntry> FakePrintService::EnumeratePrinters() const {
+  RequireAnswer();
   std::vector<PrinterEntry> entries;
   for (const FakePrinter& printer : printers_)
     entries.push_back({printer.name, printer.attributes});
   return entries;
+}
+
+std::string FakePrintService::DefaultPrinterName() const {
+  RequireAnswer();
+  return defaultPrinter_;
 }
 
 DocumentSettings FakePrintService::DefaultSettings(const std::string& printer) const {

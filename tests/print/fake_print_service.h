@@ -43,6 +43,7 @@ class FakePrintService : public PrintService {
   // Fault switches.
   int failDrawAt = -1;       // the draw with this 0-based number in a document throws
   bool refuseAtEnd = false;  // the spooler refuses finished pages
+  bool unreachable = false;  // every query throws, as a print service that is down
 
   const std::vector<std::unique_ptr<FakeJob>>& Jobs() const { return jobs_; }
   // Jobs that reached the printer.
@@ -50,7 +51,7 @@ class FakePrintService : public PrintService {
   int settingsLoads() const { return settingsLoads_; }
 
   std::vector<PrinterEntry> EnumeratePrinters() const override;
-  std::string DefaultPrinterName() const override { return defaultPrinter_; }
+  std::string DefaultPrinterName() const override;
   DocumentSettings DefaultSettings(const std::string& printer) const override;
   std::vector<PaperChoice> PaperSizes(const std::string& printer) const override;
   std::vector<PaperChoice> PaperSources(const std::string& printer) const override;
@@ -59,6 +60,7 @@ class FakePrintService : public PrintService {
 
  private:
   const FakePrinter& Known(const std::string& printer) const;
+  void RequireAnswer() const;
 
   std::vector<FakePrinter> printers_;
   std::string defaultPrinter_;

@@ -37,6 +37,16 @@ TEST(FakePrintServiceTest, RemovedPrinterIsUnknownToEveryQuery) {
   EXPECT_TRUE(service.Jobs().empty());
 }
 
+TEST(FakePrintServiceTest, UnreachableServiceAnswersNoQueryAndStartsNoJob) {
+  FakePrintService service;
+  service.AddPrinter("A");
+  service.unreachable = true;
+  EXPECT_THROW(service.EnumeratePrinters(), EPrinter);
+  EXPECT_THROW(service.DefaultPrinterName(), EPrinter);
+  EXPECT_THROW(service.BeginDocument(RequestFor("A")), EPrinter);
+  EXPECT_TRUE(service.Jobs().empty());
+}
+
 TEST(FakePrintServiceTest, EndedDocumentIsPrintedWithItsPage) {
   FakePrintService service;
   service.AddPrinter("A");

@@ -41,7 +41,7 @@ TEST(TLmAllPrintersInfoTest, FindNameIsExactAndTakesTheFirst) {
   EXPECT_EQ(info.FindName("La"), -1);
 }
 
-TEST(TLmAllPrintersInfoTest, IsEqualComparesCountNamesAndAttributesByPosition) {
+TEST(TLmAllPrintersInfoTest, IsEqualComparesCountNamesAndVisibilityByPosition) {
   const TLmAllPrintersInfo base({{"A", 0}, {"B", 0}});
   struct Case {
     const char* what;
@@ -53,8 +53,11 @@ TEST(TLmAllPrintersInfoTest, IsEqualComparesCountNamesAndAttributesByPosition) {
       {"printer added", {{"A", 0}, {"B", 0}, {"C", 0}}, false},
       {"printer removed", {{"A", 0}}, false},
       {"order swapped", {{"B", 0}, {"A", 0}}, false},
-      {"went offline", {{"A", 0}, {"B", kPrinterAttributeWorkOffline}}, false},
       {"renamed", {{"A", 0}, {"b", 0}}, false},
+      {"hidden", {{"A", 0}, {"B", kPrinterAttributeHidden}}, false},
+      // States the print service sets by itself keep the numbering.
+      {"stopped by the service", {{"A", 0}, {"B", kPrinterAttributeWorkOffline}}, true},
+      {"shared", {{"A", kPrinterAttributeShared}, {"B", 0}}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -162,6 +162,29 @@ TEST_F(TLmPrinterTest, HiddenDefaultPrinterIsAnIllegalIndex) {
                                       "TLmPrinter.GetIndex: Printers.PrinterIndex is Illegal");
 }
 
+TEST_F(TLmPrinterTest, HiddenDefaultStartsNoDocumentButAnotherPrinterCanBeSelected) {
+  service.SetDefaultPrinter("H");
+  TLmPrinter printer(service);
+  EXPECT_THROW(printer.BeginDoc("t"), ELmPrinterIllegalIndex);
+  EXPECT_TRUE(service.Jobs().empty());
+  printer.SetIndex(1);
+  EXPECT_EQ(printer.CurrentPrinterName(), "B");
+}
+
+// -1 names the system default printer; with none, or a hidden one that has
+// no number, it names nothing and fails at once, as a number past the list.
+TEST_F(TLmPrinterTest, DefaultNumberWithoutVisibleDefaultIsTheLayersRangeError) {
+  for (const char* defaultPrinter : {"", "H"}) {
+    SCOPED_TRACE(defaultPrinter);
+    service.SetDefaultPrinter(defaultPrinter);
+    TLmPrinter printer(service);
+    printer.SetIndex(0);
+    ExpectError<ELMPrinterRangeError>([&] { printer.SetIndex(-1); },
+                                      "TLmPrinter.SetIndex: No Default Printer");
+    EXPECT_EQ(printer.CurrentPrinterName(), "A");
+  }
+}
+
 TEST_F(TLmPrinterTest, WithoutSystemDefaultNothingIsSelectedUntilSetIndex) {
   service.SetDefaultPrinter("");
   TLmPrinter printer(service);
@@ -296,8 +319,10 @@ TEST_F(TLmPrinterTest, ChangedPrintersFallBackToTheDefaultPrinter) {
   const Case cases[] = {
       {"nothing changed", [] {}, false},
       {"printer added", [&] { service.AddPrinter("C"); }, true},
-      {"went offline", [&] { service.Printer("A").attributes |= kPrinterAttributeWorkOffline; },
-       true},
+      {"printer hidden", [&] { service.Printer("C").attributes |= kPrinterAttributeHidden; }, true},
+      // CUPS stops a queue by itself when its printer is off or its backend fails.
+      {"queue stopped", [&] { service.Printer("A").attributes |= kPrinterAttributeWorkOffline; },
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -337,6 +362,21 @@ TEST_F(TLmPrinterTest, RefreshReloadsListsOfTheSamePrinter) {
   EXPECT_EQ(printer.GetBinNames().size(), 2u);  // lists stay loaded
   printer.Refresh();
   EXPECT_EQ(printer.GetBinNames().size(), 3u);
+}
+
+// A print service that cannot answer (cupsd restarting) is no change: the
+// printers it would list as none are still there when it is back.
+TEST_F(TLmPrinterTest, ServiceThatCannotAnswerChangesNothing) {
+  TLmPrinter printer(service);
+  printer.ApplySetupChoice(0, 13, 4);
+  service.unreachable = true;
+  EXPECT_THROW(printer.OnSettingsChange(), EPrinter);
+  TLmPrinter startedWhileDown(service);
+  EXPECT_THROW(startedWhileDown.GetPrinterNames(), EPrinter);  // not "No Printer"
+  service.unreachable = false;
+  EXPECT_FALSE(printer.OnSettingsChange());
+  EXPECT_EQ(printer.GetPaperSizeNumber(), 13);
+  EXPECT_EQ(startedWhileDown.CurrentPrinterName(), "B");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "print/cups_test_server.h"
 #include "print/draw_op.h"
 #include "test_text.h"
 
@@ -28,17 +29,6 @@ struct PdfWord {
   double yMin = 0;   // points from the page's top edge
   std::string text;  // UTF-8
 };
-
-inline std::string RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  char buffer[4096];
-  while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-    output.append(buffer, got);
-  ::pclose(pipe);
-  return output;
-}
 
 inline std::string Unescape(std::string text) {
   const std::pair<const char*, const char*> entities[] = {

@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QSignalSpy>
 
 #include "print/fake_print_service.h"
 #include "print/printer_watch.h"
+#include "print/widget_app.h"
 
 namespace ruvo {
 namespace {
 
-void EnsureApplication() {
-  if (QApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "ruvo_print_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
-
 // Printers A, hidden H, B; B is the default and offers only A5 from a tractor.
 class PrinterSetupDialogTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureApplication(); }
+  static void SetUpTestSuite() { test::EnsureWidgetApplication(); }
 
   static test::FakePrintService MakeService() {
     test::FakePrintService made;
@@ -79,11 +71,14 @@ TEST_F(PrinterSetupDialogTest, CancelChangesNothing) {
   Box(dialog, "ComboBox_Printer").setCurrentIndex(0);
   emit Box(dialog, "ComboBox_Printer").activated(0);
   EXPECT_FALSE(dialog.Finish(false));
+  EXPECT_EQ(dialog.LastOutcome(), TLmPrinterSetupDialog::Outcome::kCancelled);
   EXPECT_EQ(printer.GetIndex(), 1);
   EXPECT_EQ(printer.GetPaperSizeNumber(), 11);
 }
 
-TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceForTheDefault) {
+// The dropped choice is not reported as the user's: OK gives false, and the
+// watch names the default printer the layer fell back to.
+TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayWhichIsSelected) {
   printer.SetIndex(0);
   PrinterWatch watch(printer);
   QSignalSpy changed(&watch, &PrinterWatch::printersChanged);
@@ -91,18 +86,25 @@ TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceForTheDefaul
   dialog.Prepare();
   Box(dialog, "ComboBox_PaperSize").setCurrentIndex(1);
   service.AddPrinter("C");
-  EXPECT_TRUE(dialog.Finish(true));
-  EXPECT_EQ(changed.count(), 1);
+  EXPECT_FALSE(dialog.Finish(true));
+  EXPECT_EQ(dialog.LastOutcome(), TLmPrinterSetupDialog::Outcome::kDropped);
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed[0][0].toString(),
+            QStringLiteral("プリンタの構成が変わったため、「B」を選択しました。"));
   EXPECT_EQ(printer.CurrentPrinterName(), "B");
 }
 
-TEST_F(PrinterSetupDialogTest, WatchSignalsOnlyWhenPrintersDiffer) {
+// A queue CUPS stops by itself, or a service that cannot answer, is no change.
+TEST_F(PrinterSetupDialogTest, WatchSignalsOnlyWhenThePrintersNumberingChanges) {
   PrinterWatch watch(printer);
   QSignalSpy changed(&watch, &PrinterWatch::printersChanged);
-  EXPECT_FALSE(watch.CheckPrinters());
   service.Printer("A").attributes |= kPrinterAttributeWorkOffline;
-  EXPECT_TRUE(watch.CheckPrinters());
   EXPECT_FALSE(watch.CheckPrinters());
+  service.unreachable = true;
+  EXPECT_FALSE(watch.CheckPrinters());
+  service.unreachable = false;
+  service.Printer("A").attributes |= kPrinterAttributeHidden;
+  EXPECT_TRUE(watch.CheckPrinters());
   EXPECT_EQ(changed.count(), 1);
 }
 
@@ -114,7 +116,7 @@ TEST_F(PrinterSetupDialogTest, PrinterVanishingWhileChosenShowsEmptyListsAndFall
   Box(dialog, "ComboBox_Printer").setCurrentIndex(0);
   emit Box(dialog, "ComboBox_Printer").activated(0);  // must not throw out of the signal
   EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").count(), 0);
-  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_FALSE(dialog.Finish(true));
   EXPECT_EQ(printer.CurrentPrinterName(), "B");
   EXPECT_EQ(printer.GetIndex(), 0);
 }
@@ -136,9 +138,21 @@ TEST_F(PrinterSetupDialogTest, RowsOfAPrinterListRenewedWhileOpenAreNotApplied) 
   EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").count(), 0);
 
   Box(dialog, "ComboBox_Printer").setCurrentIndex(0);  // A's row, number 0 is B now
-  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_FALSE(dialog.Finish(true));
   EXPECT_EQ(printer.CurrentPrinterName(), "B");
   EXPECT_EQ(printer.GetPaperSizeNumber(), 11);  // B's own default, no choice of A's
+}
+
+// A layer made while the service was down takes its first snapshot when the
+// dialog lists the printers; that is no change of the printers.
+TEST_F(PrinterSetupDialogTest, FirstSnapshotTakenByTheDialogIsNoChange) {
+  service.unreachable = true;
+  TLmPrinter late(service);
+  service.unreachable = false;
+  TLmPrinterSetupDialog dialog(late);
+  dialog.Prepare();
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(late.CurrentPrinterName(), "B");
 }
 
 TEST_F(PrinterSetupDialogTest, NoPrinterIsTheLayersError) {

@@ -7,44 +7,18 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <set>
 #include <thread>
 
 #include "print/cups_test_server.h"
-#include "print/gui_app.h"
 #include "print/lm_printers.h"
+#include "print/widget_app.h"
 
 namespace ruvo {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-std::string RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-    output += buffer;
-  ::pclose(pipe);
-  return output;
-}
-
-// The passthrough queue writes its file when the job has gone through; wait
-// until it is there and a PDF reader can read it.
-bool WaitForPdf(const fs::path& pdf, std::chrono::seconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (fs::exists(pdf) && fs::file_size(pdf) > 0 &&
-        RunCommand("pdfinfo '" + pdf.string() + "' 2>/dev/null").find("Pages:") !=
-            std::string::npos) {
-      return true;
-    }
-    std::this_thread::sleep_for(100ms);
-  }
-  return false;
-}
 
 struct WordBox {
   double xMin = -1;  // points from the page's left edge
@@ -53,7 +27,7 @@ struct WordBox {
 
 // Where pdftotext finds `word` on the page; negative when it is not there.
 WordBox FindWord(const fs::path& pdf, const std::string& word) {
-  const std::string boxes = RunCommand("pdftotext -bbox '" + pdf.string() + "' -");
+  const std::string boxes = test::RunCommand("pdftotext -bbox '" + pdf.string() + "' -");
   const auto at = boxes.find(">" + word + "<");
   if (at == std::string::npos) return {};
   const auto x = boxes.rfind("xMin=\"", at);
@@ -65,7 +39,7 @@ class QtPrintServiceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     test::UseTestCupsServer();
-    test::EnsureGuiApplication();
+    test::EnsureWidgetApplication();
   }
 
   // Selects a queue of the test server by name through the layer's numbering.
@@ -121,6 +95,25 @@ TEST_F(QtPrintServiceTest, PaperSizesFromQtAndSourcesFromThePpd) {
   EXPECT_THROW(printer.GetBinNames(), ELmPrinterNoInfo);
 }
 
+// Qt gives every size it knows no Windows paper for the same id (11x14,
+// 13x19, RA0, SRA3, ... on these queues): each must still name its own paper,
+// and keep its code from one listing to the next.
+TEST_F(QtPrintServiceTest, EveryPaperAndSourceOfAQueueHasACodeOfItsOwn) {
+  for (const char* queue : {"ruvo_pass360", "ruvo_stock"}) {
+    SCOPED_TRACE(queue);
+    const std::vector<PaperChoice> papers = service.PaperSizes(queue);
+    ASSERT_GT(papers.size(), 20u);
+    std::set<std::uint16_t> codes;
+    for (const PaperChoice& paper : papers)
+      codes.insert(paper.code);
+    EXPECT_EQ(codes.size(), papers.size());
+    EXPECT_EQ(service.PaperSizes(queue), papers);
+    std::set<std::uint16_t> sources;
+    for (const PaperChoice& source : service.PaperSources(queue))
+      EXPECT_TRUE(sources.insert(source.code).second) << source.name;
+  }
+}
+
 TEST_F(QtPrintServiceTest, RejectingQueueIsAClearErrorAndWritesNoPdf) {
   const fs::path pdf = test::TestCupsOutputDir() / "ruvo_reject.pdf";
   TLmPrinter printer(service);
@@ -166,7 +159,7 @@ TEST_F(QtPrintServiceTest, AbortedDocumentSendsNothing) {
   const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360.pdf";
   fs::remove(pdf);
   const int jobsBefore = service.LastJobId();
-  const std::string queueBefore = RunCommand("lpstat -W all -o ruvo_pass360");
+  const std::string queueBefore = test::RunCommand("lpstat -W all -o ruvo_pass360");
   TLmPrinter printer(service);
   Select(printer, "ruvo_pass360");
   printer.BeginDoc("ruvo_Rezovod  ");
@@ -176,7 +169,7 @@ TEST_F(QtPrintServiceTest, AbortedDocumentSendsNothing) {
   EXPECT_EQ(service.LastJobId(), jobsBefore);
   std::this_thread::sleep_for(500ms);
   EXPECT_FALSE(fs::exists(pdf));
-  EXPECT_EQ(RunCommand("lpstat -W all -o ruvo_pass360"), queueBefore);
+  EXPECT_EQ(test::RunCommand("lpstat -W all -o ruvo_pass360"), queueBefore);
 }
 
 TEST_F(QtPrintServiceTest, UnknownQueueIsAnErrorNotTheDefaultPrinter) {
@@ -216,7 +209,7 @@ TEST_F(QtPrintServiceTest, JobOnPassthroughQueueGivesPdfWithTheTextAtItsDots) {
               std::chrono::duration<double, std::milli>(accepted - begin).count(),
               service.LastJobId());
   EXPECT_GT(service.LastJobId(), 0);
-  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  ASSERT_TRUE(test::WaitForPdf(pdf, 30s));
   // 383 dots at 360 dpi are 76.6 pt from the printable area's left edge
   // (the queue has no margins).
   const WordBox box = FindWord(pdf, "2026");
@@ -233,7 +226,7 @@ TEST_F(QtPrintServiceTest, FewerDotsDownThanAcrossKeepTheInchesDown) {
   printer.BeginDoc("ruvo_Rezovod  ");
   printer.Canvas().Draw({"Lucida Sans Unicode", 10, 360, 180, "inch"});
   printer.EndDoc();
-  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  ASSERT_TRUE(test::WaitForPdf(pdf, 30s));
   const WordBox box = FindWord(pdf, "inch");
   ASSERT_GE(box.xMin, 0) << "inch not found in the PDF";
   EXPECT_NEAR(box.xMin, 72, 0.5);
@@ -252,7 +245,7 @@ TEST_F(QtPrintServiceTest, FewerDotsAcrossThanDownKeepEveryDotDown) {
   printer.Canvas().Draw({"Lucida Sans Unicode", 10, 180, 360, "upper"});
   printer.Canvas().Draw({"Lucida Sans Unicode", 10, 540, 361, "lower"});
   printer.EndDoc();
-  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  ASSERT_TRUE(test::WaitForPdf(pdf, 30s));
   const WordBox upper = FindWord(pdf, "upper");
   const WordBox lower = FindWord(pdf, "lower");
   ASSERT_GE(upper.xMin, 0) << "upper not found in the PDF";
@@ -273,7 +266,7 @@ TEST_F(QtPrintServiceTest, OriginIsThePrintableAreaNotThePaperCorner) {
   printer.BeginDoc("ruvo_Rezovod  ");
   printer.Canvas().Draw({"Lucida Sans Unicode", 10, 0, 0, "corner"});
   printer.EndDoc();
-  ASSERT_TRUE(WaitForPdf(pdf, 30s));
+  ASSERT_TRUE(test::WaitForPdf(pdf, 30s));
   const WordBox box = FindWord(pdf, "corner");
   ASSERT_GE(box.xMin, 0) << "corner not found in the PDF";
   EXPECT_NEAR(box.xMin, 18, 0.5);
@@ -292,14 +285,14 @@ TEST_F(QtPrintServiceTest, StockCupsPdfQueueCompletesWithAPageThatIsNotBlank) {
   fs::path pdf;
   for (int tries = 0; tries < 600 && pdf.empty(); ++tries) {
     for (const auto& file : fs::directory_iterator(folder)) {
-      if (file.path().extension() == ".pdf" && WaitForPdf(file.path(), 5s)) pdf = file.path();
+      if (file.path().extension() == ".pdf" && test::WaitForPdf(file.path(), 5s)) pdf = file.path();
     }
     std::this_thread::sleep_for(100ms);
   }
   ASSERT_FALSE(pdf.empty()) << "no PDF from the stock queue";
   const fs::path image = fs::path(RUVO_CUPS_DIR) / "stock-page";
-  RunCommand("pdftoppm -r 30 -gray -png -singlefile '" + pdf.string() + "' '" + image.string() +
-             "'");
+  test::RunCommand("pdftoppm -r 30 -gray -png -singlefile '" + pdf.string() + "' '" +
+                   image.string() + "'");
   QImage page(QString::fromStdString(image.string() + ".png"));
   ASSERT_FALSE(page.isNull());
   int dark = 0;

@@ -45,16 +45,23 @@ TEST_F(PrinterRegistrationFile, EachModeKeepsItsOwnRegistration) {
             (RegisteredPrintValues{"0", "0", "0"}));
   WriteRegistration(dir.path(), kPaperModeHandFed, {"Ink", {"-1", "1.5", ""}});
   EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeContinuous),
-            (RegisteredPrintValues{"2", "12", "-5"}));
+            (RegisteredPrintValues{"2", "12", "-5", "Laser"}));
   // Texts as typed: no conversion on the way.
   EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeHandFed),
-            (RegisteredPrintValues{"-1", "1.5", ""}));
+            (RegisteredPrintValues{"-1", "1.5", "", "Ink"}));
 }
 
 TEST_F(PrinterRegistrationFile, ReadsHandWrittenKeysInAnyCase) {
-  PutFile(ini, Sj("[手差し]\nprnnoindex = 1\nSLPPRN_TOP=7\n"));
+  PutFile(ini, Sj("[手差し]\nprnnoindex = 1\nSLPPRN_TOP=7\nprnname=ＰＤＦ\n"));
   EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeHandFed),
-            (RegisteredPrintValues{"1", "7", "0"}));
+            (RegisteredPrintValues{"1", "7", "0", Sj("ＰＤＦ")}));
+}
+
+// Registrations written before the name was read, or by hand, have none;
+// the name must then read empty rather than as a printer called "0".
+TEST_F(PrinterRegistrationFile, MissingNameReadsEmpty) {
+  PutFile(ini, Sj("[手差し]\nPrnNoIndex=1\n"));
+  EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeHandFed).printerName, "");
 }
 
 TEST_F(PrinterRegistrationFile, FailedRegistrationKeepsEarlierKeys) {
@@ -66,7 +73,7 @@ TEST_F(PrinterRegistrationFile, FailedRegistrationKeepsEarlierKeys) {
                FileWriteError);
   EXPECT_EQ(disk.attempts(), 3);
   EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeHandFed),
-            (RegisteredPrintValues{"2", "1", "1"}));
+            (RegisteredPrintValues{"2", "1", "1", "New"}));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST_F(StartupStateTest, RegistrationOfThePaperModeReplacesTheSettingsValues) {
   WriteProfileText(ini, "rv_RezovodPrn", "OP023My", Sj("設定の名前"));
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved.paperMode, 1);
-  EXPECT_EQ(state.printValues, (RegisteredPrintValues{"3", "12", "-5"}));
+  EXPECT_EQ(state.printValues, (RegisteredPrintValues{"3", "12", "-5", "B"}));
   // The sender file wins over the settings' sender fields, all five of them.
   EXPECT_EQ(state.saved.slip.sender, (SenderFields{"720-0000", Sj("福山市"), "", "", ""}));
   EXPECT_EQ(state.senderError, std::nullopt);
