@@ -224,7 +224,7 @@ void FormMainEntryTest::userInputIsFittedToTheField_data() {
                                                << ""
                                                << "150-0002"
                                                << "150-0002"
-                                               << "  ";
+                                               << "as it was";
 }
 
 void FormMainEntryTest::userInputIsFittedToTheField() {
