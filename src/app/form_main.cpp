@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/app_identity.h"
@@ -213,11 +214,26 @@ void TForm_Main::showEvent(QShowEvent* event) {
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
-  if (services_.postal != nullptr) services_.postal->StartInBackground();
-  // After the window is on screen, so that an error box of the start-up
-  // stands over a visible window.
-  QMetaObject::invokeMethod(
-      this, [this] { guard_.Run([this] { FormShow(); }); }, Qt::QueuedConnection);
+  // The postal dictionary takes a fraction of a second of one core to
+  // read: it starts once the window stands, not in its way. A postal check
+  // asked for before then loads it at once.
+  if (services_.postal != nullptr) {
+    QTimer::singleShot(std::chrono::seconds(1), this,
+                       [this] { services_.postal->StartInBackground(); });
+  }
+}
+
+// The start-up runs right after the window's first paint: the window stands
+// at once, already captioned and usable, while the settings are read and the
+// printer asked, and an error box of the start-up stands over it.
+void TForm_Main::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (startupQueued_) return;
+  startupQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    guard_.Run([this] { FormShow(); });
+    startupDone_ = true;
+  });
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event) {

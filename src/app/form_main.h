@@ -69,6 +69,8 @@ class TForm_Main : public QWidget {
   int SenderTab() const;
   QString StatusText() const;
   QString HelpText() const;
+  // The start-up (FormShow) has run, to its end or to the step that failed.
+  bool StartupDone() const { return startupDone_; }
   // Restores a minimised window and brings it to the front.
   void BringForward();
 
@@ -116,6 +118,7 @@ class TForm_Main : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -170,6 +173,8 @@ class TForm_Main : public QWidget {
   bool senderTabValid_ = true;  // false while the remembered tab is no tab
   bool postalNoticeShown_ = false;
   bool shown_ = false;
+  bool startupQueued_ = false;
+  bool startupDone_ = false;
 };
 
 }  // namespace ruvo::app

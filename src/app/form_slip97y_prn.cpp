@@ -75,7 +75,7 @@ TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main& main, const AppServices& services
   Label_LeftMm = MakeMmLabel(GroupBox1, "Label_LeftMm", 39);
   BitBtn_MRGN = MakeGlyphButton(this, {.name = "BitBtn_MRGN",
                                        .rect = {6, 78, 178, 26},
-                                       .glyph = QStyle::SP_DialogSaveButton,
+                                       .glyph = Glyph::kSave,
                                        .caption = QStringLiteral("印字位置登録")});
   QWidget::setTabOrder(OvNumEdit_TOP, OvNumEdit_LEFT);
   QWidget::setTabOrder(OvNumEdit_LEFT, BitBtn_MRGN);

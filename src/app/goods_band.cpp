@@ -41,6 +41,12 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, QRect rect, const QStrin
 
 }  // namespace
 
+int SmallIndicatorStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                     const QWidget* widget) const {
+  if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return 10;
+  return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 void DisplayComboBox::keyPressEvent(QKeyEvent* event) {
   event->ignore();
 }
@@ -87,7 +93,7 @@ GoodsBand::GoodsBand(QWidget* parent) : QFrame(parent) {
   MakeTimeSlotGroup();
   BitBtn_WebHelp = MakeGlyphButton(this, {.name = "BitBtn_WebHelp",
                                           .rect = {610, 23, 39, 39},
-                                          .glyph = QStyle::SP_DialogHelpButton,
+                                          .glyph = Glyph::kHelp,
                                           .tabStop = false});
   BitBtn_SendMail = MakeGlyphButton(
       this,
@@ -113,7 +119,7 @@ void GoodsBand::MakePrinterGroup() {
   BitBtn_PrnSet2 = MakeGlyphButton(
       GroupBox1, {.name = "BitBtn_PrnSet2",
                   .rect = {6, 104, 74, 22},
-                  .glyph = QStyle::SP_FileDialogDetailedView,
+                  .glyph = Glyph::kMargins,
                   .caption = QStringLiteral("余白調整"),
                   .hint = QStringLiteral("印刷する用紙の上余白、左余白を調整します")});
   Label_Prn_Top = MakeLabel(GroupBox1, {"Label_Prn_Top", {82, 103}, {}, 11});
@@ -121,7 +127,7 @@ void GoodsBand::MakePrinterGroup() {
   BitBtn_PrnSet = MakeGlyphButton(
       GroupBox1, {.name = "BitBtn_PrnSet",
                   .rect = {115, 104, 161, 22},
-                  .glyph = QStyle::SP_ComputerIcon,
+                  .glyph = Glyph::kPrinter,
                   .caption = QStringLiteral("セットするプリンタを登録"),
                   .hint = QStringLiteral("送り状ごとに使用にするプリンタをセットします")});
 }
@@ -138,9 +144,12 @@ void GoodsBand::MakeTimeSlotGroup() {
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     const int top = 11 + 13 * static_cast<int>(i);
     boxes[i] = MakeCheckBox(GroupBox_Time, {names[i], {5, top, 69, 14}, captions[i]});
-    // Five boxes 13 pixels apart: the indicator must fit one row.
-    boxes[i]->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 10px; height: 10px; }"));
   }
+  // Made after the boxes, so that the group deletes it after them.
+  auto* smallIndicators = new SmallIndicatorStyle;
+  smallIndicators->setParent(GroupBox_Time);
+  for (QCheckBox* box : boxes)
+    box->setStyle(smallIndicators);
   CheckBox_t1 = boxes[0];
   CheckBox_t2 = boxes[1];
   CheckBox_t3 = boxes[2];

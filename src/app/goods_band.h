@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QProxyStyle>
 #include <array>
 
 #include "print/slip_record.h"
@@ -35,6 +36,13 @@ class DisplayComboBox : public QComboBox {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+};
+
+// Check boxes 13 pixels apart: the indicator must fit one row.
+class SmallIndicatorStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr) const override;
 };
 
 class GoodsBand : public QFrame {

@@ -12,7 +12,8 @@ namespace ruvo::app {
 // dictionary may be named there too.
 Program::Program()
     : printService_(std::make_unique<QtPrintService>()),
-      printer_(std::make_unique<TLmPrinter>(*printService_)),
+      printer_(
+          std::make_unique<TLmPrinter>(*printService_, TLmPrinter::FirstSnapshot::kAtFirstUse)),
       postal_(std::make_unique<postal::PostalDirectoryLoader>(
           postal::ResolveZipDictionary(std::filesystem::current_path()))) {
   InstallQtJapanese(qtTexts_);

@@ -18,7 +18,9 @@ RecipientBand::RecipientBand(QWidget* parent) : QFrame(parent) {
   Panel26 = MakeCaptionPanel(this, "Panel26", {40, 25, 74, 24}, QStringLiteral("郵便番号"));
   Edit_Zip = MakeEdit(this, {"Edit_Zip", {114, 25, 103, 24}, 16, Ime::kOff});
   Label_Warning = MakeLabel(this, {"Label_Warning", {220, 31}, {}, 13});
-  Label_Warning->setStyleSheet(QStringLiteral("color: red"));
+  QPalette red = Label_Warning->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  Label_Warning->setPalette(red);
   Panel27 = MakeCaptionPanel(this, "Panel27", {40, 49, 74, 24}, QStringLiteral("おところ①"));
   Edit_Add1 = MakeEdit(this, {"Edit_Add1", {114, 49, 440, 24}, 0, Ime::kHiragana});
   Panel28 = MakeCaptionPanel(this, "Panel28", {40, 73, 74, 24}, QStringLiteral("おところ②"));
@@ -31,7 +33,7 @@ RecipientBand::RecipientBand(QWidget* parent) : QFrame(parent) {
   Edit_tel = MakeEdit(this, {"Edit_tel", {113, 145, 140, 24}, 0, Ime::kOff});
   BitBtn_CLS = MakeGlyphButton(this, {.name = "BitBtn_CLS",
                                       .rect = {610, 56, 39, 39},
-                                      .glyph = QStyle::SP_DialogResetButton,
+                                      .glyph = Glyph::kErase,
                                       .hint = QStringLiteral("お届け先と品名をクリアします"),
                                       .tabStop = false});
   Label10 = MakeLabel(this, {"Label10", {600, 100}, QStringLiteral("お届け先ｸﾘｱ"), 12});

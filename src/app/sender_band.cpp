@@ -51,7 +51,7 @@ SenderBand::SenderBand(QWidget* parent) : QFrame(parent) {
   Edit_MyTEL = MakeEdit(this, {"Edit_MyTEL", {114, 111, 140, 23}, 0, Ime::kOff, kFieldFont});
   BitBtn_My = MakeGlyphButton(this, {.name = "BitBtn_My",
                                      .rect = {610, 49, 39, 39},
-                                     .glyph = QStyle::SP_DialogSaveButton,
+                                     .glyph = Glyph::kSave,
                                      .hint = QStringLiteral("ご依頼主を保存します")});
   Label3 = MakeLabel(this, {"Label3", {600, 92}, QStringLiteral("ご依頼主登録"), 12});
 }

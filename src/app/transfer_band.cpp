@@ -36,7 +36,7 @@ TransferBand::TransferBand(QWidget* parent) : QFrame(parent) {
 
   BitBtn_1 = MakeGlyphButton(this, {.name = "BitBtn_1",
                                     .rect = {55, 23, 39, 39},
-                                    .glyph = QStyle::SP_ArrowDown,
+                                    .glyph = Glyph::kTransfer,
                                     .hint = QStringLiteral("お届け先にテキストデータを転送します"),
                                     .tabStop = false});
   Label1 = MakeLabel(this, {"Label1", {33, 64}, QStringLiteral("テキスト転送"), 12});
@@ -48,7 +48,7 @@ TransferBand::TransferBand(QWidget* parent) : QFrame(parent) {
                             .bold = true});
   BitBtn_MemoCLS = MakeGlyphButton(this, {.name = "BitBtn_MemoCLS",
                                           .rect = {610, 90, 39, 21},
-                                          .glyph = QStyle::SP_LineEditClearButton,
+                                          .glyph = Glyph::kClear,
                                           .hint = QStringLiteral("メモをクリアします"),
                                           .tabStop = false});
   Label12 = MakeLabel(this, {"Label12", {606, 114}, QStringLiteral("Memoｸﾘｱ"), 12});

@@ -72,7 +72,7 @@ QPushButton* MakeGlyphButton(QWidget* parent, const ButtonSpec& spec) {
   auto* button = new QPushButton(spec.caption, parent);
   button->setObjectName(QString::fromLatin1(spec.name));
   button->setGeometry(spec.rect);
-  if (spec.glyph) button->setIcon(QApplication::style()->standardIcon(*spec.glyph));
+  if (spec.glyph) button->setIcon(GlyphIcon(*spec.glyph));
   button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::NoFocus);
   button->setAutoDefault(false);
   if (!spec.hint.isEmpty()) button->setToolTip(spec.hint);

@@ -7,9 +7,10 @@
 
 #include <QRect>
 #include <QString>
-#include <QStyle>
 #include <cstddef>
 #include <optional>
+
+#include "app/glyphs.h"
 
 class QCheckBox;
 class QFont;
@@ -54,7 +55,7 @@ TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& spec);
 struct ButtonSpec {
   const char* name;
   QRect rect;
-  std::optional<QStyle::StandardPixmap> glyph = std::nullopt;
+  std::optional<Glyph> glyph = std::nullopt;
   QString caption = {};
   QString hint = {};
   bool tabStop = true;  // a button that is no tab stop never takes the focus

@@ -24,8 +24,12 @@ std::vector<std::string> NamesOf(const std::vector<PaperChoice>& choices) {
 
 }  // namespace
 
-TLmPrinter::TLmPrinter(PrintService& service)
+TLmPrinter::TLmPrinter(PrintService& service, FirstSnapshot first)
     : service_(service), snapshot_(std::vector<PrinterEntry>{}) {
+  if (first == FirstSnapshot::kAtFirstUse) {
+    snapshotPending_ = true;
+    return;
+  }
   try {
     snapshot_ = TLmAllPrintersInfo(service);
   } catch (const EPrinter&) {
@@ -287,6 +291,7 @@ void TLmPrinter::Refresh() {
 }
 
 bool TLmPrinter::OnSettingsChange() {
+  if (snapshotPending_) return false;  // the first use takes the list of its moment
   TLmAllPrintersInfo renewed(service_);
   const bool changed = !renewed.IsEqual(snapshot_);
   // An equal snapshot is still taken: its other attribute bits are newer.

@@ -29,10 +29,17 @@ namespace ruvo {
 
 class TLmPrinter {
  public:
-  // Takes the first snapshot of the printers; while the service cannot
-  // answer it is taken at first use instead, so that the program can start
-  // with the print service down. `service` must outlive this.
-  explicit TLmPrinter(PrintService& service);
+  // When the first snapshot of the printers is taken.
+  enum class FirstSnapshot {
+    kNow,         // by the constructor, or at first use while the service cannot answer
+    kAtFirstUse,  // by the first operation that needs it: a program's window
+                  // comes up without waiting for the print service
+  };
+  // Takes the first snapshot of the printers as `first` says; while the
+  // service cannot answer it is taken at first use instead, so that the
+  // program can start with the print service down. `service` must outlive
+  // this.
+  explicit TLmPrinter(PrintService& service, FirstSnapshot first = FirstSnapshot::kNow);
   ~TLmPrinter();
   TLmPrinter(const TLmPrinter&) = delete;
   TLmPrinter& operator=(const TLmPrinter&) = delete;
@@ -97,7 +104,10 @@ class TLmPrinter {
   // selected printer at next use.
   void Refresh();
 
-  // Takes a new snapshot. When it differs from the held one (a printer
+  // Takes a new snapshot. While the first one is still to be taken nothing
+  // is asked and nothing counts as changed: nothing was selected from it
+  // yet, and its first use takes the list of that moment.
+  // When it differs from the held one (a printer
   // added, removed, renamed, hidden or shown: TLmAllPrintersInfo::IsEqual)
   // it replaces it and the platform printer is discarded, so the system
   // default printer is selected at next use; returns true then. An equal

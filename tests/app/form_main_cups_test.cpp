@@ -94,7 +94,7 @@ TEST_F(FormMainCupsTest, EachPaperModePrintsOnItsQueueShiftedByItsMargins) {
   test::RecordingLinks links;
   app::TForm_Main window({.printer = printer, .boxes = boxes, .links = links});
   window.show();
-  QCoreApplication::processEvents();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.StartupDone(); }));
   FillSlip(window);
   for (const PaperMode& mode : {modes[1], modes[0], modes[1]}) {
     SCOPED_TRACE(mode.queue);

@@ -49,7 +49,8 @@ class WindowHarness {
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
-    QCoreApplication::processEvents();
+    if (!QTest::qWaitFor([this] { return window->StartupDone(); }))
+      qWarning("the window's start-up did not run");
     return *window;
   }
 

@@ -381,3 +381,23 @@ TEST_F(TLmPrinterTest, ServiceThatCannotAnswerChangesNothing) {
 
 }  // namespace
 }  // namespace ruvo
+
+namespace ruvo {
+namespace {
+
+// A program's layer asks the print service only once something needs the
+// printers; what it sees then is the service's list of that moment.
+TEST(TLmPrinterFirstSnapshot, AtFirstUseTakesTheListOfThatMomentAsNoChange) {
+  test::FakePrintService service;
+  TLmPrinter printer(service, TLmPrinter::FirstSnapshot::kAtFirstUse);
+  service.AddPrinter("Slip");
+  service.SetDefaultPrinter("Slip");
+  EXPECT_FALSE(printer.OnSettingsChange());
+  service.AddPrinter("Office");
+  TLmPrinter later(service, TLmPrinter::FirstSnapshot::kAtFirstUse);
+  EXPECT_EQ(later.GetPrinterNames(), (std::vector<std::string>{"Slip", "Office"}));
+  EXPECT_EQ(later.CurrentPrinterName(), "Slip");
+}
+
+}  // namespace
+}  // namespace ruvo

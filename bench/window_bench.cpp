@@ -1,0 +1,161 @@
+// The main window's speed: the transfer button to filled and repainted
+// fields (target under 16 ms), and F11 answered Yes to the job accepted by
+// CUPS against `lp` submitting the same PDF to the same queue (target: at
+// most 1.5 times lp), measured in one run.
+//
+// The print pair needs a CUPS server with the queue ruvo_pass360, as the
+// test server of scripts/cups-test-server.sh has: CUPS_SERVER names its
+// socket (scripts/bench.sh starts one). Without it that pair is skipped.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <thread>
+
+#include "app/app_fakes.h"
+#include "app/form_main.h"
+#include "app/transfer_band.h"
+#include "app/window_files.h"
+#include "print/fake_print_service.h"
+#include "print/lm_printers.h"
+#include "print/qt_print_service.h"
+
+extern char** environ;
+
+namespace ruvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kPaste = QStringLiteral(
+    "〒105-0011\n東京都港区芝公園1-2-3\n山田太郎 様\nTEL 03-1234-5678\nyamada@example.jp");
+
+// A window over `printer` in a fresh working folder.
+struct BenchWindow {
+  explicit BenchWindow(TLmPrinter& printer) {
+    fs::current_path(folder.path());
+    window = std::make_unique<app::TForm_Main>(
+        app::AppServices{.printer = printer, .boxes = boxes, .links = links});
+    window->show();
+    if (!QTest::qWaitFor([this] { return window->StartupDone(); })) std::abort();
+  }
+  test::TempDir folder;
+  test::ScriptedMessageBoxes boxes;
+  test::RecordingLinks links;
+  std::unique_ptr<app::TForm_Main> window;
+};
+
+void BM_TransferToRepaintedFields(benchmark::State& state) {
+  test::FakePrintService service;
+  service.AddPrinter("Slip");
+  service.SetDefaultPrinter("Slip");
+  TLmPrinter printer(service);
+  BenchWindow bench(printer);
+  QPlainTextEdit* memo = bench.window->Band1()->Memo1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    memo->setPlainText(kPaste);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    bench.window->BitBtn_1Click();
+    bench.window->repaint();
+  }
+}
+BENCHMARK(BM_TransferToRepaintedFields)->Unit(benchmark::kMillisecond);
+
+// The test server's folder, from CUPS_SERVER=<folder>/cups.sock.
+fs::path ServerFolder() {
+  const char* server = std::getenv("CUPS_SERVER");
+  return server != nullptr ? fs::path(server).parent_path() : fs::path();
+}
+
+// A PDF written to its end ("%%EOF" in its last bytes).
+bool CompletePdf(const fs::path& pdf) {
+  std::ifstream in(pdf, std::ios::binary);
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return bytes.size() > 32 && bytes.find("%%EOF", bytes.size() - 32) != std::string::npos;
+}
+
+double f11Ms = 0;
+double lpMs = 0;
+fs::path printedPdf;
+
+void BM_F11YesToJobAccepted(benchmark::State& state) {
+  if (ServerFolder().empty()) return state.SkipWithError("no CUPS_SERVER: no test server");
+  QtPrintService service;
+  TLmPrinter printer(service);
+  BenchWindow bench(printer);
+  test::PutCp932Lines(bench.folder / "ruvo_q710.ini", {"[手差し]", "PrnName=ruvo_pass360"});
+  bench.window->ComboBox_SELChange();
+  bench.boxes.errors.clear();  // the first start's missing sender file
+  for (auto _ : state) {
+    bench.boxes.answers = {true};
+    bench.window->SpeedButton_F11Click();
+  }
+  if (!bench.boxes.errors.isEmpty())
+    return state.SkipWithError(bench.boxes.errors.first().toStdString().c_str());
+  // The page CUPS wrote is the PDF lp submits.
+  const fs::path out = ServerFolder() / "out" / "ruvo_pass360.pdf";
+  for (int i = 0; i < 100 && !CompletePdf(out); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  printedPdf = fs::temp_directory_path() / "ruvo-bench-slip.pdf";
+  fs::copy_file(out, printedPdf, fs::copy_options::overwrite_existing);
+}
+BENCHMARK(BM_F11YesToJobAccepted)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_LpSubmitsTheSamePdf(benchmark::State& state) {
+  if (printedPdf.empty()) return state.SkipWithError("no PDF from the F11 run");
+  const std::string file = printedPdf.string();
+  char* argv[] = {const_cast<char*>("lp"),         const_cast<char*>("-s"),
+                  const_cast<char*>("-d"),         const_cast<char*>("ruvo_pass360"),
+                  const_cast<char*>(file.c_str()), nullptr};
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, "lp", nullptr, nullptr, argv, environ) != 0)
+      return state.SkipWithError("cannot start lp");
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (status != 0) return state.SkipWithError("lp failed");
+  }
+}
+BENCHMARK(BM_LpSubmitsTheSamePdf)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Collects the mean times of the print pair to print their ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const double ms = run.GetAdjustedRealTime();
+      if (run.benchmark_name().starts_with("BM_F11YesToJobAccepted")) f11Ms = ms;
+      if (run.benchmark_name().starts_with("BM_LpSubmitsTheSamePdf")) lpMs = ms;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+};
+
+}  // namespace
+}  // namespace ruvo
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  ruvo::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  if (ruvo::lpMs > 0 && ruvo::f11Ms > 0) {
+    std::printf("F11 Yes to job accepted %.1f ms, lp %.1f ms: ratio %.2f (target <= 1.50)\n",
+                ruvo::f11Ms, ruvo::lpMs, ruvo::f11Ms / ruvo::lpMs);
+  }
+  benchmark::Shutdown();
+  return 0;
+}
