@@ -19,18 +19,46 @@ std::string ReadWholeFile(const std::filesystem::path& file);
 // ReadWholeFile, but std::nullopt when the file does not exist.
 std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file);
 
-// Replaces the whole content of a file in one step: readers see either the
-// old content or the new one, never a mixture or a shortened file.
+// The content of a file about to be written over, "" when it does not exist.
+// A file that exists but cannot be read is never written over (it may hold
+// what the program cannot see): FileWriteError with the reading's reason.
+std::string ContentToRewrite(const std::filesystem::path& file);
+
+// What a write does when its target is a device, a FIFO or a socket.
+enum class SpecialFileTarget {
+  kRefuse,     // a file the program keeps (settings, registrations, senders): FileWriteError
+  kWriteInto,  // a document the user names (a PDF): the bytes go straight into it, so
+               // "/dev/stdout" and "/dev/null" do what the user means
+};
+
+// Writes whole files. Every file the program writes goes through here.
+//
+// A symbolic link is followed and the file it leads to is written (created
+// when it does not exist yet), so a settings file kept as a link into a
+// shared folder stays a link. An existing regular file is replaced in one
+// step: readers see the old content or the new one, never a mixture, and the
+// file keeps its owner, group, mode and hard links. Where a new file could
+// not keep them (the folder takes no new file, the file has other hard links,
+// the owner or group cannot be given to a new file) the content is written
+// into the file itself, after room for it was reserved, so that a full disk
+// is found before the old content is touched.
 class FileReplacer {
  public:
   virtual ~FileReplacer() = default;
-  // Creates `file` or replaces its content by `content`. On failure throws
-  // FileWriteError and leaves the previous file (or its absence) unchanged.
-  virtual void Replace(const std::filesystem::path& file, std::string_view content) = 0;
+  // Creates `file` or replaces its content by `content`; `special` says what
+  // happens to a device, FIFO or socket. On failure throws FileWriteError and
+  // leaves the previous file (or its absence) unchanged. A file nobody may
+  // write, or the caller may not, is refused (EACCES); a folder is EISDIR.
+  virtual void Write(const std::filesystem::path& file, std::string_view content,
+                     SpecialFileTarget special) = 0;
+  // Write for a file the program keeps: a device, FIFO or socket is refused.
+  void Replace(const std::filesystem::path& file, std::string_view content) {
+    Write(file, content, SpecialFileTarget::kRefuse);
+  }
 };
 
-// The platform's replacer (temporary file in the same folder, flushed to
-// disk, renamed over the old file).
+// The platform's replacer (a new file in the same folder, flushed to disk and
+// renamed over the old one).
 FileReplacer& PlatformFileReplacer();
 
 }  // namespace ruvo::settings

@@ -20,16 +20,6 @@ std::string ContentOrEmpty(const std::filesystem::path& file) {
   }
 }
 
-// The current content to build the new one on; a file that exists but cannot
-// be read is not written, since its other lines would be lost.
-std::string ContentToRewrite(const std::filesystem::path& file) {
-  try {
-    return ReadFileIfExists(file).value_or(std::string());
-  } catch (const FileReadError& error) {
-    throw FileWriteError(file, error.reason());
-  }
-}
-
 bool HoldsLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
 }

@@ -71,7 +71,8 @@ TEST_F(SenderFile, MissingFileNamesFileAndReason) {
     LoadSender(dir.path(), 3);
     FAIL() << "no error";
   } catch (const FileReadError& error) {
-    EXPECT_STREQ(error.what(), "my3.txt: No such file or directory");
+    EXPECT_EQ(std::string(error.what()),
+              (dir / "my3.txt").string() + ": No such file or directory");
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "my3.txt"));
 }
@@ -82,7 +83,7 @@ TEST_F(SenderFile, DirectoryInPlaceOfTheFile) {
     LoadSender(dir.path(), 4);
     FAIL() << "no error";
   } catch (const FileReadError& error) {
-    EXPECT_STREQ(error.what(), "my4.txt: Is a directory");
+    EXPECT_EQ(std::string(error.what()), (dir / "my4.txt").string() + ": Is a directory");
   }
   EXPECT_THROW(RegisterSender(dir.path(), 4, fukuyama), FileWriteError);
 }

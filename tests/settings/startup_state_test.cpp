@@ -23,7 +23,7 @@ TEST_F(StartupStateTest, FirstStartInAnEmptyFolder) {
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved, ExitSettings{});
   EXPECT_EQ(state.printValues, (RegisteredPrintValues{"0", "0", "0"}));
-  EXPECT_EQ(state.senderError, "my0.txt: No such file or directory");
+  EXPECT_EQ(state.senderError, (dir / "my0.txt").string() + ": No such file or directory");
 }
 
 TEST_F(StartupStateTest, RegistrationOfThePaperModeReplacesTheSettingsValues) {
@@ -44,7 +44,7 @@ TEST_F(StartupStateTest, MissingSenderFileKeepsTheSettingsSender) {
   PutFile(ini, "[rv_RezovodPrn]\r\nTab_My=0x3\r\nOP023MyZip=100-0001\r\n");
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved.slip.sender.zip, "100-0001");
-  EXPECT_EQ(state.senderError, "my3.txt: No such file or directory");
+  EXPECT_EQ(state.senderError, (dir / "my3.txt").string() + ": No such file or directory");
 }
 
 TEST_F(StartupStateTest, PaperModeOutsideTheChoiceShowsHandFedWithoutItsRegistration) {
