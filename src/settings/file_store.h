@@ -3,6 +3,7 @@
 // the settings code touches the file system, so another platform supplies
 // its own implementation of these two.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,8 +13,15 @@
 
 namespace ruvo::settings {
 
-// All bytes of `file`. Throws FileReadError (missing file, a directory, no
-// permission, an I/O error). Never writes anything.
+// The largest file the program reads back. What it writes holds a few
+// kilobytes (nineteen keys of at most 2047 bytes, five sender lines); this
+// leaves ample room for what other programs add to a profile file, while a
+// file that is no settings file (a sparse one of 4 GB) cannot fill memory.
+inline constexpr std::size_t kMaxStoredFileBytes = std::size_t{16} << 20;
+
+// All bytes of `file`. Throws FileReadError (missing file, a directory, a
+// device or FIFO, no permission, more than kMaxStoredFileBytes, an I/O
+// error). Never writes anything.
 std::string ReadWholeFile(const std::filesystem::path& file);
 
 // ReadWholeFile, but std::nullopt when the file does not exist.

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -153,11 +154,19 @@ int OpenForReading(const std::filesystem::path& file) {
   return fd;
 }
 
+// A file that is too large to be one of the program's: "File too large
+// (more than 16777216 bytes)".
+FileReadError TooLarge(const std::filesystem::path& file) {
+  return FileReadError(
+      file, ErrorReason(EFBIG) + " (more than " + std::to_string(kMaxStoredFileBytes) + " bytes)");
+}
+
 void ThrowUnlessRegular(int fd, const std::filesystem::path& file) {
   struct stat status {};
   if (::fstat(fd, &status) != 0) throw FileReadError(file, errno);
   if (S_ISDIR(status.st_mode)) throw FileReadError(file, EISDIR);
   if (!S_ISREG(status.st_mode)) throw FileReadError(file, "Not a regular file");
+  if (static_cast<std::uintmax_t>(status.st_size) > kMaxStoredFileBytes) throw TooLarge(file);
 }
 
 }  // namespace
@@ -173,6 +182,7 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     if (got < 0) throw FileReadError(file, errno);
     if (got == 0) return content;
     content.append(buffer, static_cast<std::size_t>(got));
+    if (content.size() > kMaxStoredFileBytes) throw TooLarge(file);  // grew while read
   }
 }
 

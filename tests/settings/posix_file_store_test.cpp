@@ -172,6 +172,25 @@ TEST_F(PosixFileStore, ReadErrorsNameTheFileAndTheReason) {
   EXPECT_THROW(ReadFileIfExists(file), FileReadError);
 }
 
+// One byte past the limit is refused by the file's name; a sparse file of
+// 4 GB is refused without reading it.
+TEST_F(PosixFileStore, FileAboveTheSizeLimitIsRefusedByName) {
+  PutFile(file, std::string(kMaxStoredFileBytes, 'x'));
+  EXPECT_EQ(ReadWholeFile(file).size(), kMaxStoredFileBytes);
+  for (const std::uintmax_t size :
+       {std::uintmax_t{kMaxStoredFileBytes} + 1, std::uintmax_t{1} << 32}) {
+    SCOPED_TRACE(size);
+    std::filesystem::resize_file(file, size);
+    try {
+      ReadWholeFile(file);
+      FAIL() << "no error";
+    } catch (const FileReadError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                file.string() + ": File too large (more than 16777216 bytes)");
+    }
+  }
+}
+
 struct Fault {
   const char* name;
   void (*arm)(test::FaultyFileReplacer&);

@@ -88,6 +88,15 @@ TEST_F(SenderFile, DirectoryInPlaceOfTheFile) {
   EXPECT_THROW(RegisterSender(dir.path(), 4, fukuyama), FileWriteError);
 }
 
+// A file the program cannot read may hold what it cannot see; it stays.
+TEST_F(SenderFile, UnreadableSenderFileIsNotWrittenOver) {
+  PutFile(dir / "my6.txt", "");
+  std::filesystem::resize_file(dir / "my6.txt", std::uintmax_t{1} << 32);
+  EXPECT_THROW(LoadSender(dir.path(), 6), FileReadError);
+  EXPECT_THROW(RegisterSender(dir.path(), 6, fukuyama), FileWriteError);
+  EXPECT_EQ(std::filesystem::file_size(dir / "my6.txt"), std::uintmax_t{1} << 32);
+}
+
 TEST_F(SenderFile, FailedRegisterKeepsTheOldSender) {
   RegisterSender(dir.path(), 1, fukuyama);
   test::FaultyFileReplacer disk;
