@@ -38,6 +38,10 @@ std::vector<std::string> ReadInputLines(Context& ctx) {
   return SplitLines(ReadInputText(ctx));
 }
 
+void Warn(Context& ctx, std::string_view cp932) {
+  ctx.err << "ruvo-slip: warning: " << ToOutput(ctx, cp932) << '\n';
+}
+
 std::string ToOutput(const Context& ctx, std::string_view cp932) {
   return ctx.cp932 ? std::string(cp932) : Cp932ToUtf8(cp932);
 }

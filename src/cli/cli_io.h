@@ -37,6 +37,10 @@ std::vector<std::string> SplitLines(std::string_view text);
 // stdin as lines (ReadInputText + SplitLines).
 std::vector<std::string> ReadInputLines(Context& ctx);
 
+// "ruvo-slip: warning: " and the CP932 text, in the output encoding, on
+// ctx.err.
+void Warn(Context& ctx, std::string_view cp932);
+
 // A CP932 text as it goes to stdout: UTF-8, or unchanged with --cp932.
 std::string ToOutput(const Context& ctx, std::string_view cp932);
 

@@ -10,6 +10,7 @@
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
+#include "settings/file_store.h"
 #include "settings/startup_state.h"
 
 namespace ruvo::cli {
@@ -94,8 +95,12 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
 }
 
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
+  settings::RequireFolder(options.dir);
   const settings::StartupState state = settings::LoadStartupState(options.dir);
-  if (state.senderError) ctx.err << "warning: " << ToOutput(ctx, *state.senderError) << '\n';
+  for (const std::string& problem : state.unreadableFiles) {
+    Warn(ctx, problem + "; its values read as the defaults");
+  }
+  if (state.senderError) Warn(ctx, *state.senderError);
   PreparedSlip prepared{{},
                         state.printValues.printerNumber,
                         options.top.value_or(state.printValues.marginTop),

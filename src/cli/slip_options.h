@@ -49,8 +49,10 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
                     SlipOptions& options);
 
 // The slip and the print values of the main window right after start-up in
-// options.dir, with the options applied. A sender file that cannot be loaded
-// leaves the settings' sender values and is reported as a warning on ctx.err.
+// options.dir, with the options applied. A settings or registration file
+// that cannot be read gives its defaults, a sender file that cannot be loaded
+// leaves the settings' sender values; each is a warning on ctx.err. A folder
+// that does not exist is a FileReadError.
 struct PreparedSlip {
   SlipRecord slip;
   std::string printerNumber;  // the registration's printer number text

@@ -32,6 +32,11 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file);
 // what the program cannot see): FileWriteError with the reading's reason.
 std::string ContentToRewrite(const std::filesystem::path& file);
 
+// Throws FileReadError ("/w/slips: No such file or directory", "...: Not a
+// directory") unless `directory` is an existing folder. A missing working
+// folder would otherwise read as a first start, every file at its default.
+void RequireFolder(const std::filesystem::path& directory);
+
 // What a write does when its target is a device, a FIFO or a socket.
 enum class SpecialFileTarget {
   kRefuse,     // a file the program keeps (settings, registrations, senders): FileWriteError

@@ -192,6 +192,14 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file) {
   return ReadWholeFile(file);
 }
 
+void RequireFolder(const std::filesystem::path& directory) {
+  struct stat status {};
+  if (::stat(directory.empty() ? "." : directory.c_str(), &status) != 0) {
+    throw FileReadError(directory, errno);
+  }
+  if (!S_ISDIR(status.st_mode)) throw FileReadError(directory, ENOTDIR);
+}
+
 std::string ContentToRewrite(const std::filesystem::path& file) {
   try {
     return ReadFileIfExists(file).value_or(std::string());

@@ -45,6 +45,23 @@ TEST_F(DrawListCommandTest, MissingSenderFileWarnsAndKeepsTheSettingsSender) {
   EXPECT_NE(run.err.find("my0.txt"), std::string::npos) << run.err;
 }
 
+TEST_F(DrawListCommandTest, UnreadableSettingsWarnAndAMissingFolderFails) {
+  fs::remove(dir_ / "ruvo_Rezovod.ini");
+  fs::create_directory(dir_ / "ruvo_Rezovod.ini");
+  const RunResult run = Run("--dpi 360");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.find("山田太郎"), std::string::npos);
+  EXPECT_NE(run.err.find("ruvo-slip: warning: " + (dir_ / "ruvo_Rezovod.ini").string() +
+                         ": Is a directory; its values read as the defaults\n"),
+            std::string::npos)
+      << run.err;
+  const RunResult missing = Run("--dpi 360 --dir '" + (dir_ / "gone").string() + "'");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err,
+            "ruvo-slip drawlist: " + (dir_ / "gone").string() + ": No such file or directory\n");
+  EXPECT_EQ(missing.out, "");
+}
+
 TEST_F(DrawListCommandTest, OptionsSetSwitchesSlotThirdLineAndMargins) {
   const RunResult run =
       Run("--dpi 360 --date 2011-01-05 --slot 3 --add3 ルヴォビル --top 10 --left=-5");
