@@ -16,7 +16,8 @@ class ConversionError : public std::runtime_error {
   explicit ConversionError(std::string_view text);
 };
 
-// A margin or resolution so large that a position leaves the int range.
+// A margin or resolution so large that a position leaves the int range, or
+// a margin that moves every text off the page.
 class SlipPositionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -62,6 +62,24 @@ TEST_F(DrawListCommandTest, UnreadableSettingsWarnAndAMissingFolderFails) {
   EXPECT_EQ(missing.out, "");
 }
 
+TEST_F(DrawListCommandTest, ResolutionOrMarginsThatLeaveNoTextOnThePageFail) {
+  const struct {
+    const char* options;
+    const char* error;
+  } rows[] = {
+      {"--scale 65535", "printer resolution 360 dpi at scale 65535% gives 0 dpi"},
+      {"--dpi 100000 --scale 1", "gives 10000000 dpi"},
+      {"--top=-2147483648", "top margin -2147483648 puts every text of the slip off the page"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.options);
+    const RunResult run = Run(std::string("--dpi 360 ") + row.options);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(row.error), std::string::npos) << run.err;
+  }
+}
+
 TEST_F(DrawListCommandTest, OptionsSetSwitchesSlotThirdLineAndMargins) {
   const RunResult run =
       Run("--dpi 360 --date 2011-01-05 --slot 3 --add3 ルヴォビル --top 10 --left=-5");

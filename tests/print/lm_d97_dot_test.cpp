@@ -257,6 +257,29 @@ TEST(Lm_d97_DotTest, BadMarginOrResolutionListsNothingAndSaysWhy) {
   }
 }
 
+// A blank page reported as printed: the margins are refused by name instead.
+TEST(Lm_d97_DotTest, MarginThatPutsTheWholeSlipOffThePageIsAnError) {
+  const SlipPrintValues rows[] = {
+      {"360", "360", "-2147483648", ""},  // far above the page
+      {"360", "360", "", "2147483647"},   // would leave the int range
+      {"360", "360", "-1343",
+       ""},  // the lowest texts, the quantity's 12 points at 1283, end at 1343
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.top + row.left);
+    try {
+      SLIP97_Prn(FullSlip(), row);
+      ADD_FAILURE() << "no error";
+    } catch (const SlipPositionError& e) {
+      EXPECT_NE(std::string(e.what()).find((row.top.empty() ? "left margin " : "top margin ") +
+                                           (row.top.empty() ? row.left : row.top) + " puts"),
+                std::string::npos)
+          << e.what();
+    }
+  }
+  EXPECT_NO_THROW(SLIP97_Prn(FullSlip(), {"360", "360", "-1342", ""}));
+}
+
 TEST(Lm_d97_DotTest, BareSevenDigitRecipientZipKeepsItsFourthDigit) {
   SlipRecord slip = FullSlip();
   slip.recipientZip = "1234567";
