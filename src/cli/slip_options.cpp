@@ -11,6 +11,7 @@
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/file_store.h"
+#include "settings/settings_names.h"
 #include "settings/startup_state.h"
 
 namespace ruvo::cli {
@@ -101,10 +102,16 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
     Warn(ctx, problem + "; its values read as the defaults");
   }
   if (state.senderError) Warn(ctx, *state.senderError);
+  const settings::RegisteredPrintValues sources =
+      settings::RegistrationSources(options.dir, settings::PaperModeName(state.saved.paperMode));
   PreparedSlip prepared{{},
                         state.printValues.printerNumber,
                         options.top.value_or(state.printValues.marginTop),
-                        options.left.value_or(state.printValues.marginLeft)};
+                        options.left.value_or(state.printValues.marginLeft),
+                        sources.printerNumber};
+  // Converted as printing will convert them, to say where a bad text is.
+  MarginTextToInt(prepared.marginTop, options.top ? "option --top" : sources.marginTop);
+  MarginTextToInt(prepared.marginLeft, options.left ? "option --left" : sources.marginLeft);
   RestoreSavedSlip(prepared.slip, state.saved.slip);
   ApplyOptions(options, prepared.slip);
   return prepared;

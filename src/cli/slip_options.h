@@ -52,12 +52,14 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
 // options.dir, with the options applied. A settings or registration file
 // that cannot be read gives its defaults, a sender file that cannot be loaded
 // leaves the settings' sender values; each is a warning on ctx.err. A folder
-// that does not exist is a FileReadError.
+// that does not exist is a FileReadError; a margin that is no integer a
+// ConversionError naming the key and file, or the option, it came from.
 struct PreparedSlip {
   SlipRecord slip;
   std::string printerNumber;  // the registration's printer number text
   std::string marginTop;
   std::string marginLeft;
+  std::string printerNumberSource;  // where printerNumber was read, for messages
 };
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
 

@@ -4,6 +4,7 @@
 
 #include "app/slip_state.h"
 #include "print/qt_print_service.h"
+#include "print/slip_units.h"
 
 namespace ruvo::cli {
 
@@ -16,6 +17,7 @@ SlipSession::SlipSession(const SlipOptions& options, Context& ctx, bool needPrin
     if (options.printerName) {
       SelectPrinterByName(*printer_, *options.printerName);
     } else {
+      LabelTextToInt(prepared_.printerNumber, prepared_.printerNumberSource);  // names the key
       SelectRegisteredPrinter(*printer_, prepared_.printerNumber);
     }
   }

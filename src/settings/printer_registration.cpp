@@ -36,6 +36,17 @@ RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
   return values;
 }
 
+RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory,
+                                          std::string_view paperMode) {
+  const std::string place =
+      " in [" + std::string(paperMode) + "] of " + RegistrationFile(directory).string();
+  RegisteredPrintValues sources;
+  for (const auto& row : kValueKeys) {
+    sources.*row.field = std::string(row.key) + place;
+  }
+  return sources;
+}
+
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration, FileReplacer& replacer) {
   const std::filesystem::path file = RegistrationFile(directory);

@@ -80,6 +80,15 @@ TEST_F(DrawListCommandTest, ResolutionOrMarginsThatLeaveNoTextOnThePageFail) {
   }
 }
 
+TEST_F(DrawListCommandTest, BadRegisteredMarginNamesItsKeyAndFile) {
+  WriteCp932(dir_ / "ruvo_q710.ini", {"[手差し]", "PrnNoIndex=0", "slpPrn_Top=1.5"});
+  const RunResult run = Run("--dpi 360");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err,
+            "ruvo-slip drawlist: '1.5' is not a valid integer value (slpPrn_Top in [手差し] of " +
+                (dir_ / "ruvo_q710.ini").string() + ")\n");
+}
+
 TEST_F(DrawListCommandTest, OptionsSetSwitchesSlotThirdLineAndMargins) {
   const RunResult run =
       Run("--dpi 360 --date 2011-01-05 --slot 3 --add3 ルヴォビル --top 10 --left=-5");

@@ -89,7 +89,8 @@ TEST_F(RenderCommandTest, BadInputWritesNoPdf) {
   EXPECT_EQ(Run("--pdf '" + pdf.string() + "' --dpi 360 --page A9").exitCode, 2);  // no such page
   const RunResult badMargin = Run("--pdf '" + pdf.string() + "' --dpi 360 --left abc");
   EXPECT_EQ(badMargin.exitCode, 1);
-  EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value"), std::string::npos);
+  EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value (option --left)"),
+            std::string::npos);
   EXPECT_FALSE(fs::exists(pdf));
 }
 
