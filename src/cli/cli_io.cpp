@@ -3,12 +3,65 @@
 #include <charconv>
 #include <istream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <utility>
 
 #include "transfer/cp932_codec.h"
+#include "transfer/sjis.h"
 
 namespace ruvo::cli {
+
+namespace {
+
+// The characters a JSON string literal writes with a short escape.
+constexpr struct {
+  char character;
+  std::string_view escaped;
+} kShortEscapes[] = {
+    {'"', "\\\""},   // quotation mark
+    {'\\', "\\\\"},  // reverse solidus: the byte 0x5C standing alone
+    {'\n', "\\n"},   // line feed
+    {'\r', "\\r"},   // carriage return
+    {'\t', "\\t"},   // tab
+};
+
+// One single-byte character as it stands inside a JSON string literal.
+void AppendJsonByte(std::string& out, char c) {
+  for (const auto& row : kShortEscapes) {
+    if (row.character == c) {
+      out += row.escaped;
+      return;
+    }
+  }
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= 0x20) {
+    out += c;
+    return;
+  }
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += "\\u00";
+  out += kHex[byte >> 4];
+  out += kHex[byte & 0x0F];
+}
+
+// JSON has no CP932 form, so no library writes it; a two-byte character is
+// copied whole, whatever its trail byte.
+std::string Cp932JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = sjis::CharLengthAt(text, pos);
+    if (length == 1) {
+      AppendJsonByte(out, text[pos]);
+    } else {
+      out.append(text.substr(pos, length));
+    }
+    pos += length;
+  }
+  return out + '"';
+}
+
+}  // namespace
 
 std::string ReadInputText(Context& ctx) {
   std::string raw{std::istreambuf_iterator<char>(ctx.in), std::istreambuf_iterator<char>()};
@@ -50,39 +103,10 @@ std::string ArgumentToCp932(const Context& ctx, std::string_view arg) {
   return ctx.cp932 ? std::string(arg) : Utf8ToCp932(arg).bytes;
 }
 
-std::string JsonString(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (byte < 0x20) {
-          out += "\\u00";
-          out += kHex[byte >> 4];
-          out += kHex[byte & 0x0F];
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
-  return out;
+std::string JsonString(const Context& ctx, std::string_view text) {
+  if (ctx.cp932) return Cp932JsonString(text);
+  return nlohmann::json(std::string(text))
+      .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string ArgReader::NextOption() {

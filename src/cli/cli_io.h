@@ -47,8 +47,11 @@ std::string ToOutput(const Context& ctx, std::string_view cp932);
 // A user's argument (file name, option value) as CP932.
 std::string ArgumentToCp932(const Context& ctx, std::string_view arg);
 
-// `text` (already in the output encoding) as a JSON string literal.
-std::string JsonString(std::string_view text);
+// `text`, already in the output encoding, as a JSON string literal. UTF-8 is
+// written by nlohmann/json (malformed UTF-8 becomes U+FFFD); CP932 character
+// by character, so that the trail byte 0x5C of "ソ" (0x83 0x5C) is never
+// taken for a backslash.
+std::string JsonString(const Context& ctx, std::string_view text);
 
 // Walks the arguments of one command. Options take their value as the next
 // argument or after "=" ("--dpi 360" or "--dpi=360").

@@ -9,8 +9,8 @@
 namespace ruvo::cli {
 namespace {
 
-std::string ClassifyJson(std::string_view line) {
-  return "{\"ZipTelCheck\": " + JsonString(ZipTelVerdictName(ZipTelCheck(line))) +
+std::string ClassifyJson(const Context& ctx, std::string_view line) {
+  return "{\"ZipTelCheck\": " + JsonString(ctx, ZipTelVerdictName(ZipTelCheck(line))) +
          ", \"AddressMarkCount\": " + std::to_string(AddressMarkCount(line)) +
          ", \"IsPrefectureLine\": " + (IsPrefectureLine(line) ? "true" : "false") +
          ", \"MailMarkCount\": " + std::to_string(MailMarkCount(line)) + "}";
@@ -24,7 +24,7 @@ int RunClassify(const Args& args, Context& ctx) {
     reader.Unknown();
   }
   for (const std::string& line : ReadInputLines(ctx))
-    ctx.out << ClassifyJson(line) << '\n';
+    ctx.out << ClassifyJson(ctx, line) << '\n';
   return 0;
 }
 

@@ -124,7 +124,7 @@ int RunRender(const Args& args, Context& ctx) {
   const bool pdfOnStandardOutput = IsStandardOutput(*pdf);
   WritePdf(*pdf, PdfOf(pageId, dpiX, dpiY, list));
   if (pdfOnStandardOutput) return 0;
-  ctx.out << "{\"pdf\": " << JsonString(*pdf) << ", \"page\": " << JsonString(page)
+  ctx.out << "{\"pdf\": " << JsonString(ctx, *pdf) << ", \"page\": " << JsonString(ctx, page)
           << ", \"dpi\": [" << dpiX << ", " << dpiY << "], \"texts\": " << list.size() << "}\n";
   return 0;
 }

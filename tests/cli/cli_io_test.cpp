@@ -4,6 +4,9 @@
 
 #include <sstream>
 
+#include "transfer/cp932_codec.h"
+#include "transfer/sjis.h"
+
 namespace ruvo::cli {
 namespace {
 
@@ -32,9 +35,38 @@ TEST(CliIo, PassesRawCp932Through) {
   EXPECT_EQ(ToOutput(ctx, "\x93\x8C"), "\x93\x8C");
 }
 
-TEST(CliIo, EscapesJsonStrings) {
-  EXPECT_EQ(JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
-  EXPECT_EQ(JsonString("\xE6\x9D\xB1"), "\"\xE6\x9D\xB1\"");
+TEST(CliIo, EscapesJsonStringsInBothEncodings) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  for (const bool cp932 : {false, true}) {
+    SCOPED_TRACE(cp932);
+    const Context ctx{in, out, err, cp932};
+    EXPECT_EQ(JsonString(ctx, "a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
+  }
+  const Context utf8{in, out, err};
+  EXPECT_EQ(JsonString(utf8, "\xE6\x9D\xB1"), "\"\xE6\x9D\xB1\"");
+  EXPECT_EQ(JsonString(utf8, "a\xFF"), "\"a\xEF\xBF\xBD\"");  // malformed: U+FFFD
+}
+
+// "ソ" is 0x83 0x5C, "表" 0x95 0x5C, "能" 0x94 0x5C: the trail byte is the
+// backslash's and must stay one byte; the same for the trail byte 0x7C.
+TEST(CliIo, Cp932JsonKeepsEveryTwoByteCharacterWhole) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  const Context ctx{in, out, err, true};
+  int characters = 0;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    for (const char trail : {'\x5C', '\x7C'}) {
+      const std::string character{static_cast<char>(lead), trail};
+      if (!sjis::IsLeadByte(character[0]) || Cp932ToUtf8(character).find("\xEF\xBF\xBD") == 0) {
+        continue;  // no CP932 character
+      }
+      ++characters;
+      SCOPED_TRACE(Cp932ToUtf8(character));
+      EXPECT_EQ(JsonString(ctx, character + "\\"), "\"" + character + "\\\\\"");
+    }
+  }
+  EXPECT_GE(characters, 100);
 }
 
 TEST(CliIo, ReadsOptionValuesInBothForms) {
