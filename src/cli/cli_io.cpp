@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <istream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <utility>
@@ -61,17 +60,72 @@ std::string Cp932JsonString(std::string_view text) {
   return out + '"';
 }
 
+// "1 character(s) not in Shift-JIS replaced by 〓", after `where`.
+void WarnReplaced(Context& ctx, const std::string& where, std::size_t replaced) {
+  if (replaced == 0) return;
+  ctx.err << "ruvo-slip: warning: " << where << replaced
+          << " character(s) not in Shift-JIS replaced by \xE3\x80\x93\n";
+}
+
 }  // namespace
 
-std::string ReadInputText(Context& ctx) {
-  std::string raw{std::istreambuf_iterator<char>(ctx.in), std::istreambuf_iterator<char>()};
+std::string ReadInputText(Context& ctx, std::size_t maxBytes) {
+  std::string raw;
+  char buffer[65536];
+  for (std::streamsize got; (got = ctx.in.rdbuf()->sgetn(buffer, sizeof buffer)) > 0;) {
+    if (raw.size() + static_cast<std::size_t>(got) > maxBytes) {
+      throw InputError("the input is larger than " + std::to_string(maxBytes) + " bytes");
+    }
+    raw.append(buffer, static_cast<std::size_t>(got));
+  }
   if (ctx.cp932) return raw;
   Cp932Text converted = Utf8ToCp932(raw);
-  if (converted.replaced > 0) {
-    ctx.err << "ruvo-slip: warning: " << converted.replaced
-            << " character(s) not in Shift-JIS replaced by \xE3\x80\x93\n";
-  }
+  WarnReplaced(ctx, "", converted.replaced);
   return std::move(converted.bytes);
+}
+
+int LineReader::NextByte() {
+  std::streambuf& in = *ctx_.in.rdbuf();
+  // Answers go out before the reader may wait for more input: a script that
+  // talks line by line gets each answer, a file read whole is not slowed by
+  // a flush per line.
+  if (in.in_avail() <= 0) ctx_.out.flush();
+  return in.sbumpc();
+}
+
+std::optional<std::string> LineReader::NextBytes() {
+  constexpr int kEnd = std::char_traits<char>::eof();
+  int c = NextByte();
+  if (c == '\n' && afterCr_) c = NextByte();
+  afterCr_ = false;
+  if (c == kEnd) return std::nullopt;
+  ++number_;
+  std::string line;
+  for (; c != kEnd && c != '\n' && c != '\r'; c = NextByte()) {
+    if (line.size() == maxBytes_) {
+      throw InputError("input line " + std::to_string(number_) + " is longer than " +
+                       std::to_string(maxBytes_) + " bytes");
+    }
+    line += static_cast<char>(c);
+  }
+  afterCr_ = c == '\r';
+  return line;
+}
+
+std::optional<std::string> LineReader::Next() {
+  std::optional<std::string> line = NextBytes();
+  if (!line || ctx_.cp932) return line;
+  Cp932Text converted = Utf8ToCp932(*line);
+  WarnReplaced(ctx_, "line " + std::to_string(number_) + ": ", converted.replaced);
+  return std::move(converted.bytes);
+}
+
+void AnswerEachLine(Context& ctx,
+                    const std::function<std::string(const std::string& line)>& answer) {
+  LineReader reader(ctx);
+  while (const std::optional<std::string> line = reader.Next()) {
+    ctx.out << answer(*line) << '\n';
+  }
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

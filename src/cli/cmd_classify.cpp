@@ -9,7 +9,7 @@
 namespace ruvo::cli {
 namespace {
 
-std::string ClassifyJson(const Context& ctx, std::string_view line) {
+std::string ClassifyJson(const Context& ctx, const std::string& line) {
   return "{\"ZipTelCheck\": " + JsonString(ctx, ZipTelVerdictName(ZipTelCheck(line))) +
          ", \"AddressMarkCount\": " + std::to_string(AddressMarkCount(line)) +
          ", \"IsPrefectureLine\": " + (IsPrefectureLine(line) ? "true" : "false") +
@@ -23,8 +23,7 @@ int RunClassify(const Args& args, Context& ctx) {
     reader.NextOption();
     reader.Unknown();
   }
-  for (const std::string& line : ReadInputLines(ctx))
-    ctx.out << ClassifyJson(ctx, line) << '\n';
+  AnswerEachLine(ctx, [&ctx](const std::string& line) { return ClassifyJson(ctx, line); });
   return 0;
 }
 

@@ -27,6 +27,44 @@ TEST(CliIo, ReadsUtf8InputAsCp932AndWarnsAboutLostCharacters) {
   EXPECT_NE(err.str().find("1 character"), std::string::npos);
 }
 
+// Lines come one at a time, as SplitLines splits them, each converted on
+// its own; the warning names the line.
+TEST(CliIo, LineReaderSplitsAndConvertsLineByLine) {
+  std::istringstream in("a\r\n\xF0\x9F\x98\x80\rb\n\nc");  // a, 😀, b, "", c
+  std::ostringstream out, err;
+  Context ctx{in, out, err};
+  LineReader reader(ctx);
+  std::vector<std::string> lines;
+  while (auto line = reader.Next())
+    lines.push_back(*line);
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "\x81\xAC", "b", "", "c"}));
+  EXPECT_EQ(err.str(),
+            "ruvo-slip: warning: line 2: 1 character(s) not in Shift-JIS replaced by "
+            "\xE3\x80\x93\n");
+}
+
+// Memory stays bounded: a line or a memo one byte past its limit is refused
+// (the input without any line break of /dev/zero), at the limit it is read.
+TEST(CliIo, InputBeyondItsLimitIsRefused) {
+  std::ostringstream out, err;
+  std::istringstream lines("1234\n12345\n");
+  Context lineCtx{lines, out, err, true};
+  LineReader reader(lineCtx, 4);
+  EXPECT_EQ(reader.Next(), "1234");
+  try {
+    reader.Next();
+    FAIL() << "no error";
+  } catch (const InputError& error) {
+    EXPECT_STREQ(error.what(), "input line 2 is longer than 4 bytes");
+  }
+  std::istringstream text("12345");
+  Context textCtx{text, out, err, true};
+  EXPECT_THROW(ReadInputText(textCtx, 4), InputError);
+  std::istringstream exact("1234");
+  Context exactCtx{exact, out, err, true};
+  EXPECT_EQ(ReadInputText(exactCtx, 4), "1234");
+}
+
 TEST(CliIo, PassesRawCp932Through) {
   std::istringstream in(std::string("\x93\x8C\xFF", 3));
   std::ostringstream out, err;
