@@ -90,7 +90,8 @@ TEST_F(RenderCommandTest, BadInputWritesNoPdf) {
   const RunResult badMargin = Run("--pdf '" + pdf.string() + "' --dpi 360 --left abc");
   EXPECT_EQ(badMargin.exitCode, 1);
   EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value (option --left)"),
-            std::string::npos);
+            std::string::npos)
+      << badMargin.err;
   EXPECT_FALSE(fs::exists(pdf));
 }
 
