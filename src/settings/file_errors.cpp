@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "transfer/cp932_codec.h"
+
 namespace ruvo::settings {
 namespace {
 
@@ -37,6 +39,10 @@ constexpr ErrorText kErrorTexts[] = {
 
 }  // namespace
 
+std::string PathText(const std::filesystem::path& file) {
+  return Utf8ToCp932(file.string()).bytes;
+}
+
 std::string ErrorReason(int errorNumber) {
   for (const ErrorText& row : kErrorTexts) {
     if (row.number == errorNumber) return std::string(row.reason);
@@ -45,13 +51,13 @@ std::string ErrorReason(int errorNumber) {
 }
 
 FileReadError::FileReadError(const std::filesystem::path& file, std::string_view reason)
-    : std::runtime_error(file.string() + ": " + std::string(reason)), reason_(reason) {}
+    : std::runtime_error(PathText(file) + ": " + std::string(reason)), reason_(reason) {}
 
 FileReadError::FileReadError(const std::filesystem::path& file, int errorNumber)
     : FileReadError(file, ErrorReason(errorNumber)) {}
 
 FileWriteError::FileWriteError(const std::filesystem::path& file, std::string_view reason)
-    : std::runtime_error(file.string() + std::string(kCannotBeWritten) + std::string(reason)) {}
+    : std::runtime_error(PathText(file) + std::string(kCannotBeWritten) + std::string(reason)) {}
 
 FileWriteError::FileWriteError(const std::filesystem::path& file, int errorNumber)
     : FileWriteError(file, ErrorReason(errorNumber)) {}

@@ -35,6 +35,10 @@ class FileWriteError : public std::runtime_error {
   FileWriteError(const std::filesystem::path& file, int errorNumber);
 };
 
+// A path as a CP932 text for messages: the file system's names are UTF-8,
+// and a character CP932 cannot hold shows as "〓".
+std::string PathText(const std::filesystem::path& file);
+
 // The platform's reason for an error number, in English and independent of
 // the process locale ("No such file or directory" for ENOENT).
 std::string ErrorReason(int errorNumber);

@@ -1,5 +1,6 @@
 #include "settings/printer_registration.h"
 
+#include "settings/file_errors.h"
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
 
@@ -39,7 +40,7 @@ RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
 RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory,
                                           std::string_view paperMode) {
   const std::string place =
-      " in [" + std::string(paperMode) + "] of " + RegistrationFile(directory).string();
+      " in [" + std::string(paperMode) + "] of " + PathText(RegistrationFile(directory));
   RegisteredPrintValues sources;
   for (const auto& row : kValueKeys) {
     sources.*row.field = std::string(row.key) + place;

@@ -170,6 +170,16 @@ TEST_F(PosixFileStore, ReadErrorsNameTheFileAndTheReason) {
   }
   std::filesystem::create_directory(file);
   EXPECT_THROW(ReadFileIfExists(file), FileReadError);
+  // The folder's name is UTF-8 on disk and CP932 in the message, like every
+  // text of the core ("作業/my0.txt").
+  const std::filesystem::path japanese = dir / "\xE4\xBD\x9C\xE6\xA5\xAD" / "my0.txt";
+  try {
+    ReadWholeFile(japanese);
+    FAIL() << "no error";
+  } catch (const FileReadError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              dir.path().string() + Sj("/作業/my0.txt: No such file or directory"));
+  }
 }
 
 // One byte past the limit is refused by the file's name; a sparse file of
