@@ -1,5 +1,6 @@
 #include "cli/cli_io.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <nlohmann/json.hpp>
@@ -12,6 +13,19 @@
 namespace ruvo::cli {
 
 namespace {
+
+// C0 controls and DEL: never a trail byte of CP932, never part of a UTF-8
+// character.
+bool IsControlByte(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
+}
+
+// "1b" for 0x1B.
+std::string Hex(unsigned char byte) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  return {kHex[byte >> 4], kHex[byte & 0x0F]};
+}
 
 // The characters a JSON string literal writes with a short escape.
 constexpr struct {
@@ -38,10 +52,7 @@ void AppendJsonByte(std::string& out, char c) {
     out += c;
     return;
   }
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += "\\u00";
-  out += kHex[byte >> 4];
-  out += kHex[byte & 0x0F];
+  out += "\\u00" + Hex(byte);
 }
 
 // JSON has no CP932 form, so no library writes it; a two-byte character is
@@ -63,7 +74,7 @@ std::string Cp932JsonString(std::string_view text) {
 // "1 character(s) not in Shift-JIS replaced by 〓", after `where`.
 void WarnReplaced(Context& ctx, const std::string& where, std::size_t replaced) {
   if (replaced == 0) return;
-  ctx.err << "ruvo-slip: warning: " << where << replaced
+  ctx.err << "ruvo-slip: warning: " << ForTerminal(ctx, where) << replaced
           << " character(s) not in Shift-JIS replaced by \xE3\x80\x93\n";
 }
 
@@ -146,15 +157,29 @@ std::vector<std::string> ReadInputLines(Context& ctx) {
 }
 
 void Warn(Context& ctx, std::string_view cp932) {
-  ctx.err << "ruvo-slip: warning: " << ToOutput(ctx, cp932) << '\n';
+  ctx.err << "ruvo-slip: warning: " << ForTerminal(ctx, ToOutput(ctx, cp932)) << '\n';
 }
 
 std::string ToOutput(const Context& ctx, std::string_view cp932) {
   return ctx.cp932 ? std::string(cp932) : Cp932ToUtf8(cp932);
 }
 
-std::string ArgumentToCp932(const Context& ctx, std::string_view arg) {
-  return ctx.cp932 ? std::string(arg) : Utf8ToCp932(arg).bytes;
+std::string ForTerminal(const Context& ctx, std::string_view text) {
+  std::string out;
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    const unsigned char next =
+        pos + 1 < text.size() ? static_cast<unsigned char>(text[pos + 1]) : 0;
+    if (IsControlByte(text[pos])) {
+      out += "\\x" + Hex(byte);
+    } else if (!ctx.cp932 && byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      out += "\\u00" + Hex(next);  // a C1 control in UTF-8
+      ++pos;
+    } else {
+      out += text[pos];
+    }
+  }
+  return out;
 }
 
 std::string JsonString(const Context& ctx, std::string_view text) {
@@ -190,6 +215,22 @@ int ArgReader::IntValue(int min, int max) {
                      " to " + std::to_string(max) + ", not '" + text + "'");
   }
   return value;
+}
+
+std::string ArgReader::TextValue(Context& ctx) {
+  std::string text = Value();
+  if (!ctx.cp932) {
+    Cp932Text converted = Utf8ToCp932(text);
+    WarnReplaced(ctx, "option " + current_ + ": ", converted.replaced);
+    text = std::move(converted.bytes);
+  }
+  if (const auto control = std::find_if(text.begin(), text.end(), IsControlByte);
+      control != text.end()) {
+    throw UsageError("option " + current_ + " holds the control character 0x" +
+                     Hex(static_cast<unsigned char>(*control)) +
+                     "; a slip text is one line of visible characters");
+  }
+  return text;
 }
 
 void ArgReader::Unknown() const {

@@ -82,15 +82,18 @@ class LineReader {
 void AnswerEachLine(Context& ctx,
                     const std::function<std::string(const std::string& line)>& answer);
 
-// "ruvo-slip: warning: " and the CP932 text, in the output encoding, on
-// ctx.err.
+// "ruvo-slip: warning: " and the CP932 text, in the output encoding and
+// fit for a terminal, on ctx.err.
 void Warn(Context& ctx, std::string_view cp932);
 
 // A CP932 text as it goes to stdout: UTF-8, or unchanged with --cp932.
 std::string ToOutput(const Context& ctx, std::string_view cp932);
 
-// A user's argument (file name, option value) as CP932.
-std::string ArgumentToCp932(const Context& ctx, std::string_view arg);
+// `text`, in the output encoding, fit for a terminal: a control character
+// (the ESC of an escape sequence, CR, BEL; in UTF-8 also U+0080 to U+009F)
+// is shown as "\x1b" or "\u009b" and never acts. Every message to stderr
+// goes through here, as messages quote the user's arguments.
+std::string ForTerminal(const Context& ctx, std::string_view text);
 
 // `text`, already in the output encoding, as a JSON string literal. UTF-8 is
 // written by nlohmann/json (malformed UTF-8 becomes U+FFFD); CP932 character
@@ -110,6 +113,11 @@ class ArgReader {
   std::string Value();
   // Value() as an integer within [min, max]; UsageError otherwise.
   int IntValue(int min, int max);
+  // Value() as a CP932 text for the slip (a line, a margin, a printer name):
+  // characters CP932 cannot hold become "〓" with a warning, as on stdin; a
+  // control character (ESC, CR, LF) is a UsageError, as a slip text is one
+  // line of visible characters.
+  std::string TextValue(Context& ctx);
   [[noreturn]] void Unknown() const;
 
  private:

@@ -19,7 +19,7 @@ int RunPrint(const Args& args, Context& ctx) {
   while (!reader.Done()) {
     const std::string option = reader.NextOption();
     if (option == "--printer") {
-      options.printerName = ArgumentToCp932(ctx, reader.Value());
+      options.printerName = reader.TextValue(ctx);
     } else if (!ReadSlipOption(option, reader, ctx, options)) {
       reader.Unknown();
     }

@@ -67,7 +67,7 @@ void ApplyOptions(const SlipOptions& options, SlipRecord& slip) {
 
 }  // namespace
 
-bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context& ctx,
+bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
                     SlipOptions& options) {
   if (option == "--dir") {
     options.dir = reader.Value();
@@ -84,11 +84,11 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
   } else if (option == "--slot") {
     options.slot = reader.IntValue(1, kTimeSlotCount);
   } else if (option == "--add3") {
-    options.add3 = ArgumentToCp932(ctx, reader.Value());
+    options.add3 = reader.TextValue(ctx);
   } else if (option == "--top") {
-    options.top = ArgumentToCp932(ctx, reader.Value());
+    options.top = reader.TextValue(ctx);
   } else if (option == "--left") {
-    options.left = ArgumentToCp932(ctx, reader.Value());
+    options.left = reader.TextValue(ctx);
   } else {
     return false;
   }

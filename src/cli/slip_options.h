@@ -45,7 +45,7 @@ struct SlipOptions {
 
 // Reads the value of `option` when it is one of the shared options and
 // returns true; false leaves the option to the command.
-bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context& ctx,
+bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
                     SlipOptions& options);
 
 // The slip and the print values of the main window right after start-up in

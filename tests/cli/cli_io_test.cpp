@@ -119,6 +119,48 @@ TEST(CliIo, ReadsOptionValuesInBothForms) {
   EXPECT_TRUE(reader.Done());
 }
 
+// As on stdin, a character CP932 cannot hold is named in a warning; a
+// control character would put an escape sequence or a line break into a
+// one-line slip text.
+TEST(CliIo, TextOptionWarnsAboutLostCharactersAndRefusesControls) {
+  const std::vector<std::string> args = {
+      "--add3", "\xF0\x9F\x98\x80\xE6\x9D\xB1", "--add3", "a\x1B[31m", "--add3", "a\rb"};
+  std::istringstream in;
+  std::ostringstream out, err;
+  Context ctx{in, out, err};
+  ArgReader reader(args);
+  reader.NextOption();
+  EXPECT_EQ(reader.TextValue(ctx), "\x81\xAC\x93\x8C");  // 〓東
+  EXPECT_EQ(err.str(),
+            "ruvo-slip: warning: option --add3: 1 character(s) not in Shift-JIS "
+            "replaced by \xE3\x80\x93\n");
+  for (const char* control : {"0x1b", "0x0d"}) {
+    SCOPED_TRACE(control);
+    reader.NextOption();
+    try {
+      reader.TextValue(ctx);
+      FAIL() << "no error";
+    } catch (const UsageError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                std::string("option --add3 holds the control character ") + control +
+                    "; a slip text is one line of visible characters");
+    }
+  }
+}
+
+TEST(CliIo, MessagesShowControlCharactersInsteadOfSendingThem) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  const Context utf8{in, out, err};
+  const Context cp932{in, out, err, true};
+  EXPECT_EQ(ForTerminal(utf8, "a\x1B[31m\r\x07\x7F"), "a\\x1b[31m\\x0d\\x07\\x7f");
+  EXPECT_EQ(ForTerminal(utf8,
+                        "\xC2\x9B"
+                        "1m \xC2\xA0\xE6\x9D\xB1"),
+            "\\u009b1m \xC2\xA0\xE6\x9D\xB1");  // C1 CSI shown; no-break space, 東 kept
+  EXPECT_EQ(ForTerminal(cp932, "\x83\x5C\x1B"), "\x83\x5C\\x1b");  // ソ kept whole
+}
+
 TEST(CliIo, MissingOptionValueIsAUsageError) {
   const std::vector<std::string> args = {"--dir"};
   ArgReader reader(args);

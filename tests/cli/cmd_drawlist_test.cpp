@@ -89,6 +89,16 @@ TEST_F(DrawListCommandTest, BadRegisteredMarginNamesItsKeyAndFile) {
                 (dir_ / "ruvo_q710.ini").string() + ")\n");
 }
 
+TEST_F(DrawListCommandTest, EscapeSequencesInArgumentsReachNeitherSlipNorTerminal) {
+  const RunResult control = Run("--dpi 360 --add3 \"$(printf 'a\\033[31mb')\"");
+  EXPECT_EQ(control.exitCode, 2);
+  EXPECT_EQ(control.out, "");
+  EXPECT_NE(control.err.find("option --add3 holds the control character 0x1b"), std::string::npos);
+  const RunResult folder = Run("--dpi 360 --dir \"$(printf '/no\\033[31mwhere')\"");
+  EXPECT_EQ(folder.exitCode, 1);
+  EXPECT_EQ(folder.err, "ruvo-slip drawlist: /no\\x1b[31mwhere: No such file or directory\n");
+}
+
 TEST_F(DrawListCommandTest, OptionsSetSwitchesSlotThirdLineAndMargins) {
   const RunResult run =
       Run("--dpi 360 --date 2011-01-05 --slot 3 --add3 ルヴォビル --top 10 --left=-5");
