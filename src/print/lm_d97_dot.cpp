@@ -9,6 +9,10 @@ namespace ruvo {
 DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
   const int dpiX = LabelTextToInt(values.dpiX);
   const int dpiY = LabelTextToInt(values.dpiY);
+  if (dpiX < 1 || dpiY < 1) {  // every text would stand at the margins' corner
+    throw SlipPositionError("a resolution of " + values.dpiX + " x " + values.dpiY +
+                            " dpi places no text");
+  }
   const std::int64_t scaleX = ScaleFromDpi(dpiX);
   const std::int64_t scaleY = ScaleFromDpi(dpiY);
   const int top = MarginTextToInt(values.top);

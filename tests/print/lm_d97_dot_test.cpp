@@ -272,6 +272,7 @@ TEST(Lm_d97_DotTest, MarginThatPutsEveryTextOffThePageIsNamed) {
       {{"360", "360", "499946", ""}, "top margin 499946 puts"},  // year at 54: page's end
       {{"360", "360", "-1343", "-9999"}, "top margin -1343 and left margin -9999 put"},
       {{"360", "360", "-1342", ""}, "(no error)"},  // the quantity's last dot row shows
+      {{"360", "0", "", ""}, "a resolution of 360 x 0 dpi places no text"},  // all at the corner
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.message);
