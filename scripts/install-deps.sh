@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   clang clang-format libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core

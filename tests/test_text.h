@@ -19,4 +19,15 @@ inline std::string Utf8(std::string_view cp932) {
   return Cp932ToUtf8(cp932);
 }
 
+// The message of the `Error` that `run` throws, or "(no error)".
+template <typename Error, typename Run>
+std::string MessageOf(Run run) {
+  try {
+    run();
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
 }  // namespace ruvo::test

@@ -155,6 +155,7 @@ class TForm_Main : public QWidget {
   void TakeSelectedPrinter();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
+  void ReportUnreadableFiles();
 
   AppServices services_;
   HandlerGuard guard_;

@@ -11,6 +11,11 @@
 namespace ruvo::app {
 namespace {
 
+// The sender files are named without a folder, so they are found in the
+// process's current folder (the working folder the settings are in) and
+// their errors name them as "my3.txt".
+const std::filesystem::path kSenderFolder;
+
 // Shown when the remembered tab is no tab.
 const QString kTabError = QStringLiteral("TabErr");
 
@@ -25,7 +30,7 @@ bool IsSenderSlot(int tab) {
 void TForm_Main::SpeedButton_readMyClick() {
   const int tab = SenderTab();
   if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
-  const settings::SenderFields fields = settings::LoadSender(labels_.currentDir, tab);
+  const settings::SenderFields fields = settings::LoadSender(kSenderFolder, tab);
   sender_->Edit_MyZip->SetCp932Text(fields.zip);
   sender_->Edit_MyADD1->SetCp932Text(fields.address1);
   sender_->Edit_MyADD2->SetCp932Text(fields.address2);

@@ -17,6 +17,8 @@
 #include "app/transfer_band.h"
 #include "settings/app_settings.h"
 #include "settings/settings_names.h"
+#include "settings/startup_state.h"
+#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 
@@ -49,6 +51,7 @@ void TForm_Main::FormShow() {
 // The tab and the paper mode are selected without running their change
 // handlers; an index that is no item leaves no selection.
 void TForm_Main::ReadSettingsIntoWindow() {
+  ReportUnreadableFiles();
   const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
   labels_.printerIndex = std::to_string(read.printerNumber);
   labels_.printerName.clear();
@@ -66,6 +69,19 @@ void TForm_Main::ReadSettingsIntoWindow() {
   const QSignalBlocker quiet(goods_->ComboBox_SEL);
   const bool isItem = !settings::PaperModeName(read.saved.paperMode).empty();
   goods_->ComboBox_SEL->setCurrentIndex(isItem ? read.saved.paperMode : -1);
+}
+
+// A settings or registration file that exists but cannot be read reads as
+// the defaults, as a missing one does; the user is told once, since the
+// slip then lacks what the file held and a save would not keep it.
+void TForm_Main::ReportUnreadableFiles() {
+  const std::vector<std::string> problems = settings::UnreadableSettingsFiles(labels_.currentDir);
+  if (problems.empty()) return;
+  QStringList lines;
+  for (const std::string& problem : problems)
+    lines << Cp932ToQString(problem);
+  lines << QStringLiteral("読めないファイルの値は既定値になります。");
+  services_.boxes.ShowError(this, lines.join(u'\n'));
 }
 
 // The nineteen keys in order; the first that cannot be written stops the

@@ -4,6 +4,8 @@
 // Texts cross the tool's boundary as UTF-8, or as raw CP932 bytes when the
 // user gave --cp932; inside, every text is CP932 like the rest of the core.
 
+#include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -19,6 +21,13 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Input the command cannot take (a line or a memo beyond its limit): exit
+// code 1, the output written so far stands.
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 struct Context {
   std::istream& in;
   std::ostream& out;
@@ -26,9 +35,17 @@ struct Context {
   bool cp932 = false;  // stdin and stdout carry raw CP932 bytes
 };
 
+// The longest input line a per-line command takes: far beyond any field or
+// pasted address, and it bounds the memory when the input holds no line
+// break at all (/dev/zero).
+inline constexpr std::size_t kMaxInputLineBytes = std::size_t{1} << 20;
+
+// The largest memo transfer takes; the whole memo is held while it works.
+inline constexpr std::size_t kMaxInputTextBytes = std::size_t{64} << 20;
+
 // All of stdin, converted to CP932. Characters CP932 cannot hold become "〓"
-// and a warning on stderr says how many.
-std::string ReadInputText(Context& ctx);
+// and a warning on stderr says how many. InputError beyond `maxBytes`.
+std::string ReadInputText(Context& ctx, std::size_t maxBytes = kMaxInputTextBytes);
 
 // Splits CP932 text into lines at LF, CRLF or CR. A final line break does not
 // start another (empty) line.
@@ -37,14 +54,52 @@ std::vector<std::string> SplitLines(std::string_view text);
 // stdin as lines (ReadInputText + SplitLines).
 std::vector<std::string> ReadInputLines(Context& ctx);
 
+// Reads stdin one line at a time, as SplitLines splits it, each line
+// converted to CP932 as ReadInputText does (the warning names the line). It
+// never waits for input beyond the line end, and flushes ctx.out before it
+// waits for input at all, so a script can talk to a command line by line.
+// InputError for a line beyond `maxBytes`.
+class LineReader {
+ public:
+  explicit LineReader(Context& ctx, std::size_t maxBytes = kMaxInputLineBytes)
+      : ctx_(ctx), maxBytes_(maxBytes) {}
+  // The next line, or nothing at the end of the input.
+  std::optional<std::string> Next();
+
+ private:
+  int NextByte();
+  std::optional<std::string> NextBytes();
+
+  Context& ctx_;
+  std::size_t maxBytes_;
+  std::size_t number_ = 0;  // of the line last read, from 1
+  bool afterCr_ = false;    // the last line ended in CR; a LF next is its CRLF
+};
+
+// Writes the answer to each stdin line as one output line, out before more
+// input is awaited: the per-line commands run in bounded memory and answer
+// as they read.
+void AnswerEachLine(Context& ctx,
+                    const std::function<std::string(const std::string& line)>& answer);
+
+// "ruvo-slip: warning: " and the CP932 text, in the output encoding and
+// fit for a terminal, on ctx.err.
+void Warn(Context& ctx, std::string_view cp932);
+
 // A CP932 text as it goes to stdout: UTF-8, or unchanged with --cp932.
 std::string ToOutput(const Context& ctx, std::string_view cp932);
 
-// A user's argument (file name, option value) as CP932.
-std::string ArgumentToCp932(const Context& ctx, std::string_view arg);
+// `text`, in the output encoding, fit for a terminal: a control character
+// (the ESC of an escape sequence, CR, BEL; in UTF-8 also U+0080 to U+009F)
+// is shown as "\x1b" or "\u009b" and never acts. Every message to stderr
+// goes through here, as messages quote the user's arguments.
+std::string ForTerminal(const Context& ctx, std::string_view text);
 
-// `text` (already in the output encoding) as a JSON string literal.
-std::string JsonString(std::string_view text);
+// `text`, already in the output encoding, as a JSON string literal. UTF-8 is
+// written by nlohmann/json (malformed UTF-8 becomes U+FFFD); CP932 character
+// by character, so that the trail byte 0x5C of "ソ" (0x83 0x5C) is never
+// taken for a backslash.
+std::string JsonString(const Context& ctx, std::string_view text);
 
 // Walks the arguments of one command. Options take their value as the next
 // argument or after "=" ("--dpi 360" or "--dpi=360").
@@ -58,6 +113,11 @@ class ArgReader {
   std::string Value();
   // Value() as an integer within [min, max]; UsageError otherwise.
   int IntValue(int min, int max);
+  // Value() as a CP932 text for the slip (a line, a margin, a printer name):
+  // characters CP932 cannot hold become "〓" with a warning, as on stdin; a
+  // control character (ESC, CR, LF) is a UsageError, as a slip text is one
+  // line of visible characters.
+  std::string TextValue(Context& ctx);
   [[noreturn]] void Unknown() const;
 
  private:

@@ -9,8 +9,8 @@
 namespace ruvo::cli {
 namespace {
 
-std::string ClassifyJson(std::string_view line) {
-  return "{\"ZipTelCheck\": " + JsonString(ZipTelVerdictName(ZipTelCheck(line))) +
+std::string ClassifyJson(const Context& ctx, const std::string& line) {
+  return "{\"ZipTelCheck\": " + JsonString(ctx, ZipTelVerdictName(ZipTelCheck(line))) +
          ", \"AddressMarkCount\": " + std::to_string(AddressMarkCount(line)) +
          ", \"IsPrefectureLine\": " + (IsPrefectureLine(line) ? "true" : "false") +
          ", \"MailMarkCount\": " + std::to_string(MailMarkCount(line)) + "}";
@@ -23,8 +23,7 @@ int RunClassify(const Args& args, Context& ctx) {
     reader.NextOption();
     reader.Unknown();
   }
-  for (const std::string& line : ReadInputLines(ctx))
-    ctx.out << ClassifyJson(line) << '\n';
+  AnswerEachLine(ctx, [&ctx](const std::string& line) { return ClassifyJson(ctx, line); });
   return 0;
 }
 

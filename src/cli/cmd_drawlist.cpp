@@ -13,10 +13,10 @@ namespace {
 
 // One draw operation as a JSON object on one line.
 std::string DrawOpJson(const Context& ctx, const DrawOp& op) {
-  return "{\"font\": " + JsonString(ToOutput(ctx, op.font)) +
+  return "{\"font\": " + JsonString(ctx, ToOutput(ctx, op.font)) +
          ", \"size\": " + std::to_string(op.pointSize) + ", \"x\": " + std::to_string(op.x) +
-         ", \"y\": " + std::to_string(op.y) + ", \"text\": " + JsonString(ToOutput(ctx, op.text)) +
-         "}";
+         ", \"y\": " + std::to_string(op.y) +
+         ", \"text\": " + JsonString(ctx, ToOutput(ctx, op.text)) + "}";
 }
 
 void WriteDrawListJson(Context& ctx, const DrawList& list) {

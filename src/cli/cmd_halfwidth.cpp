@@ -12,9 +12,7 @@ int RunHalfWidth(const Args& args, Context& ctx) {
     reader.NextOption();
     reader.Unknown();
   }
-  for (const std::string& line : ReadInputLines(ctx)) {
-    ctx.out << ToOutput(ctx, ToHalfWidth(line)) << '\n';
-  }
+  AnswerEachLine(ctx, [&ctx](const std::string& line) { return ToOutput(ctx, ToHalfWidth(line)); });
   return 0;
 }
 

@@ -34,12 +34,11 @@ NumValueSettings ReadNumTextOptions(const Args& args) {
 
 int RunNumText(const Args& args, Context& ctx) {
   const NumValueModel model(ReadNumTextOptions(args));
-  for (const std::string& line : ReadInputLines(ctx)) {
+  AnswerEachLine(ctx, [&](const std::string& line) {
     // Writing Text stores StripLeadingZeros(ParseText(line)), whatever the
     // value was before.
-    const std::string value = model.StripLeadingZeros(model.ParseText(line));
-    ctx.out << ToOutput(ctx, value) << '\n';
-  }
+    return ToOutput(ctx, model.StripLeadingZeros(model.ParseText(line)));
+  });
   return 0;
 }
 

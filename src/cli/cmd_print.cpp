@@ -19,7 +19,7 @@ int RunPrint(const Args& args, Context& ctx) {
   while (!reader.Done()) {
     const std::string option = reader.NextOption();
     if (option == "--printer") {
-      options.printerName = ArgumentToCp932(ctx, reader.Value());
+      options.printerName = reader.TextValue(ctx);
     } else if (!ReadSlipOption(option, reader, ctx, options)) {
       reader.Unknown();
     }
@@ -29,7 +29,8 @@ int RunPrint(const Args& args, Context& ctx) {
   const auto start = std::chrono::steady_clock::now();
   PrintDrawList(session.Printer(), list);
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  ctx.out << "{\"printer\": " << JsonString(ToOutput(ctx, session.Printer().CurrentPrinterName()))
+  ctx.out << "{\"printer\": "
+          << JsonString(ctx, ToOutput(ctx, session.Printer().CurrentPrinterName()))
           << ", \"dpi\": [" << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
           << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
   return 0;

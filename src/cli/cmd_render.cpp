@@ -1,5 +1,8 @@
 // ruvo-slip render: the slip of a working directory as a one-page PDF, painted
 // at the slip's resolution with the origin at the paper's top-left corner.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
@@ -77,10 +80,21 @@ QByteArray PdfOf(QPageSize::PageSizeId page, int dpiX, int dpiY, const DrawList&
 }
 
 // Replaces FILE whole, like every file the program writes, so a failed write
-// (disk full, no permission) never leaves a shortened PDF behind.
+// (disk full, no permission) never leaves a shortened PDF behind; a device or
+// a pipe ("/dev/stdout") gets the PDF written into it.
 void WritePdf(const std::string& file, const QByteArray& pdf) {
-  settings::PlatformFileReplacer().Replace(
-      file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  settings::PlatformFileReplacer().Write(
+      file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+      settings::SpecialFileTarget::kWriteInto);
+}
+
+// Whether FILE is where standard output goes ("/dev/stdout", or the file
+// the output was redirected to): the report would then follow the PDF.
+bool IsStandardOutput(const std::string& file) {
+  struct stat target {};
+  struct stat output {};
+  return ::stat(file.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+         target.st_dev == output.st_dev && target.st_ino == output.st_ino;
 }
 
 }  // namespace
@@ -107,8 +121,10 @@ int RunRender(const Args& args, Context& ctx) {
   const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
   const int dpiX = LabelTextToInt(session.PrintValues().dpiX);
   const int dpiY = LabelTextToInt(session.PrintValues().dpiY);
+  const bool pdfOnStandardOutput = IsStandardOutput(*pdf);
   WritePdf(*pdf, PdfOf(pageId, dpiX, dpiY, list));
-  ctx.out << "{\"pdf\": " << JsonString(*pdf) << ", \"page\": " << JsonString(page)
+  if (pdfOnStandardOutput) return 0;
+  ctx.out << "{\"pdf\": " << JsonString(ctx, *pdf) << ", \"page\": " << JsonString(ctx, page)
           << ", \"dpi\": [" << dpiX << ", " << dpiY << "], \"texts\": " << list.size() << "}\n";
   return 0;
 }

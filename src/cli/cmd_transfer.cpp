@@ -12,14 +12,14 @@ namespace ruvo::cli {
 namespace {
 
 std::string JsonField(const Context& ctx, std::string_view key, std::string_view cp932) {
-  return JsonString(key) + ":" + JsonString(ToOutput(ctx, cp932));
+  return JsonString(ctx, key) + ":" + JsonString(ctx, ToOutput(ctx, cp932));
 }
 
 std::string JsonMemo(const Context& ctx, const MemoLines& memo) {
   std::string json = "[";
   for (std::size_t i = 0; i < memo.size(); ++i) {
     if (i > 0) json += ", ";
-    json += JsonString(ToOutput(ctx, memo[i]));
+    json += JsonString(ctx, ToOutput(ctx, memo[i]));
   }
   return json + "]";
 }
@@ -36,7 +36,7 @@ int RunTransfer(const Args& args, Context& ctx) {
   // The fields start empty, so those the transfer does not write stay empty.
   const RecipientFields fields = ApplyTransfer(result, RecipientFields{});
   const std::string message =
-      result.noTextMessage ? JsonString(ToOutput(ctx, kNoTransferTextMessage)) : "null";
+      result.noTextMessage ? JsonString(ctx, ToOutput(ctx, kNoTransferTextMessage)) : "null";
   ctx.out << "{" << JsonField(ctx, "zip", fields.zip) << ", " << JsonField(ctx, "add1", fields.add1)
           << ", " << JsonField(ctx, "add2", fields.add2) << ", "
           << JsonField(ctx, "name", fields.name) << ", " << JsonField(ctx, "tel", fields.tel)

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/zip_directory.h"
 #include "postal/postal_check.h"
+#include "transfer/cp932_codec.h"
 
 namespace ruvo::cli {
 
@@ -18,11 +19,12 @@ int RunZip(const Args& args, Context& ctx) {
   for (ArgReader reader(args); !reader.Done();) {
     const std::string option = reader.NextOption();
     if (option == "--address") {
-      address = ArgumentToCp932(ctx, reader.Value());
+      address = reader.TextValue(ctx);
     } else if (option == "--dict") {
       dict = reader.Value();
     } else if (!code && !option.starts_with("--")) {
-      code = ArgumentToCp932(ctx, option);
+      // Anything CP932 lacks becomes "〓", which no postal code holds.
+      code = ctx.cp932 ? option : Utf8ToCp932(option).bytes;
     } else {
       reader.Unknown();
     }
@@ -33,11 +35,11 @@ int RunZip(const Args& args, Context& ctx) {
     throw UsageError("'" + ToOutput(ctx, *code) + "' is no postal code (seven digits, 105-0011)");
   }
   const postal::PostalDirectory directory = LoadZipDirectory(ctx, dict);
-  ctx.out << "{\"zip\":" << JsonString(postal::DigitsOf(*parsed))
+  ctx.out << "{\"zip\":" << JsonString(ctx, postal::DigitsOf(*parsed))
           << ", \"addresses\":" << JsonZipAddresses(ctx, directory, *code);
   if (address) {
     const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, *code, *address);
-    ctx.out << ", \"verdict\":" << JsonString(postal::ZipVerdictName(verdict));
+    ctx.out << ", \"verdict\":" << JsonString(ctx, postal::ZipVerdictName(verdict));
   }
   ctx.out << "}\n";
   return 0;

@@ -7,6 +7,7 @@
 namespace {
 
 using ruvo::cli::AllCommands;
+using ruvo::cli::ForTerminal;
 
 void PrintUsage(std::ostream& os) {
   os << "usage: ruvo-slip [--cp932] COMMAND [OPTIONS]\n\n"
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
   }
   const auto* command = FindCommand(args[0]);
   if (command == nullptr) {
-    std::cerr << "ruvo-slip: unknown command '" << args[0] << "'\n";
+    std::cerr << "ruvo-slip: unknown command '" << ForTerminal(ctx, args[0]) << "'\n";
     PrintUsage(std::cerr);
     return 2;
   }
@@ -54,13 +55,13 @@ int main(int argc, char** argv) {
     std::cout.flush();
     return rc;
   } catch (const ruvo::cli::UsageError& e) {
-    std::cerr << "ruvo-slip " << command->name << ": " << e.what() << "\nusage: ruvo-slip "
-              << command->name << ' ' << command->synopsis << '\n';
+    std::cerr << "ruvo-slip " << command->name << ": " << ForTerminal(ctx, e.what())
+              << "\nusage: ruvo-slip " << command->name << ' ' << command->synopsis << '\n';
     return 2;
   } catch (const std::exception& e) {
     // The core's error texts are CP932, like every text inside it.
-    std::cerr << "ruvo-slip " << command->name << ": " << ruvo::cli::ToOutput(ctx, e.what())
-              << '\n';
+    std::cerr << "ruvo-slip " << command->name << ": "
+              << ForTerminal(ctx, ruvo::cli::ToOutput(ctx, e.what())) << '\n';
     return 1;
   }
 }

@@ -10,6 +10,8 @@
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
+#include "settings/file_store.h"
+#include "settings/settings_names.h"
 #include "settings/startup_state.h"
 
 namespace ruvo::cli {
@@ -65,7 +67,7 @@ void ApplyOptions(const SlipOptions& options, SlipRecord& slip) {
 
 }  // namespace
 
-bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context& ctx,
+bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
                     SlipOptions& options) {
   if (option == "--dir") {
     options.dir = reader.Value();
@@ -82,11 +84,11 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
   } else if (option == "--slot") {
     options.slot = reader.IntValue(1, kTimeSlotCount);
   } else if (option == "--add3") {
-    options.add3 = ArgumentToCp932(ctx, reader.Value());
+    options.add3 = reader.TextValue(ctx);
   } else if (option == "--top") {
-    options.top = ArgumentToCp932(ctx, reader.Value());
+    options.top = reader.TextValue(ctx);
   } else if (option == "--left") {
-    options.left = ArgumentToCp932(ctx, reader.Value());
+    options.left = reader.TextValue(ctx);
   } else {
     return false;
   }
@@ -94,13 +96,23 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context&
 }
 
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
+  settings::RequireFolder(options.dir);
   const settings::StartupState state = settings::LoadStartupState(options.dir);
-  if (state.senderError) ctx.err << "warning: " << ToOutput(ctx, *state.senderError) << '\n';
+  for (const std::string& problem : state.unreadableFiles) {
+    Warn(ctx, problem + "; its values read as the defaults");
+  }
+  if (state.senderError) Warn(ctx, *state.senderError);
+  const settings::RegisteredPrintValues sources =
+      settings::RegistrationSources(options.dir, settings::PaperModeName(state.saved.paperMode));
   PreparedSlip prepared{{},
                         state.printValues.printerNumber,
                         state.printValues.printerName,
                         options.top.value_or(state.printValues.marginTop),
-                        options.left.value_or(state.printValues.marginLeft)};
+                        options.left.value_or(state.printValues.marginLeft),
+                        sources.printerNumber};
+  // Converted as printing will convert them, to say where a bad text is.
+  MarginTextToInt(prepared.marginTop, options.top ? "option --top" : sources.marginTop);
+  MarginTextToInt(prepared.marginLeft, options.left ? "option --left" : sources.marginLeft);
   RestoreSavedSlip(prepared.slip, state.saved.slip);
   ApplyOptions(options, prepared.slip);
   return prepared;

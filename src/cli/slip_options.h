@@ -45,18 +45,22 @@ struct SlipOptions {
 
 // Reads the value of `option` when it is one of the shared options and
 // returns true; false leaves the option to the command.
-bool ReadSlipOption(const std::string& option, ArgReader& reader, const Context& ctx,
+bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
                     SlipOptions& options);
 
 // The slip and the print values of the main window right after start-up in
-// options.dir, with the options applied. A sender file that cannot be loaded
-// leaves the settings' sender values and is reported as a warning on ctx.err.
+// options.dir, with the options applied. A settings or registration file
+// that cannot be read gives its defaults, a sender file that cannot be loaded
+// leaves the settings' sender values; each is a warning on ctx.err. A folder
+// that does not exist is a FileReadError; a margin that is no integer a
+// ConversionError naming the key and file, or the option, it came from.
 struct PreparedSlip {
   SlipRecord slip;
   std::string printerNumber;  // the registration's printer number text
   std::string printerName;    // the registration's printer name, CP932
   std::string marginTop;
   std::string marginLeft;
+  std::string printerNumberSource;  // where printerNumber was read, for messages
 };
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
 

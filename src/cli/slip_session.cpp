@@ -4,6 +4,7 @@
 
 #include "app/slip_state.h"
 #include "print/qt_print_service.h"
+#include "print/slip_units.h"
 
 namespace ruvo::cli {
 
@@ -17,9 +18,14 @@ SlipSession::SlipSession(const SlipOptions& options, Context& ctx, bool needPrin
       SelectPrinterByName(*printer_, *options.printerName);
     } else {
       // The window would show the notice in its status bar.
-      const RegisteredPrinterChoice choice =
-          SelectRegisteredPrinter(*printer_, prepared_.printerNumber, prepared_.printerName);
-      if (!choice.notice.empty()) ctx.err << "warning: " << ToOutput(ctx, choice.notice) << '\n';
+      RegisteredPrinterChoice choice;
+      try {
+        choice = SelectRegisteredPrinter(*printer_, prepared_.printerNumber, prepared_.printerName);
+      } catch (const ConversionError&) {
+        LabelTextToInt(prepared_.printerNumber, prepared_.printerNumberSource);  // names the key
+        throw;
+      }
+      if (!choice.notice.empty()) Warn(ctx, choice.notice);
     }
   }
   values_ = ResolvePrintValues(options, prepared_, printer_.get());

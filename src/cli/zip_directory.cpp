@@ -28,7 +28,7 @@ std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& 
   if (const auto parsed = postal::ParsePostalCode(code)) {
     for (const auto& entry : directory.Find(*parsed)) {
       if (json.size() > 1) json += ", ";
-      json += JsonString(ToOutput(ctx, entry.address));
+      json += JsonString(ctx, ToOutput(ctx, entry.address));
     }
   }
   return json + "]";
@@ -39,7 +39,7 @@ std::string JsonZipCheck(Context& ctx, const std::optional<std::string>& dict,
   const postal::PostalDirectory directory =
       postal::ParsePostalCode(code) ? LoadZipDirectory(ctx, dict) : postal::PostalDirectory();
   const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, code, address1);
-  return "{\"verdict\":" + JsonString(postal::ZipVerdictName(verdict)) +
+  return "{\"verdict\":" + JsonString(ctx, postal::ZipVerdictName(verdict)) +
          ", \"addresses\":" + JsonZipAddresses(ctx, directory, code) + "}";
 }
 

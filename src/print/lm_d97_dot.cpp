@@ -1,15 +1,23 @@
 #include "print/lm_d97_dot.h"
 
 #include "print/slip_layout.h"
+#include "print/slip_page.h"
 #include "print/slip_units.h"
 
 namespace ruvo {
 
 DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
-  const std::int64_t scaleX = ScaleFromDpi(LabelTextToInt(values.dpiX));
-  const std::int64_t scaleY = ScaleFromDpi(LabelTextToInt(values.dpiY));
+  const int dpiX = LabelTextToInt(values.dpiX);
+  const int dpiY = LabelTextToInt(values.dpiY);
+  if (dpiX < 1 || dpiY < 1) {  // every text would stand at the margins' corner
+    throw SlipPositionError("a resolution of " + values.dpiX + " x " + values.dpiY +
+                            " dpi places no text");
+  }
+  const std::int64_t scaleX = ScaleFromDpi(dpiX);
+  const std::int64_t scaleY = ScaleFromDpi(dpiY);
   const int top = MarginTextToInt(values.top);
   const int left = MarginTextToInt(values.left);
+  ThrowIfMarginIsBeyondAnyPage(dpiX, dpiY, top, left);
   DrawList list;
   for (const auto& field : SlipLayout()) {
     if (!SlipGateOpen(field.gate, slip)) continue;
@@ -19,6 +27,7 @@ DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
                           UnitsToDots(scaleX, field.x, left), UnitsToDots(scaleY, field.y, top),
                           std::move(text)});
   }
+  ThrowIfEveryTextIsOffThePage(list, dpiX, dpiY, top, left);
   return list;
 }
 

@@ -1,7 +1,5 @@
 #include "print/print_job.h"
 
-#include <limits>
-
 #include "print/lm_d97_dot.h"
 
 namespace ruvo {
@@ -9,8 +7,11 @@ namespace ruvo {
 int EffectiveDpi(int dpi, std::uint16_t scalePercent) {
   if (scalePercent == 0) throw PrintJobError("printer scale 0% is not a valid output scale");
   const long long effective = static_cast<long long>(dpi) * 100 / scalePercent;
-  if (effective > std::numeric_limits<int>::max()) {
-    throw PrintJobError("printer resolution " + std::to_string(dpi) + " dpi is out of range");
+  if (effective < 1 || effective > kMaxEffectiveDpi) {
+    throw PrintJobError("printer resolution " + std::to_string(dpi) + " dpi at scale " +
+                        std::to_string(scalePercent) + "% gives " + std::to_string(effective) +
+                        " dpi; a slip is printed at 1 to " + std::to_string(kMaxEffectiveDpi) +
+                        " dpi");
   }
   return static_cast<int>(effective);
 }

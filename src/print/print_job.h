@@ -16,20 +16,28 @@ namespace ruvo {
 // The document title the spooler shows: "ruvo_Rezovod" and two blanks.
 inline constexpr std::string_view kSlipDocumentTitle = "ruvo_Rezovod  ";
 
-// A printer report the job cannot work with (a scale of 0 %).
+// A printer report the job cannot work with (a scale of 0 %, a resolution
+// that leaves less than a dot per inch).
 class PrintJobError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// dpi × 100 ÷ scale percent, the remainder dropped (360 at 50 % → 720);
-// PrintJobError for a 0 % scale or a result beyond the int range.
+// The finest effective resolution a slip is laid out at: the printer layer
+// takes no printer resolution above it either (a CUPS queue or PPD naming a
+// finer one is read as naming none).
+inline constexpr int kMaxEffectiveDpi = 100000;
+
+// dpi × 100 ÷ scale percent, the remainder dropped (360 at 50 % → 720).
+// PrintJobError naming the resolution and the scale for a 0 % scale and for
+// a result below 1 dpi (360 at 65535 %: every text would stand at the
+// corner) or above kMaxEffectiveDpi.
 int EffectiveDpi(int dpi, std::uint16_t scalePercent);
 
 // The selected printer's resolution × 100 ÷ its scale percentage per axis,
 // the remainder dropped, horizontal first: 360 × 180 dpi at 50 % gives
 // 720 × 360, at 30 % 1200 × 600. The printer layer's errors propagate
-// (ELmPrinterNoPrinter without any printer); PrintJobError for a 0 % scale.
+// (ELmPrinterNoPrinter without any printer); PrintJobError as EffectiveDpi.
 Resolution EffectiveResolution(TLmPrinter& printer);
 
 // The print values the renderer works with: the effective resolution as

@@ -29,8 +29,9 @@ int CheckedInt(std::int64_t value) {
 
 }  // namespace
 
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+ConversionError::ConversionError(std::string_view text, std::string_view source)
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value" +
+                         (source.empty() ? "" : " (" + std::string(source) + ")")) {}
 
 std::int64_t RoundOff(long double value) {
   return static_cast<std::int64_t>(value >= 0 ? value + 0.5L : value - 0.5L);
@@ -48,13 +49,21 @@ std::int64_t ScaleFromDpi(int dpi) {
 }
 
 int LabelTextToInt(const std::string& text) {
-  const int value = StrToIntSafe(text);
-  if (value == 0 && !IsZeroLiteral(text)) throw ConversionError(text);
-  return value;
+  return LabelTextToInt(text, {});
 }
 
 int MarginTextToInt(const std::string& text) {
-  return text.empty() ? 0 : LabelTextToInt(text);
+  return MarginTextToInt(text, {});
+}
+
+int LabelTextToInt(const std::string& text, std::string_view source) {
+  const int value = StrToIntSafe(text);
+  if (value == 0 && !IsZeroLiteral(text)) throw ConversionError(text, source);
+  return value;
+}
+
+int MarginTextToInt(const std::string& text, std::string_view source) {
+  return text.empty() ? 0 : LabelTextToInt(text, source);
 }
 
 int UnitsToDots(std::int64_t scale, int units, int margin) {

@@ -10,13 +10,16 @@
 namespace ruvo {
 
 // A resolution or margin text that is no integer. The message reads
-// "'1.5' is not a valid integer value" (the text as CP932 bytes).
+// "'1.5' is not a valid integer value" (the text as CP932 bytes), followed
+// by where the text was read when that is known: "'' is not a valid integer
+// value (PrnNoIndex in [手差し] of /w/ruvo_q710.ini)".
 class ConversionError : public std::runtime_error {
  public:
-  explicit ConversionError(std::string_view text);
+  explicit ConversionError(std::string_view text, std::string_view source = {});
 };
 
-// A margin or resolution so large that a position leaves the int range.
+// A margin or resolution so large that a position leaves the int range, or
+// a margin that moves every text off the page.
 class SlipPositionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -36,6 +39,11 @@ int LabelTextToInt(const std::string& text);
 
 // As LabelTextToInt, but an empty text is 0.
 int MarginTextToInt(const std::string& text);
+
+// The same, naming in the error where the text was read ("option --top",
+// "slpPrn_Top in [手差し] of /w/ruvo_q710.ini").
+int LabelTextToInt(const std::string& text, std::string_view source);
+int MarginTextToInt(const std::string& text, std::string_view source);
 
 // The device dot of a layout coordinate: RoundOff(scale × units / 10000) plus
 // the margin, unscaled (360 dpi: 170 → 383).

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "transfer/cp932_codec.h"
+
 namespace ruvo::settings {
 namespace {
 
@@ -16,27 +18,30 @@ struct ErrorText {
 
 // Fixed texts, so that a message does not depend on the user's locale.
 constexpr ErrorText kErrorTexts[] = {
-    {ENOENT, "No such file or directory"},  // file or folder missing
-    {EACCES, "Permission denied"},          // no read or write permission
-    {EPERM, "Operation not permitted"},     // immutable file or folder
-    {EISDIR, "Is a directory"},             // a folder where the file should be
-    {ENOTDIR, "Not a directory"},           // a file where a folder should be
-    {ENOSPC, "No space left on device"},    // disk full
-    {EDQUOT, "Disk quota exceeded"},        // user's quota used up
-    {EROFS, "Read-only file system"},       // medium mounted read-only
-    {EIO, "Input/output error"},            // hardware or network failure
-    {ENAMETOOLONG, "File name too long"},   // path beyond the system's limit
-    {EMFILE, "Too many open files"},        // process out of file handles
-    {ETXTBSY, "Text file busy"},            // file locked by a running program
-    {EBUSY, "Device or resource busy"},     // file locked
-    {EFBIG, "File too large"},              // beyond the file system's size limit
+    {ENOENT, "No such file or directory"},         // file or folder missing
+    {EACCES, "Permission denied"},                 // no read or write permission
+    {EPERM, "Operation not permitted"},            // immutable file or folder
+    {EISDIR, "Is a directory"},                    // a folder where the file should be
+    {ENOTDIR, "Not a directory"},                  // a file where a folder should be
+    {ENOSPC, "No space left on device"},           // disk full
+    {EDQUOT, "Disk quota exceeded"},               // user's quota used up
+    {EROFS, "Read-only file system"},              // medium mounted read-only
+    {EIO, "Input/output error"},                   // hardware or network failure
+    {ENAMETOOLONG, "File name too long"},          // path beyond the system's limit
+    {EMFILE, "Too many open files"},               // process out of file handles
+    {ETXTBSY, "Text file busy"},                   // file locked by a running program
+    {EBUSY, "Device or resource busy"},            // file locked
+    {EFBIG, "File too large"},                     // beyond the file system's size limit
+    {ELOOP, "Too many levels of symbolic links"},  // links that lead round in a circle
+    {ENXIO, "No such device or address"},          // a socket, or a device without its driver
+    {EINVAL, "Invalid argument"},                  // a device that takes no such write
 };
 
-std::string BaseName(const std::filesystem::path& file) {
-  return file.filename().string();
-}
-
 }  // namespace
+
+std::string PathText(const std::filesystem::path& file) {
+  return Utf8ToCp932(file.string()).bytes;
+}
 
 std::string ErrorReason(int errorNumber) {
   for (const ErrorText& row : kErrorTexts) {
@@ -46,13 +51,13 @@ std::string ErrorReason(int errorNumber) {
 }
 
 FileReadError::FileReadError(const std::filesystem::path& file, std::string_view reason)
-    : std::runtime_error(BaseName(file) + ": " + std::string(reason)), reason_(reason) {}
+    : std::runtime_error(PathText(file) + ": " + std::string(reason)), reason_(reason) {}
 
 FileReadError::FileReadError(const std::filesystem::path& file, int errorNumber)
     : FileReadError(file, ErrorReason(errorNumber)) {}
 
 FileWriteError::FileWriteError(const std::filesystem::path& file, std::string_view reason)
-    : std::runtime_error(BaseName(file) + std::string(kCannotBeWritten) + std::string(reason)) {}
+    : std::runtime_error(PathText(file) + std::string(kCannotBeWritten) + std::string(reason)) {}
 
 FileWriteError::FileWriteError(const std::filesystem::path& file, int errorNumber)
     : FileWriteError(file, ErrorReason(errorNumber)) {}

@@ -11,7 +11,11 @@
 
 namespace ruvo::settings {
 
-// A file could not be read: "my3.txt: No such file or directory".
+// Both errors name the file as the caller gave it, folder included: a PDF
+// may go anywhere, and the folder is often the reason (one that takes no new
+// file, one that does not exist).
+
+// A file could not be read: "/work/my3.txt: No such file or directory".
 class FileReadError : public std::runtime_error {
  public:
   FileReadError(const std::filesystem::path& file, std::string_view reason);
@@ -24,12 +28,16 @@ class FileReadError : public std::runtime_error {
 };
 
 // A file could not be written; the previous file is still complete.
-// "ruvo_Rezovod.ini に書き込めません: No space left on device".
+// "/work/ruvo_Rezovod.ini に書き込めません: No space left on device".
 class FileWriteError : public std::runtime_error {
  public:
   FileWriteError(const std::filesystem::path& file, std::string_view reason);
   FileWriteError(const std::filesystem::path& file, int errorNumber);
 };
+
+// A path as a CP932 text for messages: the file system's names are UTF-8,
+// and a character CP932 cannot hold shows as "〓".
+std::string PathText(const std::filesystem::path& file);
 
 // The platform's reason for an error number, in English and independent of
 // the process locale ("No such file or directory" for ENOENT).

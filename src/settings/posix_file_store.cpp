@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -77,20 +78,37 @@ int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& ch
   return -1;
 }
 
-// The target's permission bits when it exists, so a replacement keeps them.
-std::optional<mode_t> ExistingMode(const std::filesystem::path& file) {
-  struct stat status {};
-  if (::stat(file.c_str(), &status) != 0) return std::nullopt;
-  if (S_ISDIR(status.st_mode)) throw FileWriteError(file, EISDIR);
-  return status.st_mode & 07777;
-}
-
 // A file that nobody may write was made read-only on purpose; replacing it
 // by way of its folder would get round that, so it is refused as writing
 // into it would be (for root too, like a read-only attribute).
 void ThrowIfWriteProtected(const std::filesystem::path& file, mode_t mode) {
   if ((mode & 0222) == 0) throw FileWriteError(file, EACCES);
   if (::access(file.c_str(), W_OK) != 0) throw FileWriteError(file, errno);
+}
+
+// The system's own limit on links followed in one path (MAXSYMLINKS).
+constexpr int kMaxLinkHops = 40;
+
+// The file a chain of symbolic links leads to, which need not exist yet.
+std::filesystem::path FollowLinks(const std::filesystem::path& file) {
+  std::filesystem::path current = file;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat status {};
+    if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+    if (error) throw FileWriteError(file, error.value());
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  throw FileWriteError(file, ELOOP);
+}
+
+// What stands at `file` (links followed), or nothing when nothing does.
+std::optional<struct stat> ExistingTarget(const std::filesystem::path& file) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) == 0) return status;
+  if (errno == ENOENT) return std::nullopt;
+  throw FileWriteError(file, errno);
 }
 
 // Writes all of `content`; a write that takes nothing counts as a full disk.
@@ -103,6 +121,21 @@ void WriteAll(const PosixFileCalls& calls, int fd, const std::filesystem::path& 
     if (written <= 0) throw FileWriteError(file, written < 0 ? errno : ENOSPC);
     done += static_cast<std::size_t>(written);
   }
+}
+
+// Opens an existing file for writing without truncating it.
+int OpenExisting(const std::filesystem::path& file) {
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) throw FileWriteError(file, errno);
+  return fd;
+}
+
+// Shortens a file that a reservation which failed half-way lengthened. The
+// old content is whole either way, so a failure here is not reported.
+void GiveBackReservation(int fd, off_t oldSize) {
+  struct stat now {};
+  if (::fstat(fd, &now) != 0 || now.st_size <= oldSize) return;
+  [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
 }
 
 // Makes the rename itself durable; a failure here loses nothing, so it is
@@ -121,11 +154,19 @@ int OpenForReading(const std::filesystem::path& file) {
   return fd;
 }
 
+// A file that is too large to be one of the program's: "File too large
+// (more than 16777216 bytes)".
+FileReadError TooLarge(const std::filesystem::path& file) {
+  return FileReadError(
+      file, ErrorReason(EFBIG) + " (more than " + std::to_string(kMaxStoredFileBytes) + " bytes)");
+}
+
 void ThrowUnlessRegular(int fd, const std::filesystem::path& file) {
   struct stat status {};
   if (::fstat(fd, &status) != 0) throw FileReadError(file, errno);
   if (S_ISDIR(status.st_mode)) throw FileReadError(file, EISDIR);
   if (!S_ISREG(status.st_mode)) throw FileReadError(file, "Not a regular file");
+  if (static_cast<std::uintmax_t>(status.st_size) > kMaxStoredFileBytes) throw TooLarge(file);
 }
 
 }  // namespace
@@ -141,6 +182,7 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     if (got < 0) throw FileReadError(file, errno);
     if (got == 0) return content;
     content.append(buffer, static_cast<std::size_t>(got));
+    if (content.size() > kMaxStoredFileBytes) throw TooLarge(file);  // grew while read
   }
 }
 
@@ -150,28 +192,96 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file) {
   return ReadWholeFile(file);
 }
 
+void RequireFolder(const std::filesystem::path& directory) {
+  struct stat status {};
+  if (::stat(directory.empty() ? "." : directory.c_str(), &status) != 0) {
+    throw FileReadError(directory, errno);
+  }
+  if (!S_ISDIR(status.st_mode)) throw FileReadError(directory, ENOTDIR);
+}
+
+std::string ContentToRewrite(const std::filesystem::path& file) {
+  try {
+    return ReadFileIfExists(file).value_or(std::string());
+  } catch (const FileReadError& error) {
+    throw FileWriteError(file, error.reason());
+  }
+}
+
 PosixFileCalls PosixFileCalls::System() {
-  return {::write, ::fsync, ::rename};
+  return {::write, ::fsync, ::rename, ::posix_fallocate};
 }
 
 PosixFileReplacer::PosixFileReplacer(PosixFileCalls calls) : calls_(std::move(calls)) {}
 
-void PosixFileReplacer::Replace(const std::filesystem::path& file, std::string_view content) {
-  const std::optional<mode_t> oldMode = ExistingMode(file);
-  if (oldMode) ThrowIfWriteProtected(file, *oldMode);
+void PosixFileReplacer::Write(const std::filesystem::path& file, std::string_view content,
+                              SpecialFileTarget special) {
+  const std::optional<struct stat> old = ExistingTarget(file);
+  if (old && S_ISDIR(old->st_mode)) throw FileWriteError(file, EISDIR);
+  if (old && !S_ISREG(old->st_mode)) {
+    if (special == SpecialFileTarget::kRefuse) throw FileWriteError(file, "Not a regular file");
+    Descriptor fd(OpenExisting(file));
+    WriteAll(calls_, fd.get(), file, content);
+    if (const int error = fd.Close(); error != 0) throw FileWriteError(file, error);
+    return;
+  }
+  if (old) ThrowIfWriteProtected(file, old->st_mode);
+  // A new file would split a hard link from its other names.
+  if (old && old->st_nlink > 1) {
+    WriteInPlace(file, *old, content);
+    return;
+  }
+  if (!TryReplace(file, FollowLinks(file), old ? &*old : nullptr, content)) {
+    WriteInPlace(file, *old, content);
+  }
+}
+
+// Replaces `real`, the file `file` leads to, by a new file. Returns false,
+// having changed nothing, when the new file cannot stand in for the old one:
+// the folder takes no new file, or the old owner or group cannot be given.
+bool PosixFileReplacer::TryReplace(const std::filesystem::path& file,
+                                   const std::filesystem::path& real, const struct stat* old,
+                                   std::string_view content) {
   std::filesystem::path temporaryPath;
-  Descriptor fd(CreateTemporary(file, temporaryPath));
-  if (fd.get() < 0) throw FileWriteError(file, errno);
+  Descriptor fd(CreateTemporary(real, temporaryPath));
+  if (fd.get() < 0) {
+    if (old != nullptr && (errno == EACCES || errno == EPERM)) return false;
+    throw FileWriteError(file, errno);
+  }
   TemporaryFile temporary(temporaryPath);
-  if (oldMode) ::fchmod(fd.get(), *oldMode);
+  if (old != nullptr) {
+    if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0) return false;
+    // After the owner, which clears the set-user-ID and set-group-ID bits.
+    ::fchmod(fd.get(), old->st_mode & 07777);
+  }
   WriteAll(calls_, fd.get(), file, content);
   if (calls_.fsync(fd.get()) != 0) throw FileWriteError(file, errno);
   if (const int error = fd.Close(); error != 0) throw FileWriteError(file, error);
-  if (calls_.rename(temporary.path().c_str(), file.c_str()) != 0) {
+  if (calls_.rename(temporary.path().c_str(), real.c_str()) != 0) {
     throw FileWriteError(file, errno);
   }
   temporary.MarkRenamed();
-  SyncFolder(file.parent_path());
+  SyncFolder(real.parent_path());
+  return true;
+}
+
+// Reserves the room for `content` in the file itself before anything of the
+// old content is overwritten; only a failure of the medium after that can
+// leave a mixture.
+void PosixFileReplacer::WriteInPlace(const std::filesystem::path& file, const struct stat& old,
+                                     std::string_view content) {
+  Descriptor fd(OpenExisting(file));
+  const auto size = static_cast<off_t>(content.size());
+  if (size > 0) {
+    if (const int error = calls_.fallocate(fd.get(), 0, size); error != 0) {
+      GiveBackReservation(fd.get(), old.st_size);
+      throw FileWriteError(file, error);
+    }
+  }
+  WriteAll(calls_, fd.get(), file, content);
+  if (::ftruncate(fd.get(), size) != 0) throw FileWriteError(file, errno);
+  if (calls_.fsync(fd.get()) != 0) throw FileWriteError(file, errno);
+  if (const int error = fd.Close(); error != 0) throw FileWriteError(file, error);
 }
 
 FileReplacer& PlatformFileReplacer() {

@@ -3,6 +3,7 @@
 // reachable through PosixFileCalls, so a test can make them fail the way a
 // full disk or a broken medium does and check that nothing is lost.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -16,6 +17,8 @@ struct PosixFileCalls {
   std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
   std::function<int(int fd)> fsync;
   std::function<int(const char* from, const char* to)> rename;
+  // posix_fallocate: 0, or the error number itself (errno is not set).
+  std::function<int(int fd, off_t offset, off_t length)> fallocate;
 
   // The real system calls.
   static PosixFileCalls System();
@@ -23,15 +26,22 @@ struct PosixFileCalls {
 
 // Writes the new content to a temporary file beside the target (same folder,
 // so the rename stays on one file system), flushes it to disk, gives it the
-// old file's permissions and renames it over the target. A target without
-// write permission is refused (EACCES) and kept. Any failure removes the
-// temporary file and throws FileWriteError.
+// old file's owner, group and permissions and renames it over the target.
+// When that would lose what the user set up (FileReplacer tells when), it
+// reserves the room in the old file and writes into it instead. Any failure
+// removes the temporary file and throws FileWriteError.
 class PosixFileReplacer : public FileReplacer {
  public:
   explicit PosixFileReplacer(PosixFileCalls calls = PosixFileCalls::System());
-  void Replace(const std::filesystem::path& file, std::string_view content) override;
+  void Write(const std::filesystem::path& file, std::string_view content,
+             SpecialFileTarget special) override;
 
  private:
+  bool TryReplace(const std::filesystem::path& file, const std::filesystem::path& real,
+                  const struct stat* old, std::string_view content);
+  void WriteInPlace(const std::filesystem::path& file, const struct stat& old,
+                    std::string_view content);
+
   PosixFileCalls calls_;
 };
 

@@ -1,5 +1,6 @@
 #include "settings/printer_registration.h"
 
+#include "settings/file_errors.h"
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
 
@@ -36,6 +37,17 @@ RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
   }
   values.printerName = ReadProfileText(file, paperMode, kPrinterNameKey, "");
   return values;
+}
+
+RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory,
+                                          std::string_view paperMode) {
+  const std::string place =
+      " in [" + std::string(paperMode) + "] of " + PathText(RegistrationFile(directory));
+  RegisteredPrintValues sources;
+  for (const auto& row : kValueKeys) {
+    sources.*row.field = std::string(row.key) + place;
+  }
+  return sources;
 }
 
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,

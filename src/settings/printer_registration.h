@@ -38,6 +38,12 @@ struct PrinterRegistration {
 RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
                                        std::string_view paperMode);
 
+// Where each value of `paperMode`'s registration is read, for messages:
+// "PrnNoIndex in [手差し] of /w/ruvo_q710.ini" (CP932), in the fields of
+// RegisteredPrintValues.
+RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory,
+                                          std::string_view paperMode);
+
 // Writes "PrnName", "PrnNoIndex", "slpPrn_Top", "slpPrn_Left" in this order
 // into `paperMode`'s section. The first write that fails throws
 // FileWriteError; the keys before it stay written.

@@ -20,16 +20,6 @@ std::string ContentOrEmpty(const std::filesystem::path& file) {
   }
 }
 
-// The current content to build the new one on; a file that exists but cannot
-// be read is not written, since its other lines would be lost.
-std::string ContentToRewrite(const std::filesystem::path& file) {
-  try {
-    return ReadFileIfExists(file).value_or(std::string());
-  } catch (const FileReadError& error) {
-    throw FileWriteError(file, error.reason());
-  }
-}
-
 bool HoldsLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -42,6 +32,15 @@ std::string ReadProfileText(const std::filesystem::path& file, std::string_view 
   const std::optional<std::string_view> value = FindProfileValue(content, section, key);
   if (!value) return std::string(fallback);
   return std::string(sjis::HeadBytes(*value, kMaxProfileValueBytes));
+}
+
+std::optional<std::string> ProfileReadProblem(const std::filesystem::path& file) {
+  try {
+    ReadFileIfExists(file);
+    return std::nullopt;
+  } catch (const FileReadError& error) {
+    return error.what();
+  }
 }
 
 int ReadProfileInteger(const std::filesystem::path& file, std::string_view section,

@@ -68,6 +68,7 @@ void RegisterSender(const std::filesystem::path& directory, int slot, const Send
                     FileReplacer& replacer) {
   const std::filesystem::path file = FileIn(directory, SenderFileName(slot));
   CheckSingleLines(file, fields);
+  ContentToRewrite(file);  // refuses a file that exists but cannot be read
   std::string content;
   for (const auto field : kLineFields) {
     content += fields.*field;

@@ -34,7 +34,8 @@ SenderFields LoadSender(const std::filesystem::path& directory, int slot);
 
 // Stores `fields` as exactly five CRLF lines, replacing the file atomically.
 // Throws FileWriteError, keeping the previous file complete, when it cannot
-// be written or when a field holds a line break (it would shift the lines).
+// be written, when it exists but cannot be read (a device, a FIFO, no read
+// permission) or when a field holds a line break (it would shift the lines).
 void RegisterSender(const std::filesystem::path& directory, int slot, const SenderFields& fields,
                     FileReplacer& replacer = PlatformFileReplacer());
 

@@ -1,6 +1,7 @@
 #include "settings/startup_state.h"
 
 #include "settings/file_errors.h"
+#include "settings/profile_file.h"
 #include "settings/sender_file.h"
 #include "settings/settings_names.h"
 
@@ -16,8 +17,19 @@ bool IsSenderSlot(int tab) {
 
 }  // namespace
 
+std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory) {
+  std::vector<std::string> problems;
+  for (const std::string_view name : {kSettingsFileName, kRegistrationFileName}) {
+    if (auto problem = ProfileReadProblem(FileIn(directory, name))) {
+      problems.push_back(std::move(*problem));
+    }
+  }
+  return problems;
+}
+
 StartupState LoadStartupState(const std::filesystem::path& directory) {
   StartupState state;
+  state.unreadableFiles = UnreadableSettingsFiles(directory);
   state.saved = ReadStartupSettings(directory).saved;
   // A stored index that is no item leaves the choice empty while its
   // registration is loaded; the window then shows the first item.

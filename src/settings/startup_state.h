@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/app_settings.h"
 #include "settings/printer_registration.h"
@@ -22,8 +23,17 @@ struct StartupState {
   // The sender file's error text ("my0.txt: No such file or directory") when
   // it could not be loaded; the sender fields then keep the settings' values.
   std::optional<std::string> senderError;
+  // The settings and registration files that exist but could not be read
+  // (no permission, a folder, a device, a FIFO, too large), each as its path
+  // and the reason ("/w/ruvo_q710.ini: Permission denied"), in that order.
+  // Their keys read as the defaults; the window reports these once.
+  std::vector<std::string> unreadableFiles;
 };
 
 StartupState LoadStartupState(const std::filesystem::path& directory);
+
+// The settings and registration files of `directory` that exist but could
+// not be read, as StartupState::unreadableFiles lists them.
+std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory);
 
 }  // namespace ruvo::settings

@@ -66,6 +66,7 @@ class FormMainTest : public QObject {
   void unwritableSettingsFileIsReportedAndKeptWhole();
   void noPrinterAtAllLeavesAUsableWindow();
   void startupStopsAtTheStepThatFailed();
+  void unreadableSettingsFileIsToldOnceAndReadsAsDefaults();
 };
 
 void FormMainTest::firstStartInAnEmptyFolder() {
@@ -178,7 +179,7 @@ void FormMainTest::unwritableSettingsFileIsReportedAndKeptWhole() {
   QCOMPARE(FileBytes(file), before);
   QCOMPARE(harness.boxes.errors.size(), 2);  // my0.txt, then the settings file
   QVERIFY2(
-      harness.boxes.errors.last().startsWith(QStringLiteral("ruvo_Rezovod.ini に書き込めません")),
+      harness.boxes.errors.last().contains(QStringLiteral("ruvo_Rezovod.ini に書き込めません")),
       qPrintable(harness.boxes.errors.last()));
   QVERIFY(harness.boxes.errors.last().endsWith(u'.'));
 }
@@ -214,6 +215,18 @@ void FormMainTest::startupStopsAtTheStepThatFailed() {
   QCOMPARE(harness.boxes.errors,
            QStringList{QStringLiteral("'one' is not a valid integer value.")});
   QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("settings"));
+}
+
+void FormMainTest::unreadableSettingsFileIsToldOnceAndReadsAsDefaults() {
+  WindowHarness harness;
+  std::filesystem::create_directory(harness.Folder() / "ruvo_Rezovod.ini");
+  PutCp932Lines(harness.Folder() / "my0.txt", {"1"});
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.errors.size(), 1);
+  QVERIFY2(harness.boxes.errors[0].contains(QStringLiteral("ruvo_Rezovod.ini: Is a directory")),
+           qPrintable(harness.boxes.errors[0]));
+  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
+  QCOMPARE(window.Band3()->Edit_MyZip->text(), QStringLiteral("1"));  // the start-up went on
 }
 
 QTEST_MAIN(FormMainTest)

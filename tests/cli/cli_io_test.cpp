@@ -4,6 +4,10 @@
 
 #include <sstream>
 
+#include "test_text.h"
+#include "transfer/cp932_codec.h"
+#include "transfer/sjis.h"
+
 namespace ruvo::cli {
 namespace {
 
@@ -32,11 +36,6 @@ TEST(CliIo, PassesRawCp932Through) {
   EXPECT_EQ(ToOutput(ctx, "\x93\x8C"), "\x93\x8C");
 }
 
-TEST(CliIo, EscapesJsonStrings) {
-  EXPECT_EQ(JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
-  EXPECT_EQ(JsonString("\xE6\x9D\xB1"), "\"\xE6\x9D\xB1\"");
-}
-
 TEST(CliIo, ReadsOptionValuesInBothForms) {
   const std::vector<std::string> args = {"--dpi=360", "--top", "12", "--slot", "9"};
   ArgReader reader(args);
@@ -54,6 +53,76 @@ TEST(CliIo, MissingOptionValueIsAUsageError) {
   ArgReader reader(args);
   reader.NextOption();
   EXPECT_THROW(reader.Value(), UsageError);
+}
+
+// A context on strings, UTF-8 or CP932.
+class CliIoStreams : public ::testing::Test {
+ protected:
+  Context On(std::string input, bool cp932 = false) {
+    in.str(std::move(input));
+    return {in, out, err, cp932};
+  }
+  std::istringstream in;
+  std::ostringstream out, err;
+};
+
+// One line at a time, split as SplitLines splits, converted line by line;
+// a line past its limit (input without line breaks, /dev/zero) is refused.
+TEST_F(CliIoStreams, LineReaderReadsLineByLineWithinItsLimit) {
+  Context ctx = On("a\r\n\xF0\x9F\x98\x80\rb\n\n1234\n12345");  // a, 😀, b, "", 1234, 12345
+  LineReader reader(ctx, 4);
+  for (const char* line : {"a", "\x81\xAC", "b", "", "1234"})
+    EXPECT_EQ(reader.Next(), line);
+  EXPECT_EQ(test::MessageOf<InputError>([&] { reader.Next(); }),
+            "input line 6 is longer than 4 bytes");
+  EXPECT_EQ(err.str(),
+            "ruvo-slip: warning: line 2: 1 character(s) not in Shift-JIS replaced by "
+            "\xE3\x80\x93\n");
+  Context memo = On("12345", true);
+  EXPECT_EQ(test::MessageOf<InputError>([&] { ReadInputText(memo, 4); }),
+            "the input is larger than 4 bytes");
+}
+
+// "ソ" is 0x83 0x5C, "表" 0x95 0x5C: a trail byte 0x5C (or 0x7C) is no
+// backslash. UTF-8 goes through the library, malformed bytes as U+FFFD.
+TEST_F(CliIoStreams, JsonStringsEscapeByCharacter) {
+  const Context cp932 = On("", true);
+  int characters = 0;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    for (const char trail : {'\x5C', '\x7C'}) {
+      const std::string character{static_cast<char>(lead), trail};
+      if (!sjis::IsLeadByte(character[0]) || Cp932ToUtf8(character).starts_with("\xEF\xBF\xBD")) {
+        continue;  // no CP932 character
+      }
+      ++characters;
+      EXPECT_EQ(JsonString(cp932, character + "\\\n"), "\"" + character + "\\\\\\n\"")
+          << Cp932ToUtf8(character);
+    }
+  }
+  EXPECT_GE(characters, 100);
+  EXPECT_EQ(JsonString(On(""), "\"\\\x01\xE6\x9D\xB1\xFF"),
+            "\"\\\"\\\\\\u0001\xE6\x9D\xB1\xEF\xBF\xBD\"");
+}
+
+// A lost character is named in a warning as on stdin; a control character
+// would put an escape sequence or a line break into a one-line slip text.
+TEST_F(CliIoStreams, TextOptionWarnsAboutLostCharactersAndRefusesControls) {
+  const std::vector<std::string> args = {"--add3", "\xF0\x9F\x98\x80\xE6\x9D\xB1", "--add3", "\r"};
+  Context ctx = On("");
+  ArgReader reader(args);
+  reader.NextOption();
+  EXPECT_EQ(reader.TextValue(ctx), "\x81\xAC\x93\x8C");  // 〓東
+  EXPECT_NE(err.str().find("warning: option --add3: 1 character(s)"), std::string::npos);
+  reader.NextOption();
+  EXPECT_EQ(test::MessageOf<UsageError>([&] { reader.TextValue(ctx); }),
+            "option --add3 holds the control character 0x0d; a slip text is one line of visible "
+            "characters");
+}
+
+TEST_F(CliIoStreams, MessagesShowControlCharactersInsteadOfSendingThem) {
+  EXPECT_EQ(ForTerminal(On(""), "\x1B[31m\x07\x7F\xC2\x9B\xC2\xA0\xE6\x9D\xB1"),
+            "\\x1b[31m\\x07\\x7f\\u009b\xC2\xA0\xE6\x9D\xB1");            // C1 CSI too; 東 kept
+  EXPECT_EQ(ForTerminal(On("", true), "\x83\x5C\x1B"), "\x83\x5C\\x1b");  // ソ kept whole
 }
 
 }  // namespace

@@ -45,6 +45,48 @@ TEST_F(DrawListCommandTest, MissingSenderFileWarnsAndKeepsTheSettingsSender) {
   EXPECT_NE(run.err.find("my0.txt"), std::string::npos) << run.err;
 }
 
+// Each refusal: its exit status, nothing on stdout, the message that says
+// why, with an argument's escape sequence shown, never sent.
+TEST_F(DrawListCommandTest, RefusedInputsExitWithTheirMessage) {
+  fs::create_directory(dir_ / "bad");
+  WriteCp932(dir_ / "bad" / "ruvo_q710.ini", {"[手差し]", "slpPrn_Top=1.5"});
+  const struct {
+    std::string options;
+    int exitCode;
+    std::string error;
+  } rows[] = {
+      {"--scale 65535", 1, "printer resolution 360 dpi at scale 65535% gives 0 dpi"},
+      {"--dpi 100000 --scale 1", 1, "gives 10000000 dpi"},
+      {"--top=-2147483648", 1, "top margin -2147483648 puts every text of the slip off the page"},
+      {"--dir '" + (dir_ / "bad").string() + "'", 1,
+       "'1.5' is not a valid integer value (slpPrn_Top in [手差し] of " +
+           (dir_ / "bad" / "ruvo_q710.ini").string() + ")"},
+      {"--dir \"$(printf '/no\\033[31mwhere')\"", 1,
+       "/no\\x1b[31mwhere: No such file or directory"},
+      {"--add3 \"$(printf 'a\\033[31m')\"", 2, "option --add3 holds the control character 0x1b"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.options);
+    const RunResult run = Run("--dpi 360 " + row.options);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(row.error), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos);
+  }
+}
+
+TEST_F(DrawListCommandTest, UnreadableSettingsFileGivesDefaultsWithAWarning) {
+  fs::remove(dir_ / "ruvo_Rezovod.ini");
+  fs::create_directory(dir_ / "ruvo_Rezovod.ini");
+  const RunResult run = Run("--dpi 360");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.find("山田太郎"), std::string::npos);
+  EXPECT_NE(run.err.find("ruvo-slip: warning: " + (dir_ / "ruvo_Rezovod.ini").string() +
+                         ": Is a directory; its values read as the defaults\n"),
+            std::string::npos)
+      << run.err;
+}
+
 TEST_F(DrawListCommandTest, OptionsSetSwitchesSlotThirdLineAndMargins) {
   const RunResult run =
       Run("--dpi 360 --date 2011-01-05 --slot 3 --add3 ルヴォビル --top 10 --left=-5");

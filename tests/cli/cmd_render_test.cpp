@@ -1,6 +1,8 @@
 // ruvo-slip render run as built: the PDF it writes holds the slip's texts at
 // their dots, counted from the paper's top-left corner.
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cmath>
 #include <cstdio>
@@ -87,8 +89,26 @@ TEST_F(RenderCommandTest, BadInputWritesNoPdf) {
   EXPECT_EQ(Run("--pdf '" + pdf.string() + "' --dpi 360 --page A9").exitCode, 2);  // no such page
   const RunResult badMargin = Run("--pdf '" + pdf.string() + "' --dpi 360 --left abc");
   EXPECT_EQ(badMargin.exitCode, 1);
-  EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value"), std::string::npos);
+  EXPECT_NE(badMargin.err.find("'abc' is not a valid integer value (option --left)"),
+            std::string::npos)
+      << badMargin.err;
   EXPECT_FALSE(fs::exists(pdf));
+}
+
+// A device named as the PDF (one made in the test's folder) gets the PDF
+// written into it and stays a device; standard output gets the PDF alone.
+TEST_F(RenderCommandTest, PdfIsWrittenIntoADeviceOrStandardOutput) {
+  const fs::path null = dir_ / "null";
+  if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+    GTEST_SKIP() << "cannot make a device node here";
+  }
+  const RunResult device = Run("--pdf '" + null.string() + "' --dpi 360");
+  EXPECT_EQ(device.exitCode, 0) << device.err;
+  EXPECT_TRUE(fs::is_character_file(null));
+  const RunResult output = Run("--pdf /dev/stdout --dpi 360");
+  EXPECT_EQ(output.exitCode, 0) << output.err;
+  EXPECT_TRUE(output.out.starts_with("%PDF-"));
+  EXPECT_TRUE(output.out.ends_with("%%EOF\n")) << "no report after the PDF";
 }
 
 // The PDF replaces an earlier one only when it is complete: on a file system

@@ -3,6 +3,7 @@
 // to run the built ruvo-slip on it, for the slip commands' tests.
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -40,11 +41,11 @@ inline void WriteCp932(const fs::path& path, std::initializer_list<std::string_v
 class SlipCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ruvo_slip_cli_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    // A fresh folder per run: test runs of other checkouts may run at the
+    // same time, and a fixed name would let them read each other's output.
+    std::string pattern = (fs::temp_directory_path() / "ruvo_slip_cli_XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    dir_ = pattern;
     WriteCp932(
         dir_ / "ruvo_Rezovod.ini",
         {"[rv_RezovodPrn]", "E_ZIP=730-0001", "E_AD1=広島県広島市中区白島北町", "E_CUS=山田太郎",

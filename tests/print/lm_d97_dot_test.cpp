@@ -257,6 +257,31 @@ TEST(Lm_d97_DotTest, BadMarginOrResolutionListsNothingAndSaysWhy) {
   }
 }
 
+// A blank page reported as printed: the margin is refused by name instead.
+// At 360 dpi the lowest texts, the quantity's 12 points at dot 1283, end at
+// dot 1343; the highest, the year, starts at dot 54, and the longest page,
+// 100000 points, ends at dot 500000.
+TEST(Lm_d97_DotTest, MarginThatPutsEveryTextOffThePageIsNamed) {
+  const struct {
+    SlipPrintValues values;
+    const char* message;
+  } rows[] = {
+      {{"360", "360", "-2147483648", ""}, "top margin -2147483648 puts"},
+      {{"360", "360", "", "2147483647"}, "left margin 2147483647 puts"},  // beyond the int range
+      {{"360", "360", "-1343", ""}, "top margin -1343 puts"},
+      {{"360", "360", "499946", ""}, "top margin 499946 puts"},  // year at 54: page's end
+      {{"360", "360", "-1343", "-9999"}, "top margin -1343 and left margin -9999 put"},
+      {{"360", "360", "-1342", ""}, "(no error)"},  // the quantity's last dot row shows
+      {{"360", "0", "", ""}, "a resolution of 360 x 0 dpi places no text"},  // all at the corner
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.message);
+    const std::string message =
+        test::MessageOf<SlipPositionError>([&] { SLIP97_Prn(FullSlip(), row.values); });
+    EXPECT_TRUE(message.starts_with(row.message)) << message;
+  }
+}
+
 TEST(Lm_d97_DotTest, BareSevenDigitRecipientZipKeepsItsFourthDigit) {
   SlipRecord slip = FullSlip();
   slip.recipientZip = "1234567";

@@ -74,6 +74,22 @@ TEST_F(PrintJobTest, ZeroPercentScaleIsAnErrorNotADivision) {
   EXPECT_TRUE(service_.Jobs().empty());
 }
 
+// Below 1 dpi every text would stand at the corner; above the layer's limit
+// no printer reports. Nothing is started.
+TEST_F(PrintJobTest, EffectiveResolutionOutside1To100000DpiIsRefused) {
+  EXPECT_EQ(EffectiveDpi(1, 100), 1);
+  EXPECT_EQ(EffectiveDpi(1000, 1), 100000);
+  EXPECT_EQ(test::MessageOf<PrintJobError>([] { EffectiveDpi(360, 65535); }),
+            "printer resolution 360 dpi at scale 65535% gives 0 dpi; a slip is printed at 1 to "
+            "100000 dpi");
+  EXPECT_THROW(EffectiveDpi(1001, 1), PrintJobError);
+  SetScale("Slip", 65535);
+  TLmPrinter printer(service_);
+  printer.SetIndex(1);
+  EXPECT_THROW(PrintSlip(printer, SmallSlip(), "", ""), PrintJobError);
+  EXPECT_TRUE(service_.Jobs().empty());
+}
+
 TEST_F(PrintJobTest, PrintsOneTitledDocumentHoldingTheSlip) {
   TLmPrinter printer(service_);
   printer.SetIndex(1);

@@ -89,6 +89,18 @@ TEST(SlipUnitsTest, RejectsTextsThatAreNoInteger) {
   }
 }
 
+// The window shows the message as it is; the source only follows it.
+TEST(SlipUnitsTest, ConversionErrorNamesWhereTheTextWasRead) {
+  try {
+    LabelTextToInt("", "PrnNoIndex in [x] of ruvo_q710.ini");
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'' is not a valid integer value (PrnNoIndex in [x] of ruvo_q710.ini)");
+  }
+  EXPECT_EQ(MarginTextToInt("", "option --top"), 0);
+  EXPECT_EQ(MarginTextToInt("-7", "option --top"), -7);
+}
+
 TEST(SlipUnitsTest, EmptyMarginIsZeroButEmptyResolutionIsAnError) {
   EXPECT_EQ(MarginTextToInt(""), 0);
   EXPECT_THROW(LabelTextToInt(""), ConversionError);

@@ -17,12 +17,14 @@ FaultyFileReplacer::FaultyFileReplacer()
     : replacer_(settings::PosixFileCalls{
           [this](int fd, const void* data, std::size_t size) { return Write(fd, data, size); },
           [this](int fd) { return Fsync(fd); },
-          [this](const char* from, const char* to) { return Rename(from, to); }}) {}
+          [this](const char* from, const char* to) { return Rename(from, to); },
+          [this](int fd, off_t offset, off_t length) { return Fallocate(fd, offset, length); }}) {}
 
-void FaultyFileReplacer::Replace(const std::filesystem::path& file, std::string_view content) {
+void FaultyFileReplacer::Write(const std::filesystem::path& file, std::string_view content,
+                               settings::SpecialFileTarget special) {
   ++attempts_;
   bytesThisTime_ = 0;
-  replacer_.Replace(file, content);
+  replacer_.Write(file, content, special);
 }
 
 ssize_t FaultyFileReplacer::Write(int fd, const void* data, std::size_t size) {
@@ -43,6 +45,14 @@ int FaultyFileReplacer::Fsync(int fd) {
 int FaultyFileReplacer::Rename(const char* from, const char* to) {
   if (FaultsActive() && renameError) return Fail(*renameError);
   return settings::PosixFileCalls::System().rename(from, to);
+}
+
+int FaultyFileReplacer::Fallocate(int fd, off_t offset, off_t length) {
+  if (FaultsActive() && diskFullAfterBytes &&
+      static_cast<std::size_t>(offset + length) > *diskFullAfterBytes) {
+    return ENOSPC;
+  }
+  return settings::PosixFileCalls::System().fallocate(fd, offset, length);
 }
 
 }  // namespace ruvo::test

@@ -18,13 +18,15 @@ class FaultyFileReplacer : public settings::FileReplacer {
 
   // Replacements that succeed before the faults below take effect.
   int goodReplacements = 0;
-  // The disk holds only this many more bytes per replacement (ENOSPC).
+  // The disk holds only this many more bytes per replacement (ENOSPC), and
+  // a reservation of more fails.
   std::optional<std::size_t> diskFullAfterBytes;
   // fsync and rename fail with this error number.
   std::optional<int> fsyncError;
   std::optional<int> renameError;
 
-  void Replace(const std::filesystem::path& file, std::string_view content) override;
+  void Write(const std::filesystem::path& file, std::string_view content,
+             settings::SpecialFileTarget special) override;
   // Replacements attempted so far, failed ones included.
   int attempts() const { return attempts_; }
 
@@ -33,6 +35,7 @@ class FaultyFileReplacer : public settings::FileReplacer {
   ssize_t Write(int fd, const void* data, std::size_t size);
   int Fsync(int fd);
   int Rename(const char* from, const char* to);
+  int Fallocate(int fd, off_t offset, off_t length);
 
   settings::PosixFileReplacer replacer_;
   int attempts_ = 0;

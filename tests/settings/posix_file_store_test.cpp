@@ -1,14 +1,19 @@
 #include "settings/posix_file_store.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "faulty_file_replacer.h"
@@ -39,13 +44,74 @@ TEST_F(PosixFileStore, ReplaceCreatesAndReplacesLeavingNoTemporaryFile) {
   EXPECT_EQ(EntryCount(dir.path()), 1u);
 }
 
-TEST_F(PosixFileStore, ReplaceKeepsThePermissions) {
-  PutFile(file, "old");
-  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
-  replacer.Replace(file, "new");
+struct stat StatusOf(const std::filesystem::path& file) {
   struct stat status {};
-  ASSERT_EQ(::stat(file.c_str(), &status), 0);
-  EXPECT_EQ(status.st_mode & 07777, 0640u);
+  EXPECT_EQ(::stat(file.c_str(), &status), 0) << file;
+  return status;
+}
+
+// A group-shared file written by another member stays the owner's and the
+// group's, set-group-ID bit included, and is still replaced by a new file.
+TEST_F(PosixFileStore, ReplaceKeepsOwnerGroupAndMode) {
+  PutFile(file, "old");
+  if (::chown(file.c_str(), 4321, 5678) != 0) GTEST_SKIP() << "needs root to give the file away";
+  ASSERT_EQ(::chmod(file.c_str(), 02660), 0);
+  const struct stat old = StatusOf(file);
+  replacer.Replace(file, "new");
+  const struct stat now = StatusOf(file);
+  EXPECT_EQ(std::tuple(now.st_uid, now.st_gid, now.st_mode), std::tuple(4321u, 5678u, old.st_mode));
+  EXPECT_NE(now.st_ino, old.st_ino);
+}
+
+// my0.txt linked under a second name stays one file; in place, a full disk
+// is found before the old content is touched.
+TEST_F(PosixFileStore, HardLinkedFileIsWrittenInPlaceAfterReservingItsRoom) {
+  PutFile(file, "old");
+  ASSERT_EQ(::link(file.c_str(), (dir / "copy").c_str()), 0);
+  test::FaultyFileReplacer faulty;
+  faulty.diskFullAfterBytes = 10;
+  EXPECT_THROW(faulty.Replace(file, "new and longer"), FileWriteError);
+  EXPECT_EQ(FileBytes(file), "old");
+  replacer.Replace(file, "new");
+  EXPECT_EQ(FileBytes(dir / "copy"), "new");
+  EXPECT_EQ(StatusOf(file).st_nlink, 2u);
+}
+
+TEST_F(PosixFileStore, SymbolicLinksAreFollowedAndKept) {
+  std::filesystem::create_directory(dir / "shared");
+  PutFile(dir / "shared" / "a.ini", "old");
+  std::filesystem::create_symlink("shared/a.ini", dir / "a.ini");
+  std::filesystem::create_symlink(dir / "shared" / "my0.txt", dir / "my0.txt");  // dangling
+  std::filesystem::create_symlink("loop", dir / "loop");
+  replacer.Replace(dir / "a.ini", "new");
+  replacer.Replace(dir / "my0.txt", "sender");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "a.ini"));
+  EXPECT_EQ(FileBytes(dir / "shared" / "a.ini") + FileBytes(dir / "shared" / "my0.txt"),
+            "newsender");
+  EXPECT_EQ(EntryCount(dir / "shared"), 2u);
+  EXPECT_THROW(replacer.Replace(dir / "loop", "x"), FileWriteError);
+}
+
+// Devices and a FIFO made in the test's folder: a document goes into them,
+// a kept file refuses them; none is ever replaced.
+TEST_F(PosixFileStore, SpecialFilesAreWrittenIntoOrRefusedButNeverReplaced) {
+  const std::filesystem::path null = dir / "null", full = dir / "full", fifo = dir / "fifo";
+  if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) GTEST_SKIP() << "no mknod here";
+  ASSERT_EQ(::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  replacer.Write(null, "%PDF", SpecialFileTarget::kWriteInto);
+  replacer.Write(fifo, "%PDF", SpecialFileTarget::kWriteInto);
+  char got[8] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 4);
+  ::close(reader);
+  EXPECT_EQ(test::MessageOf<FileWriteError>(
+                [&] { replacer.Write(full, "%PDF", SpecialFileTarget::kWriteInto); }),
+            full.string() + Sj(" に書き込めません: No space left on device"));
+  for (const auto& special : {null, full, fifo}) {
+    EXPECT_THROW(replacer.Replace(special, "[s]"), FileWriteError) << special;
+    EXPECT_FALSE(S_ISREG(StatusOf(special).st_mode)) << special;
+  }
 }
 
 // A file its owner made read-only is not overwritten by way of its folder;
@@ -57,7 +123,8 @@ TEST_F(PosixFileStore, ReadOnlyFileIsNotReplaced) {
     replacer.Replace(file, "new");
     FAIL() << "no error";
   } catch (const FileWriteError& error) {
-    EXPECT_EQ(std::string(error.what()), "my2.txt" + Sj(" に書き込めません: Permission denied"));
+    EXPECT_EQ(std::string(error.what()),
+              file.string() + Sj(" に書き込めません: Permission denied"));
   }
   EXPECT_EQ(FileBytes(file), "old");
   EXPECT_EQ(EntryCount(dir.path()), 1u);
@@ -76,10 +143,24 @@ TEST_F(PosixFileStore, ReadErrorsNameTheFileAndTheReason) {
     ReadWholeFile(file);
     FAIL() << "no error";
   } catch (const FileReadError& error) {
-    EXPECT_STREQ(error.what(), "my2.txt: No such file or directory");
+    EXPECT_EQ(std::string(error.what()), file.string() + ": No such file or directory");
   }
   std::filesystem::create_directory(file);
   EXPECT_THROW(ReadFileIfExists(file), FileReadError);
+  // The folder's name is UTF-8 on disk and CP932 in the message.
+  EXPECT_EQ(test::MessageOf<FileReadError>([&] { ReadWholeFile(dir / "作業" / "my0.txt"); }),
+            dir.path().string() + Sj("/作業/my0.txt: No such file or directory"));
+}
+
+// One byte past the limit, and a sparse file of 4 GB, are refused unread.
+TEST_F(PosixFileStore, FileAboveTheSizeLimitIsRefusedByName) {
+  PutFile(file, std::string(kMaxStoredFileBytes, 'x'));
+  EXPECT_EQ(ReadWholeFile(file).size(), kMaxStoredFileBytes);
+  for (const std::uintmax_t size : {kMaxStoredFileBytes + 1, std::size_t{1} << 32}) {
+    std::filesystem::resize_file(file, size);
+    EXPECT_EQ(test::MessageOf<FileReadError>([&] { ReadWholeFile(file); }),
+              file.string() + ": File too large (more than 16777216 bytes)");
+  }
 }
 
 struct Fault {
@@ -104,7 +185,8 @@ TEST_F(PosixFileStore, FailedReplaceKeepsTheOldFileComplete) {
       faulty.Replace(file, "new content");
       FAIL() << "no error";
     } catch (const FileWriteError& error) {
-      EXPECT_EQ(std::string(error.what()), "my2.txt" + Sj(" に書き込めません: ") + fault.reason);
+      EXPECT_EQ(std::string(error.what()),
+                file.string() + Sj(" に書き込めません: ") + fault.reason);
     }
     EXPECT_EQ(FileBytes(file), "old content");
     EXPECT_EQ(EntryCount(dir.path()), 1u);
@@ -154,21 +236,39 @@ class Undo {
   std::function<void()> undo_;
 };
 
-// A folder that takes no new file: mode 0555 stops an ordinary user, the
-// immutable flag stops root too.
-TEST_F(PosixFileStore, ReadOnlyFolderKeepsTheOldFile) {
-  PutFile(file, "old");
-  const std::string folder = "'" + dir.path().string() + "'";
-  const bool root = ::geteuid() == 0;
-  const std::string lock = root ? "chattr +i " + folder + " 2>/dev/null" : "chmod 0555 " + folder;
-  const std::string unlock = root ? "chattr -i " + folder : "chmod 0755 " + folder;
-  if (std::system(lock.c_str()) != 0) {
-    GTEST_SKIP() << "cannot make the folder read-only here";
+// Runs `write` as the user "nobody", who meets the permissions root passes.
+bool WritesAsAnotherUser(const std::function<void()>& write) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+    try {
+      write();
+    } catch (const FileWriteError&) {
+      ::_exit(1);
+    }
+    ::_exit(0);
   }
-  const Undo writable_again([&] { static_cast<void>(std::system(unlock.c_str())); });
-  EXPECT_THROW(replacer.Replace(file, "new"), FileWriteError);
-  EXPECT_EQ(FileBytes(file), "old");
-  EXPECT_EQ(EntryCount(dir.path()), 1u);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A file of mode 0666 in root's folder (0755), which takes no new file from
+// the user, or in a shared folder but of another owner, whom a new file
+// cannot be given: the file itself is written, owner and inode kept.
+TEST_F(PosixFileStore, FileThatANewOneCannotStandInForIsWrittenInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  for (const auto& [folderMode, owner] : {std::pair(0755u, 0u), std::pair(0777u, 4321u)}) {
+    SCOPED_TRACE(owner);
+    PutFile(file, "old content");
+    ASSERT_EQ(::chmod(dir.path().c_str(), folderMode) | ::chown(file.c_str(), owner, owner) |
+                  ::chmod(file.c_str(), 0666),
+              0);
+    const ino_t inode = StatusOf(file).st_ino;
+    EXPECT_TRUE(WritesAsAnotherUser([&] { replacer.Replace(file, "new"); }));
+    EXPECT_EQ(FileBytes(file), "new");
+    EXPECT_EQ(std::pair(StatusOf(file).st_uid, StatusOf(file).st_ino), std::pair(owner, inode));
+  }
 }
 
 // A real file system that runs out of space: a 64 KiB tmpfs.

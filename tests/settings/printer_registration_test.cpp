@@ -33,6 +33,13 @@ TEST_F(PrinterRegistrationFile, UnregisteredModeReadsZeros) {
             (RegisteredPrintValues{"0", "0", "0"}));
 }
 
+TEST_F(PrinterRegistrationFile, SourcesNameKeySectionAndFile) {
+  const std::string place = Sj(" in [手差し] of ") + ini.string();
+  EXPECT_EQ(
+      RegistrationSources(dir.path(), kPaperModeHandFed),
+      (RegisteredPrintValues{"PrnNoIndex" + place, "slpPrn_Top" + place, "slpPrn_Left" + place}));
+}
+
 TEST_F(PrinterRegistrationFile, WritesTheFourKeysInOrder) {
   WriteRegistration(dir.path(), kPaperModeContinuous, {Sj("ＰＤＦ"), {"2", "12", "-5"}});
   EXPECT_EQ(FileBytes(ini), Sj("[連続(４インチ)]\r\nPrnName=ＰＤＦ\r\nPrnNoIndex=2\r\n"

@@ -78,8 +78,7 @@ TEST_F(ProfileFile, DirectoryWhereTheFileShouldBe) {
     WriteProfileText(ini, "s", "k", "v");
     FAIL() << "no error";
   } catch (const FileWriteError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "ruvo_Rezovod.ini" + Sj(" に書き込めません: Is a directory"));
+    EXPECT_EQ(std::string(error.what()), ini.string() + Sj(" に書き込めません: Is a directory"));
   }
   EXPECT_TRUE(std::filesystem::is_directory(ini));
 }

@@ -71,7 +71,8 @@ TEST_F(SenderFile, MissingFileNamesFileAndReason) {
     LoadSender(dir.path(), 3);
     FAIL() << "no error";
   } catch (const FileReadError& error) {
-    EXPECT_STREQ(error.what(), "my3.txt: No such file or directory");
+    EXPECT_EQ(std::string(error.what()),
+              (dir / "my3.txt").string() + ": No such file or directory");
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "my3.txt"));
 }
@@ -82,9 +83,18 @@ TEST_F(SenderFile, DirectoryInPlaceOfTheFile) {
     LoadSender(dir.path(), 4);
     FAIL() << "no error";
   } catch (const FileReadError& error) {
-    EXPECT_STREQ(error.what(), "my4.txt: Is a directory");
+    EXPECT_EQ(std::string(error.what()), (dir / "my4.txt").string() + ": Is a directory");
   }
   EXPECT_THROW(RegisterSender(dir.path(), 4, fukuyama), FileWriteError);
+}
+
+// A file the program cannot read may hold what it cannot see; it stays.
+TEST_F(SenderFile, UnreadableSenderFileIsNotWrittenOver) {
+  PutFile(dir / "my6.txt", "");
+  std::filesystem::resize_file(dir / "my6.txt", std::uintmax_t{1} << 32);
+  EXPECT_THROW(LoadSender(dir.path(), 6), FileReadError);
+  EXPECT_THROW(RegisterSender(dir.path(), 6, fukuyama), FileWriteError);
+  EXPECT_EQ(std::filesystem::file_size(dir / "my6.txt"), std::uintmax_t{1} << 32);
 }
 
 TEST_F(SenderFile, FailedRegisterKeepsTheOldSender) {

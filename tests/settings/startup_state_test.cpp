@@ -1,6 +1,7 @@
 #include "settings/startup_state.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
@@ -23,7 +24,7 @@ TEST_F(StartupStateTest, FirstStartInAnEmptyFolder) {
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved, ExitSettings{});
   EXPECT_EQ(state.printValues, (RegisteredPrintValues{"0", "0", "0"}));
-  EXPECT_EQ(state.senderError, "my0.txt: No such file or directory");
+  EXPECT_EQ(state.senderError, (dir / "my0.txt").string() + ": No such file or directory");
 }
 
 TEST_F(StartupStateTest, RegistrationOfThePaperModeReplacesTheSettingsValues) {
@@ -44,7 +45,7 @@ TEST_F(StartupStateTest, MissingSenderFileKeepsTheSettingsSender) {
   PutFile(ini, "[rv_RezovodPrn]\r\nTab_My=0x3\r\nOP023MyZip=100-0001\r\n");
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved.slip.sender.zip, "100-0001");
-  EXPECT_EQ(state.senderError, "my3.txt: No such file or directory");
+  EXPECT_EQ(state.senderError, (dir / "my3.txt").string() + ": No such file or directory");
 }
 
 TEST_F(StartupStateTest, PaperModeOutsideTheChoiceShowsHandFedWithoutItsRegistration) {
@@ -53,6 +54,19 @@ TEST_F(StartupStateTest, PaperModeOutsideTheChoiceShowsHandFedWithoutItsRegistra
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved.paperMode, 0);
   EXPECT_EQ(state.printValues, (RegisteredPrintValues{"0", "0", "0"}));
+}
+
+// Files that exist but cannot be read give the defaults, and say so.
+TEST_F(StartupStateTest, UnreadableFilesAreNamedAndReadAsDefaults) {
+  std::filesystem::create_directory(ini);
+  ASSERT_EQ(::mkfifo((dir / "ruvo_q710.ini").c_str(), 0600), 0);
+  const StartupState state = LoadStartupState(dir.path());
+  EXPECT_EQ(state.saved, ExitSettings{});
+  EXPECT_EQ(state.printValues, RegisteredPrintValues{});
+  EXPECT_EQ(state.unreadableFiles,
+            (std::vector<std::string>{ini.string() + ": Is a directory",
+                                      (dir / "ruvo_q710.ini").string() + ": Not a regular file"}));
+  EXPECT_TRUE(LoadStartupState(dir / "elsewhere").unreadableFiles.empty());  // missing is no error
 }
 
 TEST_F(StartupStateTest, SenderTabOutsideTheTabsReportsTabErr) {
