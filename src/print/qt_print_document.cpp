@@ -33,48 +33,25 @@ int OnPaintGrid(int dots, int dpi, int paintDpi) {
   throw EPrinter(request.printer + Utf8ToCp932(reason).bytes);
 }
 
-QPageSize PageSizeFor(const QPrinterInfo& info, std::uint16_t code) {
-  for (const PaperSizeEntry& entry : ListPaperSizes(info)) {
-    if (entry.choice.code == code) return entry.size;
-  }
-  return info.defaultPageSize();
-}
-
-std::string InputSlotFor(const std::string& queue, std::uint16_t code) {
-  for (const PaperSourceEntry& entry : ListPaperSources(ParsePpdSummary(cups::FetchPpd(queue)))) {
-    if (entry.choice.code == code) return entry.keyword;
-  }
-  return {};
-}
-
 }  // namespace
 
-QtPrintDocument::QtPrintDocument(QtPrintService& service, const DocumentRequest& request,
-                                 const QPrinterInfo& info)
-    : service_(service), request_(request), info_(info), printer_(QPrinter::HighResolution) {
+// The page is the document settings' paper with the printer's minimum
+// margins, so that the painter's origin is the corner of what the printer
+// can print.
+QtPrintDocument::QtPrintDocument(QtPrintService& service, const DocumentRequest& request)
+    : service_(service), request_(request) {
   if (!folder_.isValid()) Fail(request_, ": no temporary folder for the page");
-  printer_.setOutputFormat(QPrinter::PdfFormat);
-  printer_.setOutputFileName(folder_.path() + QLatin1String(kPageFile));
-  printer_.setResolution(PaintDpi(request_.resolution));
-  printer_.setFullPage(false);
-  printer_.setPageLayout(PrintableLayout());
-  printer_.setDocName(Cp932ToQString(request_.title));
-  if (!painter_.begin(&printer_)) Fail(request_, ": the page cannot be opened for painting");
+  const QPageLayout layout =
+      service_.PrintableLayout(request_.printer, request_.settings.paperSize);
+  page_ = std::make_unique<QPdfWriter>(folder_.path() + QLatin1String(kPageFile));
+  page_->setResolution(PaintDpi(request_.resolution));
+  page_->setPageLayout(layout);
+  page_->setTitle(Cp932ToQString(request_.title));
+  if (!painter_.begin(page_.get())) Fail(request_, ": the page cannot be opened for painting");
 }
 
 QtPrintDocument::~QtPrintDocument() {
   Abort();
-}
-
-// The paper of the document settings, less the queue's minimum margins, so
-// that the origin is the corner of what the printer can print.
-QPageLayout QtPrintDocument::PrintableLayout() const {
-  QPrinter queue(QPrinter::HighResolution);
-  queue.setPrinterName(info_.printerName());
-  queue.setPageSize(PageSizeFor(info_, request_.settings.paperSize));
-  QPageLayout layout = queue.pageLayout();
-  layout.setMargins(layout.minimumMargins());
-  return layout;
 }
 
 // A printer with fewer dots on one axis (360×180, 180×360) has that axis's
@@ -94,8 +71,8 @@ void QtPrintDocument::End() {
   finished_ = true;
   if (!painter_.end()) Fail(request_, ": the page could not be finished");
   const std::string queue = Cp932ToUtf8(request_.printer);
-  cups::JobOptions options{{"media", printer_.pageLayout().pageSize().key().toStdString()}};
-  const std::string slot = InputSlotFor(queue, request_.settings.defaultSource);
+  cups::JobOptions options{{"media", page_->pageLayout().pageSize().key().toStdString()}};
+  const std::string slot = service_.InputSlot(request_.printer, request_.settings.defaultSource);
   if (!slot.empty()) options.emplace_back("InputSlot", slot);
   const std::string pdf = (folder_.path() + QLatin1String(kPageFile)).toStdString();
   service_.lastJobId_ = cups::SubmitPdf(queue, pdf, Cp932ToUtf8(request_.title), options);

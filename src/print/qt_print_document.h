@@ -1,11 +1,11 @@
 #pragma once
-// One page being printed by QtPrintService: painted by QPrinter into a PDF in
-// a private temporary folder and submitted to the named queue only at End.
+// One page being printed by QtPrintService: painted into a PDF in a private
+// temporary folder and submitted to the named queue only at End.
 
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "print/print_service.h"
 
@@ -16,8 +16,7 @@ class QtPrintService;
 class QtPrintDocument : public PrintDocument {
  public:
   // Starts painting; EPrinter when the page cannot be opened.
-  QtPrintDocument(QtPrintService& service, const DocumentRequest& request,
-                  const QPrinterInfo& info);
+  QtPrintDocument(QtPrintService& service, const DocumentRequest& request);
   ~QtPrintDocument() override;
 
   void Draw(const DrawOp& op) override;
@@ -25,13 +24,10 @@ class QtPrintDocument : public PrintDocument {
   void Abort() noexcept override;
 
  private:
-  QPageLayout PrintableLayout() const;
-
   QtPrintService& service_;
   DocumentRequest request_;
-  QPrinterInfo info_;
   QTemporaryDir folder_;
-  QPrinter printer_;
+  std::unique_ptr<QPdfWriter> page_;  // a PDF writer asks no printer, unlike QPrinter
   QPainter painter_;
   bool finished_ = false;
 };

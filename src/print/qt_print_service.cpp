@@ -1,5 +1,6 @@
 #include "print/qt_print_service.h"
 
+#include <QPrinter>
 #include <algorithm>
 
 #include "print/cups_queue.h"
@@ -21,18 +22,6 @@ constexpr int kLastResortDpi = 300;
 
 std::string QueueName(const std::string& printerCp932) {
   return Cp932ToUtf8(printerCp932);
-}
-
-// Qt and libcups answer for unknown names with empty lists or another
-// printer; the layer must hear that the printer is gone. Qt knows no queue
-// while the server is down either: that is said as such.
-QPrinterInfo KnownPrinter(const std::string& printer) {
-  QPrinterInfo info = PrinterInfoFor(printer);
-  if (info.isNull()) {
-    cups::QueryQueue(QueueName(printer));
-    throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
-  }
-  return info;
 }
 
 // The entry of the default size itself, not an earlier one of the same
@@ -60,7 +49,54 @@ std::uint16_t DefaultSourceCode(const PpdSummary& ppd) {
 
 }  // namespace
 
+// Qt and libcups answer for unknown names with empty lists or another
+// printer; the layer must hear that the printer is gone. Qt knows no queue
+// while the server is down either: that is said as such.
+QtPrintService::QueueFacts& QtPrintService::Facts(const std::string& printer) const {
+  if (const auto known = facts_.find(printer); known != facts_.end()) return known->second;
+  QPrinterInfo info = PrinterInfoFor(printer);
+  if (info.isNull()) {
+    cups::QueryQueue(QueueName(printer));
+    throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
+  }
+  return facts_[printer] = QueueFacts{std::move(info), std::nullopt, {}};
+}
+
+const PpdSummary& QtPrintService::Ppd(const std::string& printer) const {
+  QueueFacts& facts = Facts(printer);
+  if (!facts.ppd) facts.ppd = ParsePpdSummary(cups::FetchPpd(QueueName(printer)));
+  return *facts.ppd;
+}
+
+QPageLayout QtPrintService::PrintableLayout(const std::string& printer,
+                                            std::uint16_t paperCode) const {
+  QueueFacts& facts = Facts(printer);
+  if (const auto known = facts.layouts.find(paperCode); known != facts.layouts.end())
+    return known->second;
+  QPageSize size = facts.info.defaultPageSize();
+  for (const PaperSizeEntry& entry : ListPaperSizes(facts.info)) {
+    if (entry.choice.code == paperCode) {
+      size = entry.size;
+      break;
+    }
+  }
+  QPrinter queue(facts.info, QPrinter::HighResolution);
+  queue.setPageSize(size);
+  QPageLayout layout = queue.pageLayout();
+  layout.setMargins(layout.minimumMargins());
+  return facts.layouts[paperCode] = layout;
+}
+
+std::string QtPrintService::InputSlot(const std::string& printer, std::uint16_t sourceCode) const {
+  for (const PaperSourceEntry& entry : ListPaperSources(Ppd(printer))) {
+    if (entry.choice.code == sourceCode) return entry.keyword;
+  }
+  return {};
+}
+
+// Every new list of the queues forgets what their drivers told.
 std::vector<PrinterEntry> QtPrintService::EnumeratePrinters() const {
+  facts_.clear();
   std::vector<PrinterEntry> entries;
   for (const cups::Destination& queue : cups::ListDestinations()) {
     entries.push_back({Utf8ToCp932(queue.name).bytes, queue.attributes});
@@ -76,39 +112,36 @@ std::string QtPrintService::DefaultPrinterName() const {
 }
 
 DocumentSettings QtPrintService::DefaultSettings(const std::string& printer) const {
-  const QPrinterInfo info = KnownPrinter(printer);
+  const QPrinterInfo& info = Facts(printer).info;
   DocumentSettings settings;
   settings.fields = kCupsFields;
   if (info.supportedColorModes().contains(QPrinter::Color)) settings.fields |= kFieldColor;
   if (info.supportedDuplexModes().size() > 1) settings.fields |= kFieldDuplex;
   settings.paperSize = DefaultPaperCode(info);
-  settings.defaultSource = DefaultSourceCode(ParsePpdSummary(cups::FetchPpd(QueueName(printer))));
+  settings.defaultSource = DefaultSourceCode(Ppd(printer));
   return settings;
 }
 
 std::vector<PaperChoice> QtPrintService::PaperSizes(const std::string& printer) const {
   std::vector<PaperChoice> choices;
-  for (const PaperSizeEntry& entry : ListPaperSizes(KnownPrinter(printer))) {
+  for (const PaperSizeEntry& entry : ListPaperSizes(Facts(printer).info)) {
     choices.push_back(entry.choice);
   }
   return choices;
 }
 
 std::vector<PaperChoice> QtPrintService::PaperSources(const std::string& printer) const {
-  KnownPrinter(printer);
   std::vector<PaperChoice> choices;
-  const PpdSummary ppd = ParsePpdSummary(cups::FetchPpd(QueueName(printer)));
-  for (const PaperSourceEntry& entry : ListPaperSources(ppd))
+  for (const PaperSourceEntry& entry : ListPaperSources(Ppd(printer)))
     choices.push_back(entry.choice);
   return choices;
 }
 
 Resolution QtPrintService::PrinterResolution(const std::string& printer) const {
-  const QPrinterInfo info = KnownPrinter(printer);
+  const QPrinterInfo& info = Facts(printer).info;
   const cups::QueueState state = cups::QueryQueue(QueueName(printer));
   if (state.defaultResolution) return *state.defaultResolution;
-  const PpdSummary ppd = ParsePpdSummary(cups::FetchPpd(QueueName(printer)));
-  if (ppd.defaultResolution) return *ppd.defaultResolution;
+  if (const PpdSummary& ppd = Ppd(printer); ppd.defaultResolution) return *ppd.defaultResolution;
   const QList<int> listed = info.supportedResolutions();
   const int dpi =
       listed.isEmpty() ? kLastResortDpi : *std::max_element(listed.begin(), listed.end());
@@ -123,7 +156,7 @@ std::unique_ptr<PrintDocument> QtPrintService::BeginDocument(const DocumentReque
     if (!state.stateMessage.empty()) reason += " (" + state.stateMessage + ")";
     throw EPrinter(request.printer + Utf8ToCp932(reason).bytes);
   }
-  return std::make_unique<QtPrintDocument>(*this, request, KnownPrinter(request.printer));
+  return std::make_unique<QtPrintDocument>(*this, request);
 }
 
 }  // namespace ruvo

@@ -12,8 +12,23 @@
 // refused one; this service checks the queue when the document starts and
 // submits the page itself, so a job goes to the named queue or fails.
 //
+// What a queue's driver tells (Qt's view of it, its PPD, the printable
+// area of each paper) is read once per queue and kept until the next list of
+// the queues is taken (EnumeratePrinters, which the layer calls for every
+// snapshot): reading a PPD costs more than the whole print otherwise. Whether
+// the queue exists and accepts jobs, and its default resolution, are asked
+// anew each time.
+//
 // Needs a QGuiApplication. Names and texts across the interface are CP932.
 
+#include <QPageLayout>
+#include <QPrinterInfo>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "print/ppd_summary.h"
 #include "print/print_service.h"
 
 namespace ruvo {
@@ -35,6 +50,21 @@ class QtPrintService : public PrintService {
 
  private:
   friend class QtPrintDocument;
+
+  struct QueueFacts {
+    QPrinterInfo info;
+    std::optional<PpdSummary> ppd;
+    std::map<std::uint16_t, QPageLayout> layouts;  // by paper code
+  };
+  // The facts of a queue Qt knows; EPrinter when it knows none of that name.
+  QueueFacts& Facts(const std::string& printer) const;
+  const PpdSummary& Ppd(const std::string& printer) const;
+  // The paper of `paperCode` less the queue's minimum margins.
+  QPageLayout PrintableLayout(const std::string& printer, std::uint16_t paperCode) const;
+  // The PPD's InputSlot keyword of a paper source code; empty for none.
+  std::string InputSlot(const std::string& printer, std::uint16_t sourceCode) const;
+
+  mutable std::map<std::string, QueueFacts> facts_;
   int lastJobId_ = 0;
 };
 
