@@ -103,7 +103,18 @@ class TCp932Edit::Validator final : public QValidator {
  public:
   explicit Validator(TCp932Edit& edit) : QValidator(&edit), edit_(edit) {}
 
+  // Runs inside Qt's key handling, where no exception may pass: should the
+  // codec fail, the edit is refused and the field keeps its text.
   State validate(QString& input, int& pos) const override {
+    try {
+      return Fit(input, pos);
+    } catch (...) {
+      return Invalid;
+    }
+  }
+
+ private:
+  State Fit(QString& input, int& pos) const {
     const QString& before = edit_.accepted_;
     if (edit_.settingText_ || input == before) return Acceptable;
     // The caret stands right after what was inserted, so the text after it
@@ -119,7 +130,6 @@ class TCp932Edit::Validator final : public QValidator {
     return Acceptable;
   }
 
- private:
   static qsizetype CommonTail(const QString& a, const QString& b, qsizetype most) {
     qsizetype n = 0;
     while (n < most && n < a.size() && n < b.size() &&
