@@ -68,7 +68,7 @@ T Median(std::vector<T> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
   const std::string probe = std::filesystem::absolute(std::filesystem::path(argv[0]).parent_path() /
                                                       "ruvo_startup_probe");
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -38,15 +38,18 @@ void DrawSave(QPainter& p) {
   p.drawRect(QRectF(5, 11, 10, 6.5));
 }
 
+// Drawn as lines, not as a character: a font would be loaded for it.
 void DrawHelp(QPainter& p) {
   p.setBrush(QColor(30, 90, 200));
   p.drawEllipse(QRectF(2, 2, 16, 16));
-  p.setPen(Qt::white);
-  QFont font = p.font();
-  font.setPixelSize(13);
-  font.setBold(true);
-  p.setFont(font);
-  p.drawText(QRectF(2, 2, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+  p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath hook;
+  hook.moveTo(7.5, 8);
+  hook.cubicTo(7.5, 4.5, 12.5, 4.5, 12.5, 7.5);
+  hook.cubicTo(12.5, 9.5, 10, 9.5, 10, 12);
+  p.drawPath(hook);
+  p.drawPoint(QPointF(10, 15));
 }
 
 void DrawPrinter(QPainter& p) {
