@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
+  scdoc man-db                # the manual pages: built, and checked as man shows them
+  lintian desktop-file-utils  # the checks of the Debian package
   clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev

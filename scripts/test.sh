@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the warnings-as-
-# errors build, the sanitizer build, the fuzzers and the benchmarks.
+# errors build, the sanitizer build, the fuzzers, the benchmarks and the
+# Debian package (built, installed, used and purged again).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -48,6 +49,9 @@ step "benchmarks"
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 bash scripts/bench.sh
+
+step "package"
+bash scripts/check-package.sh
 
 echo
 echo "ctest: $passed passed, $failed failed"

@@ -1,0 +1,73 @@
+#!/bin/sh
+# Checks the manual page of ruvo-slip against the tool as built: every command
+# and option that `ruvo-slip --help` lists and every JSON key the commands
+# write is named in the page, every command the page describes exists, and
+# the built page renders without a warning from man.
+# Usage: ruvo_slip_man_test.sh PATH_TO_RUVO_SLIP PAGE_SOURCE BUILT_PAGE
+set -u
+slip=$1
+source=$2
+page=$3
+failures=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  printf 'FAIL %s\n' "$*"
+  failures=$((failures + 1))
+}
+
+# NAME must stand in the page as a bold term: *NAME*.
+expect_term() {
+  grep -qF -- "*$1*" "$source" || fail "the page does not name $2 $1"
+}
+
+"$slip" --help >"$work/help"
+commands=$(sed -n 's/^  \([a-z][a-z0-9-]*\).*/\1/p' "$work/help")
+[ -n "$commands" ] || fail "no command in ruvo-slip --help"
+for command in $commands; do
+  grep -q "^\*$command\*" "$source" || fail "the page does not describe the command $command"
+done
+grep -o -- '--[a-z0-9-]*' "$work/help" | sort -u >"$work/options"
+while read -r option; do
+  expect_term "$option" option
+done <"$work/options"
+
+# A command the page describes (a bold term at the start of a line, its text
+# indented below it, in the two command sections) that the tool lacks.
+documented=$(awk '
+  /^# / { inside = ($0 ~ /COMMANDS$/) }
+  /^## / { inside = 0 }
+  inside && previous ~ /^\*[a-z]+\*/ && /^\t/ {
+    sub(/^\*/, "", previous); sub(/\*.*/, "", previous); print previous
+  }
+  { previous = $0 }' "$source")
+for command in $documented; do
+  printf '%s\n' "$commands" | grep -qx "$command" || fail "the page describes $command, which ruvo-slip lacks"
+done
+
+# The JSON keys of every command that needs no printer, each in a case that
+# writes all of its keys. `print` needs a print queue; its keys go unchecked.
+cd "$work" || exit 1 # no settings file here, so no dictionary setting
+unset RUVO_ZIP_DICT
+printf '1050011 /東京都港区芝公園/\n' | iconv -f UTF-8 -t EUC-JISX0213 >dict
+printf '〒105-0011\n東京都港区芝公園4-2-8\n山田太郎\n03-1234-5678\n' |
+  "$slip" transfer --dict dict >json || fail "transfer failed"
+printf '105-0011\n' | "$slip" classify >>json || fail "classify failed"
+"$slip" zip 1050011 --address 東京都港区芝公園 --dict dict >>json || fail "zip failed"
+"$slip" drawlist --dir . --dpi 360 >>json 2>/dev/null || fail "drawlist failed"
+"$slip" render --dir . --dpi 360 --pdf slip.pdf >>json 2>/dev/null || fail "render failed"
+keys=$(grep -o '"[A-Za-z_][A-Za-z0-9_]*" *:' json | tr -d '": ' | sort -u)
+[ "$(printf '%s\n' "$keys" | wc -l)" -ge 20 ] || fail "too few JSON keys found: $keys"
+for key in $keys; do
+  expect_term "$key" "JSON key"
+done
+
+warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "man warns: $warnings"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "the manual page covers $(echo "$commands" | wc -w) commands and $(echo "$keys" | wc -w) JSON keys"
