@@ -106,9 +106,12 @@ class RowReader {
   void ReadGoods() {
     for (std::size_t line = 0; line < row_.slip.goods.size(); ++line)
       row_.slip.goods[line] = Limited(kGoodsFields[line], kGoodsMaxBytes);
-    if (const auto quantity = QuantityText(Text(OrderField::kQuantity))) {
-      row_.slip.quantity = *quantity;
+    // A quantity that is none stays as written, so that the row shows it.
+    const std::string quantity = Text(OrderField::kQuantity);
+    if (const auto boxText = QuantityText(quantity)) {
+      row_.slip.quantity = *boxText;
     } else {
+      row_.slip.quantity = quantity;
       Problem(OrderField::kQuantity, reason::kBadQuantity);
     }
     if (const auto slot = TimeSlotNumber(Text(OrderField::kTimeSlot))) {
