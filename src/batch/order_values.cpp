@@ -165,7 +165,10 @@ std::optional<WishedDate> WishedDateOf(std::string_view text) {
 
 std::optional<int> SenderSlot(std::string_view text, int selected) {
   std::string compact = Compact(text);
-  if (compact.empty()) return selected;
+  // A remembered tab that is no tab (the window says "TabErr") names none.
+  if (compact.empty()) {
+    return selected >= 0 && selected < kSenderSlots ? std::optional(selected) : std::nullopt;
+  }
   if (std::string_view(compact).starts_with(kSenderTab)) compact.erase(0, kSenderTab.size());
   const auto number =
       AllDigits(compact) && compact.size() <= 2 ? WholeNumber(compact) : std::nullopt;

@@ -44,7 +44,7 @@ struct WishedDate {
 std::optional<WishedDate> WishedDateOf(std::string_view text);
 
 // The sender's slot 0 to 9 from "1" to "10" (or "依頼主3", as the tabs are
-// captioned); an empty text gives `selected`.
+// captioned); an empty text gives `selected` when it is a tab 0 to 9.
 std::optional<int> SenderSlot(std::string_view text, int selected);
 
 }  // namespace ruvo::batch

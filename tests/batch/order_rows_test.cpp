@@ -134,6 +134,26 @@ TEST_F(OrderRowsTest, EmptyOptionalValuesTakeTheWindowsDefaults) {
   EXPECT_EQ(row.slip.timeSlots, (std::array<bool, kTimeSlotCount>{}));
 }
 
+TEST(OrderValuesTest, SenderByTabNumberOrCaption) {
+  const struct {
+    std::string text;
+    int selected;
+    std::optional<int> slot;
+  } cases[] = {
+      {"", 1, 1},
+      {"依頼主3", 0, 2},
+      {"１０", 0, 9},
+      {"0", 0, std::nullopt},
+      {"11", 0, std::nullopt},
+      {"", 10, std::nullopt},  // a remembered tab that is no tab
+      {"", -1, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " / " + std::to_string(c.selected));
+    EXPECT_EQ(SenderSlot(Sj(c.text), c.selected), c.slot);
+  }
+}
+
 TEST(OrderValuesTest, SlotsAndDatesInTheFormsShopsWrite) {
   const struct {
     std::string text;
