@@ -169,8 +169,7 @@ void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
       Cp932ToQString(slip.quantity),
       SlotCaption(slip),
       QStringLiteral("依頼主%1").arg(row.senderSlot + 1),
-      row.Printable() ? QStringLiteral("印刷できます")
-                      : ProblemsText(row.problems, QStringLiteral("／"), false),
+      Verdict(row),
   };
   for (int column = 0; column < kColumnCount; ++column) {
     auto* item = new QTableWidgetItem(texts[column]);
@@ -180,6 +179,13 @@ void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
     }
     Table_Rows->setItem(index, column, item);
   }
+}
+
+// A row's own problems; a row without any still waits while the file has one.
+QString BatchDialog::Verdict(const batch::OrderRow& row) const {
+  if (!row.Printable()) return ProblemsText(row.problems, QStringLiteral("／"), false);
+  return file_.problems.empty() ? QStringLiteral("印刷できます")
+                                : QStringLiteral("ファイルの問題を直すと印刷できます");
 }
 
 void BatchDialog::UpdateButtons() {

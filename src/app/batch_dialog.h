@@ -69,6 +69,7 @@ class BatchDialog : public QDialog {
   void ConnectButtons();
   void ShowFile();
   void ShowRow(int index, const batch::OrderRow& row);
+  QString Verdict(const batch::OrderRow& row) const;
   void UpdateButtons();
   // Prints `slips` as one job; false when the user cancelled it.
   bool PrintSlips(const std::vector<const SlipRecord*>& slips);

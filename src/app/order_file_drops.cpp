@@ -12,8 +12,9 @@ OrderFileDrops::OrderFileDrops(QWidget* window,
     : QObject(window), window_(window), open_(std::move(open)) {
   window->setAcceptDrops(true);
   window->installEventFilter(this);
+  // Fields of the window itself, not of its dialogs.
   for (QWidget* child : window->findChildren<QWidget*>()) {
-    if (child->acceptDrops()) child->installEventFilter(this);
+    if (child->acceptDrops() && child->window() == window) child->installEventFilter(this);
   }
 }
 

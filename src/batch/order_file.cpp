@@ -81,7 +81,9 @@ OrderFile ReadOrderFile(std::string_view bytes, OrderFileOptions options) {
   OrderFile file;
   file.encoding = options.encoding.value_or(DetectCsvEncoding(bytes));
   options.context.encoding = file.encoding;
-  if (file.encoding == CsvEncoding::kUtf8) bytes = WithoutUtf8Bom(bytes);
+  // A byte-order mark starts no CP932 text either: it goes whatever the
+  // encoding, so that it never sticks to the first header.
+  bytes = WithoutUtf8Bom(bytes);
   if (LooksBinary(bytes)) {
     file.problems.push_back(FileProblem(reason::kBinary));
   } else {
@@ -106,8 +108,7 @@ OrderFile ReadOrderFile(std::string_view bytes, OrderFileOptions options) {
 
 ParsedColumnMap ReadColumnMapText(std::string_view bytes, const std::string& fileName) {
   const CsvEncoding encoding = DetectCsvEncoding(bytes);
-  const std::string_view text = encoding == CsvEncoding::kUtf8 ? WithoutUtf8Bom(bytes) : bytes;
-  ParsedColumnMap parsed = ParseColumnMap(FieldToCp932(text, encoding).bytes);
+  ParsedColumnMap parsed = ParseColumnMap(FieldToCp932(WithoutUtf8Bom(bytes), encoding).bytes);
   NameFile(parsed.problems, fileName);
   return parsed;
 }

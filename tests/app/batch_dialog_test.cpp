@@ -140,6 +140,8 @@ void BatchDialogTest::fileProblemStopsPrintingUntilTheFixedFileIsReadAgain() {
       dialog->Label_Problems->text().startsWith(QStringLiteral("1 行目 注文番号: どの項目の列か")),
       qPrintable(dialog->Label_Problems->text()));
   QVERIFY(!dialog->BitBtn_PrintAll->isEnabled());
+  QCOMPARE(dialog->Table_Rows->item(0, 6)->text(),
+           QStringLiteral("ファイルの問題を直すと印刷できます"));
   PutFile(harness.Folder() / "orders.csv",
           Sj("郵便番号,住所1,氏名\r\n105-0011,東京都港区芝公園,山田\r\n"));
   dialog->BitBtn_Reload->click();

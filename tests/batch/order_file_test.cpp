@@ -48,15 +48,18 @@ TEST_F(OrderFileTest, Utf8WithOrWithoutBomAndShiftJisReadAlike) {
   const struct {
     const char* name;
     std::string bytes;
+    std::optional<CsvEncoding> told;
     CsvEncoding encoding;
   } cases[] = {
-      {"utf-8", utf8, CsvEncoding::kUtf8},
-      {"utf-8 with bom", "\xEF\xBB\xBF" + utf8, CsvEncoding::kUtf8},
-      {"shift-jis", Sj(utf8), CsvEncoding::kCp932},
+      {"utf-8", utf8, {}, CsvEncoding::kUtf8},
+      {"utf-8 with bom", "\xEF\xBB\xBF" + utf8, {}, CsvEncoding::kUtf8},
+      {"shift-jis", Sj(utf8), {}, CsvEncoding::kCp932},
+      // Told it is CP932, the mark still does not stick to the first header.
+      {"bom, told cp932", "\xEF\xBB\xBF" + Sj(utf8), CsvEncoding::kCp932, CsvEncoding::kCp932},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const OrderFile file = Read(c.bytes);
+    const OrderFile file = Read(c.bytes, {}, c.told);
     EXPECT_EQ(file.encoding, c.encoding);
     EXPECT_EQ(Problems(file), std::vector<Found>{});
     ASSERT_EQ(file.rows.size(), 2u);
