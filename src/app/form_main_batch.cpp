@@ -3,6 +3,7 @@
 // mode's printer with the margins in force, as F11 would. The window's own
 // slip stays as it is.
 #include <QDateEdit>
+#include <algorithm>
 
 #include "app/batch_dialog.h"
 #include "app/form_main.h"
