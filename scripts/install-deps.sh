@@ -15,6 +15,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core
   poppler-utils xvfb xauth
   skkdic-extra  # the postal-code dictionaries of the postal-code check
+  libcsv-dev    # the CSV parser of the order files printed as a batch
 )
 
 missing=()

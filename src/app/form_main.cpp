@@ -17,6 +17,7 @@
 #include "app/form_slip97y_prn.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
+#include "app/order_file_drops.h"
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
@@ -64,6 +65,9 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
   ConnectEntryHandlers();
   printPosition_ = new TForm_SLIP97YPrn(*this, services_, this);
   printerWatch_ = new PrinterWatch(services_.printer, this);
+  new OrderFileDrops(this, [this](const std::filesystem::path& file) {
+    guard_.Run([&] { OpenOrderFile(file); });
+  });
   connect(printerWatch_, &PrinterWatch::printersChanged, this,
           [this](const QString& notice) { guard_.Run([&] { OnPrintersChanged(notice); }); });
 }

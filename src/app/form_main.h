@@ -104,6 +104,8 @@ class TForm_Main : public QWidget {
   void Edit_Cls();
   void Edit_Cls_My();
   void Edit_Warning();
+  // The batch dialog over the order file `file` (dropped on the window).
+  void OpenOrderFile(const std::filesystem::path& file);
 
   // The paper mode's text as the registration file names its section
   // (CP932; empty while the choice has no selection).

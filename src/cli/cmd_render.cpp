@@ -3,13 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QBuffer>
-#include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <array>
-#include <cmath>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -17,7 +12,7 @@
 #include "cli/slip_session.h"
 #include "print/lm_d97_dot.h"
 #include "print/print_job.h"
-#include "print/slip_painter.h"
+#include "print/slip_pdf.h"
 #include "print/slip_units.h"
 #include "settings/file_store.h"
 
@@ -52,31 +47,11 @@ QPageSize::PageSizeId PageSizeNamed(const std::string& name) {
                    name + "'");
 }
 
-// The PDF has one resolution; with a different horizontal one the texts are
-// moved to their physical place at the vertical resolution, glyphs unchanged.
-DrawList AtVerticalResolution(DrawList list, int dpiX, int dpiY) {
-  if (dpiX == dpiY) return list;
-  for (auto& op : list) {
-    op.x = static_cast<int>(std::lround(static_cast<double>(op.x) * dpiY / dpiX));
-  }
-  return list;
-}
-
-// The one-page PDF of `list`, painted at the vertical resolution.
+// The one-page PDF of `list`.
 QByteArray PdfOf(QPageSize::PageSizeId page, int dpiX, int dpiY, const DrawList& list) {
-  if (dpiX <= 0 || dpiY <= 0) throw std::runtime_error("a PDF needs a positive resolution");
-  QBuffer pdf;
-  pdf.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&pdf);
-  writer.setResolution(dpiY);
-  writer.setPageLayout(QPageLayout(QPageSize(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-  writer.setTitle(QString::fromLatin1(kSlipDocumentTitle));
-  writer.setCreator(QStringLiteral("ruvo-slip"));
-  QPainter painter;
-  if (!painter.begin(&writer)) throw std::runtime_error("the PDF page cannot be painted");
-  PaintDrawList(painter, AtVerticalResolution(list, dpiX, dpiY));
-  painter.end();
-  return pdf.data();
+  SlipPdf pdf(page, dpiX, dpiY);
+  pdf.AddPage(list);
+  return pdf.Finish();
 }
 
 // Replaces FILE whole, like every file the program writes, so a failed write

@@ -14,6 +14,7 @@ int RunZip(const Args& args, Context& ctx);        // cmd_zip.cpp
 int RunDrawList(const Args& args, Context& ctx);  // cmd_drawlist.cpp
 int RunRender(const Args& args, Context& ctx);    // cmd_render.cpp
 int RunPrint(const Args& args, Context& ctx);     // cmd_print.cpp
+int RunBatch(const Args& args, Context& ctx);     // cmd_batch.cpp
 
 // Each command lives in its own file; add one line here for a new command.
 const std::vector<Command>& AllCommands() {
@@ -36,6 +37,13 @@ const std::vector<Command>& AllCommands() {
       {"print", kPrintSynopsis,
        "prints the slip on the registered printer (or --printer NAME) and reports the job as JSON",
        RunPrint},
+      {"batch",
+       "FILE.csv [--dir DIR] [--map FILE] [--encoding utf-8|cp932] [--pdf OUT.pdf] "
+       "[--printer NAME] [--skip-invalid] [--dry-run] [--dict PATH] [--dpi X[xY]] [--scale P] "
+       "[--date YYYY-MM-DD] [--top N] [--left N]",
+       "checks every row of an order CSV, then prints one slip per row as one job (or one PDF); "
+       "JSON: rows, printed, skipped, problems; exit 0 only when every row printed",
+       RunBatch},
   };
   return commands;
 }

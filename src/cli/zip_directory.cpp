@@ -9,10 +9,10 @@
 
 namespace ruvo::cli {
 
-postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict) {
+postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
+                                         const std::filesystem::path& folder) {
   const postal::ZipDictionaryFiles files =
-      dict ? postal::ZipDictionaryFilesFor(*dict)
-           : postal::ResolveZipDictionary(std::filesystem::current_path());
+      dict ? postal::ZipDictionaryFilesFor(*dict) : postal::ResolveZipDictionary(folder);
   postal::LoadedPostalDirectory loaded = postal::LoadPostalDirectory(files);
   if (!loaded.problem.empty()) {
     if (dict) throw std::runtime_error(loaded.problem);

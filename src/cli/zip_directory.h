@@ -2,6 +2,7 @@
 // The postal-code directory for the ruvo-slip commands, and its answers as
 // JSON.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,9 +14,11 @@ namespace ruvo::cli {
 
 // The directory from --dict's file when given (one that cannot be read is an
 // error, exit code 1), else from the dictionary the window would use in the
-// working folder (one that cannot be read gives an empty directory and the
-// window's notice on stderr).
-postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict);
+// working folder `folder` (one that cannot be read gives an empty directory
+// and the window's notice on stderr).
+postal::PostalDirectory LoadZipDirectory(
+    Context& ctx, const std::optional<std::string>& dict,
+    const std::filesystem::path& folder = std::filesystem::current_path());
 
 // The code's addresses as a JSON list: ["東京都港区芝公園"], [] when unknown.
 std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& directory,

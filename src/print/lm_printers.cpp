@@ -274,6 +274,11 @@ PrintCanvas& TLmPrinter::Canvas() {
   return *document_;
 }
 
+void TLmPrinter::NewPage() {
+  if (!document_) throw EPrinter("TLmPrinter.NewPage: no document is being printed");
+  document_->NewPage();
+}
+
 void TLmPrinter::EndDoc() {
   if (!document_) throw EPrinter("TLmPrinter.EndDoc: no document is being printed");
   std::unique_ptr<PrintDocument> document = std::move(document_);

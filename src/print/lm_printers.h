@@ -3,7 +3,8 @@
 // the printers. It numbers the visible printers (hidden ones are skipped),
 // selects one by that number (-1: the system default), reports its paper
 // sizes and sources with the current choice, its resolution and scale, and
-// runs one-page print documents. Texts are CP932.
+// runs print documents: one page for a slip, one page per slip for a batch.
+// Texts are CP932.
 //
 // Behind it sits a "platform printer" the layer drives, like the toolkit's
 // printer object on the desktop: it has a printer list (the snapshot's), the
@@ -86,14 +87,18 @@ class TLmPrinter {
   // Output scale in percent; 100 when the driver has no scale setting.
   std::uint16_t GetScale();
 
-  // Starts a one-page document titled `title` on the selected printer, its
-  // page at exactly GetResolution(). A hidden printer selected as the system
+  // Starts a document titled `title` on the selected printer, each page at
+  // exactly GetResolution(). A hidden printer selected as the system
   // default is ELmPrinterIllegalIndex; the platform's refusal (printer gone,
   // queue not accepting jobs) is an EPrinter. Either starts nothing.
   void BeginDoc(const std::string& title);
   // The page of the open document; EPrinter when none is open.
   PrintCanvas& Canvas();
-  // Hands the page to the spooler. A refusal is an EPrinter; the document
+  // Closes the current page of the open document and starts the next, which
+  // Canvas() then draws on. EPrinter when none is open or the platform cannot
+  // add a page; the document is then to be abandoned with Abort.
+  void NewPage();
+  // Hands the document's pages to the spooler. A refusal is an EPrinter; the document
   // is then discarded either way.
   void EndDoc();
   // Abandons the open document, nothing printed; nothing open is no error.

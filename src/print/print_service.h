@@ -1,6 +1,7 @@
 #pragma once
 // The system's print service as the printer access layer sees it: the
-// installed printers, what each offers, and one-page print documents.
+// installed printers, what each offers, and print documents of one page or
+// more.
 //
 // Texts are CP932. Every call may throw EPrinter (lm_printer_errors.h) when
 // the platform fails; a named printer that no longer exists is such a
@@ -83,10 +84,16 @@ class PrintCanvas {
   virtual void Draw(const DrawOp& op) = 0;
 };
 
-// An open one-page document. Exactly one of End or Abort finishes it;
-// destroying it unfinished aborts it. Nothing reaches the printer before End.
+// An open document, drawn page by page: it starts on its first page, and
+// NewPage moves on to the next. Exactly one of End or Abort finishes it;
+// destroying it unfinished aborts it. Nothing reaches the printer before End,
+// so a document abandoned half-way prints no page at all.
 class PrintDocument : public PrintCanvas {
  public:
+  // Closes the page drawn so far and starts the next; its positions count
+  // from the same corner as the first's. Throws EPrinter when no further page
+  // can be started; the document is then to be aborted.
+  virtual void NewPage() = 0;
   // Hands the page to the spooler; throws EPrinter when it is refused (the
   // document is then discarded, nothing printed).
   virtual void End() = 0;
@@ -118,8 +125,8 @@ class PrintService {
   // The printer's own default resolution.
   virtual Resolution PrinterResolution(const std::string& printer) const = 0;
 
-  // Starts a one-page document. Throws EPrinter, starting nothing, when the
-  // printer does not exist or does not accept jobs.
+  // Starts a document on its first page. Throws EPrinter, starting nothing,
+  // when the printer does not exist or does not accept jobs.
   virtual std::unique_ptr<PrintDocument> BeginDocument(const DocumentRequest& request) = 0;
 };
 

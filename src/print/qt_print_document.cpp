@@ -66,6 +66,13 @@ void QtPrintDocument::Draw(const DrawOp& op) {
   PaintDrawOp(painter_, painted);
 }
 
+// The PDF writer puts each finished page into the file as it goes, so a
+// long batch holds one page in memory, not all of them.
+void QtPrintDocument::NewPage() {
+  if (finished_) Fail(request_, ": the document is already finished");
+  if (!page_->newPage()) Fail(request_, ": the next page cannot be started");
+}
+
 void QtPrintDocument::End() {
   if (finished_) Fail(request_, ": the document is already finished");
   finished_ = true;

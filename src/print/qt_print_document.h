@@ -1,6 +1,7 @@
 #pragma once
-// One page being printed by QtPrintService: painted into a PDF in a private
-// temporary folder and submitted to the named queue only at End.
+// A document being printed by QtPrintService: its pages painted by a PDF writer
+// into one PDF in a private temporary folder, submitted to the named queue as
+// one job only at End.
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -20,6 +21,7 @@ class QtPrintDocument : public PrintDocument {
   ~QtPrintDocument() override;
 
   void Draw(const DrawOp& op) override;
+  void NewPage() override;
   void End() override;
   void Abort() noexcept override;
 

@@ -120,7 +120,7 @@ void FormMainPrintTest::f11PrintsTheDrawListOfTheWindowsRecord() {
   QCOMPARE(window.Labels().dpiX, std::string("360"));
   QCOMPARE(window.Labels().dpiY, std::string("180"));
   const ruvo::DrawList expected = ruvo::SLIP97_Prn(window.Record(), {"360", "180", "7", "-3"});
-  QVERIFY(printed[0]->page == expected);
+  QVERIFY(printed[0]->pages == std::vector<ruvo::DrawList>{expected});
   QVERIFY(!expected.empty());
 }
 

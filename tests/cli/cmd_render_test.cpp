@@ -4,53 +4,17 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-#include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <regex>
 
 #include "cli/slip_cli_fixture.h"
 
 namespace ruvo::test {
 namespace {
 
-struct PdfWord {
-  double xMin = 0;  // points
-  double yMin = 0;
-  std::string text;
-};
-
-std::vector<PdfWord> WordsOf(const fs::path& pdf) {
-  std::string html;
-  if (FILE* pipe = ::popen(("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-    char buffer[4096];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-      html.append(buffer, got);
-    ::pclose(pipe);
-  }
-  static const std::regex word(
-      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-  std::vector<PdfWord> words;
-  for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
-       ++it) {
-    words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
-  }
-  return words;
-}
-
 class RenderCommandTest : public SlipCliTest {
  protected:
   RunResult Run(const std::string& options) { return RunSlip("render", options); }
-
-  // Whether `text` stands within one dot of (x, y) at `dpi`.
-  static bool HasWordAt(const std::vector<PdfWord>& words, const std::string& text, int x, int y,
-                        int dpi) {
-    return std::any_of(words.begin(), words.end(), [&](const PdfWord& word) {
-      return word.text == text && std::abs(word.xMin * dpi / 72 - x) <= 1.0 &&
-             std::abs(word.yMin * dpi / 72 - y) <= 1.0;
-    });
-  }
 };
 
 TEST_F(RenderCommandTest, PdfHoldsTheWorkedPositionsAt360Dpi) {

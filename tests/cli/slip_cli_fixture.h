@@ -6,9 +6,13 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -36,6 +40,44 @@ inline void WriteCp932(const fs::path& path, std::initializer_list<std::string_v
   std::ofstream out(path, std::ios::binary);
   for (const auto line : lines)
     out << Sj(line) << "\r\n";
+}
+
+struct PdfWord {
+  double xMin = 0;  // points
+  double yMin = 0;
+  std::string text;
+};
+
+// The words of a PDF with their places (pdftotext -bbox); of page `page`
+// alone when it is not 0.
+inline std::vector<PdfWord> WordsOf(const fs::path& pdf, int page = 0) {
+  const std::string pages =
+      page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+  std::string html;
+  if (FILE* pipe = ::popen(
+          ("pdftotext" + pages + " -bbox '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+      html.append(buffer, got);
+    ::pclose(pipe);
+  }
+  static const std::regex word(
+      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+  std::vector<PdfWord> words;
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
+       ++it) {
+    words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
+  }
+  return words;
+}
+
+// Whether `text` stands within one dot of (x, y) at `dpi`.
+inline bool HasWordAt(const std::vector<PdfWord>& words, const std::string& text, int x, int y,
+                      int dpi) {
+  return std::any_of(words.begin(), words.end(), [&](const PdfWord& word) {
+    return word.text == text && std::abs(word.xMin * dpi / 72 - x) <= 1.0 &&
+           std::abs(word.yMin * dpi / 72 - y) <= 1.0;
+  });
 }
 
 class SlipCliTest : public ::testing::Test {

@@ -57,6 +57,10 @@ printf '105-0011\n' | "$slip" classify >>json || fail "classify failed"
 "$slip" zip 1050011 --address 東京都港区芝公園 --dict dict >>json || fail "zip failed"
 "$slip" drawlist --dir . --dpi 360 >>json 2>/dev/null || fail "drawlist failed"
 "$slip" render --dir . --dpi 360 --pdf slip.pdf >>json 2>/dev/null || fail "render failed"
+# One good row and one with a problem, so that the report has every key.
+printf '郵便番号,住所1,氏名,個数\n1050011,東京都港区芝公園4-2-8,山田太郎,1\n1050011,東京都港区芝公園4-2-8,,0\n' >orders.csv
+"$slip" batch orders.csv --dir . --dict dict --dry-run >>json 2>/dev/null
+[ $? -eq 1 ] || fail "batch --dry-run did not report the bad row"
 keys=$(grep -o '"[A-Za-z_][A-Za-z0-9_]*" *:' json | tr -d '": ' | sort -u)
 [ "$(printf '%s\n' "$keys" | wc -l)" -ge 20 ] || fail "too few JSON keys found: $keys"
 for key in $keys; do

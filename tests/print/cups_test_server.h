@@ -57,6 +57,13 @@ inline bool WaitForPdf(const std::filesystem::path& pdf, std::chrono::seconds li
   return false;
 }
 
+// The number of pages pdfinfo counts in `pdf`; 0 when it cannot read it.
+inline int PdfPageCount(const std::filesystem::path& pdf) {
+  const std::string info = RunCommand("pdfinfo '" + pdf.string() + "' 2>/dev/null");
+  const std::size_t at = info.find("Pages:");
+  return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
+}
+
 // Stops the server's cupsd keeping its queues, as a restarting cupsd looks to
 // its clients; the destructor starts it again unless Resume() did.
 class PausedCupsServer {

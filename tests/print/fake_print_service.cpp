@@ -10,20 +10,30 @@ namespace {
 
 class FakeDocument : public PrintDocument {
  public:
-  FakeDocument(FakeJob& job, const FakePrintService& service) : job_(job), service_(service) {}
+  FakeDocument(FakeJob& job, const FakePrintService& service) : job_(job), service_(service) {
+    job_.pages.emplace_back();
+  }
   ~FakeDocument() override { Abort(); }
 
   void Draw(const DrawOp& op) override {
     RequireOpen();
     if (draws_++ == service_.failDrawAt) throw EPrinter("fake: drawing failed");
-    job_.page.push_back(op);
+    job_.pages.back().push_back(op);
+  }
+
+  void NewPage() override {
+    RequireOpen();
+    if (static_cast<int>(job_.pages.size()) == service_.failNewPageAt) {
+      throw EPrinter("fake: no further page");
+    }
+    job_.pages.emplace_back();
   }
 
   void End() override {
     RequireOpen();
     if (service_.refuseAtEnd) {
       job_.state = FakeJob::State::kRefused;
-      job_.page.clear();
+      job_.pages.clear();
       throw EPrinter(job_.request.printer + ": the spooler refused the job");
     }
     job_.state = FakeJob::State::kPrinted;
@@ -32,7 +42,7 @@ class FakeDocument : public PrintDocument {
   void Abort() noexcept override {
     if (job_.state != FakeJob::State::kOpen) return;
     job_.state = FakeJob::State::kAborted;
-    job_.page.clear();
+    job_.pages.clear();
   }
 
  private:

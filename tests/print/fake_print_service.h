@@ -1,6 +1,6 @@
 #pragma once
 // A print service held in memory, for the printer layer's tests: printers are
-// added, changed and removed at will, jobs are recorded with their page, and
+// added, changed and removed at will, jobs are recorded with their pages, and
 // fault switches make drawing or the spooler fail. It keeps the contract of
 // PrintService: an unknown printer or a queue that does not accept jobs is an
 // EPrinter and never a job on some other printer.
@@ -27,7 +27,7 @@ struct FakePrinter {
 struct FakeJob {
   enum class State { kOpen, kPrinted, kAborted, kRefused };
   DocumentRequest request;
-  DrawList page;
+  std::vector<DrawList> pages;  // in order; emptied when the job is aborted or refused
   State state = State::kOpen;
 };
 
@@ -42,6 +42,7 @@ class FakePrintService : public PrintService {
 
   // Fault switches.
   int failDrawAt = -1;       // the draw with this 0-based number in a document throws
+  int failNewPageAt = -1;    // starting the page with this 0-based number throws (1: the second)
   bool refuseAtEnd = false;  // the spooler refuses finished pages
   bool unreachable = false;  // every query throws, as a print service that is down
 

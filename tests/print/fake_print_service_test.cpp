@@ -54,8 +54,21 @@ TEST(FakePrintServiceTest, EndedDocumentIsPrintedWithItsPage) {
   document->Draw({"f", 10, 1, 2, "x"});
   document->End();
   ASSERT_EQ(service.PrintedJobs().size(), 1u);
-  EXPECT_EQ(service.PrintedJobs()[0]->page, (DrawList{{"f", 10, 1, 2, "x"}}));
+  EXPECT_EQ(service.PrintedJobs()[0]->pages, (std::vector<DrawList>{{{"f", 10, 1, 2, "x"}}}));
   EXPECT_EQ(service.PrintedJobs()[0]->request.printer, "A");
+}
+
+TEST(FakePrintServiceTest, NewPageStartsTheNextPageOfTheSameJob) {
+  FakePrintService service;
+  service.AddPrinter("A");
+  auto document = service.BeginDocument(RequestFor("A"));
+  document->Draw({"f", 10, 1, 2, "x"});
+  document->NewPage();
+  document->Draw({"f", 10, 1, 2, "y"});
+  document->End();
+  ASSERT_EQ(service.PrintedJobs().size(), 1u);
+  EXPECT_EQ(service.PrintedJobs()[0]->pages,
+            (std::vector<DrawList>{{{"f", 10, 1, 2, "x"}}, {{"f", 10, 1, 2, "y"}}}));
 }
 
 TEST(FakePrintServiceTest, DocumentDroppedUnfinishedIsAbortedWithoutPage) {
@@ -64,7 +77,7 @@ TEST(FakePrintServiceTest, DocumentDroppedUnfinishedIsAbortedWithoutPage) {
   service.BeginDocument(RequestFor("A"))->Draw({"f", 10, 1, 2, "x"});
   ASSERT_EQ(service.Jobs().size(), 1u);
   EXPECT_EQ(service.Jobs()[0]->state, FakeJob::State::kAborted);
-  EXPECT_TRUE(service.Jobs()[0]->page.empty());
+  EXPECT_TRUE(service.Jobs()[0]->pages.empty());
 }
 
 TEST(FakePrintServiceTest, FaultSwitchesFailAtTheirStep) {
@@ -79,6 +92,11 @@ TEST(FakePrintServiceTest, FaultSwitchesFailAtTheirStep) {
   EXPECT_THROW(document->Draw({"f", 10, 0, 0, "second"}), EPrinter);
 
   service.failDrawAt = -1;
+  service.failNewPageAt = 1;
+  auto paged = service.BeginDocument(RequestFor("A"));
+  EXPECT_THROW(paged->NewPage(), EPrinter);
+
+  service.failNewPageAt = -1;
   service.refuseAtEnd = true;
   auto refused = service.BeginDocument(RequestFor("A"));
   refused->Draw({"f", 10, 0, 0, "x"});

@@ -235,7 +235,8 @@ TEST_F(TLmPrinterTest, DocumentGoesToTheSelectedPrinterAtItsResolution) {
   EXPECT_EQ(job.request.printer, "A");
   EXPECT_EQ(job.request.title, "ruvo_Rezovod  ");
   EXPECT_EQ(job.request.resolution, (Resolution{600, 600}));
-  EXPECT_EQ(job.page.size(), 1u);
+  ASSERT_EQ(job.pages.size(), 1u);
+  EXPECT_EQ(job.pages[0].size(), 1u);
   EXPECT_FALSE(printer.Printing());
 }
 
@@ -251,6 +252,22 @@ TEST_F(TLmPrinterTest, AbortAfterFailedDrawPrintsNothing) {
   EXPECT_EQ(service.Jobs().back()->state, FakeJob::State::kAborted);
   EXPECT_THROW(printer.Canvas(), EPrinter);
   printer.Abort();  // nothing open: no error
+}
+
+TEST_F(TLmPrinterTest, NewPageNeedsAnOpenDocumentAndAFailedOneIsAbandonedWhole) {
+  TLmPrinter printer(service);
+  EXPECT_THROW(printer.NewPage(), EPrinter);
+  service.failNewPageAt = 2;
+  printer.BeginDoc("t");
+  printer.Canvas().Draw({"f", 10, 0, 0, "one"});
+  printer.NewPage();
+  printer.Canvas().Draw({"f", 10, 0, 0, "two"});
+  EXPECT_THROW(printer.NewPage(), EPrinter);
+  printer.Abort();
+  // The pages drawn before the failure are not printed either.
+  EXPECT_TRUE(service.PrintedJobs().empty());
+  EXPECT_TRUE(service.Jobs().back()->pages.empty());
+  EXPECT_FALSE(printer.Printing());
 }
 
 TEST_F(TLmPrinterTest, PrinterRemovedBetweenSnapshotAndJobIsAnErrorNotAnotherPrinter) {

@@ -98,7 +98,8 @@ TEST_F(PrintJobTest, PrintsOneTitledDocumentHoldingTheSlip) {
   const FakeJob& job = *service_.PrintedJobs().front();
   EXPECT_EQ(job.request.printer, "Slip");
   EXPECT_EQ(job.request.title, "ruvo_Rezovod  ");
-  EXPECT_EQ(job.page, SLIP97_Prn(SmallSlip(), {"360", "180", "10", "-5"}));
+  // One page, F11's slip alone.
+  EXPECT_EQ(job.pages, std::vector<DrawList>{SLIP97_Prn(SmallSlip(), {"360", "180", "10", "-5"})});
   EXPECT_EQ(used.dpiY, "180");
   EXPECT_FALSE(printer.Printing());
 }
@@ -115,7 +116,7 @@ TEST_F(PrintJobTest, BadMarginAbortsTheStartedDocument) {
   ASSERT_EQ(service_.Jobs().size(), 6u);
   for (const auto& job : service_.Jobs()) {
     EXPECT_EQ(job->state, FakeJob::State::kAborted);
-    EXPECT_TRUE(job->page.empty());
+    EXPECT_TRUE(job->pages.empty());
   }
   EXPECT_TRUE(service_.PrintedJobs().empty());
   EXPECT_FALSE(printer.Printing());

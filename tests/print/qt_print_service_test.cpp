@@ -217,6 +217,30 @@ TEST_F(QtPrintServiceTest, JobOnPassthroughQueueGivesPdfWithTheTextAtItsDots) {
   EXPECT_NEAR(box.xMin * 360 / 72, 383, 1.5);
 }
 
+// Pages added with NewPage go out as one job: one PDF, each text on its own
+// page at the same dots, as a batch of slips is printed.
+TEST_F(QtPrintServiceTest, PagesOfOneDocumentAreOneJobWithEachTextOnItsPage) {
+  const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360.pdf";
+  fs::remove(pdf);
+  TLmPrinter printer(service);
+  Select(printer, "ruvo_pass360");
+  const int jobBefore = service.LastJobId();
+  printer.BeginDoc("ruvo_Rezovod  ");
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 383, 54, "first"});
+  printer.NewPage();
+  printer.Canvas().Draw({"Lucida Sans Unicode", 10, 383, 54, "second"});
+  printer.EndDoc();
+  EXPECT_GT(service.LastJobId(), jobBefore);
+  ASSERT_TRUE(test::WaitForPdf(pdf, 30s));
+  EXPECT_EQ(test::PdfPageCount(pdf), 2);
+  const std::string page2 =
+      test::RunCommand("pdftotext -f 2 -l 2 -bbox '" + pdf.string() + "' - 2>/dev/null");
+  EXPECT_EQ(page2.find(">first<"), std::string::npos);
+  const auto at = page2.find(">second<");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_NEAR(std::stod(page2.substr(page2.rfind("xMin=\"", at) + 6)) * 360 / 72, 383, 1.5);
+}
+
 // 180 dots down at 180 dpi are one inch, whatever grid the page is painted on.
 TEST_F(QtPrintServiceTest, FewerDotsDownThanAcrossKeepTheInchesDown) {
   const fs::path pdf = test::TestCupsOutputDir() / "ruvo_pass360x180.pdf";

@@ -1,0 +1,88 @@
+// Printing a day's orders: reading and checking an order file of 10,000 rows
+// (target under 1 s), and the PDF of 1,000 slips, one page each (target
+// under 10 s). The memory painting the pages adds grows with the PDF's bytes
+// (about 1.3 KiB a slip), not with painted page images.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <fstream>
+
+#include "batch/order_file.h"
+#include "batch/order_fixture.h"
+#include "print/lm_d97_dot.h"
+#include "print/slip_pdf.h"
+
+namespace {
+
+using ruvo::batch::OrderFile;
+using ruvo::batch::OrderFileOptions;
+
+// Every row with the first sender, held in memory: no files are read.
+OrderFileOptions Options() {
+  OrderFileOptions options;
+  options.context.senders.senders[0] =
+      ruvo::settings::SenderFields{"150-0002", ruvo::test::Sj("東京都渋谷区渋谷"), "",
+                                   ruvo::test::Sj("株式会社ルヴォ"), "03-1234-5678"};
+  options.context.slipDate = std::chrono::year(2026) / 3 / 1;
+  return options;
+}
+
+// The memory the process holds now (resident), in MiB.
+double ResidentMib() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0;
+  long resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
+}
+
+void BM_CheckOrderFile(benchmark::State& state) {
+  const std::string bytes =
+      ruvo::test::Sj(ruvo::test::OrderFileOf(static_cast<int>(state.range(0))));
+  for (auto _ : state) {
+    const OrderFile file = ruvo::batch::ReadOrderFile(bytes, Options());
+    if (file.PrintableSlips().size() != static_cast<std::size_t>(state.range(0))) {
+      state.SkipWithError("rows were not all good");
+    }
+  }
+  state.counters["rows"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_CheckOrderFile)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_PdfOfSlips(benchmark::State& state) {
+  const OrderFile file = ruvo::batch::ReadOrderFile(
+      ruvo::test::Sj(ruvo::test::OrderFileOf(static_cast<int>(state.range(0)))), Options());
+  const std::vector<const ruvo::SlipRecord*> slips = file.PrintableSlips();
+  const ruvo::SlipPrintValues values{"360", "360", "0", "0"};
+  qsizetype bytes = 0;
+  double growth = 0;
+  for (auto _ : state) {
+    const double before = ResidentMib();
+    ruvo::SlipPdf pdf(QPageSize::A4, 360, 360);
+    for (const ruvo::SlipRecord* slip : slips)
+      pdf.AddPage(ruvo::SLIP97_Prn(*slip, values));
+    growth = ResidentMib() - before;
+    bytes = pdf.Finish().size();
+  }
+  state.counters["pages"] = static_cast<double>(slips.size());
+  state.counters["pdf_kib"] = static_cast<double>(bytes) / 1024.0;
+  // What painting every page added: the PDF's bytes so far, no page images.
+  state.counters["rss_growth_mib"] = growth;
+}
+BENCHMARK(BM_PdfOfSlips)->Arg(100)->Arg(1000)->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  }
+  QGuiApplication app(argc, argv);  // fonts need it
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

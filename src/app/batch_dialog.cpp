@@ -1,0 +1,286 @@
+#include "app/batch_dialog.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/window_kit.h"
+#include "batch/batch_runner.h"
+#include "print/lm_printers.h"
+#include "print/print_job.h"
+#include "widgets/qt_text.h"
+
+namespace ruvo::app {
+namespace {
+
+enum Column { kRecipient, kAddress, kGoods, kQuantity, kSlot, kSender, kVerdict, kColumnCount };
+
+struct ColumnSpec {
+  const char16_t* caption;
+  int width;  // pixels; the verdict takes the rest
+};
+
+// The columns in Column order.
+constexpr ColumnSpec kColumns[] = {
+    {u"お届け先", 130}, {u"住所", 260},  {u"品名", 110}, {u"個数", 45},
+    {u"時間帯", 75},    {u"依頼主", 70}, {u"判定", 0},
+};
+
+// The time slots as the window's boxes caption them.
+const char16_t* const kSlotCaptions[] = {u"10→12時", u"12→14時", u"14→16時", u"16→18時",
+                                         u"18→20時"};
+
+// A row with a problem stands out in a pale red.
+const QColor kProblemRowColour(255, 222, 222);
+
+QString SlotCaption(const SlipRecord& slip) {
+  for (std::size_t slot = 0; slot < slip.timeSlots.size(); ++slot) {
+    if (slip.timeSlots[slot]) return QString::fromUtf16(kSlotCaptions[slot]);
+  }
+  return {};
+}
+
+// "個数: 個数は 1 から 999 までの数で書いてください"; the row's own problems
+// have no column.
+QString ProblemText(const batch::BatchProblem& problem) {
+  const QString reason = Cp932ToQString(problem.reason);
+  return problem.column.empty() ? reason
+                                : Cp932ToQString(problem.column) + QStringLiteral(": ") + reason;
+}
+
+// The problems one after another, each after its row ("3 行目 ") when
+// `withRows` and it has one.
+QString ProblemsText(const std::vector<batch::BatchProblem>& problems, const QString& separator,
+                     bool withRows) {
+  QStringList texts;
+  for (const batch::BatchProblem& problem : problems) {
+    const bool rowShown = withRows && problem.row > 0;
+    texts << (rowShown ? QStringLiteral("%1 行目 ").arg(problem.row) : QString()) +
+                 ProblemText(problem);
+  }
+  return texts.join(separator);
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+}  // namespace
+
+BatchDialog::BatchDialog(BatchDialogSetup setup, QWidget* parent)
+    : QDialog(parent), setup_(std::move(setup)), guard_(setup_.boxes, this) {
+  setObjectName(QStringLiteral("Form_Batch"));
+  setWindowTitle(QStringLiteral("送り状の一括印刷 - ") + setup_.fileName);
+  setFont(WindowFont(14));
+  resize(1000, 560);
+  MakeControls();
+  ConnectButtons();
+  file_ = setup_.load();
+  ShowFile();
+}
+
+void BatchDialog::MakeControls() {
+  Label_Summary = new QLabel(this);
+  Label_Summary->setObjectName(QStringLiteral("Label_Summary"));
+  Label_Problems = new QLabel(this);
+  Label_Problems->setObjectName(QStringLiteral("Label_Problems"));
+  Label_Problems->setStyleSheet(QStringLiteral("color: #c00000"));
+  Label_Problems->setWordWrap(true);
+  Table_Rows = new QTableWidget(0, kColumnCount, this);
+  Table_Rows->setObjectName(QStringLiteral("Table_Rows"));
+  QStringList captions;
+  for (const ColumnSpec& column : kColumns)
+    captions << QString::fromUtf16(column.caption);
+  Table_Rows->setHorizontalHeaderLabels(captions);
+  for (int column = 0; column < kVerdict; ++column)
+    Table_Rows->setColumnWidth(column, kColumns[column].width);
+  Table_Rows->horizontalHeader()->setStretchLastSection(true);
+  Table_Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table_Rows->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Table_Rows->setSelectionMode(QAbstractItemView::SingleSelection);
+  ProgressBar = new QProgressBar(this);
+  ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+  BitBtn_Reload = MakeButton(this, "BitBtn_Reload", QStringLiteral("読み直す"));
+  BitBtn_PrintRow = MakeButton(this, "BitBtn_PrintRow", QStringLiteral("選んだ行を印刷"));
+  BitBtn_PrintAll = MakeButton(this, "BitBtn_PrintAll", QStringLiteral("すべて印刷"));
+  BitBtn_Cancel = MakeButton(this, "BitBtn_Cancel", QStringLiteral("中止"));
+  BitBtn_Close = MakeButton(this, "BitBtn_Close", QStringLiteral("閉じる"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(BitBtn_Reload);
+  buttons->addStretch();
+  for (QWidget* widget :
+       {static_cast<QWidget*>(ProgressBar), static_cast<QWidget*>(BitBtn_Cancel),
+        static_cast<QWidget*>(BitBtn_PrintRow), static_cast<QWidget*>(BitBtn_PrintAll),
+        static_cast<QWidget*>(BitBtn_Close)})
+    buttons->addWidget(widget);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label_Summary);
+  layout->addWidget(Label_Problems);
+  layout->addWidget(Table_Rows, 1);
+  layout->addLayout(buttons);
+}
+
+void BatchDialog::ConnectButtons() {
+  const auto on = [this](QPushButton* button, void (BatchDialog::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { guard_.Run([this, handler] { (this->*handler)(); }); });
+  };
+  on(BitBtn_Reload, &BatchDialog::BitBtn_ReloadClick);
+  on(BitBtn_PrintAll, &BatchDialog::BitBtn_PrintAllClick);
+  on(BitBtn_PrintRow, &BatchDialog::BitBtn_PrintRowClick);
+  on(BitBtn_Cancel, &BatchDialog::BitBtn_CancelClick);
+  connect(BitBtn_Close, &QPushButton::clicked, this, &BatchDialog::reject);
+  connect(Table_Rows, &QTableWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
+}
+
+void BatchDialog::ShowFile() {
+  Table_Rows->clearContents();
+  Table_Rows->setRowCount(static_cast<int>(file_.rows.size()));
+  QStringList rowNumbers;
+  for (std::size_t i = 0; i < file_.rows.size(); ++i) {
+    ShowRow(static_cast<int>(i), file_.rows[i]);
+    rowNumbers << QString::number(file_.rows[i].row);
+  }
+  Table_Rows->setVerticalHeaderLabels(rowNumbers);
+  const std::size_t invalid = file_.InvalidRowCount();
+  Label_Summary->setText(QStringLiteral("%1 行: 印刷できる行 %2、問題のある行 %3")
+                             .arg(file_.rows.size())
+                             .arg(file_.rows.size() - invalid)
+                             .arg(invalid));
+  Label_Problems->setText(ProblemsText(file_.problems, QStringLiteral("\n"), true));
+  Label_Problems->setVisible(!file_.problems.empty());
+  ProgressBar->setValue(0);
+  UpdateButtons();
+}
+
+void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
+  const SlipRecord& slip = row.slip;
+  const QString texts[kColumnCount] = {
+      Cp932ToQString(slip.recipientName),
+      Cp932ToQString(slip.recipientAddress1 + slip.recipientAddress2 + slip.recipientAddress3),
+      Cp932ToQString(slip.goods[0]),
+      Cp932ToQString(slip.quantity),
+      SlotCaption(slip),
+      QStringLiteral("依頼主%1").arg(row.senderSlot + 1),
+      Verdict(row),
+  };
+  for (int column = 0; column < kColumnCount; ++column) {
+    auto* item = new QTableWidgetItem(texts[column]);
+    if (!row.Printable()) {
+      item->setBackground(kProblemRowColour);
+      item->setToolTip(ProblemsText(row.problems, QStringLiteral("\n"), false));
+    }
+    Table_Rows->setItem(index, column, item);
+  }
+}
+
+// A row's own problems; a row without any still waits while the file has one.
+QString BatchDialog::Verdict(const batch::OrderRow& row) const {
+  if (!row.Printable()) return ProblemsText(row.problems, QStringLiteral("／"), false);
+  return file_.problems.empty() ? QStringLiteral("印刷できます")
+                                : QStringLiteral("ファイルの問題を直すと印刷できます");
+}
+
+void BatchDialog::UpdateButtons() {
+  const int current = Table_Rows->currentRow();
+  const bool rowPrintable = file_.problems.empty() && current >= 0 &&
+                            file_.rows[static_cast<std::size_t>(current)].Printable();
+  BitBtn_PrintAll->setEnabled(!printing_ && !file_.PrintableSlips().empty());
+  BitBtn_PrintRow->setEnabled(!printing_ && rowPrintable);
+  BitBtn_Reload->setEnabled(!printing_);
+  BitBtn_Close->setEnabled(!printing_);
+  BitBtn_Cancel->setEnabled(printing_);
+}
+
+void BatchDialog::BitBtn_ReloadClick() {
+  file_ = setup_.load();
+  ShowFile();
+}
+
+// The good rows, after a question that says how many and how many rows are
+// left out; a file with a problem of its own prints nothing.
+void BatchDialog::BitBtn_PrintAllClick() {
+  const std::vector<const SlipRecord*> slips = file_.PrintableSlips();
+  if (slips.empty()) return;
+  const std::size_t invalid = file_.InvalidRowCount();
+  const QString question =
+      invalid == 0 ? QStringLiteral("%1 枚の送り状を印刷しますか?").arg(slips.size())
+                   : QStringLiteral("問題のある %1 行を除いて、%2 枚の送り状を印刷しますか?")
+                         .arg(invalid)
+                         .arg(slips.size());
+  if (!setup_.boxes.Ask(this, question)) return;
+  if (PrintSlips(slips)) {
+    setup_.boxes.Notify(this, QStringLiteral("%1 枚の送り状を印刷しました").arg(slips.size()));
+  }
+}
+
+void BatchDialog::BitBtn_PrintRowClick() {
+  const int current = Table_Rows->currentRow();
+  if (current < 0 || !file_.problems.empty()) return;
+  const batch::OrderRow& row = file_.rows[static_cast<std::size_t>(current)];
+  if (!row.Printable()) return;
+  const QString question = QStringLiteral("%1 行目 (%2) の送り状を印刷しますか?")
+                               .arg(row.row)
+                               .arg(Cp932ToQString(row.slip.recipientName));
+  if (!setup_.boxes.Ask(this, question)) return;
+  PrintSlips({&row.slip});
+}
+
+void BatchDialog::BitBtn_CancelClick() {
+  cancelRequested_ = true;
+}
+
+void BatchDialog::reject() {
+  if (printing_) {
+    cancelRequested_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
+// Events are let through after each page, so that the progress shows and the
+// cancel button works; the job is handed on only after its last page.
+bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
+  const SlipPrintValues values =
+      EffectivePrintValues(setup_.printer, setup_.marginTop, setup_.marginLeft);
+  // The buttons come back however the job ends, an error included.
+  struct PrintingState {
+    BatchDialog& dialog;
+    explicit PrintingState(BatchDialog& owner) : dialog(owner) {
+      dialog.printing_ = true;
+      dialog.cancelRequested_ = false;
+      dialog.UpdateButtons();
+    }
+    ~PrintingState() {
+      dialog.printing_ = false;
+      dialog.UpdateButtons();
+    }
+  };
+  batch::BatchRun run;
+  {
+    const PrintingState state(*this);
+    ProgressBar->setRange(0, static_cast<int>(slips.size()));
+    ProgressBar->setValue(0);
+    batch::PrinterPageSink sink(setup_.printer);
+    run = batch::RunBatch(slips, values, sink, [this](std::size_t done, std::size_t) {
+      ProgressBar->setValue(static_cast<int>(done));
+      QApplication::processEvents();
+      return !cancelRequested_;
+    });
+  }
+  if (run.cancelled) {
+    ProgressBar->setValue(0);
+    setup_.boxes.Notify(this,
+                        QStringLiteral("印刷を中止しました。送り状は 1 枚も印刷されていません"));
+  }
+  return !run.cancelled;
+}
+
+}  // namespace ruvo::app

@@ -1,0 +1,84 @@
+#pragma once
+// The batch dialog ("送り状の一括印刷"): a shop's order file, dropped on the
+// main window, shown row by row with what each row would print and its
+// problems; the good rows print as one job of one page per slip, with the
+// printer, margins and resolution F11 would use, or a chosen row alone. The
+// main window's slip is not touched.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "app/handler_guard.h"
+#include "batch/order_file.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace ruvo {
+class TLmPrinter;
+}
+
+namespace ruvo::app {
+
+struct BatchDialogSetup {
+  TLmPrinter& printer;  // its selected printer is the paper mode's
+  MessageBoxes& boxes;
+  std::string marginTop;   // Label_Prn_Top, as F11 prints with it
+  std::string marginLeft;  // Label_Prn_Left
+  // Reads and checks the order file, anew at every call (it may have been
+  // fixed in the meantime); settings::FileReadError when it cannot be read.
+  std::function<batch::OrderFile()> load;
+  QString fileName;  // shown in the caption
+};
+
+class BatchDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Reads the file; its read error propagates to the caller's guard.
+  BatchDialog(BatchDialogSetup setup, QWidget* parent);
+
+  // Commands, as the buttons run them.
+  void BitBtn_ReloadClick();
+  void BitBtn_PrintAllClick();
+  void BitBtn_PrintRowClick();
+  void BitBtn_CancelClick();
+
+  const batch::OrderFile& File() const { return file_; }
+  bool Printing() const { return printing_; }
+
+  QLabel* Label_Summary;
+  QLabel* Label_Problems;  // the file's and the header's problems, red
+  QTableWidget* Table_Rows;
+  QProgressBar* ProgressBar;
+  QPushButton* BitBtn_Reload;
+  QPushButton* BitBtn_PrintAll;
+  QPushButton* BitBtn_PrintRow;
+  QPushButton* BitBtn_Cancel;
+  QPushButton* BitBtn_Close;
+
+ protected:
+  // While a job is being made, closing asks it to stop instead.
+  void reject() override;
+
+ private:
+  void MakeControls();
+  void ConnectButtons();
+  void ShowFile();
+  void ShowRow(int index, const batch::OrderRow& row);
+  QString Verdict(const batch::OrderRow& row) const;
+  void UpdateButtons();
+  // Prints `slips` as one job; false when the user cancelled it.
+  bool PrintSlips(const std::vector<const SlipRecord*>& slips);
+
+  BatchDialogSetup setup_;
+  HandlerGuard guard_;
+  batch::OrderFile file_;
+  bool printing_ = false;
+  bool cancelRequested_ = false;
+};
+
+}  // namespace ruvo::app

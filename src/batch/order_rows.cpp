@@ -1,0 +1,195 @@
+#include "batch/order_rows.h"
+
+#include "batch/order_values.h"
+#include "settings/file_errors.h"
+#include "transfer/recipient_fields.h"
+#include "transfer/text_ops.h"
+
+namespace ruvo::batch {
+namespace {
+
+// The byte limits of the window's fields.
+constexpr std::size_t kZipMaxBytes = 16;    // Edit_Zip
+constexpr std::size_t kNameMaxBytes = 80;   // Edit_Custo1
+constexpr std::size_t kGoodsMaxBytes = 30;  // Edit_G1 … Edit_G3
+constexpr std::size_t kDateMaxBytes = 2;    // Edit_de_date1, Edit_de_date2
+
+constexpr OrderField kGoodsFields[] = {OrderField::kGoods1, OrderField::kGoods2,
+                                       OrderField::kGoods3};
+
+class RowReader {
+ public:
+  RowReader(const CsvRecord& record, const OrderColumns& columns, const OrderContext& context)
+      : record_(record), columns_(columns), context_(context) {
+    row_.row = record.row;
+    row_.slip.slipDate = context.slipDate;
+  }
+
+  OrderRow Read() {
+    CheckWidth();
+    ReadRecipient();
+    ReadGoods();
+    ReadDates();
+    ReadSender();
+    return std::move(row_);
+  }
+
+ private:
+  // The field's text as CP932, control bytes folded, blanks at both ends
+  // removed; empty when the file has no such column or the row no such field.
+  std::string Text(OrderField field) {
+    const int index = columns_.IndexOf(field);
+    if (index < 0 || static_cast<std::size_t>(index) >= record_.fields.size()) return {};
+    const Cp932Text text =
+        FieldToCp932(record_.fields[static_cast<std::size_t>(index)], context_.encoding);
+    if (text.replaced > 0) Problem(field, reason::kNotInCp932);
+    return std::string(TrimBlanks(FoldControls(text.bytes)));
+  }
+
+  // Text(field), with a problem when it is longer than `limit` bytes.
+  std::string Limited(OrderField field, std::size_t limit) {
+    std::string text = Text(field);
+    if (text.size() > limit) Problem(field, reason::TooLong(limit, text.size()));
+    return text;
+  }
+
+  // Text(field), with a problem when it is empty though its column is there
+  // (a missing column is the header's problem).
+  std::string Required(OrderField field, std::size_t limit = std::string::npos) {
+    std::string text = Limited(field, limit);
+    if (text.empty() && columns_.IndexOf(field) >= 0) Problem(field, reason::kEmpty);
+    return text;
+  }
+
+  void Problem(OrderField field, std::string_view reason) {
+    std::string column = columns_.header[static_cast<std::size_t>(field)];
+    if (column.empty()) column = OrderFieldName(field);
+    row_.problems.push_back({{}, record_.row, std::move(column), std::string(reason)});
+  }
+
+  // More fields than the header has columns means a comma too many or a
+  // quote missing: every value after it may be in the wrong column.
+  void CheckWidth() {
+    for (std::size_t i = columns_.width; i < record_.fields.size(); ++i) {
+      if (!TrimBlanks(record_.fields[i]).empty()) {
+        row_.problems.push_back({{}, record_.row, {}, std::string(reason::kExtraFields)});
+        return;
+      }
+    }
+  }
+
+  void ReadRecipient() {
+    SlipRecord& slip = row_.slip;
+    slip.recipientZip = SlipPostalCode(Required(OrderField::kZip, kZipMaxBytes));
+    if (!slip.recipientZip.empty() && !IsSlipPostalCode(slip.recipientZip)) {
+      Problem(OrderField::kZip, reason::kBadZip);
+    }
+    const std::string address1 = Required(OrderField::kAddress1);
+    std::tie(slip.recipientAddress1, slip.recipientAddress2) =
+        SplitLongAddress(address1, Text(OrderField::kAddress2));
+    slip.recipientAddress3 = Text(OrderField::kAddress3);
+    slip.recipientName = Required(OrderField::kName, kNameMaxBytes);
+    slip.recipientTel = TelephoneFieldText(Text(OrderField::kTel));
+    CheckPostalCode(address1);
+  }
+
+  // A code the directory knows must lead to the address; an unknown code
+  // or none to compare with passes, as it does in the window.
+  void CheckPostalCode(const std::string& address1) {
+    if (context_.postal == nullptr || !IsSlipPostalCode(row_.slip.recipientZip)) return;
+    row_.verdict = postal::CheckPostalAddress(*context_.postal, row_.slip.recipientZip, address1);
+    if (row_.verdict != postal::ZipVerdict::Mismatch) return;
+    Problem(OrderField::kZip, std::string(reason::kZipMismatch) +
+                                  postal::ZipStatusText(*context_.postal, row_.slip.recipientZip));
+  }
+
+  void ReadGoods() {
+    for (std::size_t line = 0; line < row_.slip.goods.size(); ++line)
+      row_.slip.goods[line] = Limited(kGoodsFields[line], kGoodsMaxBytes);
+    // A quantity that is none stays as written, so that the row shows it.
+    const std::string quantity = Text(OrderField::kQuantity);
+    if (const auto boxText = QuantityText(quantity)) {
+      row_.slip.quantity = *boxText;
+    } else {
+      row_.slip.quantity = quantity;
+      Problem(OrderField::kQuantity, reason::kBadQuantity);
+    }
+    if (const auto slot = TimeSlotNumber(Text(OrderField::kTimeSlot))) {
+      if (*slot > 0) row_.slip.timeSlots[static_cast<std::size_t>(*slot - 1)] = true;
+    } else {
+      Problem(OrderField::kTimeSlot, reason::kBadSlot);
+    }
+  }
+
+  // One wished date goes before a month and a day given apart.
+  void ReadDates() {
+    const std::string date = Text(OrderField::kWishedDate);
+    if (!date.empty()) {
+      if (const auto wished = WishedDateOf(date)) {
+        row_.slip.wishedMonth = wished->month;
+        row_.slip.wishedDay = wished->day;
+      } else {
+        Problem(OrderField::kWishedDate, reason::kBadDate);
+      }
+      return;
+    }
+    row_.slip.wishedMonth = Limited(OrderField::kWishedMonth, kDateMaxBytes);
+    row_.slip.wishedDay = Limited(OrderField::kWishedDay, kDateMaxBytes);
+  }
+
+  void ReadSender() {
+    const auto slot = SenderSlot(Text(OrderField::kSender), context_.selectedSender);
+    if (!slot) {
+      Problem(OrderField::kSender, reason::kBadSender);
+      return;
+    }
+    row_.senderSlot = *slot;
+    const auto index = static_cast<std::size_t>(*slot);
+    const auto& sender = context_.senders.senders[index];
+    if (!sender) {
+      Problem(OrderField::kSender,
+              std::string(reason::kSenderUnreadable) + context_.senders.errors[index]);
+      return;
+    }
+    SlipRecord& slip = row_.slip;
+    slip.senderZip = sender->zip;
+    slip.senderAddress1 = sender->address1;
+    slip.senderAddress2 = sender->address2;
+    slip.senderName = sender->name;
+    slip.senderTel = sender->tel;
+  }
+
+  const CsvRecord& record_;
+  const OrderColumns& columns_;
+  const OrderContext& context_;
+  OrderRow row_;
+};
+
+}  // namespace
+
+SenderBook SenderBook::Load(const std::filesystem::path& directory) {
+  SenderBook book;
+  for (int slot = 0; slot < settings::kSenderSlotCount; ++slot) {
+    const auto index = static_cast<std::size_t>(slot);
+    try {
+      book.senders[index] = settings::LoadSender(directory, slot);
+    } catch (const settings::FileReadError& error) {
+      book.errors[index] = error.what();
+    }
+  }
+  return book;
+}
+
+bool IsBlankRecord(const CsvRecord& record) {
+  for (const std::string& field : record.fields) {
+    if (!TrimBlanks(field).empty()) return false;
+  }
+  return true;
+}
+
+OrderRow ReadOrderRow(const CsvRecord& record, const OrderColumns& columns,
+                      const OrderContext& context) {
+  return RowReader(record, columns, context).Read();
+}
+
+}  // namespace ruvo::batch

@@ -1,0 +1,66 @@
+#pragma once
+// One order row as a slip: every value read, normalised as the window's
+// fields would hold it, and checked against the limits of those fields, the
+// sender files and the postal-code directory.
+
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/batch_problem.h"
+#include "batch/csv_encoding.h"
+#include "batch/csv_records.h"
+#include "batch/order_columns.h"
+#include "postal/postal_check.h"
+#include "print/slip_record.h"
+#include "settings/sender_file.h"
+
+namespace ruvo::batch {
+
+// The ten sender files of a working folder, each read once for a batch.
+struct SenderBook {
+  std::array<std::optional<settings::SenderFields>, settings::kSenderSlotCount> senders;
+  // Why a slot could not be read (CP932, "my2.txt: No such file or directory").
+  std::array<std::string, settings::kSenderSlotCount> errors;
+
+  static SenderBook Load(const std::filesystem::path& directory);
+};
+
+// What every row of one batch shares.
+struct OrderContext {
+  CsvEncoding encoding = CsvEncoding::kCp932;
+  SenderBook senders;
+  int selectedSender = 0;                           // the sender tab, 0-9, for rows naming none
+  const postal::PostalDirectory* postal = nullptr;  // null: no postal-code check
+  std::chrono::year_month_day slipDate{};           // the shipping date printed on every slip
+};
+
+struct OrderRow {
+  int row = 0;  // as a spreadsheet shows it
+  SlipRecord slip;
+  int senderSlot = 0;  // 0-9
+  postal::ZipVerdict verdict = postal::ZipVerdict::Unknown;
+  std::vector<BatchProblem> problems;  // `file` left for the caller; none: the row prints
+
+  bool Printable() const { return problems.empty(); }
+};
+
+// True when every field is blank: a spreadsheet's empty row at the end of a
+// file, left out like a blank line.
+bool IsBlankRecord(const CsvRecord& record);
+
+// Reads and checks one row: the byte limits of the window's fields (postal
+// code 16, name 80, goods 30 each, wished month and day 2 each), a postal
+// code of seven digits, a non-empty address line 1 and name, a quantity of 1
+// to 999, a known time slot and wished date, a sender slot 1 to 10 whose file
+// was read, characters the slip can print, fields no more than the header's,
+// and a postal code that does not contradict the address where the directory
+// knows it (unknown codes pass). The slip prints the date block and the
+// sender; address line 1 longer than 40 bytes continues on line 2.
+OrderRow ReadOrderRow(const CsvRecord& record, const OrderColumns& columns,
+                      const OrderContext& context);
+
+}  // namespace ruvo::batch

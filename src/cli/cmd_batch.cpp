@@ -1,0 +1,179 @@
+// ruvo-slip batch: a shop's order file checked row by row, then every slip
+// printed as one job (or written as one PDF), with the senders, the printer
+// and the margins of the working directory, as the window would print them.
+#include <unistd.h>
+
+#include <algorithm>
+#include <ostream>
+
+#include "app/slip_state.h"
+#include "batch/batch_runner.h"
+#include "batch/order_file.h"
+#include "cli/commands.h"
+#include "cli/slip_options.h"
+#include "cli/slip_session.h"
+#include "cli/zip_directory.h"
+#include "print/slip_pdf.h"
+#include "print/slip_units.h"
+#include "settings/file_store.h"
+#include "settings/startup_state.h"
+
+namespace ruvo::cli {
+
+namespace {
+
+struct BatchOptions {
+  std::optional<std::string> orderFile;
+  SlipOptions slip;
+  std::optional<std::string> map;
+  std::optional<batch::CsvEncoding> encoding;
+  std::optional<std::string> pdf;
+  std::optional<std::string> dict;
+  bool skipInvalid = false;
+  bool dryRun = false;
+};
+
+// The slip options that make sense for a batch: the working directory, the
+// resolution and margins, the shipping date. The rest come from each row.
+constexpr std::string_view kBatchSlipOptions[] = {"--dir",  "--dpi", "--scale",
+                                                  "--date", "--top", "--left"};
+
+bool ReadBatchOption(const std::string& option, ArgReader& reader, Context& ctx,
+                     BatchOptions& options) {
+  if (option == "--map") {
+    options.map = reader.Value();
+  } else if (option == "--encoding") {
+    const std::string name = reader.Value();
+    options.encoding = batch::CsvEncodingNamed(name);
+    if (!options.encoding)
+      throw UsageError("option --encoding takes utf-8 or cp932, not '" + name + "'");
+  } else if (option == "--pdf") {
+    options.pdf = reader.Value();
+  } else if (option == "--printer") {
+    options.slip.printerName = reader.TextValue(ctx);
+  } else if (option == "--dict") {
+    options.dict = reader.Value();
+  } else if (option == "--skip-invalid") {
+    options.skipInvalid = true;
+  } else if (option == "--dry-run") {
+    options.dryRun = true;
+  } else if (std::find(std::begin(kBatchSlipOptions), std::end(kBatchSlipOptions), option) !=
+             std::end(kBatchSlipOptions)) {
+    return ReadSlipOption(option, reader, ctx, options.slip);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+BatchOptions ReadOptions(const Args& args, Context& ctx) {
+  BatchOptions options;
+  ArgReader reader(args);
+  while (!reader.Done()) {
+    const std::string option = reader.NextOption();
+    if (!option.starts_with("--") && !options.orderFile) {
+      options.orderFile = option;
+    } else if (!ReadBatchOption(option, reader, ctx, options)) {
+      reader.Unknown();
+    }
+  }
+  if (!options.orderFile) throw UsageError("the order file FILE.csv is required");
+  if (options.pdf && options.slip.printerName)
+    throw UsageError("--pdf and --printer exclude each other");
+  return options;
+}
+
+// The pages as one PDF, replaced whole like every file the program writes,
+// so that a batch that fails half-way leaves no shortened PDF behind.
+class PdfPageSink : public batch::SlipPageSink {
+ public:
+  PdfPageSink(std::string file, const SlipPrintValues& values)
+      : file_(std::move(file)),
+        dpiX_(LabelTextToInt(values.dpiX)),
+        dpiY_(LabelTextToInt(values.dpiY)) {}
+
+  void Begin() override { pdf_.emplace(QPageSize::A4, dpiX_, dpiY_); }
+  void AddPage(const DrawList& page) override { pdf_->AddPage(page); }
+  void Finish() override {
+    const QByteArray bytes = pdf_->Finish();
+    pdf_.reset();
+    settings::PlatformFileReplacer().Replace(
+        file_, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
+  void Abandon() noexcept override { pdf_.reset(); }
+
+ private:
+  std::string file_;
+  int dpiX_;
+  int dpiY_;
+  std::optional<SlipPdf> pdf_;
+};
+
+// "12/340" on one line rewritten in place, when stderr is a terminal.
+batch::BatchProgress ProgressOn(Context& ctx) {
+  if (::isatty(STDERR_FILENO) != 1) return {};
+  return [&ctx](std::size_t done, std::size_t total) {
+    ctx.err << '\r' << done << '/' << total << (done == total ? "\n" : "") << std::flush;
+    return true;
+  };
+}
+
+batch::BatchRun PrintSlips(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
+                           Context& ctx) {
+  EnsureGuiApplication();
+  SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
+  if (options.pdf) {
+    PdfPageSink sink(*options.pdf, session.PrintValues());
+    return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+  }
+  batch::PrinterPageSink sink(session.Printer());
+  return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+}
+
+void WriteReport(const batch::OrderFile& file, std::size_t printed, std::size_t skipped,
+                 Context& ctx) {
+  ctx.out << "{\"rows\": " << file.rows.size() << ", \"printed\": " << printed
+          << ", \"skipped\": " << skipped
+          << ", \"encoding\": " << JsonString(ctx, batch::CsvEncodingName(file.encoding))
+          << ", \"problems\": [";
+  const char* separator = "";
+  for (const batch::BatchProblem& problem : file.AllProblems()) {
+    ctx.out << separator << "\n  {\"file\": " << JsonString(ctx, ToOutput(ctx, problem.file))
+            << ", \"row\": " << problem.row
+            << ", \"column\": " << JsonString(ctx, ToOutput(ctx, problem.column))
+            << ", \"reason\": " << JsonString(ctx, ToOutput(ctx, problem.reason)) << "}";
+    separator = ",";
+  }
+  ctx.out << "]}\n";
+}
+
+}  // namespace
+
+int RunBatch(const Args& args, Context& ctx) {
+  const BatchOptions options = ReadOptions(args, ctx);
+  const settings::StartupState state = settings::LoadStartupState(options.slip.dir);
+  const postal::PostalDirectory postal = LoadZipDirectory(ctx, options.dict, options.slip.dir);
+  batch::OrderFileSource source;
+  source.orderFile = *options.orderFile;
+  if (options.map) source.columnMap = *options.map;
+  source.encoding = options.encoding;
+  source.workingFolder = options.slip.dir;
+  source.selectedSender = state.saved.senderTab;
+  source.postal = &postal;
+  source.slipDate = options.slip.date.value_or(LocalToday());
+  const batch::OrderFile file = batch::LoadOrderFile(source);
+
+  // Any problem stops the whole batch, unless the good rows are to print
+  // alone; a problem of the file or its header stops it in any case.
+  const bool problems = !file.problems.empty() || file.InvalidRowCount() > 0;
+  const std::vector<const SlipRecord*> slips = file.PrintableSlips();
+  const std::size_t skipped = file.problems.empty() ? file.InvalidRowCount() : file.rows.size();
+  std::size_t printed = 0;
+  if (!options.dryRun && (!problems || options.skipInvalid)) {
+    printed = PrintSlips(options, slips, ctx).pages;
+  }
+  WriteReport(file, printed, skipped, ctx);
+  return problems ? 1 : 0;
+}
+
+}  // namespace ruvo::cli
