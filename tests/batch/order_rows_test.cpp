@@ -80,8 +80,8 @@ TEST_F(OrderRowsTest, EachBrokenValueIsReportedAtItsRowAndColumn) {
        {{"依頼主", std::string(reason::kBadSender)}}},
       {"sender without file",
        "105-0011,東京都港区芝公園,,山田,,,1,,,3",
-       {{"依頼主", std::string(reason::kSenderUnreadable) +
-                       (folder_.path() / "my2.txt").string() + ": No such file or directory"}}},
+       {{"依頼主", std::string(reason::kSenderUnreadable) + (folder_.path() / "my2.txt").string() +
+                       ": No such file or directory"}}},
       {"code of another place",
        "105-0011,北海道札幌市中央区,,山田,,,1,,,",
        {{"郵便番号", std::string(reason::kZipMismatch) + Sj("〒105-0011 東京都港区芝公園")}}},
