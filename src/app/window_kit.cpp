@@ -39,11 +39,11 @@ void SetIme(QWidget& field, Ime ime) {
   field.setAttribute(Qt::WA_InputMethodEnabled, ime != Ime::kOff);
 }
 
-QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec) {
-  auto* label = new QLabel(spec.text, parent);
-  label->setObjectName(QString::fromLatin1(spec.name));
-  SetFontHeight(*label, spec.font, spec.bold);
-  label->move(spec.at);
+QLabel* MakeLabel(QWidget* parent, const LabelSpec& def) {
+  auto* label = new QLabel(def.text, parent);
+  label->setObjectName(QString::fromLatin1(def.name));
+  SetFontHeight(*label, def.font, def.bold);
+  label->move(def.at);
   label->adjustSize();
   return label;
 }
@@ -57,35 +57,35 @@ QLabel* MakeCaptionPanel(QWidget* parent, const char* name, QRect rect, const QS
   return panel;
 }
 
-TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& spec) {
+TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& def) {
   auto* edit = new TCp932Edit(parent);
-  edit->setObjectName(QString::fromLatin1(spec.name));
-  edit->setGeometry(spec.rect);
-  edit->SetByteLimit(spec.maxBytes);
-  SetIme(*edit, spec.ime);
-  SetFontHeight(*edit, spec.font);
-  if (!spec.hint.isEmpty()) edit->setToolTip(spec.hint);
+  edit->setObjectName(QString::fromLatin1(def.name));
+  edit->setGeometry(def.rect);
+  edit->SetByteLimit(def.maxBytes);
+  SetIme(*edit, def.ime);
+  SetFontHeight(*edit, def.font);
+  if (!def.hint.isEmpty()) edit->setToolTip(def.hint);
   return edit;
 }
 
-QPushButton* MakeGlyphButton(QWidget* parent, const ButtonSpec& spec) {
-  auto* button = new QPushButton(spec.caption, parent);
-  button->setObjectName(QString::fromLatin1(spec.name));
-  button->setGeometry(spec.rect);
-  if (spec.glyph) button->setIcon(GlyphIcon(*spec.glyph));
-  button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+QPushButton* MakeGlyphButton(QWidget* parent, const ButtonSpec& def) {
+  auto* button = new QPushButton(def.caption, parent);
+  button->setObjectName(QString::fromLatin1(def.name));
+  button->setGeometry(def.rect);
+  if (def.glyph) button->setIcon(GlyphIcon(*def.glyph));
+  button->setFocusPolicy(def.tabStop ? Qt::StrongFocus : Qt::NoFocus);
   button->setAutoDefault(false);
-  if (!spec.hint.isEmpty()) button->setToolTip(spec.hint);
+  if (!def.hint.isEmpty()) button->setToolTip(def.hint);
   return button;
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, const CheckSpec& spec) {
-  auto* box = new QCheckBox(spec.caption, parent);
-  box->setObjectName(QString::fromLatin1(spec.name));
-  box->setGeometry(spec.rect);
-  box->setChecked(spec.checked);
-  SetFontHeight(*box, spec.font);
-  if (!spec.hint.isEmpty()) box->setToolTip(spec.hint);
+QCheckBox* MakeCheckBox(QWidget* parent, const CheckSpec& def) {
+  auto* box = new QCheckBox(def.caption, parent);
+  box->setObjectName(QString::fromLatin1(def.name));
+  box->setGeometry(def.rect);
+  box->setChecked(def.checked);
+  SetFontHeight(*box, def.font);
+  if (!def.hint.isEmpty()) box->setToolTip(def.hint);
   return box;
 }
 

@@ -37,7 +37,7 @@ struct LabelSpec {
   int font = 0;
   bool bold = false;
 };
-QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
+QLabel* MakeLabel(QWidget* parent, const LabelSpec& def);
 
 // A raised box with a field's name centred in it, left of the field.
 QLabel* MakeCaptionPanel(QWidget* parent, const char* name, QRect rect, const QString& text);
@@ -50,7 +50,7 @@ struct EditSpec {
   int font = 0;
   QString hint = {};
 };
-TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& spec);
+TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& def);
 
 struct ButtonSpec {
   const char* name;
@@ -60,7 +60,7 @@ struct ButtonSpec {
   QString hint = {};
   bool tabStop = true;  // a button that is no tab stop never takes the focus
 };
-QPushButton* MakeGlyphButton(QWidget* parent, const ButtonSpec& spec);
+QPushButton* MakeGlyphButton(QWidget* parent, const ButtonSpec& def);
 
 struct CheckSpec {
   const char* name;
@@ -70,7 +70,7 @@ struct CheckSpec {
   int font = 0;
   bool checked = false;
 };
-QCheckBox* MakeCheckBox(QWidget* parent, const CheckSpec& spec);
+QCheckBox* MakeCheckBox(QWidget* parent, const CheckSpec& def);
 
 // A band or panel of the window: a raised frame at `rect`.
 QFrame* MakePanel(QWidget* parent, const char* name, QRect rect);
