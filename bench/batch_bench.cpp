@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <fstream>
 
@@ -74,15 +73,3 @@ void BM_PdfOfSlips(benchmark::State& state) {
 BENCHMARK(BM_PdfOfSlips)->Arg(100)->Arg(1000)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  }
-  QGuiApplication app(argc, argv);  // fonts need it
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,10 +2,8 @@
 // it onto a 360 dpi A4 page (target under 20 ms).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "print/lm_d97_dot.h"
 #include "print/slip_painter.h"
@@ -63,15 +61,3 @@ void BM_PaintDrawListOn360DpiPage(benchmark::State& state) {
 BENCHMARK(BM_PaintDrawListOn360DpiPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  }
-  QGuiApplication app(argc, argv);  // fonts need it
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

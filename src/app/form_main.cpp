@@ -126,7 +126,7 @@ SlipRecord TForm_Main::Record() {
   for (std::size_t i = 0; i < slip.goods.size(); ++i)
     slip.goods[i] = ReadField(goods_->Goods()[i], replaced);
   slip.quantity = goods_->OvNumEdit_KOSUU->GetText();
-  slip.slipDate = ToYmd(goods_->DateTimePicker_1->date());
+  slip.slipDate = SlipDate();
   slip.printDate = goods_->CheckBox_Date_1->isChecked();
   slip.wishedMonth = ReadField(goods_->Edit_de_date1, replaced);
   slip.wishedDay = ReadField(goods_->Edit_de_date2, replaced);
@@ -169,6 +169,10 @@ void TForm_Main::WriteRecord(const SlipRecord& slip) {
 
 int TForm_Main::SenderTab() const {
   return senderTabValid_ ? sender_->PageControl_My->currentIndex() : -1;
+}
+
+std::chrono::year_month_day TForm_Main::SlipDate() const {
+  return ToYmd(goods_->DateTimePicker_1->date());
 }
 
 QString TForm_Main::StatusText() const {

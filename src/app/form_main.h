@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <QWidget>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -67,6 +68,8 @@ class TForm_Main : public QWidget {
   const PrintLabels& Labels() const { return labels_; }
   // The selected sender tab, -1 when the remembered tab is no tab.
   int SenderTab() const;
+  // The shipping date the date picker shows.
+  std::chrono::year_month_day SlipDate() const;
   QString StatusText() const;
   QString HelpText() const;
   // The start-up (FormShow) has run, to its end or to the step that failed.

@@ -2,24 +2,13 @@
 // dialog shows every row and prints the good ones as one job, on the paper
 // mode's printer with the margins in force, as F11 would. The window's own
 // slip stays as it is.
-#include <QDateEdit>
 #include <algorithm>
 
 #include "app/batch_dialog.h"
 #include "app/form_main.h"
-#include "app/goods_band.h"
 #include "batch/order_file.h"
 
 namespace ruvo::app {
-namespace {
-
-std::chrono::year_month_day DateOf(QDate date) {
-  return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                     std::chrono::month(static_cast<unsigned>(date.month())),
-                                     std::chrono::day(static_cast<unsigned>(date.day()))};
-}
-
-}  // namespace
 
 void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   batch::OrderFileSource source;
@@ -27,7 +16,7 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   source.workingFolder = labels_.currentDir;
   source.selectedSender = std::max(SenderTab(), 0);
   source.postal = PostalDirectory();
-  source.slipDate = DateOf(goods_->DateTimePicker_1->date());
+  source.slipDate = SlipDate();
   BatchDialog dialog({services_.printer, services_.boxes, labels_.top, labels_.left,
                       [source] { return batch::LoadOrderFile(source); },
                       QString::fromStdString(file.filename().string())},
