@@ -91,7 +91,7 @@ done
 # up, in the new working folder ~/ruvo.
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/ruvo.desktop)
 # shellcheck disable=SC2016  # expanded by the inner shell
-started=$(xvfb-run -a bash -c '
+started=$(xvfb-run -a -s -noreset bash -c '
   "$0" &
   pid=$!
   for _ in $(seq 1 100); do

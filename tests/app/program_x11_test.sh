@@ -25,6 +25,12 @@ main_windows() {
 wait_for() {  # wait_for COUNT: until that many main windows exist (10 s)
   for _ in $(seq 1 100); do
     [ "$(main_windows)" -eq "$1" ] && return 0
+    if ! kill -0 "$first" 2>/dev/null; then
+      status=0
+      wait "$first" || status=$?
+      echo "the program ended with status $status before its window showed" >&2
+      return 1
+    fi
     sleep 0.1
   done
   echo "expected $1 main window(s), found $(main_windows)" >&2
