@@ -2,6 +2,7 @@
 
 #include "app/form_main.h"
 #include "app/qt_japanese.h"
+#include "app/window_style.h"
 #include "postal/postal_loader.h"
 #include "print/lm_printers.h"
 #include "print/qt_print_service.h"
@@ -17,6 +18,7 @@ Program::Program()
       postal_(std::make_unique<postal::PostalDirectoryLoader>(
           postal::ResolveZipDictionary(std::filesystem::current_path()))) {
   InstallQtJapanese(qtTexts_);
+  UseWindowStyle();
   window_ = std::make_unique<TForm_Main>(
       AppServices{.printer = *printer_, .boxes = boxes_, .links = links_, .postal = postal_.get()});
 }

@@ -2,11 +2,16 @@
 // the controls that overlap, and a picture of it for a person to look at.
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 #include "app/goods_band.h"
 #include "app/window_harness.h"
+#include "app/window_kit.h"
+#include "app/window_style.h"
 #include "widgets/ov_num_edit.h"
 
 using ruvo::test::WindowHarness;
@@ -19,6 +24,8 @@ class FormMainLayoutTest : public QObject {
   void fontsAreTheInstalledStandIns();
   void quantityBoxKeepsItsSizeUnderTheWindowFont();
   void timeSlotsStandAboveTheGoodsLines();
+  void groupFramesLookAsFusionDrawsThem_data();
+  void groupFramesLookAsFusionDrawsThem();
   void savesAPicture();
 };
 
@@ -56,6 +63,44 @@ void FormMainLayoutTest::timeSlotsStandAboveTheGoodsLines() {
     const QPoint middle = slot->mapTo(&window, slot->rect().center());
     QCOMPARE(window.childAt(middle), slot);
   }
+}
+
+void FormMainLayoutTest::groupFramesLookAsFusionDrawsThem_data() {
+  QTest::addColumn<QString>("title");
+  QTest::newRow("titled") << QStringLiteral("ご希望時間帯");
+  QTest::newRow("untitled") << QString();
+}
+
+// The frame must stand where Fusion's stood and look the same: only the
+// shading of its four corners may differ, by a shade.
+void FormMainLayoutTest::groupFramesLookAsFusionDrawsThem() {
+  QFETCH(QString, title);
+  QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+  QWidget host;
+  host.resize(120, 100);
+  auto* group = new QGroupBox(title, &host);
+  group->setGeometry(10, 5, 100, 90);
+  group->setFont(ruvo::app::WindowFont(12));
+  const QImage fusion = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ruvo::app::WindowStyle style;
+  group->setStyle(&style);
+  const QImage ours = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  group->setStyle(nullptr);
+  QCOMPARE(ours.size(), fusion.size());
+  int differing = 0;
+  int largest = 0;
+  for (int y = 0; y < fusion.height(); ++y) {
+    for (int x = 0; x < fusion.width(); ++x) {
+      const QRgb a = fusion.pixel(x, y);
+      const QRgb b = ours.pixel(x, y);
+      const int difference = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                       std::abs(qBlue(a) - qBlue(b))});
+      if (difference > 2) ++differing;
+      largest = std::max(largest, difference);
+    }
+  }
+  QVERIFY2(differing <= 4 * 6, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+  QVERIFY2(largest <= 16, qPrintable(QStringLiteral("by up to %1").arg(largest)));
 }
 
 void FormMainLayoutTest::savesAPicture() {
