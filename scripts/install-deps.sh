@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git ccache
   scdoc man-db                # the manual pages: built, and checked as man shows them
   lintian desktop-file-utils  # the checks of the Debian package
   clang clang-format libclang-rt-14-dev
