@@ -74,10 +74,12 @@ bool IsRemark(std::string_view rest) {
          || code == 0x8143;                            // ，
 }
 
-// "+81 90-1234-5678" and "+81 (0)3-1234-5678" as dialled at home.
+// "+81 90-1234-5678", "+81 (0)3-1234-5678" and "+819012345678" as dialled
+// at home.
 bool DropCallingCode(std::vector<std::string>& groups) {
-  if (groups.empty() || groups.front() != kJapanCallingCode) return false;
-  groups.erase(groups.begin());
+  if (groups.empty() || !groups.front().starts_with(kJapanCallingCode)) return false;
+  groups.front().erase(0, kJapanCallingCode.size());
+  if (groups.front().empty()) groups.erase(groups.begin());
   if (!groups.empty() && groups.front() == "0") groups.erase(groups.begin());
   if (groups.empty()) return false;
   if (groups.front().front() != '0') groups.front().insert(0, "0");
