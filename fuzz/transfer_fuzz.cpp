@@ -11,6 +11,7 @@
 #include "transfer/classify.h"
 #include "transfer/dprint.h"
 #include "transfer/half_width.h"
+#include "transfer/mail_transfer.h"
 #include "transfer/pattern_set.h"
 #include "transfer/sjis.h"
 #include "transfer/text_ops.h"
@@ -75,6 +76,20 @@ void CheckTransfer(const ruvo::MemoLines& memo) {
   }
 }
 
+// The whole mail's transfer: the rules' promises, and a first address line
+// that always fits the slip.
+void CheckMailTransfer(const ruvo::MemoLines& memo) {
+  const ruvo::MailTransferResult result = ruvo::TransferMail(memo);
+  if (result.rules.noTextMessage) return;
+  Require(result.FinalMemo().size() == 7);
+  // Line 1 is the start of the rules' line 1, cut between two characters.
+  const std::string& whole = result.rules.written.add1;
+  const std::string& line1 = result.written.add1;
+  Require(line1.size() <= ruvo::kAddressLine1MaxBytes);
+  Require(whole.starts_with(line1));
+  Require(ruvo::sjis::BoundaryAtOrBefore(whole, line1.size()) == line1.size());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -83,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < memo.size() && i < 4; ++i)
     ExerciseLine(memo[i]);
   CheckTransfer(memo);
+  CheckMailTransfer(memo);
   return 0;
 }

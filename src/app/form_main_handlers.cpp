@@ -15,8 +15,8 @@
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
+#include "transfer/mail_transfer.h"
 #include "transfer/recipient_fields.h"
-#include "transfer/transfer.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo::app {
@@ -100,16 +100,40 @@ void TForm_Main::TimeSlotClick(std::size_t slot) {
     if (i != slot) timeSlots[i]->setChecked(false);
 }
 
+namespace {
+
+// The status bar's word on where the recipient was found in a pasted mail.
+QString SectionNotice(const MailTransferResult& result) {
+  if (!result.block) return {};
+  switch (result.block->source) {
+    case BlockSource::kRecipient:
+      return QStringLiteral("お届け先の欄から転送しました");
+    case BlockSource::kOrdererAsRecipient:
+      return QStringLiteral("お届け先はご注文者と同じため、ご注文者の欄から転送しました");
+    case BlockSource::kOrderer:
+      return QStringLiteral("お届け先の欄がないため、ご注文者の欄から転送しました");
+    case BlockSource::kWholeText:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+// The memo may hold a whole order mail: the transfer finds the recipient in
+// it, and the memo then shows the lines the fields were taken from (Ctrl+Z
+// brings the mail back).
 void TForm_Main::BitBtn_1Click() {
   std::size_t replaced = 0;
-  const TransferResult result = TransferText(transfer_->FirstLines(kCompactLineCount, replaced));
+  const MailTransferResult result = TransferMail(transfer_->Lines(replaced));
+  SetStatus({});
   ShowReplacedNotice(replaced);
-  if (result.noTextMessage) {
-    transfer_->SetLines(result.compacted);
+  if (result.rules.noTextMessage) {
+    transfer_->SetLines(result.FinalMemo());
     services_.boxes.Notify(this, Cp932ToQString(kNoTransferTextMessage));
   } else {
     Edit_Cls();
-    transfer_->SetLines(result.split);
+    transfer_->SetLines(result.FinalMemo());
     const RecipientFields& written = result.written;
     recipient_->Edit_Zip->SetCp932Text(written.zip);
     recipient_->Edit_Add1->SetCp932Text(written.add1);
@@ -118,6 +142,10 @@ void TForm_Main::BitBtn_1Click() {
     recipient_->Edit_tel->SetCp932Text(written.tel);
     recipient_->Edit_Zip->setFocus(Qt::OtherFocusReason);
     ShowZipStatus();
+    if (const QString notice = SectionNotice(result); !notice.isEmpty()) {
+      const QString status = StatusText();
+      SetStatus(status.isEmpty() ? notice : notice + QStringLiteral("。") + status);
+    }
   }
   Edit_Warning();
 }

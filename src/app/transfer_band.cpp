@@ -61,17 +61,18 @@ void TransferBand::Memo1Change() {
   Memo1->setPalette(palette);
 }
 
-MemoLines TransferBand::FirstLines(std::size_t count, std::size_t& replaced) const {
+MemoLines TransferBand::Lines(std::size_t& replaced) const {
   MemoLines lines;
   const QTextDocument* document = Memo1->document();
   // A last empty block after a final line break is no line.
   int blocks = document->blockCount();
   if (blocks > 0 && document->lastBlock().length() <= 1) --blocks;
-  for (int i = 0; i < blocks && lines.size() < count; ++i) {
+  lines.reserve(static_cast<std::size_t>(blocks));
+  QTextBlock block = document->begin();
+  for (int i = 0; i < blocks; ++i, block = block.next()) {
     // A line longer than the transfer reads is cut here already; the
     // reader then cuts it at a whole character.
-    const QString text =
-        document->findBlockByNumber(i).text().left(static_cast<qsizetype>(kMemoLineReadLimit));
+    const QString text = block.text().left(static_cast<qsizetype>(kMemoLineReadLimit));
     Cp932Text line = QStringToCp932(text);
     replaced += line.replaced;
     lines.push_back(std::move(line.bytes));
@@ -83,7 +84,12 @@ void TransferBand::SetLines(const MemoLines& lines) {
   QStringList texts;
   for (const std::string& line : lines)
     texts << Cp932ToQString(line);
-  Memo1->setPlainText(texts.join(u'\n'));
+  // An edit rather than setPlainText, which would forget the undo history.
+  QTextCursor cursor(Memo1->document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(texts.join(u'\n'));
+  cursor.endEditBlock();
   Memo1->moveCursor(QTextCursor::Start);
   Memo1->ensureCursorVisible();
 }

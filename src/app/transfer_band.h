@@ -18,12 +18,13 @@ class TransferBand : public QFrame {
  public:
   explicit TransferBand(QWidget* parent);
 
-  // The memo's first `count` lines as CP932 (a line at most 4096 bytes is
-  // read, as the transfer reads them); `replaced` counts characters that
-  // became "〓". Lines beyond the memo's end are not listed.
-  MemoLines FirstLines(std::size_t count, std::size_t& replaced) const;
+  // Every line of the memo as CP932 (a line at most 4096 bytes is read, as
+  // the transfer reads them): a whole order mail is read, not only the
+  // lines the hint asks for. `replaced` counts characters that became "〓".
+  MemoLines Lines(std::size_t& replaced) const;
   // Replaces the memo's content by `lines`, the caret at its first
-  // character and the view scrolled to the top.
+  // character and the view scrolled to the top. The replacement is one
+  // edit, so Ctrl+Z in the memo brings back what was there before.
   void SetLines(const MemoLines& lines);
   // Empties the memo (silver again).
   void Clear();

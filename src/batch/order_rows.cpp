@@ -2,6 +2,7 @@
 
 #include "batch/order_values.h"
 #include "settings/file_errors.h"
+#include "transfer/address_split.h"
 #include "transfer/recipient_fields.h"
 #include "transfer/text_ops.h"
 

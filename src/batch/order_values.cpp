@@ -101,13 +101,6 @@ bool IsSlipPostalCode(std::string_view text) {
          AllDigits(text.substr(4));
 }
 
-std::pair<std::string, std::string> SplitLongAddress(std::string_view line1,
-                                                     std::string_view line2) {
-  if (line1.size() <= kAddressLine1MaxBytes) return {std::string(line1), std::string(line2)};
-  const std::size_t cut = sjis::BoundaryAtOrBefore(line1, kAddressLine1MaxBytes);
-  return {std::string(line1.substr(0, cut)), std::string(line1.substr(cut)) + std::string(line2)};
-}
-
 std::optional<std::string> QuantityText(std::string_view text) {
   const std::string compact = Compact(text);
   if (compact.empty()) return "1";

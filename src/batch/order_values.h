@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace ruvo::batch {
 
@@ -20,12 +19,6 @@ std::string FoldControls(std::string_view text);
 std::string SlipPostalCode(std::string_view text);
 // Three digits, a hyphen, four digits: what the slip's seven boxes draw.
 bool IsSlipPostalCode(std::string_view text);
-
-// Address line 1 longer than its 40 bytes is cut at the last character
-// boundary within them, and the rest goes before line 2: the split the
-// window's warning asks for. Returns the new lines 1 and 2.
-std::pair<std::string, std::string> SplitLongAddress(std::string_view line1,
-                                                     std::string_view line2);
 
 // The quantity box's text: "" → "1", "００７" → "7"; 1 to 999, else nothing.
 std::optional<std::string> QuantityText(std::string_view text);

@@ -1,12 +1,13 @@
-// ruvo-slip transfer: the pasted memo text on stdin, the recipient fields and
-// the memo after the transfer on stdout as one JSON object, with the postal
-// code checked against address line 1.
+// ruvo-slip transfer: the pasted memo text on stdin (an address block or a
+// whole order mail), the recipient fields, the memo after the transfer and
+// the section the recipient was taken from on stdout as one JSON object,
+// with the postal code checked against address line 1.
 
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/zip_directory.h"
-#include "transfer/transfer.h"
+#include "transfer/mail_transfer.h"
 
 namespace ruvo::cli {
 namespace {
@@ -32,15 +33,18 @@ int RunTransfer(const Args& args, Context& ctx) {
     if (reader.NextOption() != "--dict") reader.Unknown();
     dict = reader.Value();
   }
-  const TransferResult result = TransferText(ReadInputLines(ctx));
+  const MailTransferResult result = TransferMail(ReadInputLines(ctx));
   // The fields start empty, so those the transfer does not write stay empty.
-  const RecipientFields fields = ApplyTransfer(result, RecipientFields{});
+  const RecipientFields fields = ApplyMailTransfer(result, RecipientFields{});
   const std::string message =
-      result.noTextMessage ? JsonString(ctx, ToOutput(ctx, kNoTransferTextMessage)) : "null";
+      result.rules.noTextMessage ? JsonString(ctx, ToOutput(ctx, kNoTransferTextMessage)) : "null";
+  const std::optional<std::string> heading = result.SectionHeading();
+  const std::string section = heading ? JsonString(ctx, ToOutput(ctx, *heading)) : "null";
   ctx.out << "{" << JsonField(ctx, "zip", fields.zip) << ", " << JsonField(ctx, "add1", fields.add1)
           << ", " << JsonField(ctx, "add2", fields.add2) << ", "
           << JsonField(ctx, "name", fields.name) << ", " << JsonField(ctx, "tel", fields.tel)
           << ", \"memo\":" << JsonMemo(ctx, result.FinalMemo()) << ", \"message\":" << message
+          << ", \"section\":" << section
           << ", \"zip_check\":" << JsonZipCheck(ctx, dict, fields.zip, fields.add1) << "}\n";
   return 0;
 }

@@ -16,6 +16,7 @@
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
 #include "app/window_harness.h"
+#include "transfer/mail_text.h"
 #include "widgets/ov_num_edit.h"
 
 using ruvo::app::TCp932Edit;
@@ -64,6 +65,9 @@ class FormMainEntryTest : public QObject {
   void userInputIsFittedToTheField();
   void programTextIsKeptWhole();
   void transferFillsTheFieldsAndRewritesTheMemo();
+  void transferFindsTheRecipientInAWholeMail();
+  void transferSaysWhenTheOrdererIsTheRecipient_data();
+  void transferSaysWhenTheOrdererIsTheRecipient();
   void transferOfNothingSaysSoAndKeepsTheFields();
   void transferOfAHugePasteFinishes();
 
@@ -261,13 +265,62 @@ void FormMainEntryTest::transferFillsTheFieldsAndRewritesTheMemo() {
   QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
   auto* band = window_->Band2();
   QCOMPARE(band->Edit_Zip->text(), QStringLiteral("105-0011"));
-  QCOMPARE(band->Edit_Add1->text(), QStringLiteral("東京都港区芝公園一丁目二番三号芝公園大通館"));
+  // 21 full-width characters: the building goes to line 2, and no warning.
+  QCOMPARE(band->Edit_Add1->text(), QStringLiteral("東京都港区芝公園一丁目二番三号"));
+  QCOMPARE(band->Edit_Add2->text(), QStringLiteral("芝公園大通館"));
   QCOMPARE(band->Edit_Custo1->text(), QStringLiteral("山田太郎"));
   QCOMPARE(band->Edit_tel->text(), QStringLiteral("03-1234-5678"));
   QCOMPARE(band->Edit_Add3->text(), QStringLiteral("kept"));
-  QCOMPARE(band->Label_Warning->text(), kWarning);  // 21 full-width characters
+  QVERIFY(band->Label_Warning->text().isEmpty());
   QCOMPARE(window_->Band1()->Memo1->document()->blockCount(), 7);
   QCOMPARE(QApplication::focusWidget(), band->Edit_Zip);
+  QVERIFY(window_->StatusText().isEmpty());  // a plain block names no section
+}
+
+// A whole gift mail, pasted as it arrived: the recipient's section is
+// found, the memo shows the lines used, and Ctrl+Z brings the mail back.
+void FormMainEntryTest::transferFindsTheRecipientInAWholeMail() {
+  const ruvo::test::ShopMail& mail = ruvo::test::kShopMails[0];  // EC-CUBE 2.13
+  const QString pasted = QString::fromUtf8(ruvo::test::WholeMail(mail));
+  QVERIFY(pasted.count(u'\n') > 15);  // more than the hint asks for
+  QPlainTextEdit* memo = window_->Band1()->Memo1;
+  memo->setPlainText(pasted);
+  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
+  auto* band = window_->Band2();
+  QCOMPARE(band->Edit_Zip->text(), QString::fromUtf8(mail.fields.zip));
+  QCOMPARE(band->Edit_Add1->text(), QString::fromUtf8(mail.fields.add1));
+  QCOMPARE(band->Edit_Add2->text(), QString::fromUtf8(mail.fields.add2));
+  QCOMPARE(band->Edit_Custo1->text(), QString::fromUtf8(mail.fields.name));
+  QCOMPARE(band->Edit_tel->text(), QString::fromUtf8(mail.fields.tel));
+  QCOMPARE(window_->StatusText(), QStringLiteral("お届け先の欄から転送しました"));
+  QCOMPARE(
+      memo->toPlainText(),
+      QStringLiteral(
+          "佐藤 恵\n444-3505\n愛知県岡崎市本宿町字大木戸1-2ハイツ岡崎101号室\n0564-48-1234\n\n\n"));
+  memo->setFocus();
+  QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(memo->toPlainText(), pasted);
+}
+
+void FormMainEntryTest::transferSaysWhenTheOrdererIsTheRecipient_data() {
+  QTest::addColumn<QString>("mail");
+  QTest::addColumn<QString>("status");
+  const QString orderer =
+      QStringLiteral("ご注文者情報\nお名前：山田 太郎 様\n電話番号：03-3433-5111\n\n");
+  QTest::newRow("no recipient's section")
+      << orderer << QStringLiteral("お届け先の欄がないため、ご注文者の欄から転送しました");
+  QTest::newRow("recipient same as orderer")
+      << orderer + QStringLiteral("[送付先] ご注文者と同じ")
+      << QStringLiteral("お届け先はご注文者と同じため、ご注文者の欄から転送しました");
+}
+
+void FormMainEntryTest::transferSaysWhenTheOrdererIsTheRecipient() {
+  QFETCH(QString, mail);
+  QFETCH(QString, status);
+  window_->Band1()->Memo1->setPlainText(mail);
+  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
+  QCOMPARE(window_->Band2()->Edit_Custo1->text(), QStringLiteral("山田 太郎"));
+  QCOMPARE(window_->StatusText(), status);
 }
 
 void FormMainEntryTest::transferOfNothingSaysSoAndKeepsTheFields() {

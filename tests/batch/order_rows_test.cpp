@@ -105,7 +105,8 @@ TEST_F(OrderRowsTest, EachBrokenValueIsReportedAtItsRowAndColumn) {
 }
 
 TEST_F(OrderRowsTest, ValuesAreHeldAsTheWindowsFieldsHoldThem) {
-  // 20 full-width characters fit line 1 exactly; the 21st goes to line 2.
+  // 21 full-width characters are too many for line 1: the building after
+  // the block number goes to line 2, before what line 2 held.
   const OrderRow row =
       Row("１０５００１１,東京都港区芝公園四丁目二番八号東京タワー前,二階,\"山田\n太郎\","
           "０３－１２３４－５６７８,"
@@ -113,8 +114,8 @@ TEST_F(OrderRowsTest, ValuesAreHeldAsTheWindowsFieldsHoldThem) {
   EXPECT_TRUE(row.Printable());
   const SlipRecord& slip = row.slip;
   EXPECT_EQ(slip.recipientZip, "105-0011");
-  EXPECT_EQ(slip.recipientAddress1, Sj("東京都港区芝公園四丁目二番八号東京タワー"));
-  EXPECT_EQ(slip.recipientAddress2, Sj("前二階"));
+  EXPECT_EQ(slip.recipientAddress1, Sj("東京都港区芝公園四丁目二番八号"));
+  EXPECT_EQ(slip.recipientAddress2, Sj("東京タワー前 二階"));
   EXPECT_EQ(slip.recipientName, Sj("山田 太郎"));  // the quoted line break folded
   EXPECT_EQ(slip.recipientTel, "03-1234-5678");
   EXPECT_EQ(slip.quantity, "7");
