@@ -64,6 +64,24 @@ TEST_F(PrinterSetupDialogTest, ConfirmSelectsTheChosenPrinterPaperAndSource) {
   EXPECT_EQ(printer.GetPaperSizeIndex(), 2);
 }
 
+// A queue whose name CP932 cannot hold is listed as "Caf〓" and asked for
+// its papers, and chosen, by its own name.
+TEST_F(PrinterSetupDialogTest, PrinterOfANameCp932CannotHoldIsListedAndChosen) {
+  test::FakePrinter& cafe = service.AddPrinter("Caf\x81\xAC");
+  cafe.queue = "Caf\xC3\xA9";
+  cafe.papers = {{70, "A6"}};
+  TLmPrinter listing(service);  // the fixture's layer took its list before
+  TLmPrinterSetupDialog dialog(listing);
+  dialog.Prepare();
+  EXPECT_EQ(Box(dialog, "ComboBox_Printer").itemText(2), QStringLiteral("Caf〓"));
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(2);
+  emit Box(dialog, "ComboBox_Printer").activated(2);
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").currentText(), QStringLiteral("A6"));
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(listing.CurrentPrinterQueue(), "Caf\xC3\xA9");
+  EXPECT_EQ(listing.GetPaperSizeNumber(), 70);
+}
+
 TEST_F(PrinterSetupDialogTest, CancelChangesNothing) {
   printer.SetIndex(1);
   TLmPrinterSetupDialog dialog(printer);
