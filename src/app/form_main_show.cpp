@@ -8,6 +8,7 @@
 
 #include "app/app_identity.h"
 #include "app/cp932_line_edit.h"
+#include "app/error_texts.h"
 #include "app/form_main.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
@@ -16,6 +17,7 @@
 #include "app/slip_state.h"
 #include "app/transfer_band.h"
 #include "settings/app_settings.h"
+#include "settings/file_errors.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
 #include "widgets/qt_text.h"
@@ -75,11 +77,12 @@ void TForm_Main::ReadSettingsIntoWindow() {
 // the defaults, as a missing one does; the user is told once, since the
 // slip then lacks what the file held and a save would not keep it.
 void TForm_Main::ReportUnreadableFiles() {
-  const std::vector<std::string> problems = settings::UnreadableSettingsFiles(labels_.currentDir);
+  const std::vector<settings::FileReadError> problems =
+      settings::SettingsFileReadErrors(labels_.currentDir);
   if (problems.empty()) return;
   QStringList lines;
-  for (const std::string& problem : problems)
-    lines << Cp932ToQString(problem);
+  for (const settings::FileReadError& problem : problems)
+    lines << Cp932ToQString(JapaneseErrorText(problem));
   lines << QStringLiteral("読めないファイルの値は既定値になります。");
   services_.boxes.ShowError(this, lines.join(u'\n'));
 }

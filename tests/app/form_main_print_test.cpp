@@ -80,7 +80,7 @@ void FormMainPrintTest::neverRegisteredTabKeepsTheFieldsAndReportsTheFile() {
   TForm_Main& window = harness.Open();
   window.Band3()->PageControl_My->setCurrentIndex(9);
   QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("my9.txt: No such file or directory.")});
+           QStringList{QStringLiteral("「my9.txt」を読めません: ファイルがありません。")});
   QCOMPARE(window.Band3()->Edit_MyTEL->text(), QStringLiteral("5"));
   QCOMPARE(window.SenderTab(), 9);
   harness.boxes.answers = {false};
@@ -143,8 +143,7 @@ void FormMainPrintTest::badMarginAbandonsTheJob() {
   harness.boxes.errors.clear();
   harness.boxes.answers = {true};
   QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("SpeedButton_F11")), Qt::LeftButton);
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("'1.5' is not a valid integer value.")});
+  QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("「1.5」は整数ではありません。")});
   QCOMPARE(harness.service.Jobs().size(), std::size_t{1});
   QVERIFY(harness.service.Jobs()[0]->state == FakeJob::State::kAborted);
 }
@@ -272,8 +271,7 @@ void FormMainPrintTest::f7StoresThePrinterChosen() {
   };
   TForm_Main& window = harness.Open();
   QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
-  QCOMPARE(harness.boxes.errors.last(),
-           QStringLiteral("TLmPrinter.SetIndex: Index is out of Range."));
+  QCOMPARE(harness.boxes.errors.last(), QStringLiteral("その番号のプリンタはありません。"));
   PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=0"});
   QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
   QCOMPARE(window.Labels().printerIndex, std::string("1"));
@@ -309,12 +307,12 @@ void FormMainPrintTest::printersChangedWhileRunningAreShown() {
 void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn_data() {
   QTest::addColumn<QString>("fault");
   QTest::addColumn<QString>("error");
-  QTest::newRow("sender file is a folder") << "folder"
-                                           << "my1.txt: Is a directory.";
+  QTest::newRow("sender file is a folder")
+      << "folder" << "「my1.txt」を読めません: ファイルではなくフォルダです。";
   QTest::newRow("printer removed before F11") << "removed"
-                                              << "Slip";
-  QTest::newRow("spooler refuses the job") << "refused"
-                                           << "Slip: the spooler refused the job.";
+                                              << "プリンタ「Slip」が見つかりません。";
+  QTest::newRow("spooler refuses the job")
+      << "refused" << "プリンタ「Slip」が印刷を受け付けませんでした。送り状は印刷されていません。";
 }
 
 void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn() {

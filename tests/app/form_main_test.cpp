@@ -73,7 +73,7 @@ void FormMainTest::firstStartInAnEmptyFolder() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
   QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("my0.txt: No such file or directory.")});
+           QStringList{QStringLiteral("「my0.txt」を読めません: ファイルがありません。")});
   for (const auto* edit : window.findChildren<ruvo::app::TCp932Edit*>())
     QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
   QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
@@ -179,9 +179,9 @@ void FormMainTest::unwritableSettingsFileIsReportedAndKeptWhole() {
   QCOMPARE(FileBytes(file), before);
   QCOMPARE(harness.boxes.errors.size(), 2);  // my0.txt, then the settings file
   QVERIFY2(
-      harness.boxes.errors.last().contains(QStringLiteral("ruvo_Rezovod.ini に書き込めません")),
+      harness.boxes.errors.last().contains(QStringLiteral("ruvo_Rezovod.ini」に書き込めません")),
       qPrintable(harness.boxes.errors.last()));
-  QVERIFY(harness.boxes.errors.last().endsWith(u'.'));
+  QVERIFY(harness.boxes.errors.last().endsWith(u'。'));
 }
 
 // The start-up stops at the printer with "No Printer"; the window is still
@@ -193,13 +193,13 @@ void FormMainTest::noPrinterAtAllLeavesAUsableWindow() {
   harness.service.SetDefaultPrinter("");
   harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
   TForm_Main& window = harness.Open();
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("TLmPrinter.CheckNoPrinter: No Printer.")});
+  const QString noPrinter = QStringLiteral("使えるプリンタがありません。プリンタを追加してください。");
+  QCOMPARE(harness.boxes.errors, QStringList{noPrinter});
   QVERIFY(window.Keys()->Key(2)->isEnabled());
   QCOMPARE(window.Keys()->Key(2)->text(), QStringLiteral("中止"));
   harness.boxes.answers = {true};
   QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
-  QCOMPARE(harness.boxes.errors.last(), QStringLiteral("TLmPrinter.CheckNoPrinter: No Printer."));
+  QCOMPARE(harness.boxes.errors.last(), noPrinter);
   QVERIFY(window.isVisible());
 }
 
@@ -212,8 +212,7 @@ void FormMainTest::startupStopsAtTheStepThatFailed() {
   PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnNoIndex=one"});
   PutCp932Lines(harness.Folder() / "my0.txt", {"", "", "", "file"});
   TForm_Main& window = harness.Open();
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("'one' is not a valid integer value.")});
+  QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("「one」は整数ではありません。")});
   QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("settings"));
 }
 
@@ -223,7 +222,8 @@ void FormMainTest::unreadableSettingsFileIsToldOnceAndReadsAsDefaults() {
   PutCp932Lines(harness.Folder() / "my0.txt", {"1"});
   TForm_Main& window = harness.Open();
   QCOMPARE(harness.boxes.errors.size(), 1);
-  QVERIFY2(harness.boxes.errors[0].contains(QStringLiteral("ruvo_Rezovod.ini: Is a directory")),
+  QVERIFY2(harness.boxes.errors[0].contains(
+               QStringLiteral("ruvo_Rezovod.ini」を読めません: ファイルではなくフォルダです")),
            qPrintable(harness.boxes.errors[0]));
   QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
   QCOMPARE(window.Band3()->Edit_MyZip->text(), QStringLiteral("1"));  // the start-up went on
