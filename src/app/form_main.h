@@ -160,6 +160,7 @@ class TForm_Main : public QWidget {
   void TakeSelectedPrinter();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
+  void LoadRememberedSender();
   void ReportUnreadableFiles();
 
   AppServices services_;

@@ -27,7 +27,8 @@ namespace ruvo::app {
 // Each step may raise; the guard around the whole then shows the error and
 // the steps after it do not run. The usual case is a missing sender file in
 // the last but one step: the sender fields keep the settings' values and
-// the focus stays where it was.
+// the focus stays where it was. In a new working folder that is no error
+// but the first start, which the status bar answers with how to begin.
 void TForm_Main::FormShow() {
   setWindowTitle(kMainCaption);
   goods_->DateTimePicker_1->setDate(services_.today());
@@ -45,7 +46,7 @@ void TForm_Main::FormShow() {
     const QSignalBlocker quiet(goods_->ComboBox_SEL);
     goods_->ComboBox_SEL->setCurrentIndex(0);
   }
-  SpeedButton_readMyClick();
+  LoadRememberedSender();
   recipient_->Edit_Zip->setFocus(Qt::OtherFocusReason);
 }
 

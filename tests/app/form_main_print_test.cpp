@@ -3,6 +3,8 @@
 // mode with its margins.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -42,6 +44,7 @@ class FormMainPrintTest : public QObject {
   void registerPrinterThenCancelStoresThePrinterSelected();
   void marginDialogRegistersOnlyOnYes();
   void marginDialogKeys();
+  void marginDialogHasOneSizeAndItsFiguresFit();
   void f7StoresThePrinterChosen();
   void supportButtonsOpenTheirLinks();
   void printersChangedWhileRunningAreShown();
@@ -258,8 +261,40 @@ void FormMainPrintTest::marginDialogKeys() {
   dialog->OvNumEdit_LEFT->setFocus();
   QTest::keyClick(dialog->OvNumEdit_LEFT, Qt::Key_Return);
   QCOMPARE(dialog->focusWidget(), dialog->BitBtn_MRGN);
+  // The path ends on the button, and the next Enter presses it.
+  harness.boxes.answers = {false};
+  QTest::keyClick(dialog->BitBtn_MRGN, Qt::Key_Return);
+  QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印字位置調整の余白を登録しますか?"));
+  QVERIFY(dialog->isVisible());
   dialog->reject();
 }
+
+// Every showing has the same size, and a negative figure fits beside its
+// field.
+void FormMainPrintTest::marginDialogHasOneSizeAndItsFiguresFit() {
+  WindowHarness harness;
+  harness.service.Printer("Slip").resolution = {180, 180};
+  TForm_Main& window = harness.Open();
+  auto* dialog = window.PrintPositionDialog();
+  const QSize size = dialog->size();
+  for (int showing = 0; showing < 2; ++showing) {
+    dialog->show();
+    dialog->FormShow();
+    QCOMPARE(dialog->size(), size);
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    dialog->hide();
+  }
+  QVERIFY(dialog->BitBtn_MRGN->geometry().bottom() < size.height());
+  dialog->OvNumEdit_TOP->SetText("-701");
+  QCOMPARE(dialog->Label_TopMm->text(), QStringLiteral("-98.92 mm"));
+  QVERIFY(dialog->Label_TopMm->sizeHint().width() <= dialog->Label_TopMm->width());
+  QVERIFY(dialog->Label_TopMm->geometry().right() < dialog->GroupBox1->width());
+  QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
+  dialog->show();
+  dialog->grab().save(QStringLiteral(RUVO_GRAB_DIR "/form_slip97y_prn.png"));
+  dialog->hide();
+}
+
 
 // F7 starts from the settings file's printer and stores the one chosen.
 void FormMainPrintTest::f7StoresThePrinterChosen() {

@@ -58,6 +58,7 @@ class FormMainTest : public QObject {
 
  private slots:
   void firstStartInAnEmptyFolder();
+  void missingSenderFileOfAFolderInUseIsAnError();
   void savedFieldsSurviveARestartAndTheOthersDoNot();
   void storedPaperModeOutsideTheItemsShowsTheFirstWithoutItsRegistration();
   void storedTabOutsideTheTabsSaysTabErr();
@@ -69,11 +70,14 @@ class FormMainTest : public QObject {
   void unreadableSettingsFileIsToldOnceAndReadsAsDefaults();
 };
 
+// A newcomer's first start is no error: the status bar tells how to begin.
 void FormMainTest::firstStartInAnEmptyFolder() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("「my0.txt」を読めません: ファイルがありません。")});
+  QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
+  QCOMPARE(window.StatusText(),
+           QStringLiteral("ご依頼主が未登録です。入力して「ご依頼主登録」を押してください"));
+  QCOMPARE(QApplication::focusWidget(), window.Band2()->Edit_Zip);
   for (const auto* edit : window.findChildren<ruvo::app::TCp932Edit*>())
     QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
   QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
@@ -90,6 +94,16 @@ void FormMainTest::firstStartInAnEmptyFolder() {
   QCOMPARE(window.Keys()->Key(11)->text(), QStringLiteral("印刷"));
   QVERIFY(!window.Keys()->Key(7)->isEnabled());
   QVERIFY(harness.boxes.unexpected.isEmpty());
+}
+
+// A folder in use whose sender file went missing is told, in Japanese.
+void FormMainTest::missingSenderFileOfAFolderInUseIsAnError() {
+  WindowHarness harness;
+  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "slpPrn_Top=3"});
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.errors,
+           QStringList{QStringLiteral("「my0.txt」を読めません: ファイルがありません。")});
+  QVERIFY(!window.StatusText().contains(QStringLiteral("ご依頼主登録")));
 }
 
 void FormMainTest::savedFieldsSurviveARestartAndTheOthersDoNot() {

@@ -1,9 +1,12 @@
-// The guard around every handler: what it shows and that nothing escapes.
+// The guard around every handler: what it shows and that nothing escapes;
+// and the boxes it shows in.
 #include "app/handler_guard.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
-#include <cerrno>
 #include <QTranslator>
+#include <cerrno>
 #include <stdexcept>
 
 #include "app/app_fakes.h"
@@ -22,6 +25,7 @@ class HandlerGuardTest : public QObject {
   void errorStopsTheHandlerAndIsShown();
   void handlerThatEndsShowsNothing();
   void qtButtonsSpeakJapanese();
+  void boxIsAsWideAsItsTitle();
 };
 
 // The box says the core's error in Japanese (JapaneseErrorText has the
@@ -73,5 +77,18 @@ void HandlerGuardTest::qtButtonsSpeakJapanese() {
   QCoreApplication::removeTranslator(&translator);
 }
 
-QTEST_GUILESS_MAIN(HandlerGuardTest)
+// A box sized to a short question would have the desktop cut its title.
+void HandlerGuardTest::boxIsAsWideAsItsTitle() {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("◇ruvo_Rezovod"),
+                  QStringLiteral("印刷しますか?"), QMessageBox::Yes | QMessageBox::No);
+  const int narrow = box.sizeHint().width();
+  ruvo::app::FitTitle(box);
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance(box.windowTitle());
+  QVERIFY2(box.sizeHint().width() >= title + 100, qPrintable(QString::number(title)));
+  QVERIFY(box.sizeHint().width() > narrow);
+}
+
+QTEST_MAIN(HandlerGuardTest)
 #include "handler_guard_test.moc"
