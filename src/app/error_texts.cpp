@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "app/slip_state.h"
 #include "print/lm_printer_errors.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
@@ -100,6 +101,7 @@ std::string PrinterLayerText(const ELmPrinter& error) {
 }
 
 std::string PrintServiceText(const EPrinter& error) {
+  if (dynamic_cast<const ENoPrinterInForce*>(&error) != nullptr) return error.what();
   if (const auto* gone = dynamic_cast<const EPrinterNotFound*>(&error)) {
     return Sjis("プリンタ「") + gone->Printer() + Sjis("」が見つかりません。");
   }

@@ -15,7 +15,8 @@ namespace ruvo::app {
 //   EPrinterNotFound "プリンタ「Slip」が見つかりません。"
 // and so on for the printer layer's errors, the print service, the print
 // values and the text converter. An error the table does not know keeps
-// its own text after a Japanese lead ("エラーが発生しました (…)。").
+// its own text after a Japanese lead ("エラーが発生しました (…)。"); a core
+// error whose text is Japanese already (ENoPrinterInForce) stays as it is.
 std::string JapaneseErrorText(const std::exception& error);
 
 }  // namespace ruvo::app

@@ -57,7 +57,7 @@ void TForm_Main::ReadSettingsIntoWindow() {
   ReportUnreadableFiles();
   const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
   labels_.printerIndex = std::to_string(read.printerNumber);
-  labels_.printerName.clear();
+  registered_ = {};
   const int tab = read.saved.senderTab;
   senderTabValid_ = tab >= 0 && tab < sender_->PageControl_My->count();
   if (senderTabValid_) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "app/slip_state.h"
 #include "print/lm_printer_errors.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
@@ -57,6 +58,11 @@ TEST(JapaneseErrorText, SaysTheCoresErrorsInJapanese) {
        "印刷サービス (CUPS) が応答しません。しばらくしてからもう一度試してください。"},
       {"job refused", [] { throw EPrintJobRefused("Slip", "the spooler refused the job"); },
        "プリンタ「Slip」が印刷を受け付けませんでした。送り状は印刷されていません。"},
+      {"printer in force missing, Japanese already",
+       [] {
+         throw ENoPrinterInForce(Sj("印刷できません。登録されたプリンタ「X」が見つかりません。"));
+       },
+       "印刷できません。登録されたプリンタ「X」が見つかりません。"},
       {"margin that is no integer", [] { throw ConversionError("1.5"); },
        "「1.5」は整数ではありません。"},
       {"unknown error keeps its text", [] { throw std::runtime_error("odd"); },

@@ -70,13 +70,15 @@ class FormMainTest : public QObject {
   void unreadableSettingsFileIsToldOnceAndReadsAsDefaults();
 };
 
-// A newcomer's first start is no error: the status bar tells how to begin.
+// A newcomer's first start is no error: the status bar tells how to begin,
+// and where the slips will go.
 void FormMainTest::firstStartInAnEmptyFolder() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
   QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
   QCOMPARE(window.StatusText(),
            QStringLiteral("ご依頼主が未登録です。入力して「ご依頼主登録」を押してください"));
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / A4 / Upper"));
   QCOMPARE(QApplication::focusWidget(), window.Band2()->Edit_Zip);
   for (const auto* edit : window.findChildren<ruvo::app::TCp932Edit*>())
     QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
@@ -207,7 +209,8 @@ void FormMainTest::noPrinterAtAllLeavesAUsableWindow() {
   harness.service.SetDefaultPrinter("");
   harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
   TForm_Main& window = harness.Open();
-  const QString noPrinter = QStringLiteral("使えるプリンタがありません。プリンタを追加してください。");
+  const QString noPrinter =
+      QStringLiteral("使えるプリンタがありません。プリンタを追加してください。");
   QCOMPARE(harness.boxes.errors, QStringList{noPrinter});
   QVERIFY(window.Keys()->Key(2)->isEnabled());
   QCOMPARE(window.Keys()->Key(2)->text(), QStringLiteral("中止"));

@@ -95,8 +95,9 @@ TEST_F(PrinterSetupDialogTest, CancelChangesNothing) {
 }
 
 // The dropped choice is not reported as the user's: OK gives false, and the
-// watch names the default printer the layer fell back to.
-TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayWhichIsSelected) {
+// watch tells that the layer fell back to the default printer, so that the
+// window selects its printer in force again.
+TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayTheSelectionFellBack) {
   printer.SetIndex(0);
   PrinterWatch watch(printer);
   QSignalSpy changed(&watch, &PrinterWatch::printersChanged);
@@ -106,9 +107,7 @@ TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayWhichI
   service.AddPrinter("C");
   EXPECT_FALSE(dialog.Finish(true));
   EXPECT_EQ(dialog.LastOutcome(), TLmPrinterSetupDialog::Outcome::kDropped);
-  ASSERT_EQ(changed.count(), 1);
-  EXPECT_EQ(changed[0][0].toString(),
-            QStringLiteral("プリンタの構成が変わったため、「B」を選択しました。"));
+  EXPECT_EQ(changed.count(), 1);
   EXPECT_EQ(printer.CurrentPrinterName(), "B");
 }
 
