@@ -168,7 +168,8 @@ class TForm_Main : public QWidget {
   // changed for a dialog that was left without a choice.
   void RestorePrinterInForce();
   // Asks the print service for the printers now; when they changed, the
-  // printer in force is selected again by its name.
+  // printer in force is selected again by its name. Without one yet, the
+  // paper mode's registration is selected.
   void KeepPrinterInForce();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();

@@ -99,7 +99,11 @@ void TForm_Main::RestorePrinterInForce() {
     ApplyPrinterInForce(SelectPrinterAgain(services_.printer, printerInForce_));
 }
 
+// Before the start-up selected a printer (the print service did not
+// answer then), the paper mode's registration is selected now, never the
+// layer's fallback to the system default.
 void TForm_Main::KeepPrinterInForce() {
+  if (!HasPrinterChosen(printerInForce_)) return SpeedButton_PrnIdGetClick();
   printerWatch_->CheckPrinters();
 }
 

@@ -40,10 +40,10 @@ class FormMainPrintTest : public QObject {
   void f11PrintsTheDrawListOfTheWindowsRecord();
   void f11AnsweredNoPrintsNothing();
   void badMarginAbandonsTheJob();
-  void paperModesKeepTheirOwnPrinterPaperAndMargins();
-  void printerListChangesNeverMoveTheSlips_data();
-  void printerListChangesNeverMoveTheSlips();
+  void paperModesKeepTheirPrintersWhateverTheListDoes_data();
+  void paperModesKeepTheirPrintersWhateverTheListDoes();
   void registeredPrinterGonePrintsNothingUntilItIsBack();
+  void printServiceDownAtStartFallsBackToNoOtherPrinter();
   void onlyTheUsersChoiceIsRegistered_data();
   void onlyTheUsersChoiceIsRegistered();
   void marginDialogRegistersOnlyOnYes();
@@ -183,64 +183,52 @@ void ChooseMode(TForm_Main& window, int mode) {
   emit window.Band4()->ComboBox_SEL->activated(mode);
 }
 
-void FormMainPrintTest::paperModesKeepTheirOwnPrinterPaperAndMargins() {
-  WindowHarness harness;
-  PutTwoModes(harness.Folder());
-  TForm_Main& window = harness.Open();
-  for (int round = 0; round < 2; ++round) {
-    ChooseMode(window, 0);
-    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QStringLiteral("12"));
-    QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Office / B5 / Manual"));
-    const FakeJob* handFed = PrintWithF11(harness);
-    QVERIFY(handFed != nullptr);
-    QCOMPARE(handFed->request.printer, std::string("Office"));
-    QCOMPARE(handFed->request.settings.paperSize, std::uint16_t{13});
-    QCOMPARE(handFed->request.settings.defaultSource, std::uint16_t{4});
-    ChooseMode(window, 1);
-    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QStringLiteral("0"));
-    QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / A4 / Upper"));
-    const FakeJob* continuous = PrintWithF11(harness);
-    QVERIFY(continuous != nullptr);
-    QCOMPARE(continuous->request.printer, std::string("Slip"));
-    QCOMPARE(continuous->request.settings.paperSize, std::uint16_t{9});
-  }
-  QVERIFY(harness.boxes.errors.isEmpty());
-}
-
-// Whatever the print service does to its list while the window runs, the
-// window comes back to the front (the watch looks again) and F11 prints on
-// the registered printer with its paper and source, with no error box.
-void FormMainPrintTest::printerListChangesNeverMoveTheSlips_data() {
+// Each paper mode prints on its registered printer with its paper, source
+// and margins. Whatever the print service does to its list while the window
+// runs, the window comes back to the front (the watch looks again) and keeps
+// doing so, with no error box.
+void FormMainPrintTest::paperModesKeepTheirPrintersWhateverTheListDoes_data() {
   QTest::addColumn<QString>("change");
+  QTest::newRow("nothing changes") << "";
   QTest::newRow("a queue that sorts first is added") << "added first";
   QTest::newRow("an unrelated queue is removed") << "removed";
   QTest::newRow("the system default goes away") << "no default";
   QTest::newRow("the registered queue is stopped") << "stopped";
 }
 
-void FormMainPrintTest::printerListChangesNeverMoveTheSlips() {
+void FormMainPrintTest::paperModesKeepTheirPrintersWhateverTheListDoes() {
   QFETCH(QString, change);
   WindowHarness harness;
   harness.service.AddPrinter("Label");
   PutTwoModes(harness.Folder());
   TForm_Main& window = harness.Open();
   if (change == u"added first") harness.service.AddPrinterFirst("0-New");
-  if (change == u"removed") harness.service.RemovePrinter("Label");
-  if (change == u"no default") {
-    harness.service.SetDefaultPrinter("");
-    harness.service.RemovePrinter("Label");
-  }
+  if (change == u"removed" || change == u"no default") harness.service.RemovePrinter("Label");
+  if (change == u"no default") harness.service.SetDefaultPrinter("");
   if (change == u"stopped")
     harness.service.Printer("Office").attributes |= ruvo::kPrinterAttributeWorkOffline;
   window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Office"));
-  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Office / B5 / Manual"));
-  QCOMPARE(window.Labels().printerIndex, std::string(change == u"added first" ? "2" : "1"));
-  const FakeJob* job = PrintWithF11(harness);
-  QVERIFY(job != nullptr);
-  QCOMPARE(job->request.printer, std::string("Office"));
-  QCOMPARE(job->request.settings.paperSize, std::uint16_t{13});
-  QCOMPARE(job->request.settings.defaultSource, std::uint16_t{4});
+  const struct {
+    int mode;
+    const char* top;
+    const char* inForce;
+    std::string printer;
+    std::uint16_t paper;
+    std::uint16_t source;
+  } modes[] = {{0, "12", "印刷先: Office / B5 / Manual", "Office", 13, 4},
+               {1, "0", "印刷先: Slip / A4 / Upper", "Slip", 9, 1}};
+  for (const auto& mode : modes) {
+    ChooseMode(window, mode.mode);
+    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QString::fromUtf8(mode.top));
+    QCOMPARE(window.PrinterInForceText(), QString::fromUtf8(mode.inForce));
+    QCOMPARE(window.Band4()->ComboBox1->currentText(), QString::fromStdString(mode.printer));
+    const FakeJob* job = PrintWithF11(harness);
+    QVERIFY(job != nullptr);
+    QCOMPARE(job->request.printer, mode.printer);
+    QCOMPARE(job->request.settings.paperSize, mode.paper);
+    QCOMPARE(job->request.settings.defaultSource, mode.source);
+  }
+  QCOMPARE(window.Labels().printerIndex, std::string(change == u"added first" ? "1" : "0"));
   QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
 }
 
@@ -272,6 +260,23 @@ void FormMainPrintTest::registeredPrinterGonePrintsNothingUntilItIsBack() {
   harness.service.AddPrinter("Office");
   window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
   QCOMPARE(window.StatusText(), QString());
+  const FakeJob* job = PrintWithF11(harness);
+  QVERIFY(job != nullptr);
+  QCOMPARE(job->request.printer, std::string("Office"));
+  QCOMPARE(job->request.settings.paperSize, std::uint16_t{13});
+}
+
+// The print service did not answer while the window started, so no printer
+// was selected; once it answers, F11 selects the registered printer rather
+// than the system default the layer would fall back to.
+void FormMainPrintTest::printServiceDownAtStartFallsBackToNoOtherPrinter() {
+  WindowHarness harness;
+  PutTwoModes(harness.Folder());
+  harness.service.unreachable = true;
+  harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
+  harness.Open();
+  QCOMPARE(harness.boxes.errors.size(), 1);  // 印刷サービス (CUPS) が応答しません。…
+  harness.service.unreachable = false;
   const FakeJob* job = PrintWithF11(harness);
   QVERIFY(job != nullptr);
   QCOMPARE(job->request.printer, std::string("Office"));

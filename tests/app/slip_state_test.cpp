@@ -237,19 +237,5 @@ TEST(SelectRegisteredPrinter, NoPrinterAtAllPropagates) {
   EXPECT_THROW(SelectRegisteredPrinter(printer, "0", {"A", "", "", ""}), ELmPrinterNoPrinter);
 }
 
-TEST(RequirePrinterInForce, SaysWhyNothingIsPrinted) {
-  PrinterInForce missing;
-  missing.how = PrinterSelection::kMissing;
-  missing.notice = Sj("登録されたプリンタ「X」が見つかりません。");
-  try {
-    RequirePrinterInForce(missing);
-    ADD_FAILURE() << "no error";
-  } catch (const ENoPrinterInForce& error) {
-    EXPECT_EQ(test::Utf8(error.what()),
-              "印刷できません。登録されたプリンタ「X」が見つかりません。");
-  }
-  EXPECT_NO_THROW(RequirePrinterInForce(PrinterInForce{}));
-}
-
 }  // namespace
 }  // namespace ruvo

@@ -35,13 +35,6 @@ TEST(TLmAllPrintersInfoTest, OnlyHiddenPrintersAreNoVisiblePrinter) {
   EXPECT_TRUE(TLmAllPrintersInfo({{"H", kHidden, "H"}, {"A", 0, "A"}}).HasVisiblePrinter());
 }
 
-TEST(TLmAllPrintersInfoTest, FindQueueTellsApartPrintersThatLookAlike) {
-  const TLmAllPrintersInfo info(
-      {{"Caf\x81\xAC", 0, "Caf\xC3\xA9"}, {"Caf\x81\xAC", 0, "Caf\xC3\xA8"}});
-  EXPECT_EQ(info.FindQueue("Caf\xC3\xA8"), 1);
-  EXPECT_EQ(info.FindQueue("Caf\x81\xAC"), -1);
-}
-
 TEST(TLmAllPrintersInfoTest, FindNameIsExactAndTakesTheFirst) {
   const TLmAllPrintersInfo info({{"Lab", 0, "Lab"}, {"lab", 0, "lab"}, {"Lab", kHidden, "Lab"}});
   EXPECT_EQ(info.FindName("Lab"), 0);
