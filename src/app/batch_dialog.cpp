@@ -248,6 +248,7 @@ void BatchDialog::reject() {
 // Events are let through after each page, so that the progress shows and the
 // cancel button works; the job is handed on only after its last page.
 bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
+  if (setup_.requirePrinter) setup_.requirePrinter();
   const SlipPrintValues values =
       EffectivePrintValues(setup_.printer, setup_.marginTop, setup_.marginLeft);
   // The buttons come back however the job ends, an error included.

@@ -32,6 +32,9 @@ struct BatchDialogSetup {
   // fixed in the meantime); settings::FileReadError when it cannot be read.
   std::function<batch::OrderFile()> load;
   QString fileName;  // shown in the caption
+  // Run before a job starts; throws, printing nothing, while the paper
+  // mode's printer is not there (ENoPrinterInForce). Empty: no check.
+  std::function<void()> requirePrinter = {};
 };
 
 class BatchDialog : public QDialog {

@@ -69,7 +69,7 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
     guard_.Run([&] { OpenOrderFile(file); });
   });
   connect(printerWatch_, &PrinterWatch::printersChanged, this,
-          [this](const QString& notice) { guard_.Run([&] { OnPrintersChanged(notice); }); });
+          [this] { guard_.Run([&] { OnPrintersChanged(); }); });
 }
 
 TForm_Main::~TForm_Main() = default;
@@ -93,6 +93,10 @@ void TForm_Main::MakeBands() {
   StatusBar1->setGeometry(0, 647, 682, 16);
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setFont(WindowFont(12));
+  Label_PrinterInForce = new QLabel(StatusBar1);
+  Label_PrinterInForce->setObjectName(QStringLiteral("Label_PrinterInForce"));
+  Label_PrinterInForce->setText(QStringLiteral("印刷先: なし"));
+  StatusBar1->addPermanentWidget(Label_PrinterInForce);
 }
 
 // Recipient, then band 4, then the sender; the memo and the glyph buttons

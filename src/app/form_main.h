@@ -18,6 +18,7 @@
 
 #include "app/app_services.h"
 #include "app/handler_guard.h"
+#include "app/slip_state.h"
 #include "print/slip_record.h"
 
 class QLabel;
@@ -46,7 +47,6 @@ class TransferBand;
 struct PrintLabels {
   std::filesystem::path currentDir;  // Label_CurrentDir: taken at every show
   std::string printerIndex;          // Label_PrinterIndex; "-1" is the system default
-  std::string printerName;           // the registered name that selects before the number
   std::string top;                   // Label_Prn_Top, printer dots as typed ("" counts as 0)
   std::string left;                  // Label_Prn_Left
   std::string dpiX;                  // Label_dpix: effective resolution of the last print
@@ -66,6 +66,10 @@ class TForm_Main : public QWidget {
   void WriteRecord(const SlipRecord& slip);
 
   const PrintLabels& Labels() const { return labels_; }
+  // The printer, paper and source the next slip goes to, or why none.
+  const PrinterInForce& PrinterInForceNow() const { return printerInForce_; }
+  // The status bar's permanent part: "印刷先: 事務所プリンタ / A5 / 手差しトレイ".
+  QString PrinterInForceText() const;
   // The selected sender tab, -1 when the remembered tab is no tab.
   int SenderTab() const;
   // The shipping date the date picker shows.
@@ -153,13 +157,23 @@ class TForm_Main : public QWidget {
   void ShowZipStatus();
   void Edit_ZipExit();
   void CompleteAddress();
-  void OnPrintersChanged(const QString& notice);
-  // The setup dialog for the running program; false when the printers
-  // changed under it and the user's choice was dropped.
-  bool RunPrinterSetup();
-  void TakeSelectedPrinter();
+  void OnPrintersChanged();
+  // The setup dialog for the running program, and how it ended.
+  AppServices::SetupOutcome RunPrinterSetup();
+  // The printer in force from now on: its number into Label_PrinterIndex,
+  // the boxes and the status bar showing it, a notice that no longer
+  // applies taken away.
+  void ApplyPrinterInForce(PrinterInForce inForce);
+  // The printer in force selected again after the layer's selection was
+  // changed for a dialog that was left without a choice.
+  void RestorePrinterInForce();
+  // Asks the print service for the printers now; when they changed, the
+  // printer in force is selected again by its name. Without one yet, the
+  // paper mode's registration is selected.
+  void KeepPrinterInForce();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
+  void LoadRememberedSender();
   void ReportUnreadableFiles();
 
   AppServices services_;
@@ -171,12 +185,16 @@ class TForm_Main : public QWidget {
   QLabel* Panel_HelpMess = nullptr;
   FunctionKeyBar* keys_ = nullptr;
   QStatusBar* StatusBar1 = nullptr;
+  QLabel* Label_PrinterInForce = nullptr;
   TForm_SLIP97YPrn* printPosition_ = nullptr;
   PrinterWatch* printerWatch_ = nullptr;
   QHash<QObject*, KeyRoute> keyRoutes_;
   PrintLabels labels_;
-  int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
-  bool senderTabValid_ = true;  // false while the remembered tab is no tab
+  PrinterChoice registered_;       // the current paper mode's registered printer, paper and source
+  PrinterInForce printerInForce_;  // nothing chosen until the start-up selects one
+  QString printerNotice_;          // the status text ApplyPrinterInForce last showed
+  int fontIndex_ = 1;              // "Addr_Font": the hidden font-size choice, used by nothing else
+  bool senderTabValid_ = true;     // false while the remembered tab is no tab
   bool postalNoticeShown_ = false;
   bool shown_ = false;
   bool startupQueued_ = false;

@@ -1,7 +1,8 @@
 // A day's orders from a shop's CSV file, dropped on the window: the batch
 // dialog shows every row and prints the good ones as one job, on the paper
-// mode's printer with the margins in force, as F11 would. The window's own
-// slip stays as it is.
+// mode's printer with its paper, source and margins in force, as F11 would,
+// or none while that printer is missing. The window's own slip stays as it
+// is.
 #include <algorithm>
 
 #include "app/batch_dialog.h"
@@ -19,7 +20,11 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   source.slipDate = SlipDate();
   BatchDialog dialog({services_.printer, services_.boxes, labels_.top, labels_.left,
                       [source] { return batch::LoadOrderFile(source); },
-                      QString::fromStdString(file.filename().string())},
+                      QString::fromStdString(file.filename().string()),
+                      [this] {
+                        KeepPrinterInForce();
+                        RequirePrinterInForce(printerInForce_);
+                      }},
                      this);
   dialog.exec();
 }

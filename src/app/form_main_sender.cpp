@@ -2,11 +2,14 @@
 // the five fields under it, and the sender-print switch.
 #include <QCheckBox>
 #include <QTabBar>
+#include <cerrno>
 
 #include "app/cp932_line_edit.h"
 #include "app/form_main.h"
 #include "app/sender_band.h"
+#include "settings/file_errors.h"
 #include "settings/sender_file.h"
+#include "settings/working_folder.h"
 
 namespace ruvo::app {
 namespace {
@@ -36,6 +39,19 @@ void TForm_Main::SpeedButton_readMyClick() {
   sender_->Edit_MyADD2->SetCp932Text(fields.address2);
   sender_->Edit_My->SetCp932Text(fields.name);
   sender_->Edit_MyTEL->SetCp932Text(fields.tel);
+}
+
+// A first start in a new working folder finds no sender file: the status
+// bar says how to register one instead of an error box. A folder that holds
+// the program's other files has lost its sender file, which the error box
+// reports.
+void TForm_Main::LoadRememberedSender() {
+  try {
+    SpeedButton_readMyClick();
+  } catch (const settings::FileReadError& error) {
+    if (error.errorNumber() != ENOENT || settings::HoldsProgramFiles(labels_.currentDir)) throw;
+    SetStatus(QStringLiteral("ご依頼主が未登録です。入力して「ご依頼主登録」を押してください"));
+  }
 }
 
 void TForm_Main::PageControl_MyChange() {

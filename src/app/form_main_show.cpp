@@ -8,6 +8,7 @@
 
 #include "app/app_identity.h"
 #include "app/cp932_line_edit.h"
+#include "app/error_texts.h"
 #include "app/form_main.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
@@ -16,6 +17,7 @@
 #include "app/slip_state.h"
 #include "app/transfer_band.h"
 #include "settings/app_settings.h"
+#include "settings/file_errors.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
 #include "widgets/qt_text.h"
@@ -25,7 +27,8 @@ namespace ruvo::app {
 // Each step may raise; the guard around the whole then shows the error and
 // the steps after it do not run. The usual case is a missing sender file in
 // the last but one step: the sender fields keep the settings' values and
-// the focus stays where it was.
+// the focus stays where it was. In a new working folder that is no error
+// but the first start, which the status bar answers with how to begin.
 void TForm_Main::FormShow() {
   setWindowTitle(kMainCaption);
   goods_->DateTimePicker_1->setDate(services_.today());
@@ -43,7 +46,7 @@ void TForm_Main::FormShow() {
     const QSignalBlocker quiet(goods_->ComboBox_SEL);
     goods_->ComboBox_SEL->setCurrentIndex(0);
   }
-  SpeedButton_readMyClick();
+  LoadRememberedSender();
   recipient_->Edit_Zip->setFocus(Qt::OtherFocusReason);
 }
 
@@ -54,7 +57,7 @@ void TForm_Main::ReadSettingsIntoWindow() {
   ReportUnreadableFiles();
   const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
   labels_.printerIndex = std::to_string(read.printerNumber);
-  labels_.printerName.clear();
+  registered_ = {};
   const int tab = read.saved.senderTab;
   senderTabValid_ = tab >= 0 && tab < sender_->PageControl_My->count();
   if (senderTabValid_) {
@@ -75,11 +78,12 @@ void TForm_Main::ReadSettingsIntoWindow() {
 // the defaults, as a missing one does; the user is told once, since the
 // slip then lacks what the file held and a save would not keep it.
 void TForm_Main::ReportUnreadableFiles() {
-  const std::vector<std::string> problems = settings::UnreadableSettingsFiles(labels_.currentDir);
+  const std::vector<settings::FileReadError> problems =
+      settings::SettingsFileReadErrors(labels_.currentDir);
   if (problems.empty()) return;
   QStringList lines;
-  for (const std::string& problem : problems)
-    lines << Cp932ToQString(problem);
+  for (const settings::FileReadError& problem : problems)
+    lines << Cp932ToQString(JapaneseErrorText(problem));
   lines << QStringLiteral("読めないファイルの値は既定値になります。");
   services_.boxes.ShowError(this, lines.join(u'\n'));
 }

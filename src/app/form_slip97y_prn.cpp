@@ -19,14 +19,18 @@
 namespace ruvo::app {
 namespace {
 
-constexpr QSize kOuterSize(190, 160);
 constexpr double kMmPerInch = 25.4;
+constexpr int kMargin = 6;    // around the group and the button, in the group beside the figures
+constexpr int kMmLeft = 134;  // the figures start right of the fields
+
+// The widest figure a margin shows: two digits of millimetres, negative.
+const QString kWidestFigure = QStringLiteral("-99.99 mm");
 
 QLabel* MakeMmLabel(QWidget* parent, const char* name, int top) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(134, top, 42, 20);
   label->setFont(WindowFont(10));
+  label->setGeometry(kMmLeft, top, label->fontMetrics().horizontalAdvance(kWidestFigure) + 2, 20);
   return label;
 }
 
@@ -60,10 +64,8 @@ TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main& main, const AppServices& services
       guard_(services_.boxes, this) {
   setObjectName(QStringLiteral("Form_SLIP97YPrn"));
   setWindowTitle(QStringLiteral("印字位置調整"));
-  setFixedSize(kOuterSize);
   GroupBox1 = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(6, 2, 178, 70);
   GroupBox1->setFont(WindowFont(12));
   Label_Top = MakeCaption(GroupBox1, "Label_Top", 15, QStringLiteral("TOPﾏｰｼﾞﾝ"));
   Label_Left = MakeCaption(GroupBox1, "Label_Left", 39, QStringLiteral("LEFTﾏｰｼﾞﾝ"));
@@ -73,10 +75,15 @@ TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main& main, const AppServices& services
   ApplyNumEditInstance(*OvNumEdit_LEFT, num_presets::OvNumEdit_LEFT());
   Label_TopMm = MakeMmLabel(GroupBox1, "Label_TopMm", 15);
   Label_LeftMm = MakeMmLabel(GroupBox1, "Label_LeftMm", 39);
+  // One size for every showing, wide enough for the figures: the group
+  // ends a margin after them, the dialog a margin after the group.
+  const int groupWidth = Label_TopMm->geometry().right() + 1 + kMargin;
+  GroupBox1->setGeometry(kMargin, 2, groupWidth, 70);
   BitBtn_MRGN = MakeGlyphButton(this, {.name = "BitBtn_MRGN",
-                                       .rect = {6, 78, 178, 26},
+                                       .rect = {kMargin, 78, groupWidth, 26},
                                        .glyph = Glyph::kSave,
                                        .caption = QStringLiteral("印字位置登録")});
+  setFixedSize(groupWidth + 2 * kMargin, BitBtn_MRGN->geometry().bottom() + 1 + kMargin);
   QWidget::setTabOrder(OvNumEdit_TOP, OvNumEdit_LEFT);
   QWidget::setTabOrder(OvNumEdit_LEFT, BitBtn_MRGN);
   OvNumEdit_TOP->installEventFilter(this);
@@ -99,11 +106,9 @@ void TForm_SLIP97YPrn::FormShow() {
   OvNumEdit_TOP->setFocus(Qt::OtherFocusReason);
 }
 
-// The outer size includes the frame the desktop draws, known once shown.
+// Centred over the main window each time it is shown.
 void TForm_SLIP97YPrn::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  const QSize frame = frameGeometry().size() - size();
-  setFixedSize(kOuterSize - frame);
   if (parentWidget() != nullptr) {
     QRect placed = frameGeometry();
     placed.moveCenter(parentWidget()->window()->frameGeometry().center());
@@ -141,8 +146,7 @@ void TForm_SLIP97YPrn::BitBtn_MRGNClick() {
   if (!services_.boxes.Ask(this, QStringLiteral("印字位置調整の余白を登録しますか?"))) return;
   const std::string top = OvNumEdit_TOP->GetText();
   const std::string left = OvNumEdit_LEFT->GetText();
-  settings::WriteRegistration(main_.Labels().currentDir, paperMode,
-                              {main_.PrinterBoxText(), {main_.Labels().printerIndex, top, left}});
+  settings::WriteRegisteredMargins(main_.Labels().currentDir, paperMode, top, left);
   main_.SetMargins(top, left);
   accept();
 }

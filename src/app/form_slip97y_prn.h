@@ -1,6 +1,6 @@
 #pragma once
 // The print-position dialog ("印字位置調整"): the top and left margin of the
-// current paper mode in printer dots, registered together with its printer.
+// current paper mode in printer dots, registered beside its printer.
 // Beside each margin it shows what the dots are on paper at the selected
 // printer's resolution; what is stored stays the dots as typed.
 
@@ -32,9 +32,10 @@ class TForm_SLIP97YPrn : public QDialog {
   // file as they were.
   void Execute();
   void FormShow();
-  // Asks "印字位置調整の余白を登録しますか?"; Yes writes the registration of
-  // the current paper mode, copies the margins into the main window and
-  // closes the dialog; No leaves it open and nothing changed.
+  // Asks "印字位置調整の余白を登録しますか?"; Yes writes the margins into
+  // the current paper mode's registration (its printer, paper and source
+  // stay as registered), copies them into the main window and closes the
+  // dialog; No leaves it open and nothing changed.
   void BitBtn_MRGNClick();
 
   // "12 dots = 0.85 mm at 360 dpi", or why there is no such line.

@@ -1,11 +1,12 @@
 #include "app/handler_guard.h"
 
+#include "app/error_texts.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo::app {
 
 QString ErrorBoxText(const std::exception& error) {
-  QString text = Cp932ToQString(error.what());
+  QString text = Cp932ToQString(JapaneseErrorText(error));
   if (!text.endsWith(u'.') && !text.endsWith(u'。')) text += u'.';
   return text;
 }

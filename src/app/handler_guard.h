@@ -13,8 +13,9 @@ class QWidget;
 
 namespace ruvo::app {
 
-// The error box's text for an error: the core's CP932 message as Unicode,
-// ending in a full stop ("my0.txt: No such file or directory.").
+// The error box's text for an error: the core's error said in Japanese
+// (JapaneseErrorText) as Unicode, ending in a full stop
+// ("「my0.txt」を読めません: ファイルがありません。").
 QString ErrorBoxText(const std::exception& error);
 
 class HandlerGuard {

@@ -1,5 +1,6 @@
 // ruvo_Rezovod: the consignment-slip program. No arguments are read; it keeps
-// its files in the folder it is started in, and runs once per user.
+// its files in the folder it is started in, and runs once per user and
+// display.
 #include <QApplication>
 
 #include "app/form_main.h"

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace ruvo::app {
@@ -21,8 +22,13 @@ class MessageBoxes {
   virtual void ShowError(QWidget* parent, const QString& text) = 0;
 };
 
+// Widens `box` so that its title fits its title bar: a box sized to a short
+// question ("印刷しますか?") would have the desktop cut the title
+// ("◇ruvo... ovod").
+void FitTitle(QMessageBox& box);
+
 // The desktop's message boxes (QMessageBox, captions in the language of the
-// loaded Qt translation).
+// loaded Qt translation), each as wide as its title.
 class QtMessageBoxes final : public MessageBoxes {
  public:
   bool Ask(QWidget* parent, const QString& question) override;

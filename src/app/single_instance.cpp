@@ -30,8 +30,26 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
+QString SingleInstance::InstanceNameFor(const QString& user, const QString& x11Display,
+                                        const QString& waylandDisplay) {
+  QString display = QStringLiteral("-");
+  if (!waylandDisplay.isEmpty()) {
+    display = waylandDisplay;
+  } else if (!x11Display.isEmpty()) {
+    display = x11Display;
+    const qsizetype colon = display.lastIndexOf(u':');
+    const qsizetype screen = display.indexOf(u'.', colon < 0 ? 0 : colon);
+    if (colon >= 0 && screen > colon) display.truncate(screen);
+  }
+  display.replace(u'/', u'_');
+  return kAppTitle + u'-' + user + u'-' + display;
+}
+
 QString SingleInstance::InstanceName() {
-  return kAppTitle + u'-' + UserName();
+  const QString name = InstanceNameFor(UserName(), qEnvironmentVariable("DISPLAY"),
+                                       qEnvironmentVariable("WAYLAND_DISPLAY"));
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  return runtime.isEmpty() ? name : runtime + u'/' + name;
 }
 
 bool SingleInstance::AnotherIsRunning() {

@@ -74,7 +74,9 @@ QPushButton* MakeGlyphButton(QWidget* parent, const ButtonSpec& def) {
   button->setGeometry(def.rect);
   if (def.glyph) button->setIcon(GlyphIcon(*def.glyph));
   button->setFocusPolicy(def.tabStop ? Qt::StrongFocus : Qt::NoFocus);
-  button->setAutoDefault(false);
+  // Enter presses the focused button, in the main window too (Qt leaves
+  // that to dialogs), as the end of each field's Enter path expects.
+  button->setAutoDefault(true);
   if (!def.hint.isEmpty()) button->setToolTip(def.hint);
   return button;
 }

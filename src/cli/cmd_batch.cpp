@@ -50,7 +50,7 @@ bool ReadBatchOption(const std::string& option, ArgReader& reader, Context& ctx,
   } else if (option == "--pdf") {
     options.pdf = reader.Value();
   } else if (option == "--printer") {
-    options.slip.printerName = reader.TextValue(ctx);
+    options.slip.printer = ReadNamedPrinter(reader, ctx);
   } else if (option == "--dict") {
     options.dict = reader.Value();
   } else if (option == "--skip-invalid") {
@@ -78,7 +78,7 @@ BatchOptions ReadOptions(const Args& args, Context& ctx) {
     }
   }
   if (!options.orderFile) throw UsageError("the order file FILE.csv is required");
-  if (options.pdf && options.slip.printerName)
+  if (options.pdf && options.slip.printer)
     throw UsageError("--pdf and --printer exclude each other");
   return options;
 }

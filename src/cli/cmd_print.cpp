@@ -11,15 +11,13 @@
 
 namespace ruvo::cli {
 
-namespace {}  // namespace
-
 int RunPrint(const Args& args, Context& ctx) {
   SlipOptions options;
   ArgReader reader(args);
   while (!reader.Done()) {
     const std::string option = reader.NextOption();
     if (option == "--printer") {
-      options.printerName = reader.TextValue(ctx);
+      options.printer = ReadNamedPrinter(reader, ctx);
     } else if (!ReadSlipOption(option, reader, ctx, options)) {
       reader.Unknown();
     }
@@ -29,9 +27,14 @@ int RunPrint(const Args& args, Context& ctx) {
   const auto start = std::chrono::steady_clock::now();
   PrintDrawList(session.Printer(), list);
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  ctx.out << "{\"printer\": "
-          << JsonString(ctx, ToOutput(ctx, session.Printer().CurrentPrinterName()))
-          << ", \"dpi\": [" << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
+  const PrinterInForce& inForce = session.InForce();
+  // In UTF-8 the queue's own name, which CP932 may not be able to hold.
+  const std::string printer =
+      ctx.cp932 ? session.Printer().CurrentPrinterName() : session.Printer().CurrentPrinterQueue();
+  ctx.out << "{\"printer\": " << JsonString(ctx, printer)
+          << ", \"paper\": " << JsonString(ctx, ToOutput(ctx, inForce.paperName))
+          << ", \"source\": " << JsonString(ctx, ToOutput(ctx, inForce.binName)) << ", \"dpi\": ["
+          << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
           << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
   return 0;
 }

@@ -13,6 +13,8 @@
 #include "settings/file_store.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
+#include "transfer/cp932_codec.h"
+#include "transfer/text_ops.h"
 
 namespace ruvo::cli {
 
@@ -106,7 +108,7 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
       settings::RegistrationSources(options.dir, settings::PaperModeName(state.saved.paperMode));
   PreparedSlip prepared{{},
                         state.printValues.printerNumber,
-                        state.printValues.printerName,
+                        RegisteredChoice(state.printValues),
                         options.top.value_or(state.printValues.marginTop),
                         options.left.value_or(state.printValues.marginLeft),
                         sources.printerNumber};
@@ -118,11 +120,58 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
   return prepared;
 }
 
-void SelectPrinterByName(TLmPrinter& printer, const std::string& name) {
-  const auto& names = printer.GetPrinterNames();
-  const auto found = std::find(names.begin(), names.end(), name);
-  if (found == names.end()) throw EPrinter(name + ": no such printer");
-  printer.SetIndex(static_cast<int>(found - names.begin()));
+NamedPrinter ReadNamedPrinter(ArgReader& reader, const Context& ctx) {
+  const std::string given = reader.Value();
+  if (ctx.cp932) return {Cp932ToUtf8(given), given};
+  return {given, Utf8ToCp932(given).bytes};
+}
+
+namespace {
+
+// The printer --printer names: by its queue name first, else by the name
+// the list shows.
+PrinterChoice NamedChoice(TLmPrinter& printer, const NamedPrinter& named) {
+  const std::vector<std::string>& queues = printer.GetPrinterQueues();
+  auto at = std::find(queues.begin(), queues.end(), named.queue) - queues.begin();
+  if (at == static_cast<std::ptrdiff_t>(queues.size())) {
+    const std::vector<std::string>& names = printer.GetPrinterNames();
+    at = std::find(names.begin(), names.end(), named.name) - names.begin();
+  }
+  if (at == static_cast<std::ptrdiff_t>(queues.size())) throw EPrinterNotFound(named.name);
+  const auto position = static_cast<std::size_t>(at);
+  return {printer.GetPrinterNames()[position], queues[position], "", ""};
+}
+
+bool SamePrinter(const PrinterChoice& named, const PrinterChoice& registered) {
+  return registered.queue.empty() ? Trim(named.name) == registered.name
+                                  : named.queue == registered.queue;
+}
+
+}  // namespace
+
+PrinterInForce SelectSlipPrinter(TLmPrinter& printer, const SlipOptions& options,
+                                 const PreparedSlip& prepared, Context& ctx) {
+  PrinterInForce inForce;
+  if (options.printer) {
+    PrinterChoice choice = NamedChoice(printer, *options.printer);
+    if (SamePrinter(choice, prepared.printer)) {
+      choice.paperName = prepared.printer.paperName;
+      choice.binName = prepared.printer.binName;
+    }
+    inForce = SelectRegisteredPrinter(printer, "0", choice);
+  } else {
+    try {
+      inForce = SelectRegisteredPrinter(printer, prepared.printerNumber, prepared.printer);
+    } catch (const ConversionError&) {
+      LabelTextToInt(prepared.printerNumber, prepared.printerNumberSource);  // names the key
+      throw;
+    }
+    // The window would show the notice in its status bar.
+    if (inForce.how != PrinterSelection::kMissing && !inForce.notice.empty())
+      Warn(ctx, inForce.notice);
+  }
+  RequirePrinterInForce(inForce);
+  return inForce;
 }
 
 SlipPrintValues ResolvePrintValues(const SlipOptions& options, const PreparedSlip& prepared,

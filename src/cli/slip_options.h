@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/slip_state.h"
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "print/print_service.h"
@@ -29,6 +30,16 @@ inline constexpr std::string_view kRenderSynopsis = "--pdf FILE [--page SIZE] " 
 inline constexpr std::string_view kPrintSynopsis = "[--printer NAME] " RUVO_SLIP_OPTIONS;
 #undef RUVO_SLIP_OPTIONS
 
+// A printer named on the command line: its queue name or the name the
+// printer list shows.
+struct NamedPrinter {
+  std::string queue;  // UTF-8, the argument as given (converted from CP932 with --cp932)
+  std::string name;   // CP932, "〓" for what CP932 cannot hold
+};
+
+// The --printer argument.
+NamedPrinter ReadNamedPrinter(ArgReader& reader, const Context& ctx);
+
 struct SlipOptions {
   std::filesystem::path dir = ".";
   std::optional<Resolution> dpi;       // the printer's resolution instead of asking it
@@ -40,7 +51,7 @@ struct SlipOptions {
   std::optional<std::string> add3;  // CP932
   std::optional<std::string> top;   // CP932 margin texts, converted strictly later
   std::optional<std::string> left;
-  std::optional<std::string> printerName;  // CP932; print --printer instead of the registered one
+  std::optional<NamedPrinter> printer;  // print --printer instead of the registered one
 };
 
 // Reads the value of `option` when it is one of the shared options and
@@ -57,15 +68,22 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
 struct PreparedSlip {
   SlipRecord slip;
   std::string printerNumber;  // the registration's printer number text
-  std::string printerName;    // the registration's printer name, CP932
+  PrinterChoice printer;      // the registration's printer, paper and source
   std::string marginTop;
   std::string marginLeft;
   std::string printerNumberSource;  // where printerNumber was read, for messages
 };
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
 
-// Selects the visible printer of that name; EPrinter when there is none.
-void SelectPrinterByName(TLmPrinter& printer, const std::string& name);
+// Selects the printer a slip command prints on: --printer's, with the
+// registered paper and source when it names the registered printer and its
+// own defaults otherwise (EPrinterNotFound when it names none), else the
+// paper mode's registered one as the window selects it, warning on ctx.err
+// when the registration's number chose. ENoPrinterInForce when the
+// registered printer, paper or source is not there: a slip on another
+// printer would be a slip wasted.
+PrinterInForce SelectSlipPrinter(TLmPrinter& printer, const SlipOptions& options,
+                                 const PreparedSlip& prepared, Context& ctx);
 
 // The effective print values: the --dpi/--scale values when --dpi is given,
 // else the selected printer's resolution and scale (its errors propagate).

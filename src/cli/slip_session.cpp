@@ -14,19 +14,7 @@ SlipSession::SlipSession(const SlipOptions& options, Context& ctx, bool needPrin
     EnsureGuiApplication();
     service_ = std::make_unique<QtPrintService>();
     printer_ = std::make_unique<TLmPrinter>(*service_);
-    if (options.printerName) {
-      SelectPrinterByName(*printer_, *options.printerName);
-    } else {
-      // The window would show the notice in its status bar.
-      RegisteredPrinterChoice choice;
-      try {
-        choice = SelectRegisteredPrinter(*printer_, prepared_.printerNumber, prepared_.printerName);
-      } catch (const ConversionError&) {
-        LabelTextToInt(prepared_.printerNumber, prepared_.printerNumberSource);  // names the key
-        throw;
-      }
-      if (!choice.notice.empty()) Warn(ctx, choice.notice);
-    }
+    printerInForce_ = SelectSlipPrinter(*printer_, options, prepared_, ctx);
   }
   values_ = ResolvePrintValues(options, prepared_, printer_.get());
 }

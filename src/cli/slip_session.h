@@ -23,11 +23,14 @@ class SlipSession {
   const SlipPrintValues& PrintValues() const { return values_; }
   // The printer layer; only when the session took one.
   TLmPrinter& Printer();
+  // The printer, paper and source selected on it.
+  const PrinterInForce& InForce() const { return printerInForce_; }
 
  private:
   PreparedSlip prepared_;
   std::unique_ptr<PrintService> service_;
   std::unique_ptr<TLmPrinter> printer_;
+  PrinterInForce printerInForce_;
   SlipPrintValues values_;
 };
 

@@ -23,8 +23,8 @@ struct IppDeleter {
 using IppResponse = std::unique_ptr<ipp_t, IppDeleter>;
 
 // EPrinter texts are CP932 like every text of the core.
-[[noreturn]] void Fail(const std::string& name, const std::string& reason) {
-  throw EPrinter(Utf8ToCp932(name + ": " + reason).bytes);
+[[noreturn]] void FailUnanswered(const std::string& name) {
+  throw EPrintServiceDown(Utf8ToCp932(name).bytes, Utf8ToCp932(cupsLastErrorString()).bytes);
 }
 
 const char* Option(const cups_dest_t& dest, const char* option) {
@@ -91,8 +91,7 @@ std::vector<Destination> ListDestinations() {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
   if (count == 0 && !ServerAnswered()) {
-    Fail(cupsServer(),
-         std::string("the print service does not answer (") + cupsLastErrorString() + ")");
+    FailUnanswered(cupsServer());
   }
   std::vector<Destination> list;
   for (int i = 0; i < count; ++i) {
@@ -109,7 +108,7 @@ QueueState QueryQueue(const std::string& name) {
   QueueState state;
   if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return state;
   if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-    Fail(name, std::string("the print service does not answer (") + cupsLastErrorString() + ")");
+    FailUnanswered(name);
   }
   state.exists = true;
   ipp_attribute_t* accepting =
@@ -148,8 +147,12 @@ int SubmitPdf(const std::string& name, const std::string& pdfPath, const std::st
   const int jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, name.c_str(), pdfPath.c_str(), title.c_str(),
                                    count, cupsOptions);
   cupsFreeOptions(count, cupsOptions);
-  if (jobId <= 0)
-    Fail(name, std::string("the spooler refused the job (") + cupsLastErrorString() + ")");
+  if (jobId <= 0) {
+    throw EPrintJobRefused(
+        Utf8ToCp932(name).bytes,
+        Utf8ToCp932(std::string("the spooler refused the job (") + cupsLastErrorString() + ")")
+            .bytes);
+  }
   return jobId;
 }
 

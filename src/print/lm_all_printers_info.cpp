@@ -11,7 +11,7 @@ TLmAllPrintersInfo::TLmAllPrintersInfo(const PrintService& service)
 TLmAllPrintersInfo::TLmAllPrintersInfo(std::vector<PrinterEntry> entries)
     : entries_(std::move(entries)) {}
 
-const PrinterEntry& TLmAllPrintersInfo::At(int position) const {
+const PrinterEntry& TLmAllPrintersInfo::GetEntry(int position) const {
   if (position < 0 || position >= Count()) {
     throw std::out_of_range("TLmAllPrintersInfo: position " + std::to_string(position) +
                             " is outside the " + std::to_string(Count()) + " printers");
@@ -20,11 +20,11 @@ const PrinterEntry& TLmAllPrintersInfo::At(int position) const {
 }
 
 const std::string& TLmAllPrintersInfo::GetName(int position) const {
-  return At(position).name;
+  return GetEntry(position).name;
 }
 
 std::uint32_t TLmAllPrintersInfo::GetAttributes(int position) const {
-  return At(position).attributes;
+  return GetEntry(position).attributes;
 }
 
 bool TLmAllPrintersInfo::IsVisible(int position) const {
@@ -35,6 +35,7 @@ bool TLmAllPrintersInfo::IsEqual(const TLmAllPrintersInfo& other) const {
   if (Count() != other.Count()) return false;
   for (int position = 0; position < Count(); ++position) {
     if (GetName(position) != other.GetName(position) ||
+        GetEntry(position).queue != other.GetEntry(position).queue ||
         IsVisible(position) != other.IsVisible(position)) {
       return false;
     }
@@ -63,6 +64,12 @@ int TLmAllPrintersInfo::HiddenBefore(int position) const {
 int TLmAllPrintersInfo::FindName(const std::string& name) const {
   auto found = std::find_if(entries_.begin(), entries_.end(),
                             [&](const PrinterEntry& entry) { return entry.name == name; });
+  return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+}
+
+int TLmAllPrintersInfo::FindQueue(const std::string& queue) const {
+  auto found = std::find_if(entries_.begin(), entries_.end(),
+                            [&](const PrinterEntry& entry) { return entry.queue == queue; });
   return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
 }
 

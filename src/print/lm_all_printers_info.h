@@ -1,6 +1,6 @@
 #pragma once
 // A snapshot of the installed printers in the system's order, hidden ones
-// included, with each printer's name and attribute bits. Taken once and
+// included, with each printer's name, queue name and attribute bits. Taken once and
 // compared with a later one to notice that the printers changed.
 
 #include <cstdint>
@@ -21,9 +21,11 @@ class TLmAllPrintersInfo {
   // Positions run from 0 to Count() - 1; others throw std::out_of_range.
   const std::string& GetName(int position) const;
   std::uint32_t GetAttributes(int position) const;
+  const PrinterEntry& GetEntry(int position) const;
   bool IsVisible(int position) const;
 
-  // Same count and, position by position, the same names and visibility:
+  // Same count and, position by position, the same names, queues and
+  // visibility:
   // the same printers under the same numbers. The other attribute bits are
   // states the print service changes by itself (CUPS stops a queue whose
   // printer is switched off or whose backend fails, and starts it again),
@@ -36,11 +38,11 @@ class TLmAllPrintersInfo {
   int HiddenBefore(int position) const;
   // First position named exactly `name` (bytes, case counts), or -1.
   int FindName(const std::string& name) const;
+  // The position of the queue so named, or -1.
+  int FindQueue(const std::string& queue) const;
   bool HasVisiblePrinter() const;
 
  private:
-  const PrinterEntry& At(int position) const;
-
   std::vector<PrinterEntry> entries_;
 };
 

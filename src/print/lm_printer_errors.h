@@ -29,10 +29,13 @@ class ELMPrinterRangeError : public ELmPrinter {
 
 // SetIndex(-1) while the system has no default printer, or a hidden one,
 // which has no number: -1 then names no printer, as a number past the list
-// names none, and the selection code falls back the same way.
+// names none, and the selection code falls back the same way. Also every
+// operation on the selected printer while none is selected, which is the
+// state the platform printer starts in without a default printer. The text
+// is the platform printer's own: "デフォルト プリンタが存在しません" (CP932).
 class ELmPrinterNoDefault : public ELMPrinterRangeError {
  public:
-  ELmPrinterNoDefault() : ELMPrinterRangeError("TLmPrinter.SetIndex: No Default Printer") {}
+  ELmPrinterNoDefault();
 };
 
 class ELmPrinterIllegalIndex : public ELmPrinter {
@@ -68,6 +71,44 @@ class ELmPrinterBinError : public ELmPrinter {
 class EPrinter : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// The failures a user can act on, each with the printer it concerns (CP932,
+// as the printer list shows it), so that a window can say them in its own
+// words; what() keeps the platform's text.
+
+// The named printer is not installed (any more): "<printer>: no such printer".
+class EPrinterNotFound : public EPrinter {
+ public:
+  explicit EPrinterNotFound(std::string printer);
+  const std::string& Printer() const { return printer_; }
+
+ private:
+  std::string printer_;
+};
+
+// The print service cannot be reached or does not answer (a scheduler that
+// is stopped or restarting): "<server>: the print service does not answer
+// (<detail>)".
+class EPrintServiceDown : public EPrinter {
+ public:
+  EPrintServiceDown(std::string server, const std::string& detail);
+  const std::string& Server() const { return server_; }
+
+ private:
+  std::string server_;
+};
+
+// The printer takes no jobs ("<printer>: the printer does not accept jobs"),
+// or the spooler refused this one ("<printer>: the spooler refused the job").
+// Nothing was printed.
+class EPrintJobRefused : public EPrinter {
+ public:
+  EPrintJobRefused(std::string printer, const std::string& reason);
+  const std::string& Printer() const { return printer_; }
+
+ private:
+  std::string printer_;
 };
 
 }  // namespace ruvo

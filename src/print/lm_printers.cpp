@@ -9,11 +9,6 @@ namespace {
 constexpr unsigned kPaperInfo = 0x1;  // paper sizes were listed
 constexpr unsigned kBinInfo = 0x2;    // paper sources were listed
 
-// "デフォルト プリンタが存在しません", the platform printer's own text.
-constexpr char kNoDefaultPrinter[] =
-    "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x20\x83\x76\x83\x8a\x83\x93\x83\x5e"
-    "\x82\xaa\x91\xb6\x8d\xdd\x82\xb5\x82\xdc\x82\xb9\x82\xf1";
-
 std::vector<std::string> NamesOf(const std::vector<PaperChoice>& choices) {
   std::vector<std::string> names;
   names.reserve(choices.size());
@@ -62,8 +57,7 @@ TLmPrinter::PlatformPrinter& TLmPrinter::Platform() {
     // printer the snapshot numbered, even when printers changed since.
     platform_ = std::make_unique<PlatformPrinter>();
     for (int position = 0; position < snapshot_.Count(); ++position) {
-      platform_->printers.push_back(
-          {snapshot_.GetName(position), snapshot_.GetAttributes(position)});
+      platform_->printers.push_back(snapshot_.GetEntry(position));
     }
     // Without a system default printer it starts with none selected.
     const int position = DefaultPlatformPosition();
@@ -78,17 +72,17 @@ void TLmPrinter::SelectPlatformPosition(int position) {
   if (position < 0 || position >= static_cast<int>(platform.printers.size())) {
     throw EPrinter("Printer index " + std::to_string(position) + " is out of range");
   }
-  const std::string& name = platform.printers[static_cast<std::size_t>(position)].name;
-  platform.settings = service_.DefaultSettings(name);
+  const std::string& queue = platform.printers[static_cast<std::size_t>(position)].queue;
+  platform.settings = service_.DefaultSettings(queue);
   platform.index = position;
 }
 
 int TLmPrinter::DefaultPlatformPosition() const {
-  const std::string name = service_.DefaultPrinterName();
+  const std::string queue = service_.DefaultPrinterName();
   const auto& printers = platform_->printers;
   auto found = std::find_if(printers.begin(), printers.end(),
-                            [&](const PrinterEntry& entry) { return entry.name == name; });
-  if (name.empty() || found == printers.end()) return -1;
+                            [&](const PrinterEntry& entry) { return entry.queue == queue; });
+  if (queue.empty() || found == printers.end()) return -1;
   return static_cast<int>(found - printers.begin());
 }
 
@@ -96,7 +90,7 @@ int TLmPrinter::DefaultPlatformPosition() const {
 // while the system has none.
 const PrinterEntry& TLmPrinter::SelectedEntry() {
   PlatformPrinter& platform = Platform();
-  if (platform.index < 0) throw EPrinter(kNoDefaultPrinter);
+  if (platform.index < 0) throw ELmPrinterNoDefault();
   return platform.printers[static_cast<std::size_t>(platform.index)];
 }
 
@@ -109,6 +103,10 @@ std::string TLmPrinter::CurrentPrinterName() {
   return SelectedEntry().name;
 }
 
+std::string TLmPrinter::CurrentPrinterQueue() {
+  return SelectedEntry().queue;
+}
+
 const std::vector<std::string>& TLmPrinter::GetPrinterNames() {
   CheckNoPrinter();
   printerNames_.clear();
@@ -118,12 +116,21 @@ const std::vector<std::string>& TLmPrinter::GetPrinterNames() {
   return printerNames_;
 }
 
+const std::vector<std::string>& TLmPrinter::GetPrinterQueues() {
+  CheckNoPrinter();
+  printerQueues_.clear();
+  for (int position = 0; position < snapshot_.Count(); ++position) {
+    if (snapshot_.IsVisible(position)) printerQueues_.push_back(snapshot_.GetEntry(position).queue);
+  }
+  return printerQueues_;
+}
+
 // The number of the selected printer; -1 when none is selected or the
 // selected one is hidden.
 int TLmPrinter::SelectedNumber() {
   const int platformIndex = Platform().index;
   if (platformIndex == -1 || !snapshot_.IsVisible(platformIndex)) return -1;
-  const int position = snapshot_.FindName(CurrentPrinterName());
+  const int position = snapshot_.FindQueue(CurrentPrinterQueue());
   if (position < 0) {
     // The platform printer's list is the snapshot's, so this means the
     // layer itself is broken.
@@ -164,11 +171,11 @@ void TLmPrinter::EnsureLists() {
 }
 
 void TLmPrinter::LoadLists() {
-  const std::string name = CurrentPrinterName();
+  const std::string queue = CurrentPrinterQueue();
   cachedIndex_ = Platform().index;
   infoFlags_ = 0;
-  papers_ = service_.PaperSizes(name);
-  bins_ = service_.PaperSources(name);
+  papers_ = service_.PaperSizes(queue);
+  bins_ = service_.PaperSources(queue);
   if (!papers_.empty()) infoFlags_ |= kPaperInfo;
   if (!bins_.empty()) infoFlags_ |= kBinInfo;
   paperNames_ = NamesOf(papers_);
@@ -246,7 +253,7 @@ TLmPrinterCapabilities TLmPrinter::GetCapabilities() {
 
 Resolution TLmPrinter::GetResolution() {
   CheckNoPrinter();
-  return service_.PrinterResolution(CurrentPrinterName());
+  return service_.PrinterResolution(CurrentPrinterQueue());
 }
 
 std::uint16_t TLmPrinter::GetScale() {
@@ -262,7 +269,7 @@ void TLmPrinter::BeginDoc(const std::string& title) {
   // program's: it has no number and the user never chose it.
   GetIndex();
   DocumentRequest request;
-  request.printer = CurrentPrinterName();
+  request.printer = CurrentPrinterQueue();
   request.title = title;
   request.resolution = service_.PrinterResolution(request.printer);
   request.settings = Settings();

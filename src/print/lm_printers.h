@@ -51,8 +51,12 @@ class TLmPrinter {
   // check this first.
   void CheckNoPrinter();
 
-  // Names of the visible printers, in the system's order.
+  // Names of the visible printers, in the system's order (CP932, "〓" for
+  // what CP932 cannot hold).
   const std::vector<std::string>& GetPrinterNames();
+  // Their queue names, the print service's own (PrinterEntry::queue), in the
+  // same order: what tells apart two printers that look alike.
+  const std::vector<std::string>& GetPrinterQueues();
 
   // Number of the selected printer: visible printers before it are counted,
   // hidden ones not; -1 while no printer is selected (no system default).
@@ -125,8 +129,10 @@ class TLmPrinter {
   void ApplySetupChoice(int number, std::optional<std::uint16_t> paperSize,
                         std::optional<std::uint16_t> paperSource);
 
-  // Name of the selected printer (the platform printer's, CP932).
+  // Name and queue name of the selected printer (the platform printer's);
+  // ELmPrinterNoDefault while none is selected.
   std::string CurrentPrinterName();
+  std::string CurrentPrinterQueue();
   const TLmAllPrintersInfo& Snapshot() const { return snapshot_; }
   PrintService& Service() { return service_; }
 
@@ -152,6 +158,7 @@ class TLmPrinter {
   bool snapshotPending_ = false;               // the service could not answer for the first one
   std::unique_ptr<PlatformPrinter> platform_;  // null: discarded, recreated at next use
   std::vector<std::string> printerNames_;
+  std::vector<std::string> printerQueues_;
   std::vector<PaperChoice> papers_;
   std::vector<PaperChoice> bins_;
   std::vector<std::string> paperNames_;

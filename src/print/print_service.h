@@ -3,9 +3,11 @@
 // installed printers, what each offers, and print documents of one page or
 // more.
 //
-// Texts are CP932. Every call may throw EPrinter (lm_printer_errors.h) when
-// the platform fails; a named printer that no longer exists is such a
-// failure, never a silent switch to another printer.
+// Texts are CP932. A printer is addressed by its queue name, the service's
+// own name for it (PrinterEntry::queue), which CP932 may not be able to hold.
+// Every call may throw EPrinter (lm_printer_errors.h) when the platform
+// fails; a named printer that no longer exists is such a failure
+// (EPrinterNotFound), never a silent switch to another printer.
 
 #include <cstdint>
 #include <memory>
@@ -37,8 +39,13 @@ inline constexpr std::uint32_t kFieldYResolution = 0x2000;
 inline constexpr std::uint32_t kFieldCollate = 0x8000;
 
 struct PrinterEntry {
-  std::string name;              // CP932, unique within one enumeration
+  // CP932, as the user sees it: a character CP932 cannot hold shows as "〓",
+  // so two printers may look alike ("Café" and "Cafè" are both "Caf〓").
+  std::string name;
   std::uint32_t attributes = 0;  // kPrinterAttribute* bits
+  // The service's own name of the printer (UTF-8 for CUPS), unique within one
+  // enumeration; every call below takes it.
+  std::string queue;
 
   bool operator==(const PrinterEntry&) const = default;
 };
@@ -70,7 +77,7 @@ struct Resolution {
 
 // What a print document is started with.
 struct DocumentRequest {
-  std::string printer;    // CP932 name of an installed printer; never replaced by another
+  std::string printer;    // queue name of an installed printer; never replaced by another
   std::string title;      // CP932 document title shown in the queue
   Resolution resolution;  // the page is painted at exactly this resolution
   DocumentSettings settings;
@@ -107,14 +114,15 @@ class PrintService {
 
   // Every installed printer, hidden ones included, in the system's order.
   // An empty list when there is none. A service that cannot answer throws
-  // EPrinter: an empty list would mean every printer was removed.
+  // EPrintServiceDown: an empty list would mean every printer was removed.
   virtual std::vector<PrinterEntry> EnumeratePrinters() const = 0;
 
-  // The system's default printer, or an empty text when it has none;
-  // EPrinter when the service cannot answer.
+  // The queue name of the system's default printer, or an empty text when it
+  // has none; EPrinter when the service cannot answer.
   virtual std::string DefaultPrinterName() const = 0;
 
-  // The named printer's own default document settings.
+  // The named printer's own default document settings. Here and below,
+  // `printer` is a queue name; EPrinterNotFound when there is no such queue.
   virtual DocumentSettings DefaultSettings(const std::string& printer) const = 0;
 
   // Paper sizes and paper sources in the printer's order; empty when the
@@ -125,8 +133,9 @@ class PrintService {
   // The printer's own default resolution.
   virtual Resolution PrinterResolution(const std::string& printer) const = 0;
 
-  // Starts a document on its first page. Throws EPrinter, starting nothing,
-  // when the printer does not exist or does not accept jobs.
+  // Starts a document on its first page. Throws EPrinterNotFound or
+  // EPrintJobRefused, starting nothing, when the printer does not exist or
+  // does not accept jobs.
   virtual std::unique_ptr<PrintDocument> BeginDocument(const DocumentRequest& request) = 0;
 };
 

@@ -1,25 +1,31 @@
 #pragma once
-// The status-bar texts that tell the user which printer the next slip goes
-// to when that printer is not the one the user chose or registered. Texts
-// and printer names are CP932.
+// The texts that tell the user about the printer a slip goes to when it is
+// not simply the one registered: a registration without a printer name, and
+// a registered printer, paper or source that is not there. Texts and names
+// are CP932.
 
 #include <string>
 #include <string_view>
 
 namespace ruvo {
 
-// The printers changed and the selection fell back to the system default:
-// "プリンタの構成が変わったため、「Y」を選択しました。", or, without a
-// default printer, "プリンタの構成が変わりました。既定のプリンタがないため、
-// プリンタは選択されていません。" for an empty `selected`.
-std::string PrintersChangedNotice(std::string_view selected);
-
-// A paper mode's registered printer name names no visible printer:
-// "登録されたプリンタ「X」が見つかりません。「Y」を選択しました。"
-std::string RegisteredPrinterMissingNotice(std::string_view registered, std::string_view selected);
-
 // A paper mode's registration holds no printer name, so its number chose:
 // "プリンタ名が登録されていないため、「Y」を選択しました。"
 std::string UnnamedRegistrationNotice(std::string_view selected);
+
+// The registered printer is not among the visible printers:
+// "登録されたプリンタ「X」が見つかりません。「セットするプリンタを登録」で
+// プリンタを選んでください。"
+std::string RegisteredPrinterMissingNotice(std::string_view registered);
+
+// The registered printer is there but no longer offers the registered paper
+// size (or paper source):
+// "プリンタ「X」に、登録された用紙「A5」がありません。「セットするプリンタを
+// 登録」で選び直してください。" (給紙方法 for a source).
+std::string RegisteredPaperMissingNotice(std::string_view printer, std::string_view paper);
+std::string RegisteredBinMissingNotice(std::string_view printer, std::string_view bin);
+
+// Why a slip is not printed: "印刷できません。" and the notice.
+std::string CannotPrintText(std::string_view notice);
 
 }  // namespace ruvo

@@ -97,10 +97,10 @@ void TLmPrinterSetupDialog::ShowPaperListsOf(int number) {
 void TLmPrinterSetupDialog::FillPaperLists(int number) {
   PrintService& service = printer_.Service();
   const bool selected = number == printer_.GetIndex();
-  const std::string name = number >= 0
-                               ? printer_.GetPrinterNames().at(static_cast<std::size_t>(number))
-                               : printer_.CurrentPrinterName();
-  const DocumentSettings settings = service.DefaultSettings(name);
+  const std::string queue = number >= 0
+                                ? printer_.GetPrinterQueues().at(static_cast<std::size_t>(number))
+                                : printer_.CurrentPrinterQueue();
+  const DocumentSettings settings = service.DefaultSettings(queue);
   std::optional<std::uint16_t> paper = settings.paperSize;
   std::optional<std::uint16_t> source = settings.defaultSource;
   if (selected) {
@@ -111,8 +111,8 @@ void TLmPrinterSetupDialog::FillPaperLists(int number) {
       // A driver without paper or source support keeps its defaults shown.
     }
   }
-  choices_.paperCodes = FillChoices(*paperBox_, service.PaperSizes(name), paper);
-  choices_.sourceCodes = FillChoices(*sourceBox_, service.PaperSources(name), source);
+  choices_.paperCodes = FillChoices(*paperBox_, service.PaperSizes(queue), paper);
+  choices_.sourceCodes = FillChoices(*sourceBox_, service.PaperSources(queue), source);
 }
 
 std::optional<std::uint16_t> TLmPrinterSetupDialog::CodeAt(const std::vector<std::uint16_t>& codes,

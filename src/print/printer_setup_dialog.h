@@ -41,11 +41,11 @@ class TLmPrinterSetupDialog : public QDialog {
   // and source and refreshes the layer, and gives true; Cancel changes
   // nothing and gives false. When the printers changed while it was open,
   // the choice (made from the old list) is dropped, the layer keeps the
-  // system default printer it fell back to (the watch tells the window
-  // which), and it gives false: true always means the user's choice is in
-  // force. A queue the print service stopped or started meanwhile, or a
-  // service that cannot answer at closing, is no change. ELmPrinter errors
-  // of the layer propagate.
+  // system default printer it fell back to (the watch tells the window,
+  // which selects its own printer again), and it gives false: true always
+  // means the user's choice is in force. A queue the print service stopped or started meanwhile, or
+  // a service that cannot answer at closing, is no change. ELmPrinter errors of the layer
+  // propagate.
   bool Execute();
   Outcome LastOutcome() const { return outcome_; }
 

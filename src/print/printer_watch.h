@@ -1,13 +1,12 @@
 #pragma once
 // Notices that the installed printers changed. This platform announces no
 // settings change, so the layer's snapshot is re-taken whenever the
-// application becomes active again and whenever the printer dialog closes;
-// when it differs, the layer has fallen back to the system default printer
-// and printersChanged() tells the window to show the selection anew and
-// which printer the next slip now goes to.
+// application becomes active again, whenever the printer dialog closes and
+// before a slip is printed; when it differs, the layer has fallen back to
+// the system default printer (or to none), and printersChanged() tells the
+// window to select the printer in force again by its name.
 
 #include <QObject>
-#include <QString>
 
 #include "print/lm_printers.h"
 
@@ -26,10 +25,9 @@ class PrinterWatch : public QObject {
   bool CheckPrinters();
 
  signals:
-  // The selection was reset to the system default printer. `notice` is the
-  // status-bar text naming the printer now selected (PrintersChangedNotice),
-  // or saying that none is.
-  void printersChanged(const QString& notice);
+  // The layer's selection was reset: whatever printer was selected is not
+  // selected any more until it is selected again.
+  void printersChanged();
 
  private:
   TLmPrinter& printer_;

@@ -30,7 +30,7 @@ int OnPaintGrid(int dots, int dpi, int paintDpi) {
 }
 
 [[noreturn]] void Fail(const DocumentRequest& request, const char* reason) {
-  throw EPrinter(request.printer + Utf8ToCp932(reason).bytes);
+  throw EPrinter(Utf8ToCp932(request.printer + reason).bytes);
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ void QtPrintDocument::End() {
   if (finished_) Fail(request_, ": the document is already finished");
   finished_ = true;
   if (!painter_.end()) Fail(request_, ": the page could not be finished");
-  const std::string queue = Cp932ToUtf8(request_.printer);
+  const std::string& queue = request_.printer;
   cups::JobOptions options{{"media", page_->pageLayout().pageSize().key().toStdString()}};
   const std::string slot = service_.InputSlot(request_.printer, request_.settings.defaultSource);
   if (!slot.empty()) options.emplace_back("InputSlot", slot);

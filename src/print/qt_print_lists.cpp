@@ -60,8 +60,8 @@ std::vector<PaperSourceEntry> ListPaperSources(const PpdSummary& ppd) {
   return list;
 }
 
-QPrinterInfo PrinterInfoFor(const std::string& printerCp932) {
-  return QPrinterInfo::printerInfo(Cp932ToQString(printerCp932));
+QPrinterInfo PrinterInfoFor(const std::string& queue) {
+  return QPrinterInfo::printerInfo(QString::fromStdString(queue));
 }
 
 }  // namespace ruvo

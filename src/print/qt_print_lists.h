@@ -32,7 +32,7 @@ std::vector<PaperSizeEntry> ListPaperSizes(const QPrinterInfo& info);
 // Paper sources as the queue's PPD lists them.
 std::vector<PaperSourceEntry> ListPaperSources(const PpdSummary& ppd);
 
-// The queue by its CP932 name; a null QPrinterInfo when there is none.
-QPrinterInfo PrinterInfoFor(const std::string& printerCp932);
+// The queue by its name (UTF-8); a null QPrinterInfo when there is none.
+QPrinterInfo PrinterInfoFor(const std::string& queue);
 
 }  // namespace ruvo

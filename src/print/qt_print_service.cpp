@@ -20,8 +20,9 @@ constexpr std::uint32_t kCupsFields = kFieldOrientation | kFieldPaperSize | kFie
 
 constexpr int kLastResortDpi = 300;
 
-std::string QueueName(const std::string& printerCp932) {
-  return Cp932ToUtf8(printerCp932);
+// A queue name as messages show it: CP932, "〓" for what it cannot hold.
+std::string Shown(const std::string& queue) {
+  return Utf8ToCp932(queue).bytes;
 }
 
 // The entry of the default size itself, not an earlier one of the same
@@ -56,15 +57,15 @@ QtPrintService::QueueFacts& QtPrintService::Facts(const std::string& printer) co
   if (const auto known = facts_.find(printer); known != facts_.end()) return known->second;
   QPrinterInfo info = PrinterInfoFor(printer);
   if (info.isNull()) {
-    cups::QueryQueue(QueueName(printer));
-    throw EPrinter(printer + Utf8ToCp932(": no such printer").bytes);
+    cups::QueryQueue(printer);
+    throw EPrinterNotFound(Shown(printer));
   }
   return facts_[printer] = QueueFacts{std::move(info), std::nullopt, {}};
 }
 
 const PpdSummary& QtPrintService::Ppd(const std::string& printer) const {
   QueueFacts& facts = Facts(printer);
-  if (!facts.ppd) facts.ppd = ParsePpdSummary(cups::FetchPpd(QueueName(printer)));
+  if (!facts.ppd) facts.ppd = ParsePpdSummary(cups::FetchPpd(printer));
   return *facts.ppd;
 }
 
@@ -99,14 +100,14 @@ std::vector<PrinterEntry> QtPrintService::EnumeratePrinters() const {
   facts_.clear();
   std::vector<PrinterEntry> entries;
   for (const cups::Destination& queue : cups::ListDestinations()) {
-    entries.push_back({Utf8ToCp932(queue.name).bytes, queue.attributes});
+    entries.push_back({Shown(queue.name), queue.attributes, queue.name});
   }
   return entries;
 }
 
 std::string QtPrintService::DefaultPrinterName() const {
   for (const cups::Destination& queue : cups::ListDestinations()) {
-    if (queue.isDefault) return Utf8ToCp932(queue.name).bytes;
+    if (queue.isDefault) return queue.name;
   }
   return {};
 }
@@ -139,7 +140,7 @@ std::vector<PaperChoice> QtPrintService::PaperSources(const std::string& printer
 
 Resolution QtPrintService::PrinterResolution(const std::string& printer) const {
   const QPrinterInfo& info = Facts(printer).info;
-  const cups::QueueState state = cups::QueryQueue(QueueName(printer));
+  const cups::QueueState state = cups::QueryQueue(printer);
   if (state.defaultResolution) return *state.defaultResolution;
   if (const PpdSummary& ppd = Ppd(printer); ppd.defaultResolution) return *ppd.defaultResolution;
   const QList<int> listed = info.supportedResolutions();
@@ -149,12 +150,12 @@ Resolution QtPrintService::PrinterResolution(const std::string& printer) const {
 }
 
 std::unique_ptr<PrintDocument> QtPrintService::BeginDocument(const DocumentRequest& request) {
-  const cups::QueueState state = cups::QueryQueue(QueueName(request.printer));
-  if (!state.exists) throw EPrinter(request.printer + Utf8ToCp932(": no such printer").bytes);
+  const cups::QueueState state = cups::QueryQueue(request.printer);
+  if (!state.exists) throw EPrinterNotFound(Shown(request.printer));
   if (!state.accepting) {
-    std::string reason = ": the printer does not accept jobs";
+    std::string reason = "the printer does not accept jobs";
     if (!state.stateMessage.empty()) reason += " (" + state.stateMessage + ")";
-    throw EPrinter(request.printer + Utf8ToCp932(reason).bytes);
+    throw EPrintJobRefused(Shown(request.printer), Utf8ToCp932(reason).bytes);
   }
   return std::make_unique<QtPrintDocument>(*this, request);
 }

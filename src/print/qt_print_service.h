@@ -19,7 +19,8 @@
 // the queue exists and accepts jobs, and its default resolution, are asked
 // anew each time.
 //
-// Needs a QGuiApplication. Names and texts across the interface are CP932.
+// Needs a QGuiApplication. Printers are named by their CUPS queue names
+// (UTF-8); other texts across the interface are CP932.
 
 #include <QPageLayout>
 #include <QPrinterInfo>

@@ -31,7 +31,8 @@ int CheckedInt(std::int64_t value) {
 
 ConversionError::ConversionError(std::string_view text, std::string_view source)
     : std::runtime_error("'" + std::string(text) + "' is not a valid integer value" +
-                         (source.empty() ? "" : " (" + std::string(source) + ")")) {}
+                         (source.empty() ? "" : " (" + std::string(source) + ")")),
+      text_(text) {}
 
 std::int64_t RoundOff(long double value) {
   return static_cast<std::int64_t>(value >= 0 ? value + 0.5L : value - 0.5L);

@@ -16,6 +16,11 @@ namespace ruvo {
 class ConversionError : public std::runtime_error {
  public:
   explicit ConversionError(std::string_view text, std::string_view source = {});
+  // The text that is no integer.
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
 };
 
 // A margin or resolution so large that a position leaves the int range, or

@@ -51,15 +51,23 @@ std::string ErrorReason(int errorNumber) {
 }
 
 FileReadError::FileReadError(const std::filesystem::path& file, std::string_view reason)
-    : std::runtime_error(PathText(file) + ": " + std::string(reason)), reason_(reason) {}
+    : std::runtime_error(PathText(file) + ": " + std::string(reason)),
+      file_(file),
+      reason_(reason) {}
 
 FileReadError::FileReadError(const std::filesystem::path& file, int errorNumber)
-    : FileReadError(file, ErrorReason(errorNumber)) {}
+    : FileReadError(file, ErrorReason(errorNumber)) {
+  errorNumber_ = errorNumber;
+}
 
 FileWriteError::FileWriteError(const std::filesystem::path& file, std::string_view reason)
-    : std::runtime_error(PathText(file) + std::string(kCannotBeWritten) + std::string(reason)) {}
+    : std::runtime_error(PathText(file) + std::string(kCannotBeWritten) + std::string(reason)),
+      file_(file),
+      reason_(reason) {}
 
 FileWriteError::FileWriteError(const std::filesystem::path& file, int errorNumber)
-    : FileWriteError(file, ErrorReason(errorNumber)) {}
+    : FileWriteError(file, ErrorReason(errorNumber)) {
+  errorNumber_ = errorNumber;
+}
 
 }  // namespace ruvo::settings

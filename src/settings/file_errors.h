@@ -22,9 +22,15 @@ class FileReadError : public std::runtime_error {
   FileReadError(const std::filesystem::path& file, int errorNumber);
   // The reason alone, without the file name ("Permission denied").
   const std::string& reason() const { return reason_; }
+  const std::filesystem::path& file() const { return file_; }
+  // The platform's error number of the reason; 0 for a reason of the
+  // program's own ("Not a regular file").
+  int errorNumber() const { return errorNumber_; }
 
  private:
+  std::filesystem::path file_;
   std::string reason_;
+  int errorNumber_ = 0;
 };
 
 // A file could not be written; the previous file is still complete.
@@ -33,6 +39,15 @@ class FileWriteError : public std::runtime_error {
  public:
   FileWriteError(const std::filesystem::path& file, std::string_view reason);
   FileWriteError(const std::filesystem::path& file, int errorNumber);
+  // As FileReadError's.
+  const std::string& reason() const { return reason_; }
+  const std::filesystem::path& file() const { return file_; }
+  int errorNumber() const { return errorNumber_; }
+
+ private:
+  std::filesystem::path file_;
+  std::string reason_;
+  int errorNumber_ = 0;
 };
 
 // A path as a CP932 text for messages: the file system's names are UTF-8,

@@ -1,8 +1,9 @@
 #pragma once
 // The printer-registration file "ruvo_q710.ini": one section per paper mode,
-// named by the paper mode's text ("手差し", "連続(４インチ)"), whose four keys
-// are texts: the printer's name, and its number and margins, which read as
-// "0" when missing.
+// named by the paper mode's text ("手差し", "連続(４インチ)"). Its keys are
+// texts: the printer's name, its number and the margins, which read as "0"
+// when missing, and beside them the printer's queue name, paper size and
+// paper source, which files of earlier versions lack and which read as empty.
 
 #include <filesystem>
 #include <string>
@@ -13,7 +14,7 @@
 namespace ruvo::settings {
 
 // What a paper mode's registration sets in the main window's labels, and
-// the name of the printer it was registered with.
+// the printer, paper and source it was registered with.
 struct RegisteredPrintValues {
   std::string printerNumber = "0";  // "PrnNoIndex"  → Label_PrinterIndex
   std::string marginTop = "0";      // "slpPrn_Top"  → Label_Prn_Top
@@ -21,6 +22,14 @@ struct RegisteredPrintValues {
   // "PrnName", empty when the key is missing. Only read: the name the
   // registration writes is PrinterRegistration::printerName.
   std::string printerName = "";
+  // "PrnQueue": the print service's own name of the printer (UTF-8), for a
+  // name CP932 cannot hold ("Café", whose PrnName reads "Caf〓"); empty when
+  // PrnName says it. The file holds it percent-encoded ("Caf%C3%A9").
+  std::string printerQueue = "";
+  // "PaperName", "BinName": the paper size and paper source as the printer
+  // lists them; empty: the printer's own default.
+  std::string paperName = "";
+  std::string binName = "";
   bool operator==(const RegisteredPrintValues&) const = default;
 };
 
@@ -32,9 +41,10 @@ struct PrinterRegistration {
 };
 
 // Reads "PrnNoIndex", "slpPrn_Top" and "slpPrn_Left" of `paperMode`'s
-// section, in this order, each defaulting to "0", then "PrnName" (default
-// empty): printer numbers shift when a queue is added or a network printer
-// appears, so the name is what identifies the registered printer.
+// section, in this order, each defaulting to "0", then "PrnName",
+// "PrnQueue", "PaperName" and "BinName" (default empty): printer numbers
+// shift when a queue is added or a network printer appears, so the name is
+// what identifies the registered printer.
 RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
                                        std::string_view paperMode);
 
@@ -44,11 +54,18 @@ RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
 RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory,
                                           std::string_view paperMode);
 
-// Writes "PrnName", "PrnNoIndex", "slpPrn_Top", "slpPrn_Left" in this order
-// into `paperMode`'s section. The first write that fails throws
-// FileWriteError; the keys before it stay written.
+// Writes "PrnName", "PrnNoIndex", "slpPrn_Top", "slpPrn_Left", then
+// "PrnQueue", "PaperName", "BinName" in this order into `paperMode`'s
+// section; readers of the first four never meet the others. The first write
+// that fails throws FileWriteError; the keys before it stay written.
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration,
                        FileReplacer& replacer = PlatformFileReplacer());
+
+// Writes "slpPrn_Top" and "slpPrn_Left" alone: registering margins keeps the
+// printer, paper and source registered as they are.
+void WriteRegisteredMargins(const std::filesystem::path& directory, std::string_view paperMode,
+                            const std::string& marginTop, const std::string& marginLeft,
+                            FileReplacer& replacer = PlatformFileReplacer());
 
 }  // namespace ruvo::settings

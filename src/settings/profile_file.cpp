@@ -34,15 +34,6 @@ std::string ReadProfileText(const std::filesystem::path& file, std::string_view 
   return std::string(sjis::HeadBytes(*value, kMaxProfileValueBytes));
 }
 
-std::optional<std::string> ProfileReadProblem(const std::filesystem::path& file) {
-  try {
-    ReadFileIfExists(file);
-    return std::nullopt;
-  } catch (const FileReadError& error) {
-    return error.what();
-  }
-}
-
 int ReadProfileInteger(const std::filesystem::path& file, std::string_view section,
                        std::string_view key, int fallback) {
   const std::string text = ReadProfileText(file, section, key, {});

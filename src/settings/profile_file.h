@@ -13,7 +13,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,11 +28,6 @@ inline constexpr std::size_t kMaxProfileValueBytes = 2047;
 // the key is missing or the file cannot be read.
 std::string ReadProfileText(const std::filesystem::path& file, std::string_view section,
                             std::string_view key, std::string_view fallback);
-
-// Why `file` exists but cannot be read ("/w/ruvo_q710.ini: Permission
-// denied"), or nothing when it can be read or does not exist. The reads
-// above then give every key its default; this lets the caller say so.
-std::optional<std::string> ProfileReadProblem(const std::filesystem::path& file);
 
 // ReadProfileText as an integer: decimal with an optional sign, or
 // hexadecimal after "0x"/"0X"; any other text, or a number outside int,

@@ -17,13 +17,22 @@ bool IsSenderSlot(int tab) {
 
 }  // namespace
 
-std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory) {
-  std::vector<std::string> problems;
+std::vector<FileReadError> SettingsFileReadErrors(const std::filesystem::path& directory) {
+  std::vector<FileReadError> errors;
   for (const std::string_view name : {kSettingsFileName, kRegistrationFileName}) {
-    if (auto problem = ProfileReadProblem(FileIn(directory, name))) {
-      problems.push_back(std::move(*problem));
+    try {
+      ReadFileIfExists(FileIn(directory, name));
+    } catch (const FileReadError& error) {
+      errors.push_back(error);
     }
   }
+  return errors;
+}
+
+std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory) {
+  std::vector<std::string> problems;
+  for (const FileReadError& error : SettingsFileReadErrors(directory))
+    problems.emplace_back(error.what());
   return problems;
 }
 

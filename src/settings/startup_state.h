@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/app_settings.h"
+#include "settings/file_errors.h"
 #include "settings/printer_registration.h"
 
 namespace ruvo::settings {
@@ -35,5 +36,7 @@ StartupState LoadStartupState(const std::filesystem::path& directory);
 // The settings and registration files of `directory` that exist but could
 // not be read, as StartupState::unreadableFiles lists them.
 std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory);
+// The same as the errors reading them gave.
+std::vector<FileReadError> SettingsFileReadErrors(const std::filesystem::path& directory);
 
 }  // namespace ruvo::settings

@@ -69,7 +69,6 @@ class BatchDialogTest : public QObject {
 void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   WindowHarness harness;
   ruvo::app::TForm_Main& window = harness.Open();
-  harness.boxes.errors.clear();  // start-up found no my0.txt yet
   window.Band2()->Edit_Custo1->setText(QStringLiteral("窓の宛名"));
   const ruvo::DrawList before = ruvo::SLIP97_Prn(window.Record(), {"360", "360", "0", "0"});
   PutFile(harness.Folder() / "orders.csv", Sj(ruvo::test::OrderFileOf(3)));

@@ -1,13 +1,21 @@
 // The main window printing through the real Qt/CUPS backend on the private
 // test server: each paper mode's slip comes out of its registered queue,
-// every text within one dot of its place, shifted by that mode's margins.
+// every text within one dot of its place, shifted by that mode's margins;
+// and it keeps doing so, with the registered paper and source, while the
+// scheduler's queues are added, removed, stopped and restarted, as
+// ruvo-slip print does.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
 
 #include "app/app_fakes.h"
 #include "app/cp932_line_edit.h"
@@ -16,11 +24,14 @@
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
 #include "app/window_files.h"
+#include "print/cups_jobs.h"
 #include "print/cups_test_server.h"
 #include "print/lm_d97_dot.h"
 #include "print/lm_printers.h"
 #include "print/pdf_words.h"
+#include "print/printer_watch.h"
 #include "print/qt_print_service.h"
+#include "settings/profile_file.h"
 #include "widgets/ov_num_edit.h"
 
 namespace ruvo {
@@ -112,6 +123,177 @@ TEST_F(FormMainCupsTest, EachPaperModePrintsOnItsQueueShiftedByItsMargins) {
     ASSERT_FALSE(words.empty()) << "no readable PDF at " << pdf;
     test::ExpectEveryTextInPlace(list, words, mode.dpi);
   }
+  window.hide();
+}
+
+// A queue of the test's own, passing its PDF through, removed again when
+// it goes (or earlier, by Remove).
+class TestQueue {
+ public:
+  explicit TestQueue(std::string name) : name_(std::move(name)) {
+    added_ = Lpadmin("-p '" + name_ + "' -E -v file:" RUVO_CUPS_DIR "/out/test-queue.pdf -P " +
+                     RUVO_CUPS_DIR "/ppd-pass360.ppd");
+  }
+  ~TestQueue() { Remove(); }
+  TestQueue(const TestQueue&) = delete;
+  TestQueue& operator=(const TestQueue&) = delete;
+  bool Added() const { return added_; }
+  void Remove() {
+    if (added_) Lpadmin("-x '" + name_ + "'");
+    added_ = false;
+  }
+  static bool Lpadmin(const std::string& arguments) {
+    return std::system(("lpadmin " + arguments + " 2>/dev/null").c_str()) == 0;
+  }
+
+ private:
+  std::string name_;
+  bool added_ = false;
+};
+
+struct Registered {
+  int mode;
+  std::string queue;  // UTF-8
+  const char* paper;  // as the printer lists it, and the job's "media"
+  const char* tray;
+  const char* inputSlot;  // the job's "InputSlot"
+};
+
+// ruvo-slip's exit status and what it said.
+std::pair<int, std::string> RunSlipPrint(const fs::path& dir) {
+  std::string output;
+  FILE* pipe = ::popen((RUVO_SLIP_EXE " print --dir '" + dir.string() + "' 2>&1").c_str(), "r");
+  char buffer[4096];
+  while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+    output.append(buffer, got);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+class RegisteredQueuesTest : public FormMainCupsTest {
+ protected:
+  // The window's setup dialog: the user chooses `choice_`'s queue, paper
+  // and tray.
+  app::AppServices::SetupOutcome Choose(TLmPrinter& printer) {
+    const auto& queues = printer.GetPrinterQueues();
+    const int number =
+        static_cast<int>(std::find(queues.begin(), queues.end(), choice_.queue) - queues.begin());
+    const auto codeOf = [](const std::vector<PaperChoice>& list, const char* name) {
+      return std::find_if(list.begin(), list.end(),
+                          [&](const PaperChoice& c) { return c.name == name; })
+          ->code;
+    };
+    PrintService& service = printer.Service();
+    printer.ApplySetupChoice(number, codeOf(service.PaperSizes(choice_.queue), choice_.paper),
+                             codeOf(service.PaperSources(choice_.queue), choice_.tray));
+    return app::AppServices::SetupOutcome::kApplied;
+  }
+
+  // F11 and ruvo-slip print in `mode`: each job on the registered queue
+  // with the registered paper and tray.
+  void ExpectBothPrintOnTheRegisteredQueue(app::TForm_Main& window,
+                                           test::ScriptedMessageBoxes& boxes,
+                                           const Registered& mode) {
+    SCOPED_TRACE(mode.queue);
+    window.Band4()->ComboBox_SEL->setCurrentIndex(mode.mode);
+    emit window.Band4()->ComboBox_SEL->activated(mode.mode);
+    boxes.answers = {true};
+    const int before = test::NewestJobOnTheServer().id;
+    QTest::keyClick(window.Band4()->Edit_G1, Qt::Key_F11);
+    ASSERT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'\n').toStdString();
+    ExpectNewJob(before, mode);
+    settings::WriteProfileInteger(folder_.path() / "ruvo_Rezovod.ini", "rv_RezovodPrn",
+                                  "ComboBox_SEL", mode.mode);
+    const int beforeSlip = test::NewestJobOnTheServer().id;
+    const auto [status, said] = RunSlipPrint(folder_.path());
+    ASSERT_EQ(status, 0) << said;
+    ExpectNewJob(beforeSlip, mode);
+  }
+
+  static void ExpectNewJob(int before, const Registered& mode) {
+    const test::NewestJob job = test::NewestJobOnTheServer();
+    ASSERT_GT(job.id, before) << "no job";
+    EXPECT_EQ(job.queue, mode.queue);
+    EXPECT_EQ(test::JobAttribute(job.id, "media"), mode.paper);
+    EXPECT_EQ(test::JobAttribute(job.id, "InputSlot"), mode.inputSlot);
+  }
+
+  Registered choice_;
+};
+
+TEST_F(RegisteredQueuesTest, SlipsGoToTheRegisteredQueueWhateverTheSchedulerDoes) {
+  TestQueue cafe("ruvo_caf\xC3\xA9");  // a name CP932 cannot hold
+  TestQueue unrelated("ruvo_unrelated");
+  ASSERT_TRUE(cafe.Added() && unrelated.Added());
+  QtPrintService service;
+  TLmPrinter printer(service);
+  test::PutCp932Lines(folder_.path() / "my0.txt", {"730-0001", "広島県"});
+  test::ScriptedMessageBoxes boxes;
+  test::RecordingLinks links;
+  app::TForm_Main window(
+      {.printer = printer,
+       .boxes = boxes,
+       .links = links,
+       .runPrinterSetup = [&](QWidget*, PrinterWatch*) { return Choose(printer); }});
+  window.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.StartupDone(); }));
+  FillSlip(window);
+  const Registered modes[] = {{0, "ruvo_pass600", "A5", "Manual Feed", "Manual"},
+                              {1, "ruvo_caf\xC3\xA9", "RA4", "Upper Tray", "Upper"}};
+  for (const Registered& mode : modes) {
+    window.Band4()->ComboBox_SEL->setCurrentIndex(mode.mode);
+    emit window.Band4()->ComboBox_SEL->activated(mode.mode);
+    choice_ = mode;
+    QTest::mouseClick(window.Band4()->BitBtn_PrnSet, Qt::LeftButton);
+  }
+  PrinterWatch& watch = *window.findChild<PrinterWatch*>();
+  std::optional<TestQueue> first;
+  std::optional<TestQueue> temporaryDefault;
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"registered", [] {}},
+      {"a queue that sorts first is added", [&] { first.emplace("0_ruvo_first"); }},
+      {"an unrelated queue is removed", [&] { unrelated.Remove(); }},
+      {"the scheduler restarts",
+       [&] {
+         test::PausedCupsServer server;
+         ASSERT_TRUE(server.Paused());
+         EXPECT_FALSE(watch.CheckPrinters());
+         ASSERT_TRUE(server.Resume());
+       }},
+      {"the registered queue is stopped", [] { std::system("cupsdisable ruvo_pass600"); }},
+      {"and resumed", [] { std::system("cupsenable ruvo_pass600"); }},
+      {"the system has no default printer",
+       [&] {
+         temporaryDefault.emplace("ruvo_default");
+         TestQueue::Lpadmin("-d ruvo_default");
+         temporaryDefault->Remove();  // takes the default with it
+         ASSERT_EQ(test::RunCommand("lpstat -d").find("ruvo_"), std::string::npos);
+       }},
+  };
+  for (const auto& [change, apply] : changes) {
+    SCOPED_TRACE(change);
+    apply();
+    watch.CheckPrinters();  // as when the window comes back to the front
+    ASSERT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'\n').toStdString();
+    for (const Registered& mode : modes)
+      ExpectBothPrintOnTheRegisteredQueue(window, boxes, mode);
+  }
+
+  // The registered queue deleted: nothing is printed, and both say so.
+  cafe.Remove();
+  watch.CheckPrinters();
+  const int before = test::NewestJobOnTheServer().id;
+  boxes.answers = {true};
+  QTest::keyClick(window.Band4()->Edit_G1, Qt::Key_F11);
+  ASSERT_EQ(boxes.errors.size(), 1);
+  EXPECT_TRUE(boxes.errors[0].startsWith(
+      QStringLiteral("印刷できません。登録されたプリンタ「ruvo_caf〓」")))
+      << boxes.errors[0].toStdString();
+  const auto [status, said] = RunSlipPrint(folder_.path());
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(said.find("ruvo_caf"), std::string::npos) << said;
+  EXPECT_EQ(test::NewestJobOnTheServer().id, before);
+  TestQueue::Lpadmin("-d ruvo_pass360");
   window.hide();
 }
 

@@ -56,6 +56,8 @@ class FormMainEntryTest : public QObject {
   void cleanup();
   void keysMoveTheFocus_data();
   void keysMoveTheFocus();
+  void enterPressesTheFocusedButton_data();
+  void enterPressesTheFocusedButton();
   void characterAfterEnterLandsInTheNextField();
   void fullWidthPostalCodeAndTelephoneTurnHalfWidth();
   void addressWarningStartsAt41Bytes();
@@ -79,7 +81,6 @@ class FormMainEntryTest : public QObject {
 void FormMainEntryTest::init() {
   harness_ = std::make_unique<WindowHarness>();
   window_ = &harness_->Open();
-  harness_->boxes.errors.clear();  // the missing my0.txt of a first start
 }
 
 void FormMainEntryTest::cleanup() {
@@ -129,6 +130,33 @@ void FormMainEntryTest::keysMoveTheFocus() {
   start->setFocus();
   QTest::keyClick(start, static_cast<Qt::Key>(key));
   QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+// Where the Enter path ends on a button, and wherever a button has the
+// focus, Enter presses it.
+void FormMainEntryTest::enterPressesTheFocusedButton_data() {
+  QTest::addColumn<QString>("from");  // Enter here first, unless it is the button
+  QTest::addColumn<QString>("button");
+  QTest::newRow("sender telephone, then ご依頼主登録") << "Edit_MyTEL"
+                                                       << "BitBtn_My";
+  QTest::newRow("printer registration") << "BitBtn_PrnSet"
+                                        << "BitBtn_PrnSet";
+  QTest::newRow("support mail") << "BitBtn_SendMail"
+                                << "BitBtn_SendMail";
+}
+
+void FormMainEntryTest::enterPressesTheFocusedButton() {
+  QFETCH(QString, from);
+  QFETCH(QString, button);
+  auto* pressed = window_->findChild<QPushButton*>(button);
+  QSignalSpy clicks(pressed, &QPushButton::clicked);
+  harness_->boxes.answers = {false};  // ご依頼主を登録しますか? No
+  Named(*window_, from)->setFocus();
+  if (from != button) QTest::keyClick(Named(*window_, from), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), pressed);
+  QTest::keyClick(pressed, Qt::Key_Return);
+  QCOMPARE(clicks.count(), 1);
+  harness_->boxes.answers.clear();
 }
 
 // The key handlers are filters on the fields: a key they handle must not

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
@@ -106,6 +107,10 @@ void FormMainLayoutTest::groupFramesLookAsFusionDrawsThem() {
 void FormMainLayoutTest::savesAPicture() {
   WindowHarness harness;
   auto& window = harness.Open();
+  // Where the next slip goes stands whole at the right of the status bar.
+  const auto* inForce = window.findChild<QLabel*>(QStringLiteral("Label_PrinterInForce"));
+  QCOMPARE(inForce->text(), QStringLiteral("印刷先: Slip / A4 / Upper"));
+  QTRY_VERIFY(inForce->width() >= inForce->sizeHint().width());
   QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
   const QString file = QStringLiteral(RUVO_GRAB_DIR "/form_main.png");
   QVERIFY(window.grab().save(file));

@@ -3,6 +3,8 @@
 // mode with its margins.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -18,6 +20,7 @@
 #include "print/lm_d97_dot.h"
 #include "print/print_job.h"
 #include "print/printer_watch.h"
+#include "settings/temp_dir.h"
 #include "widgets/ov_num_edit.h"
 
 using ruvo::app::TForm_Main;
@@ -37,14 +40,17 @@ class FormMainPrintTest : public QObject {
   void f11PrintsTheDrawListOfTheWindowsRecord();
   void f11AnsweredNoPrintsNothing();
   void badMarginAbandonsTheJob();
-  void paperModesKeepTheirOwnPrinterAndMargins();
-  void registeredPrinterThatVanishedSelectsAndShowsPrinter0();
-  void registerPrinterThenCancelStoresThePrinterSelected();
+  void paperModesKeepTheirPrintersWhateverTheListDoes_data();
+  void paperModesKeepTheirPrintersWhateverTheListDoes();
+  void registeredPrinterGonePrintsNothingUntilItIsBack();
+  void printServiceDownAtStartFallsBackToNoOtherPrinter();
+  void onlyTheUsersChoiceIsRegistered_data();
+  void onlyTheUsersChoiceIsRegistered();
   void marginDialogRegistersOnlyOnYes();
   void marginDialogKeys();
-  void f7StoresThePrinterChosen();
+  void marginDialogHasOneSizeAndItsFiguresFit();
+  void f7ChoosesForTheRunAndStoresThePrinterNumber();
   void supportButtonsOpenTheirLinks();
-  void printersChangedWhileRunningAreShown();
   void faultsGiveTheErrorBoxAndTheProgramGoesOn_data();
   void faultsGiveTheErrorBoxAndTheProgramGoesOn();
 };
@@ -80,7 +86,7 @@ void FormMainPrintTest::neverRegisteredTabKeepsTheFieldsAndReportsTheFile() {
   TForm_Main& window = harness.Open();
   window.Band3()->PageControl_My->setCurrentIndex(9);
   QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("my9.txt: No such file or directory.")});
+           QStringList{QStringLiteral("「my9.txt」を読めません: ファイルがありません。")});
   QCOMPARE(window.Band3()->Edit_MyTEL->text(), QStringLiteral("5"));
   QCOMPARE(window.SenderTab(), 9);
   harness.boxes.answers = {false};
@@ -112,7 +118,7 @@ void FormMainPrintTest::f11PrintsTheDrawListOfTheWindowsRecord() {
   window.Band4()->CheckBox_t2->setChecked(true);
   harness.boxes.answers = {true};
   QTest::keyClick(window.Band4()->OvNumEdit_KOSUU, Qt::Key_F11);
-  QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印刷しますか?"));
+  QCOMPARE(harness.boxes.questions.last(), QStringLiteral("「Slip」に印刷しますか?"));
   const auto printed = harness.service.PrintedJobs();
   QCOMPARE(printed.size(), std::size_t{1});
   QCOMPARE(printed[0]->request.title, std::string("ruvo_Rezovod  "));
@@ -143,103 +149,226 @@ void FormMainPrintTest::badMarginAbandonsTheJob() {
   harness.boxes.errors.clear();
   harness.boxes.answers = {true};
   QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("SpeedButton_F11")), Qt::LeftButton);
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("'1.5' is not a valid integer value.")});
+  QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("「1.5」は整数ではありません。")});
   QCOMPARE(harness.service.Jobs().size(), std::size_t{1});
   QVERIFY(harness.service.Jobs()[0]->state == FakeJob::State::kAborted);
 }
 
-void FormMainPrintTest::paperModesKeepTheirOwnPrinterAndMargins() {
-  WindowHarness harness;
-  PutCp932Lines(harness.Folder() / "ruvo_q710.ini",
-                {"[連続(４インチ)]", "PrnNoIndex=1", "slpPrn_Top=12", "slpPrn_Left=-5"});
-  TForm_Main& window = harness.Open();
-  QComboBox* mode = window.Band4()->ComboBox_SEL;
-  for (int round = 0; round < 2; ++round) {
-    mode->setCurrentIndex(1);
-    emit mode->activated(1);
-    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QStringLiteral("12"));
-    QCOMPARE(window.Band4()->Label_Prn_Left->text(), QStringLiteral("-5"));
-    QCOMPARE(harness.printer->CurrentPrinterName(), std::string("Office"));
-    mode->setCurrentIndex(0);
-    emit mode->activated(0);
-    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QStringLiteral("0"));
-    QCOMPARE(harness.printer->CurrentPrinterName(), std::string("Slip"));
-  }
+// Office with B5 from the manual feed for hand-fed sheets, Slip with its
+// defaults for the continuous stationery.
+const char* const kTwoModes[] = {"[手差し]",       "PrnName=Office",   "PrnNoIndex=1",
+                                 "slpPrn_Top=12",  "slpPrn_Left=-5",   "PaperName=B5",
+                                 "BinName=Manual", "[連続(４インチ)]", "PrnName=Slip",
+                                 "PrnNoIndex=0",   "slpPrn_Top=0",     "slpPrn_Left=0"};
+
+void PutTwoModes(const std::filesystem::path& folder) {
+  std::string bytes;
+  for (const char* line : kTwoModes)
+    bytes += Sj(line) + "\r\n";
+  ruvo::test::PutFile(folder / "ruvo_q710.ini", bytes);
+  PutCp932Lines(folder / "my0.txt", {"100-0001", "東京都"});
 }
 
-// The boxes show the printer a slip goes to, and the status bar says why
-// it is not the registered one.
-void FormMainPrintTest::registeredPrinterThatVanishedSelectsAndShowsPrinter0() {
+// F11 answered Yes; the job it printed, or null.
+const FakeJob* PrintWithF11(WindowHarness& harness) {
+  const std::size_t before = harness.service.PrintedJobs().size();
+  harness.boxes.answers = {true};
+  QTest::keyClick(harness.window->Band2()->Edit_Zip, Qt::Key_F11);
+  const auto printed = harness.service.PrintedJobs();
+  return printed.size() > before ? printed.back() : nullptr;
+}
+
+void ChooseMode(TForm_Main& window, int mode) {
+  window.Band4()->ComboBox_SEL->setCurrentIndex(mode);
+  emit window.Band4()->ComboBox_SEL->activated(mode);
+}
+
+// Each paper mode prints on its registered printer with its paper, source
+// and margins. Whatever the print service does to its list while the window
+// runs, the window comes back to the front (the watch looks again) and keeps
+// doing so, with no error box.
+void FormMainPrintTest::paperModesKeepTheirPrintersWhateverTheListDoes_data() {
+  QTest::addColumn<QString>("change");
+  QTest::newRow("nothing changes") << "";
+  QTest::newRow("a queue that sorts first is added") << "added first";
+  QTest::newRow("an unrelated queue is removed") << "removed";
+  QTest::newRow("the system default goes away") << "no default";
+  QTest::newRow("the registered queue is stopped") << "stopped";
+}
+
+void FormMainPrintTest::paperModesKeepTheirPrintersWhateverTheListDoes() {
+  QFETCH(QString, change);
   WindowHarness harness;
-  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnName=Office", "PrnNoIndex=1"});
   harness.service.AddPrinter("Label");
-  harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
+  PutTwoModes(harness.Folder());
   TForm_Main& window = harness.Open();
-  window.Band4()->ComboBox_SEL->setCurrentIndex(0);
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Office"));
-  harness.service.RemovePrinter("Office");
-  harness.service.RemovePrinter("Label");
-  harness.printer->OnSettingsChange();
-  emit window.Band4()->ComboBox_SEL->activated(0);
-  QCOMPARE(harness.printer->CurrentPrinterName(), std::string("Slip"));
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Slip"));
-  QCOMPARE(
-      window.StatusText(),
-      QStringLiteral("登録されたプリンタ「Office」が見つかりません。「Slip」を選択しました。"));
+  if (change == u"added first") harness.service.AddPrinterFirst("0-New");
+  if (change == u"removed" || change == u"no default") harness.service.RemovePrinter("Label");
+  if (change == u"no default") harness.service.SetDefaultPrinter("");
+  if (change == u"stopped")
+    harness.service.Printer("Office").attributes |= ruvo::kPrinterAttributeWorkOffline;
+  window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
+  const struct {
+    int mode;
+    const char* top;
+    const char* inForce;
+    std::string printer;
+    std::uint16_t paper;
+    std::uint16_t source;
+  } modes[] = {{0, "12", "印刷先: Office / B5 / Manual", "Office", 13, 4},
+               {1, "0", "印刷先: Slip / A4 / Upper", "Slip", 9, 1}};
+  for (const auto& mode : modes) {
+    ChooseMode(window, mode.mode);
+    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QString::fromUtf8(mode.top));
+    QCOMPARE(window.PrinterInForceText(), QString::fromUtf8(mode.inForce));
+    QCOMPARE(window.Band4()->ComboBox1->currentText(), QString::fromStdString(mode.printer));
+    const FakeJob* job = PrintWithF11(harness);
+    QVERIFY(job != nullptr);
+    QCOMPARE(job->request.printer, mode.printer);
+    QCOMPARE(job->request.settings.paperSize, mode.paper);
+    QCOMPARE(job->request.settings.defaultSource, mode.source);
+  }
+  QCOMPARE(window.Labels().printerIndex, std::string(change == u"added first" ? "1" : "0"));
+  QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
 }
 
-// The dialog's result is not examined: after Cancel the registration holds
-// the printer selected before it, with the margins in force.
-void FormMainPrintTest::registerPrinterThenCancelStoresThePrinterSelected() {
+// The boxes and the status bar say that the registered printer is gone, and
+// F11 prints nowhere else; once it is back it is in force again and the
+// notice goes.
+void FormMainPrintTest::registeredPrinterGonePrintsNothingUntilItIsBack() {
   WindowHarness harness;
-  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnNoIndex=-1", "slpPrn_Top=3"});
-  int shown = 0;
-  int preselected = -2;
-  harness.setup = [&](QWidget*, ruvo::PrinterWatch*) {
-    ++shown;
-    preselected = harness.printer->GetIndex();
-    return ruvo::app::AppServices::SetupOutcome::kCancelled;
+  PutTwoModes(harness.Folder());
+  TForm_Main& window = harness.Open();
+  harness.service.RemovePrinter("Office");
+  window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
+  const QString notice = QStringLiteral(
+      "登録されたプリンタ「Office」が見つかりません。「セットするプリンタを登録」で"
+      "プリンタを選んでください。");
+  QCOMPARE(window.StatusText(), notice);
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: なし"));
+  QCOMPARE(window.Band4()->ComboBox1->currentText(), QString());
+  QCOMPARE(PrintWithF11(harness), nullptr);
+  QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("印刷できません。") + notice});
+  QVERIFY(harness.boxes.questions.isEmpty());
+  harness.boxes.answers.clear();
+  // A notice about a printer no longer in force goes with it.
+  ChooseMode(window, 1);
+  QCOMPARE(window.StatusText(), QString());
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / A4 / Upper"));
+  ChooseMode(window, 0);
+  QCOMPARE(window.StatusText(), notice);
+  harness.service.AddPrinter("Office");
+  window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
+  QCOMPARE(window.StatusText(), QString());
+  const FakeJob* job = PrintWithF11(harness);
+  QVERIFY(job != nullptr);
+  QCOMPARE(job->request.printer, std::string("Office"));
+  QCOMPARE(job->request.settings.paperSize, std::uint16_t{13});
+}
+
+// The print service did not answer while the window started, so no printer
+// was selected; once it answers, F11 selects the registered printer rather
+// than the system default the layer would fall back to.
+void FormMainPrintTest::printServiceDownAtStartFallsBackToNoOtherPrinter() {
+  WindowHarness harness;
+  PutTwoModes(harness.Folder());
+  harness.service.unreachable = true;
+  harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
+  harness.Open();
+  QCOMPARE(harness.boxes.errors.size(), 1);  // 印刷サービス (CUPS) が応答しません。…
+  harness.service.unreachable = false;
+  const FakeJob* job = PrintWithF11(harness);
+  QVERIFY(job != nullptr);
+  QCOMPARE(job->request.printer, std::string("Office"));
+  QCOMPARE(job->request.settings.paperSize, std::uint16_t{13});
+}
+
+// Cancel, a choice dropped because the printers changed under the dialog,
+// and F7's Cancel change nothing: the file keeps every byte and the slips
+// go where they went. OK registers the printer, paper and source chosen.
+void FormMainPrintTest::onlyTheUsersChoiceIsRegistered_data() {
+  QTest::addColumn<QString>("path");
+  QTest::newRow("register, then Cancel") << "cancel";
+  QTest::newRow("register, a queue appears, then OK") << "dropped";
+  QTest::newRow("F7, then Cancel") << "f7 cancel";
+  QTest::newRow("register, then OK") << "ok";
+}
+
+void FormMainPrintTest::onlyTheUsersChoiceIsRegistered() {
+  QFETCH(QString, path);
+  WindowHarness harness;
+  PutTwoModes(harness.Folder());
+  PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=0"});
+  harness.setup = [&](QWidget*, ruvo::PrinterWatch* watch) {
+    harness.printer->ApplySetupChoice(0, 43, 4);  // Slip, Postcard, Manual
+    if (path == u"dropped") {
+      harness.service.AddPrinterFirst("0-New");
+      watch->CheckPrinters();
+      return ruvo::app::AppServices::SetupOutcome::kDropped;
+    }
+    return path == u"ok" ? ruvo::app::AppServices::SetupOutcome::kApplied
+                         : ruvo::app::AppServices::SetupOutcome::kCancelled;
   };
   TForm_Main& window = harness.Open();
-  QTest::mouseClick(window.Band4()->BitBtn_PrnSet, Qt::LeftButton);
-  QCOMPARE(shown, 1);
-  QCOMPARE(preselected, 0);  // a stored -1 preselects printer 0
+  const std::string before = FileBytes(harness.Folder() / "ruvo_q710.ini");
+  if (path == u"f7 cancel") {
+    QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
+  } else {
+    QTest::mouseClick(window.Band4()->BitBtn_PrnSet, Qt::LeftButton);
+  }
+  QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
+  const FakeJob* job = PrintWithF11(harness);
+  QVERIFY(job != nullptr);
+  if (path != u"ok") {
+    QCOMPARE(FileBytes(harness.Folder() / "ruvo_q710.ini"), before);
+    QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Office / B5 / Manual"));
+    QCOMPARE(job->request.printer, std::string("Office"));
+    QCOMPARE(job->request.settings.paperSize, std::uint16_t{13});
+    return;
+  }
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / Postcard / Manual"));
+  QCOMPARE(job->request.settings.paperSize, std::uint16_t{43});
   const std::string file = FileBytes(harness.Folder() / "ruvo_q710.ini");
-  for (const char* line :
-       {"PrnName=Slip\r\n", "PrnNoIndex=0\r\n", "slpPrn_Top=3\r\n", "slpPrn_Left=0\r\n"})
-    QVERIFY2(file.find(line) != std::string::npos, line);
+  QVERIFY2(file.find(Sj("[手差し]\r\nPrnName=Slip\r\nPrnNoIndex=0\r\nslpPrn_Top=12\r\n"
+                        "slpPrn_Left=-5\r\nPaperName=Postcard\r\nBinName=Manual\r\n"
+                        "PrnQueue=\r\n")) != std::string::npos,
+           file.c_str());
 }
 
+// Registering margins writes them alone: the printer, its number and its
+// paper stay as registered, even after the printer list changed.
 void FormMainPrintTest::marginDialogRegistersOnlyOnYes() {
   WindowHarness harness;
+  PutTwoModes(harness.Folder());
   TForm_Main& window = harness.Open();
-  window.Band4()->ComboBox_SEL->setCurrentIndex(1);
-  emit window.Band4()->ComboBox_SEL->activated(1);
+  harness.service.AddPrinterFirst("0-New");
+  window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
   auto* dialog = window.PrintPositionDialog();
   dialog->FormShow();
-  dialog->OvNumEdit_TOP->SetText("12");
-  dialog->OvNumEdit_LEFT->SetText("-5");
-  QCOMPARE(dialog->TopOnPaper(), QStringLiteral("12 dots = 0.85 mm at 360 dpi"));
+  dialog->OvNumEdit_TOP->SetText("7");
+  dialog->OvNumEdit_LEFT->SetText("-3");
+  QCOMPARE(dialog->TopOnPaper(), QStringLiteral("7 dots = 0.49 mm at 360 dpi"));
   harness.boxes.answers = {false, true};
+  const std::string before = FileBytes(harness.Folder() / "ruvo_q710.ini");
   dialog->BitBtn_MRGNClick();
-  QCOMPARE(window.Labels().top, std::string("0"));
-  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_q710.ini"));
+  QCOMPARE(window.Labels().top, std::string("12"));
+  QCOMPARE(FileBytes(harness.Folder() / "ruvo_q710.ini"), before);
   dialog->BitBtn_MRGNClick();
   QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印字位置調整の余白を登録しますか?"));
-  QCOMPARE(window.Labels().top, std::string("12"));
-  QCOMPARE(window.Labels().left, std::string("-5"));
-  QVERIFY(FileBytes(harness.Folder() / "ruvo_q710.ini")
-              .find(Sj("[連続(４インチ)]\r\nPrnName=Slip\r\nPrnNoIndex=0\r\nslpPrn_Top=12\r\n"
-                       "slpPrn_Left=-5\r\n")) != std::string::npos);
+  QCOMPARE(window.Labels().top, std::string("7"));
+  QCOMPARE(window.Labels().left, std::string("-3"));
+  std::string expected = before;
+  expected.replace(expected.find("slpPrn_Top=12"), 13, "slpPrn_Top=7");
+  expected.replace(expected.find("slpPrn_Left=-5"), 14, "slpPrn_Left=-3");
+  QCOMPARE(FileBytes(harness.Folder() / "ruvo_q710.ini"), expected);
   // A dialog closed any other way keeps the labels; the next one starts
   // from them.
   dialog->FormShow();
   dialog->OvNumEdit_TOP->SetText("99");
   dialog->reject();
   dialog->FormShow();
-  QCOMPARE(dialog->OvNumEdit_TOP->GetText(), std::string("12"));
-  QCOMPARE(window.Labels().top, std::string("12"));
+  QCOMPARE(dialog->OvNumEdit_TOP->GetText(), std::string("7"));
+  QCOMPARE(window.Labels().top, std::string("7"));
 }
 
 // The dialog's own focus (it need not be the active window here).
@@ -259,27 +388,66 @@ void FormMainPrintTest::marginDialogKeys() {
   dialog->OvNumEdit_LEFT->setFocus();
   QTest::keyClick(dialog->OvNumEdit_LEFT, Qt::Key_Return);
   QCOMPARE(dialog->focusWidget(), dialog->BitBtn_MRGN);
+  // The path ends on the button, and the next Enter presses it.
+  harness.boxes.answers = {false};
+  QTest::keyClick(dialog->BitBtn_MRGN, Qt::Key_Return);
+  QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印字位置調整の余白を登録しますか?"));
+  QVERIFY(dialog->isVisible());
   dialog->reject();
 }
 
-// F7 starts from the settings file's printer and stores the one chosen.
-void FormMainPrintTest::f7StoresThePrinterChosen() {
+// Every showing has the same size, and a negative figure fits beside its
+// field.
+void FormMainPrintTest::marginDialogHasOneSizeAndItsFiguresFit() {
+  WindowHarness harness;
+  harness.service.Printer("Slip").resolution = {180, 180};
+  TForm_Main& window = harness.Open();
+  auto* dialog = window.PrintPositionDialog();
+  const QSize size = dialog->size();
+  for (int showing = 0; showing < 2; ++showing) {
+    dialog->show();
+    dialog->FormShow();
+    QCOMPARE(dialog->size(), size);
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    dialog->hide();
+  }
+  QVERIFY(dialog->BitBtn_MRGN->geometry().bottom() < size.height());
+  dialog->OvNumEdit_TOP->SetText("-701");
+  QCOMPARE(dialog->Label_TopMm->text(), QStringLiteral("-98.92 mm"));
+  QVERIFY(dialog->Label_TopMm->sizeHint().width() <= dialog->Label_TopMm->width());
+  QVERIFY(dialog->Label_TopMm->geometry().right() < dialog->GroupBox1->width());
+  QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
+  dialog->show();
+  dialog->grab().save(QStringLiteral(RUVO_GRAB_DIR "/form_slip97y_prn.png"));
+  dialog->hide();
+}
+
+// F7 starts from the settings file's printer and stores the one chosen,
+// which is in force until the paper mode changes. A number that names no
+// printer, and -1 without a default printer, are said in Japanese.
+void FormMainPrintTest::f7ChoosesForTheRunAndStoresThePrinterNumber() {
   WindowHarness harness;
   PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=7"});
   harness.setup = [&](QWidget*, ruvo::PrinterWatch*) {
-    harness.printer->SetIndex(1);
+    harness.printer->ApplySetupChoice(1, 13, std::nullopt);
     return ruvo::app::AppServices::SetupOutcome::kApplied;
   };
   TForm_Main& window = harness.Open();
   QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
-  QCOMPARE(harness.boxes.errors.last(),
-           QStringLiteral("TLmPrinter.SetIndex: Index is out of Range."));
+  QCOMPARE(harness.boxes.errors.last(), QStringLiteral("その番号のプリンタはありません。"));
+  PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=-1"});
+  harness.service.SetDefaultPrinter("");
+  QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
+  QCOMPARE(harness.boxes.errors.last(), QStringLiteral("デフォルト プリンタが存在しません。"));
   PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=0"});
   QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
   QCOMPARE(window.Labels().printerIndex, std::string("1"));
   QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Office"));
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Office / B5 / Upper"));
   QVERIFY(FileBytes(harness.Folder() / "ruvo_Rezovod.ini").find("Rezovodprnno=1") !=
           std::string::npos);
+  ChooseMode(window, 0);
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / A4 / Upper"));
 }
 
 void FormMainPrintTest::supportButtonsOpenTheirLinks() {
@@ -294,27 +462,18 @@ void FormMainPrintTest::supportButtonsOpenTheirLinks() {
   QCOMPARE(harness.links.opened[1].scheme(), QStringLiteral("https"));
 }
 
-// The watch re-takes the printers when the program becomes active again:
-// the layer then stands on the system default, which the boxes show.
-void FormMainPrintTest::printersChangedWhileRunningAreShown() {
-  WindowHarness harness;
-  TForm_Main& window = harness.Open();
-  harness.service.AddPrinter("Label");
-  QVERIFY(window.findChild<ruvo::PrinterWatch*>()->CheckPrinters());
-  QCOMPARE(window.Band4()->ComboBox1->count(), 3);
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Slip"));
-  QVERIFY(window.StatusText().contains(QStringLiteral("Slip")));
-}
-
 void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn_data() {
   QTest::addColumn<QString>("fault");
   QTest::addColumn<QString>("error");
-  QTest::newRow("sender file is a folder") << "folder"
-                                           << "my1.txt: Is a directory.";
-  QTest::newRow("printer removed before F11") << "removed"
-                                              << "Slip";
-  QTest::newRow("spooler refuses the job") << "refused"
-                                           << "Slip: the spooler refused the job.";
+  QTest::newRow("sender file is a folder")
+      << "folder"
+      << "「my1.txt」を読めません: ファイルではなくフォルダです。";
+  QTest::newRow("printer removed before F11")
+      << "removed"
+      << "印刷できません。登録されたプリンタ「Slip」が見つかりません。";
+  QTest::newRow("spooler refuses the job")
+      << "refused"
+      << "プリンタ「Slip」が印刷を受け付けませんでした。送り状は印刷されていません。";
 }
 
 void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn() {

@@ -58,6 +58,7 @@ class FormMainTest : public QObject {
 
  private slots:
   void firstStartInAnEmptyFolder();
+  void missingSenderFileOfAFolderInUseIsAnError();
   void savedFieldsSurviveARestartAndTheOthersDoNot();
   void storedPaperModeOutsideTheItemsShowsTheFirstWithoutItsRegistration();
   void storedTabOutsideTheTabsSaysTabErr();
@@ -69,11 +70,16 @@ class FormMainTest : public QObject {
   void unreadableSettingsFileIsToldOnceAndReadsAsDefaults();
 };
 
+// A newcomer's first start is no error: the status bar tells how to begin,
+// and where the slips will go.
 void FormMainTest::firstStartInAnEmptyFolder() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("my0.txt: No such file or directory.")});
+  QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
+  QCOMPARE(window.StatusText(),
+           QStringLiteral("ご依頼主が未登録です。入力して「ご依頼主登録」を押してください"));
+  QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / A4 / Upper"));
+  QCOMPARE(QApplication::focusWidget(), window.Band2()->Edit_Zip);
   for (const auto* edit : window.findChildren<ruvo::app::TCp932Edit*>())
     QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
   QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
@@ -90,6 +96,16 @@ void FormMainTest::firstStartInAnEmptyFolder() {
   QCOMPARE(window.Keys()->Key(11)->text(), QStringLiteral("印刷"));
   QVERIFY(!window.Keys()->Key(7)->isEnabled());
   QVERIFY(harness.boxes.unexpected.isEmpty());
+}
+
+// A folder in use whose sender file went missing is told, in Japanese.
+void FormMainTest::missingSenderFileOfAFolderInUseIsAnError() {
+  WindowHarness harness;
+  PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "slpPrn_Top=3"});
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.errors,
+           QStringList{QStringLiteral("「my0.txt」を読めません: ファイルがありません。")});
+  QVERIFY(!window.StatusText().contains(QStringLiteral("ご依頼主登録")));
 }
 
 void FormMainTest::savedFieldsSurviveARestartAndTheOthersDoNot() {
@@ -179,9 +195,9 @@ void FormMainTest::unwritableSettingsFileIsReportedAndKeptWhole() {
   QCOMPARE(FileBytes(file), before);
   QCOMPARE(harness.boxes.errors.size(), 2);  // my0.txt, then the settings file
   QVERIFY2(
-      harness.boxes.errors.last().contains(QStringLiteral("ruvo_Rezovod.ini に書き込めません")),
+      harness.boxes.errors.last().contains(QStringLiteral("ruvo_Rezovod.ini」に書き込めません")),
       qPrintable(harness.boxes.errors.last()));
-  QVERIFY(harness.boxes.errors.last().endsWith(u'.'));
+  QVERIFY(harness.boxes.errors.last().endsWith(u'。'));
 }
 
 // The start-up stops at the printer with "No Printer"; the window is still
@@ -193,13 +209,14 @@ void FormMainTest::noPrinterAtAllLeavesAUsableWindow() {
   harness.service.SetDefaultPrinter("");
   harness.printer = std::make_unique<ruvo::TLmPrinter>(harness.service);
   TForm_Main& window = harness.Open();
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("TLmPrinter.CheckNoPrinter: No Printer.")});
+  const QString noPrinter =
+      QStringLiteral("使えるプリンタがありません。プリンタを追加してください。");
+  QCOMPARE(harness.boxes.errors, QStringList{noPrinter});
   QVERIFY(window.Keys()->Key(2)->isEnabled());
   QCOMPARE(window.Keys()->Key(2)->text(), QStringLiteral("中止"));
   harness.boxes.answers = {true};
   QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
-  QCOMPARE(harness.boxes.errors.last(), QStringLiteral("TLmPrinter.CheckNoPrinter: No Printer."));
+  QCOMPARE(harness.boxes.errors.last(), noPrinter);
   QVERIFY(window.isVisible());
 }
 
@@ -212,8 +229,7 @@ void FormMainTest::startupStopsAtTheStepThatFailed() {
   PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "PrnNoIndex=one"});
   PutCp932Lines(harness.Folder() / "my0.txt", {"", "", "", "file"});
   TForm_Main& window = harness.Open();
-  QCOMPARE(harness.boxes.errors,
-           QStringList{QStringLiteral("'one' is not a valid integer value.")});
+  QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("「one」は整数ではありません。")});
   QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("settings"));
 }
 
@@ -223,7 +239,8 @@ void FormMainTest::unreadableSettingsFileIsToldOnceAndReadsAsDefaults() {
   PutCp932Lines(harness.Folder() / "my0.txt", {"1"});
   TForm_Main& window = harness.Open();
   QCOMPARE(harness.boxes.errors.size(), 1);
-  QVERIFY2(harness.boxes.errors[0].contains(QStringLiteral("ruvo_Rezovod.ini: Is a directory")),
+  QVERIFY2(harness.boxes.errors[0].contains(
+               QStringLiteral("ruvo_Rezovod.ini」を読めません: ファイルではなくフォルダです")),
            qPrintable(harness.boxes.errors[0]));
   QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
   QCOMPARE(window.Band3()->Edit_MyZip->text(), QStringLiteral("1"));  // the start-up went on

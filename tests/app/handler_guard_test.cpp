@@ -1,12 +1,17 @@
-// The guard around every handler: what it shows and that nothing escapes.
+// The guard around every handler: what it shows and that nothing escapes;
+// and the boxes it shows in.
 #include "app/handler_guard.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTranslator>
+#include <cerrno>
 #include <stdexcept>
 
 #include "app/app_fakes.h"
 #include "app/qt_japanese.h"
+#include "print/lm_printer_errors.h"
 #include "settings/file_errors.h"
 #include "test_text.h"
 
@@ -20,29 +25,34 @@ class HandlerGuardTest : public QObject {
   void errorStopsTheHandlerAndIsShown();
   void handlerThatEndsShowsNothing();
   void qtButtonsSpeakJapanese();
+  void boxIsAsWideAsItsTitle();
 };
 
+// The box says the core's error in Japanese (JapaneseErrorText has the
+// whole table); an error the program does not know keeps its own text.
 void HandlerGuardTest::errorStopsTheHandlerAndIsShown_data() {
-  QTest::addColumn<QString>("thrown");  // UTF-8, thrown as CP932
+  QTest::addColumn<QString>("kind");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("a full stop is added") << "TLmPrinter.CheckNoPrinter: No Printer"
-                                        << "TLmPrinter.CheckNoPrinter: No Printer.";
-  QTest::newRow("one is enough") << "done."
-                                 << "done.";
-  QTest::newRow("Japanese text from CP932") << "ruvo_Rezovod.ini に書き込めません: No space"
-                                            << "ruvo_Rezovod.ini に書き込めません: No space.";
-  QTest::newRow("a Japanese full stop ends it") << "登録できません。"
-                                                << "登録できません。";
+  QTest::newRow("the printer layer's error")
+      << "no printer"
+      << "使えるプリンタがありません。プリンタを追加してください。";
+  QTest::newRow("a file error names its file")
+      << "disk full"
+      << "「ruvo_Rezovod.ini」に書き込めません: ディスクの空きがありません。";
+  QTest::newRow("an unknown error from CP932") << "unknown"
+                                               << "エラーが発生しました (登録できません)。";
 }
 
 void HandlerGuardTest::errorStopsTheHandlerAndIsShown() {
-  QFETCH(QString, thrown);
+  QFETCH(QString, kind);
   QFETCH(QString, shown);
   ruvo::test::ScriptedMessageBoxes boxes;
   HandlerGuard guard(boxes, nullptr);
   bool after = false;
   const bool ended = guard.Run([&] {
-    throw std::runtime_error(ruvo::test::Sj(thrown.toStdString()));
+    if (kind == u"no printer") throw ruvo::ELmPrinterNoPrinter();
+    if (kind == u"disk full") throw ruvo::settings::FileWriteError("ruvo_Rezovod.ini", ENOSPC);
+    throw std::runtime_error(ruvo::test::Sj("登録できません"));
     after = true;
   });
   QVERIFY(!ended);
@@ -67,5 +77,18 @@ void HandlerGuardTest::qtButtonsSpeakJapanese() {
   QCoreApplication::removeTranslator(&translator);
 }
 
-QTEST_GUILESS_MAIN(HandlerGuardTest)
+// A box sized to a short question would have the desktop cut its title.
+void HandlerGuardTest::boxIsAsWideAsItsTitle() {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("◇ruvo_Rezovod"),
+                  QStringLiteral("印刷しますか?"), QMessageBox::Yes | QMessageBox::No);
+  const int narrow = box.sizeHint().width();
+  ruvo::app::FitTitle(box);
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance(box.windowTitle());
+  QVERIFY2(box.sizeHint().width() >= title + 100, qPrintable(QString::number(title)));
+  QVERIFY(box.sizeHint().width() > narrow);
+}
+
+QTEST_MAIN(HandlerGuardTest)
 #include "handler_guard_test.moc"

@@ -1,5 +1,6 @@
-// One running program per user: a later start finds the running one and
-// asks it to come forward; a socket left by a crashed one blocks nothing.
+// One running program per user and display: a later start finds the running
+// one and asks it to come forward; a socket left by a crashed one blocks
+// nothing.
 #include "app/single_instance.h"
 
 #include <sys/socket.h>
@@ -19,7 +20,8 @@ class SingleInstanceTest : public QObject {
  private slots:
   void laterStartAsksTheRunningOneToComeForward();
   void socketOfACrashedInstanceBlocksNothing();
-  void nameIsTheTitleAndTheUser();
+  void nameIsTheTitleTheUserAndTheDisplay_data();
+  void nameIsTheTitleTheUserAndTheDisplay();
 
  private:
   // A name of this test run's own, so parallel runs do not meet.
@@ -54,9 +56,37 @@ void SingleInstanceTest::socketOfACrashedInstanceBlocksNothing() {
   QVERIFY(later.AnotherIsRunning());
 }
 
-void SingleInstanceTest::nameIsTheTitleAndTheUser() {
-  QVERIFY(SingleInstance::InstanceName().startsWith(QStringLiteral("◇ruvo_Rezovod-")));
-  QVERIFY(SingleInstance::InstanceName().size() > 14);
+// A start on another display (a remote session beside the local one) is
+// another instance; the screens of one display are one.
+void SingleInstanceTest::nameIsTheTitleTheUserAndTheDisplay_data() {
+  QTest::addColumn<QString>("x11");
+  QTest::addColumn<QString>("wayland");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("local display") << ":0"
+                                 << ""
+                                 << "◇ruvo_Rezovod-ann-:0";
+  QTest::newRow("its second screen") << ":0.1"
+                                     << ""
+                                     << "◇ruvo_Rezovod-ann-:0";
+  QTest::newRow("remote session") << "localhost:10.0"
+                                  << ""
+                                  << "◇ruvo_Rezovod-ann-localhost:10";
+  QTest::newRow("display as a path") << "/tmp/launch-x/org.x:0"
+                                     << ""
+                                     << "◇ruvo_Rezovod-ann-_tmp_launch-x_org.x:0";
+  QTest::newRow("Wayland first") << ":1"
+                                 << "wayland-0"
+                                 << "◇ruvo_Rezovod-ann-wayland-0";
+  QTest::newRow("no display") << ""
+                              << ""
+                              << "◇ruvo_Rezovod-ann--";
+}
+
+void SingleInstanceTest::nameIsTheTitleTheUserAndTheDisplay() {
+  QFETCH(QString, x11);
+  QFETCH(QString, wayland);
+  QFETCH(QString, name);
+  QCOMPARE(SingleInstance::InstanceNameFor(QStringLiteral("ann"), x11, wayland), name);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

@@ -34,7 +34,7 @@ class FakeDocument : public PrintDocument {
     if (service_.refuseAtEnd) {
       job_.state = FakeJob::State::kRefused;
       job_.pages.clear();
-      throw EPrinter(job_.request.printer + ": the spooler refused the job");
+      throw EPrintJobRefused(job_.request.printer, "the spooler refused the job");
     }
     job_.state = FakeJob::State::kPrinted;
   }
@@ -59,10 +59,17 @@ class FakeDocument : public PrintDocument {
 
 FakePrinter& FakePrintService::AddPrinter(std::string name, std::uint32_t attributes) {
   FakePrinter printer;
+  printer.queue = name;
   printer.name = std::move(name);
   printer.attributes = attributes;
   printers_.push_back(std::move(printer));
   return printers_.back();
+}
+
+FakePrinter& FakePrintService::AddPrinterFirst(std::string name) {
+  AddPrinter(std::move(name));
+  std::rotate(printers_.begin(), printers_.end() - 1, printers_.end());
+  return printers_.front();
 }
 
 void FakePrintService::RemovePrinter(const std::string& name) {
@@ -77,14 +84,14 @@ FakePrinter& FakePrintService::Printer(const std::string& name) {
 }
 
 void FakePrintService::RequireAnswer() const {
-  if (unreachable) throw EPrinter("fake: the print service does not answer");
+  if (unreachable) throw EPrintServiceDown("fake", "down");
 }
 
 const FakePrinter& FakePrintService::Known(const std::string& printer) const {
   RequireAnswer();
   auto found = std::find_if(printers_.begin(), printers_.end(),
-                            [&](const FakePrinter& entry) { return entry.name == printer; });
-  if (found == printers_.end()) throw EPrinter(printer + ": no such printer");
+                            [&](const FakePrinter& entry) { return entry.queue == printer; });
+  if (found == printers_.end()) throw EPrinterNotFound(printer);
   return *found;
 }
 
@@ -100,7 +107,7 @@ std::vector<PrinterEntry> FakePrintService::EnumeratePrinters() const {
   RequireAnswer();
   std::vector<PrinterEntry> entries;
   for (const FakePrinter& printer : printers_)
-    entries.push_back({printer.name, printer.attributes});
+    entries.push_back({printer.name, printer.attributes, printer.queue});
   return entries;
 }
 
@@ -128,7 +135,7 @@ Resolution FakePrintService::PrinterResolution(const std::string& printer) const
 
 std::unique_ptr<PrintDocument> FakePrintService::BeginDocument(const DocumentRequest& request) {
   if (!Known(request.printer).acceptsJobs) {
-    throw EPrinter(request.printer + ": the printer does not accept jobs");
+    throw EPrintJobRefused(request.printer, "the printer does not accept jobs");
   }
   jobs_.push_back(std::make_unique<FakeJob>());
   jobs_.back()->request = request;

@@ -15,7 +15,8 @@
 namespace ruvo::test {
 
 struct FakePrinter {
-  std::string name;  // CP932
+  std::string name;   // CP932, as the list shows it
+  std::string queue;  // the name the service's calls take; AddPrinter makes it `name`
   std::uint32_t attributes = kPrinterAttributeLocal;
   DocumentSettings defaults{kFieldPaperSize | kFieldDefaultSource, 9, 1, 100};  // A4, upper tray
   std::vector<PaperChoice> papers{{9, "A4"}, {13, "B5"}, {43, "Postcard"}};
@@ -33,12 +34,14 @@ struct FakeJob {
 
 class FakePrintService : public PrintService {
  public:
-  // Adds a printer at the end of the system's order.
+  // Adds a printer at the end of the system's order, or at its start (a
+  // queue whose name sorts first).
   FakePrinter& AddPrinter(std::string name, std::uint32_t attributes = kPrinterAttributeLocal);
+  FakePrinter& AddPrinterFirst(std::string name);
   void RemovePrinter(const std::string& name);
   // The printer so named; std::out_of_range when there is none.
   FakePrinter& Printer(const std::string& name);
-  void SetDefaultPrinter(std::string name) { defaultPrinter_ = std::move(name); }
+  void SetDefaultPrinter(std::string queue) { defaultPrinter_ = std::move(queue); }
 
   // Fault switches.
   int failDrawAt = -1;       // the draw with this 0-based number in a document throws

@@ -19,9 +19,12 @@ TEST(FakePrintServiceTest, EnumeratesInOrderOfAdditionWithAttributes) {
   FakePrintService service;
   service.AddPrinter("A");
   service.AddPrinter("H", kPrinterAttributeHidden);
-  service.AddPrinter("B");
-  const std::vector<PrinterEntry> expected = {
-      {"A", kPrinterAttributeLocal}, {"H", kPrinterAttributeHidden}, {"B", kPrinterAttributeLocal}};
+  service.AddPrinter("B").queue = "B-queue";
+  service.AddPrinterFirst("0");
+  const std::vector<PrinterEntry> expected = {{"0", kPrinterAttributeLocal, "0"},
+                                              {"A", kPrinterAttributeLocal, "A"},
+                                              {"H", kPrinterAttributeHidden, "H"},
+                                              {"B", kPrinterAttributeLocal, "B-queue"}};
   EXPECT_EQ(service.EnumeratePrinters(), expected);
 }
 

@@ -172,7 +172,8 @@ TEST_F(TLmPrinterTest, HiddenDefaultStartsNoDocumentButAnotherPrinterCanBeSelect
 }
 
 // -1 names the system default printer; with none, or a hidden one that has
-// no number, it names nothing and fails at once, as a number past the list.
+// no number, it names nothing and fails at once, as a number past the list,
+// in the platform printer's own words.
 TEST_F(TLmPrinterTest, DefaultNumberWithoutVisibleDefaultIsTheLayersRangeError) {
   for (const char* defaultPrinter : {"", "H"}) {
     SCOPED_TRACE(defaultPrinter);
@@ -180,27 +181,41 @@ TEST_F(TLmPrinterTest, DefaultNumberWithoutVisibleDefaultIsTheLayersRangeError) 
     TLmPrinter printer(service);
     printer.SetIndex(0);
     ExpectError<ELMPrinterRangeError>([&] { printer.SetIndex(-1); },
-                                      "TLmPrinter.SetIndex: No Default Printer");
+                                      test::Sj("デフォルト プリンタが存在しません"));
     EXPECT_EQ(printer.CurrentPrinterName(), "A");
   }
 }
 
+// Nothing selected is the same condition as -1 without a default, and of the
+// layer's family, so that code catching the family degrades the same way.
 TEST_F(TLmPrinterTest, WithoutSystemDefaultNothingIsSelectedUntilSetIndex) {
   service.SetDefaultPrinter("");
   TLmPrinter printer(service);
   EXPECT_EQ(printer.GetIndex(), -1);
-  EXPECT_THROW(printer.GetResolution(), EPrinter);
-  EXPECT_EQ(std::string(test::Utf8([&] {
-              try {
-                printer.BeginDoc("t");
-              } catch (const EPrinter& error) {
-                return std::string(error.what());
-              }
-              return std::string();
-            }())),
-            "デフォルト プリンタが存在しません");
+  const std::function<void()> operations[] = {
+      [&] { printer.GetResolution(); }, [&] { printer.GetPaperSizeNames(); },
+      [&] { printer.CurrentPrinterQueue(); }, [&] { printer.BeginDoc("t"); }};
+  for (const auto& operation : operations)
+    ExpectError<ELmPrinterNoDefault>(operation, test::Sj("デフォルト プリンタが存在しません"));
+  EXPECT_TRUE(service.Jobs().empty());
   printer.SetIndex(0);
   EXPECT_EQ(printer.GetResolution(), (Resolution{600, 600}));
+}
+
+// The service is asked by queue name; the list shows what CP932 can hold.
+TEST_F(TLmPrinterTest, PrinterIsAddressedByItsQueueName) {
+  test::FakePrinter& cafe = service.AddPrinter(test::Sj("Caf〓"));
+  cafe.queue = "Caf\xC3\xA9";
+  cafe.resolution = {203, 203};
+  TLmPrinter printer(service);
+  EXPECT_EQ(printer.GetPrinterQueues(), (std::vector<std::string>{"A", "B", "Caf\xC3\xA9"}));
+  printer.SetIndex(2);
+  EXPECT_EQ(printer.CurrentPrinterName(), test::Sj("Caf〓"));
+  EXPECT_EQ(printer.GetIndex(), 2);
+  EXPECT_EQ(printer.GetResolution(), (Resolution{203, 203}));
+  printer.BeginDoc("t");
+  printer.EndDoc();
+  EXPECT_EQ(service.PrintedJobs().at(0)->request.printer, "Caf\xC3\xA9");
 }
 
 TEST_F(TLmPrinterTest, NoVisiblePrinterFailsEveryCheckedOperation) {

@@ -1,10 +1,10 @@
 // The setup dialog on queues of the test server: the paper and tray the user
 // picks there are what CUPS gets in the job.
-#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 
+#include "print/cups_jobs.h"
 #include "print/cups_test_server.h"
 #include "print/printer_setup_dialog.h"
 #include "print/qt_print_service.h"
@@ -12,19 +12,6 @@
 
 namespace ruvo {
 namespace {
-
-// The job's attribute `name` as CUPS keeps it ("13x19", "Manual").
-std::string JobAttribute(int jobId, const char* name) {
-  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-  const std::string uri = "ipp://localhost/jobs/" + std::to_string(jobId);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
-  ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-  char text[256] = "";
-  if (ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO))
-    ippAttributeString(attribute, text, sizeof text);
-  ippDelete(response);
-  return text;
-}
 
 void Choose(TLmPrinterSetupDialog& dialog, const char* box, const char* text) {
   auto& combo = *dialog.findChild<QComboBox*>(QLatin1String(box));
@@ -64,8 +51,8 @@ TEST(PrinterSetupDialogCupsTest, PaperAndTrayChosenInTheDialogAreTheJobsMediaAnd
     printer.BeginDoc("ruvo_Rezovod  ");
     printer.Canvas().Draw({"Lucida Sans Unicode", 10, 100, 100, "paper"});
     printer.EndDoc();
-    EXPECT_EQ(JobAttribute(service.LastJobId(), "media"), c.paper);
-    EXPECT_EQ(JobAttribute(service.LastJobId(), "InputSlot"), c.inputSlot);
+    EXPECT_EQ(test::JobAttribute(service.LastJobId(), "media"), c.paper);
+    EXPECT_EQ(test::JobAttribute(service.LastJobId(), "InputSlot"), c.inputSlot);
   }
 }
 

@@ -64,6 +64,24 @@ TEST_F(PrinterSetupDialogTest, ConfirmSelectsTheChosenPrinterPaperAndSource) {
   EXPECT_EQ(printer.GetPaperSizeIndex(), 2);
 }
 
+// A queue whose name CP932 cannot hold is listed as "Caf〓" and asked for
+// its papers, and chosen, by its own name.
+TEST_F(PrinterSetupDialogTest, PrinterOfANameCp932CannotHoldIsListedAndChosen) {
+  test::FakePrinter& cafe = service.AddPrinter("Caf\x81\xAC");
+  cafe.queue = "Caf\xC3\xA9";
+  cafe.papers = {{70, "A6"}};
+  TLmPrinter listing(service);  // the fixture's layer took its list before
+  TLmPrinterSetupDialog dialog(listing);
+  dialog.Prepare();
+  EXPECT_EQ(Box(dialog, "ComboBox_Printer").itemText(2), QStringLiteral("Caf〓"));
+  Box(dialog, "ComboBox_Printer").setCurrentIndex(2);
+  emit Box(dialog, "ComboBox_Printer").activated(2);
+  EXPECT_EQ(Box(dialog, "ComboBox_PaperSize").currentText(), QStringLiteral("A6"));
+  EXPECT_TRUE(dialog.Finish(true));
+  EXPECT_EQ(listing.CurrentPrinterQueue(), "Caf\xC3\xA9");
+  EXPECT_EQ(listing.GetPaperSizeNumber(), 70);
+}
+
 TEST_F(PrinterSetupDialogTest, CancelChangesNothing) {
   printer.SetIndex(1);
   TLmPrinterSetupDialog dialog(printer);
@@ -77,8 +95,9 @@ TEST_F(PrinterSetupDialogTest, CancelChangesNothing) {
 }
 
 // The dropped choice is not reported as the user's: OK gives false, and the
-// watch names the default printer the layer fell back to.
-TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayWhichIsSelected) {
+// watch tells that the layer fell back to the default printer, so that the
+// window selects its printer in force again.
+TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayTheSelectionFellBack) {
   printer.SetIndex(0);
   PrinterWatch watch(printer);
   QSignalSpy changed(&watch, &PrinterWatch::printersChanged);
@@ -88,9 +107,7 @@ TEST_F(PrinterSetupDialogTest, PrintersChangedWhileOpenDropTheChoiceAndSayWhichI
   service.AddPrinter("C");
   EXPECT_FALSE(dialog.Finish(true));
   EXPECT_EQ(dialog.LastOutcome(), TLmPrinterSetupDialog::Outcome::kDropped);
-  ASSERT_EQ(changed.count(), 1);
-  EXPECT_EQ(changed[0][0].toString(),
-            QStringLiteral("プリンタの構成が変わったため、「B」を選択しました。"));
+  EXPECT_EQ(changed.count(), 1);
   EXPECT_EQ(printer.CurrentPrinterName(), "B");
 }
 

@@ -40,10 +40,42 @@ TEST_F(PrinterRegistrationFile, SourcesNameKeySectionAndFile) {
       (RegisteredPrintValues{"PrnNoIndex" + place, "slpPrn_Top" + place, "slpPrn_Left" + place}));
 }
 
-TEST_F(PrinterRegistrationFile, WritesTheFourKeysInOrder) {
-  WriteRegistration(dir.path(), kPaperModeContinuous, {Sj("ＰＤＦ"), {"2", "12", "-5"}});
+// The four keys of earlier versions first, in their order, then the keys
+// they lack; a name CP932 holds needs no queue name.
+TEST_F(PrinterRegistrationFile, WritesTheFourKeysInOrderThenThePaper) {
+  RegisteredPrintValues values{"2", "12", "-5"};
+  values.printerQueue = "ＰＤＦ";  // the queue's own name, UTF-8
+  values.paperName = "A5";
+  values.binName = Sj("手差しトレイ");
+  WriteRegistration(dir.path(), kPaperModeContinuous, {Sj("ＰＤＦ"), values});
   EXPECT_EQ(FileBytes(ini), Sj("[連続(４インチ)]\r\nPrnName=ＰＤＦ\r\nPrnNoIndex=2\r\n"
-                               "slpPrn_Top=12\r\nslpPrn_Left=-5\r\n"));
+                               "slpPrn_Top=12\r\nslpPrn_Left=-5\r\nPrnQueue=\r\n"
+                               "PaperName=A5\r\nBinName=手差しトレイ\r\n"));
+  EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeContinuous).paperName, "A5");
+  EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeContinuous).printerQueue, "");
+}
+
+// "Café" shows as "Caf〓": the file keeps its real name beside it, in bytes
+// any reader of CP932 lines leaves alone.
+TEST_F(PrinterRegistrationFile, QueueNameCp932CannotHoldIsKeptBesideTheName) {
+  RegisteredPrintValues values{"0", "0", "0"};
+  values.printerQueue = "Caf\xC3\xA9 100%";
+  WriteRegistration(dir.path(), kPaperModeHandFed, {Sj("Caf〓 100%"), values});
+  EXPECT_NE(FileBytes(ini).find("PrnQueue=Caf%C3%A9%20100%25\r\n"), std::string::npos);
+  const RegisteredPrintValues read = ReadRegistration(dir.path(), kPaperModeHandFed);
+  EXPECT_EQ(read.printerQueue, "Caf\xC3\xA9 100%");
+  EXPECT_EQ(read.printerName, Sj("Caf〓 100%"));
+  PutFile(ini, "[" + Sj("手差し") + "]\r\nPrnQueue=50%zz%4\r\n");  // no escapes: as written
+  EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeHandFed).printerQueue, "50%zz%4");
+}
+
+// Registering margins keeps the registered printer, its number and paper.
+TEST_F(PrinterRegistrationFile, MarginsAloneAreWrittenByTheMarginRegistration) {
+  PutFile(ini, Sj("[手差し]\r\nPrnName=Old\r\nPrnNoIndex=3\r\nslpPrn_Top=1\r\n"
+                  "PaperName=A5\r\n"));
+  WriteRegisteredMargins(dir.path(), kPaperModeHandFed, "12", "-5");
+  EXPECT_EQ(FileBytes(ini), Sj("[手差し]\r\nPrnName=Old\r\nPrnNoIndex=3\r\nslpPrn_Top=12\r\n"
+                               "PaperName=A5\r\nslpPrn_Left=-5\r\n"));
 }
 
 TEST_F(PrinterRegistrationFile, EachModeKeepsItsOwnRegistration) {
