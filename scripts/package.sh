@@ -4,8 +4,9 @@
 # printed. Run scripts/install-deps.sh first on a fresh machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The package installs under /usr, which the launcher and the menu entry name.
-cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+# The package installs under /usr (the release preset), which the launcher and
+# the menu entry name.
+cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
 rm -f build/release/ruvo_*.deb
 (cd build/release && cpack -G DEB >/dev/null)

@@ -11,7 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
+# Only the two programs: the tests and benchmarks are the test command's.
+cmake --build --preset release --target ruvo_Rezovod ruvo-slip
 bin=$PWD/build/release/src
 
 workdir=${RUVO_WORKDIR:-$HOME/ruvo}
