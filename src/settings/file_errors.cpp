@@ -35,6 +35,9 @@ constexpr ErrorText kErrorTexts[] = {
     {ELOOP, "Too many levels of symbolic links"},  // links that lead round in a circle
     {ENXIO, "No such device or address"},          // a socket, or a device without its driver
     {EINVAL, "Invalid argument"},                  // a device that takes no such write
+    {EBADF, "Bad file descriptor"},                // a closed standard output or descriptor
+    {EPIPE, "Broken pipe"},                        // a pipe whose reader has gone
+    {EOPNOTSUPP, "Operation not supported"},       // a file system without the operation
 };
 
 }  // namespace

@@ -50,11 +50,12 @@ enum class SpecialFileTarget {
 // when it does not exist yet), so a settings file kept as a link into a
 // shared folder stays a link. An existing regular file is replaced in one
 // step: readers see the old content or the new one, never a mixture, and the
-// file keeps its owner, group, mode and hard links. Where a new file could
-// not keep them (the folder takes no new file, the file has other hard links,
-// the owner or group cannot be given to a new file) the content is written
-// into the file itself, after room for it was reserved, so that a full disk
-// is found before the old content is touched.
+// file keeps its owner, group, exact mode, ACLs, extended attributes and
+// hard links. Where a new file could not keep them (the folder takes no new
+// file, the file has other hard links, the owner, group or an attribute
+// cannot be given to a new file) the content is written into the file
+// itself, after room for it was reserved, so that a full disk is found
+// before the old content is touched.
 class FileReplacer {
  public:
   virtual ~FileReplacer() = default;
