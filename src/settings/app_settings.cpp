@@ -1,6 +1,7 @@
 #include "settings/app_settings.h"
 
 #include <string_view>
+#include <vector>
 
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
@@ -59,11 +60,15 @@ void ReadTexts(const std::filesystem::path& file, const TextKey<Record> (&keys)[
 }
 
 template <typename Record, std::size_t N>
-void WriteTexts(const std::filesystem::path& file, const TextKey<Record> (&keys)[N],
-                const Record& record, FileReplacer& replacer) {
+void AddTexts(const TextKey<Record> (&keys)[N], const Record& record,
+              std::vector<ProfileSetting>& settings) {
   for (const TextKey<Record>& row : keys) {
-    WriteProfileText(file, kSettingsSection, row.key, record.*row.field, replacer);
+    settings.push_back({kSettingsSection, row.key, record.*row.field});
   }
+}
+
+ProfileSetting IntegerSetting(std::string_view key, int value) {
+  return {kSettingsSection, key, std::to_string(value)};
 }
 
 }  // namespace
@@ -84,12 +89,12 @@ StartupSettings ReadStartupSettings(const std::filesystem::path& directory) {
 
 void WriteExitSettings(const std::filesystem::path& directory, const ExitSettings& settings,
                        FileReplacer& replacer) {
-  const std::filesystem::path file = SettingsFile(directory);
-  WriteProfileInteger(file, kSettingsSection, "Addr_Font", settings.fontIndex, replacer);
-  WriteTexts(file, kSlipKeys, settings.slip, replacer);
-  WriteTexts(file, kSenderKeys, settings.slip.sender, replacer);
-  WriteProfileInteger(file, kSettingsSection, "ComboBox_SEL", settings.paperMode, replacer);
-  WriteProfileInteger(file, kSettingsSection, "Tab_My", settings.senderTab, replacer);
+  std::vector<ProfileSetting> keys{IntegerSetting("Addr_Font", settings.fontIndex)};
+  AddTexts(kSlipKeys, settings.slip, keys);
+  AddTexts(kSenderKeys, settings.slip.sender, keys);
+  keys.push_back(IntegerSetting("ComboBox_SEL", settings.paperMode));
+  keys.push_back(IntegerSetting("Tab_My", settings.senderTab));
+  WriteProfileTexts(SettingsFile(directory), keys, replacer);
 }
 
 int ReadPrinterNumber(const std::filesystem::path& directory) {

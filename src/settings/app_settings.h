@@ -55,9 +55,10 @@ StartupSettings ReadStartupSettings(const std::filesystem::path& directory);
 
 // Writes the exit's nineteen keys in order: "Addr_Font", "E_ZIP" … "E_G3",
 // "KOSUU", "de_date1", "de_date2", "OP023My", "OP023MyZip", "OP023MyADD1",
-// "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My". The first write that
-// fails throws FileWriteError; the keys before it stay written, the rest are
-// skipped.
+// "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My", all in one
+// replacement of the file (WriteProfileTexts): a quit takes one flush to
+// disk, not nineteen. Throws FileWriteError when the file cannot be
+// written; it is then as it was.
 void WriteExitSettings(const std::filesystem::path& directory, const ExitSettings& settings,
                        FileReplacer& replacer = PlatformFileReplacer());
 

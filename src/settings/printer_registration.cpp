@@ -1,5 +1,7 @@
 #include "settings/printer_registration.h"
 
+#include <vector>
+
 #include "settings/file_errors.h"
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
@@ -52,11 +54,11 @@ RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory
 
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration, FileReplacer& replacer) {
-  const std::filesystem::path file = RegistrationFile(directory);
-  WriteProfileText(file, paperMode, kPrinterNameKey, registration.printerName, replacer);
+  std::vector<ProfileSetting> keys{{paperMode, kPrinterNameKey, registration.printerName}};
   for (const auto& row : kValueKeys) {
-    WriteProfileText(file, paperMode, row.key, registration.values.*row.field, replacer);
+    keys.push_back({paperMode, row.key, registration.values.*row.field});
   }
+  WriteProfileTexts(RegistrationFile(directory), keys, replacer);
 }
 
 }  // namespace ruvo::settings

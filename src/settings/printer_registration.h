@@ -45,8 +45,8 @@ RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory
                                           std::string_view paperMode);
 
 // Writes "PrnName", "PrnNoIndex", "slpPrn_Top", "slpPrn_Left" in this order
-// into `paperMode`'s section. The first write that fails throws
-// FileWriteError; the keys before it stay written.
+// into `paperMode`'s section, in one replacement of the file. Throws
+// FileWriteError when it cannot be written; it is then as it was.
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration,
                        FileReplacer& replacer = PlatformFileReplacer());

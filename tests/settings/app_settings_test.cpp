@@ -76,21 +76,83 @@ TEST_F(AppSettings, ExitWritesTheKeysInOrder) {
   EXPECT_EQ(FileBytes(ini), expected);
 }
 
-TEST_F(AppSettings, FailedExitWriteKeepsEarlierKeysAndSkipsTheRest) {
-  for (int good = 0; good < static_cast<int>(std::size(kExitKeys)); ++good) {
-    SCOPED_TRACE(kExitKeys[good]);
-    std::filesystem::remove(ini);
+// Nineteen keys, one replacement: a quit costs one flush to disk.
+TEST_F(AppSettings, ExitWritesAllKeysInOneReplacement) {
+  PutFile(ini, "; kept\r\n[rv_RezovodPrn]\r\nRezovodprnno=2\r\n");
+  test::FaultyFileReplacer disk;
+  WriteExitSettings(dir.path(), Sample(), disk);
+  EXPECT_EQ(disk.attempts(), 1);
+  EXPECT_EQ(ReadStartupSettings(dir.path()).saved, Sample());
+  EXPECT_EQ(ReadPrinterNumber(dir.path()), 2);
+  WriteExitSettings(dir.path(), Sample(), disk);
+  EXPECT_EQ(disk.attempts(), 1) << "nothing changed, nothing written";
+}
+
+TEST_F(AppSettings, FailedExitWriteLeavesTheFileAsItWas) {
+  const std::string old = "[rv_RezovodPrn]\r\nE_ZIP=100-0001\r\nTab_My=3\r\n";
+  const struct {
+    const char* name;
+    void (*arm)(test::FaultyFileReplacer&);
+  } faults[] = {
+      {"disk full", [](test::FaultyFileReplacer& disk) { disk.diskFullAfterBytes = 40; }},
+      {"flush fails", [](test::FaultyFileReplacer& disk) { disk.fsyncError = EIO; }},
+      {"rename refused", [](test::FaultyFileReplacer& disk) { disk.renameError = EBUSY; }},
+  };
+  for (const auto& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    PutFile(ini, old);
     test::FaultyFileReplacer disk;
-    disk.goodReplacements = good;
-    disk.diskFullAfterBytes = 0;
+    fault.arm(disk);
     EXPECT_THROW(WriteExitSettings(dir.path(), Sample(), disk), FileWriteError);
-    EXPECT_EQ(disk.attempts(), good + 1);
-    for (int k = 0; k < static_cast<int>(std::size(kExitKeys)); ++k) {
+    EXPECT_EQ(FileBytes(ini), old);
+  }
+}
+
+// A value with a line break (only a caller that bypasses the fields can
+// give one) stops the exit where writing key by key would stop: the keys
+// before it are written, it and the rest are not.
+TEST_F(AppSettings, LineBreakInAValueWritesTheKeysBeforeIt) {
+  for (std::size_t bad = 1; bad < std::size(kExitKeys) - 2; ++bad) {
+    SCOPED_TRACE(kExitKeys[bad]);
+    std::filesystem::remove(ini);
+    ExitSettings settings = Sample();
+    std::string* texts[] = {&settings.slip.zip,
+                            &settings.slip.address1,
+                            &settings.slip.address2,
+                            &settings.slip.customer,
+                            &settings.slip.tel,
+                            &settings.slip.goods1,
+                            &settings.slip.goods2,
+                            &settings.slip.goods3,
+                            &settings.slip.quantity,
+                            &settings.slip.deliveryMonth,
+                            &settings.slip.deliveryDay,
+                            &settings.slip.sender.name,
+                            &settings.slip.sender.zip,
+                            &settings.slip.sender.address1,
+                            &settings.slip.sender.address2,
+                            &settings.slip.sender.tel};
+    *texts[bad - 1] += "\r\n[x]";
+    EXPECT_THROW(WriteExitSettings(dir.path(), settings), FileWriteError);
+    for (std::size_t k = 0; k < std::size(kExitKeys); ++k) {
       const bool written =
           ReadProfileText(ini, "rv_RezovodPrn", kExitKeys[k], "<none>") != "<none>";
-      EXPECT_EQ(written, k < good) << kExitKeys[k];
+      EXPECT_EQ(written, k < bad) << kExitKeys[k];
     }
   }
+}
+
+// A name edited elsewhere with a CR in it ("山田<CR>太郎") reads as the line it
+// is on, and the exit can write it back: before, no key was saved again.
+TEST_F(AppSettings, ValueWithALoneCrReadsAsItsLineAndExitStillSaves) {
+  PutFile(ini, Sj("[rv_RezovodPrn]\r\nE_CUS=山田\r太郎\r\nE_ZIP=100-0001\r\n"));
+  ExitSettings exit = ReadStartupSettings(dir.path()).saved;
+  EXPECT_EQ(exit.slip.customer, Sj("山田"));
+  exit.slip.zip = "105-0011";
+  WriteExitSettings(dir.path(), exit);
+  EXPECT_EQ(ReadStartupSettings(dir.path()).saved, exit);
+  EXPECT_TRUE(
+      FileBytes(ini).starts_with(Sj("[rv_RezovodPrn]\r\nE_CUS=山田\r太郎\r\nE_ZIP=105-0011\r\n")));
 }
 
 TEST_F(AppSettings, ReadsHandWrittenFile) {
