@@ -19,6 +19,7 @@
 #include "app/app_services.h"
 #include "app/handler_guard.h"
 #include "print/slip_record.h"
+#include "settings/app_settings.h"
 
 class QLabel;
 class QStatusBar;
@@ -161,6 +162,7 @@ class TForm_Main : public QWidget {
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
   void ReportUnreadableFiles();
+  void ReportForeignEncodings();
 
   AppServices services_;
   HandlerGuard guard_;
@@ -175,6 +177,10 @@ class TForm_Main : public QWidget {
   PrinterWatch* printerWatch_ = nullptr;
   QHash<QObject*, KeyRoute> keyRoutes_;
   PrintLabels labels_;
+  // The settings file's slip fields as read, and as the controls showed them
+  // right after: a field still showing that at exit is saved as read.
+  settings::SavedSlip slipRead_;
+  settings::SavedSlip slipShown_;
   int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
   bool senderTabValid_ = true;  // false while the remembered tab is no tab
   bool postalNoticeShown_ = false;

@@ -67,11 +67,26 @@ void AddTexts(const TextKey<Record> (&keys)[N], const Record& record,
   }
 }
 
+template <typename Record, std::size_t N>
+void KeepUntouched(const TextKey<Record> (&keys)[N], const Record& now, const Record& shown,
+                   const Record& read, Record& kept) {
+  for (const TextKey<Record>& row : keys) {
+    if (now.*row.field == shown.*row.field) kept.*row.field = read.*row.field;
+  }
+}
+
 ProfileSetting IntegerSetting(std::string_view key, int value) {
   return {kSettingsSection, key, std::to_string(value)};
 }
 
 }  // namespace
+
+SavedSlip KeepUntouchedFields(const SavedSlip& now, const SavedSlip& shown, const SavedSlip& read) {
+  SavedSlip kept = now;
+  KeepUntouched(kSlipKeys, now, shown, read, kept);
+  KeepUntouched(kSenderKeys, now.sender, shown.sender, read.sender, kept.sender);
+  return kept;
+}
 
 StartupSettings ReadStartupSettings(const std::filesystem::path& directory) {
   const std::filesystem::path file = SettingsFile(directory);

@@ -29,6 +29,14 @@ struct SavedSlip {
   bool operator==(const SavedSlip&) const = default;
 };
 
+// The slip fields to write at exit: each field as the window holds it
+// (`now`), except a field that still holds what the window showed when the
+// settings were read (`shown`): that one gets the file's own bytes back
+// (`read`). The window may not show a file's bytes exactly (a file written
+// in UTF-8, a code CP932 maps twice, a value longer than its field), and a
+// value the user did not touch must not change for it.
+SavedSlip KeepUntouchedFields(const SavedSlip& now, const SavedSlip& shown, const SavedSlip& read);
+
 // What the window writes at exit (and reads back at the next show).
 struct ExitSettings {
   int fontIndex = 1;  // "Addr_Font": 0 "10", 1 "11", 2 "12"
