@@ -33,14 +33,20 @@ inline void GiveToTestUser(const std::filesystem::path& path) {
   if (::geteuid() == 0 && ::lchown(path.c_str(), user.uid, user.gid) != 0) std::terminate();
 }
 
-// Runs `body` as the test user in a child process; its result, or false
-// when it threw or the child could not become that user. A child of a test
-// program keeps no state the parent needs, so it ends with _exit.
-inline bool RunAsTestUser(const std::function<bool()>& body) {
+// Runs `body` as the test user in a child process, after `beforeDropping`
+// ran in that child with the test's own rights (to open what the user may
+// not reach). Returns the child's exit status: 0 when `body` returned true,
+// 1 when it returned false or threw, 3 when the child could not become the
+// user, -1 when it died of a signal; a body that executes a program gives
+// that program's status. A child of a test program keeps no state the
+// parent needs, so it ends with _exit.
+inline int RunAsTestUser(const std::function<bool()>& body,
+                         const std::function<void()>& beforeDropping = {}) {
   const TestUser user = UnprivilegedUser();
   const pid_t child = ::fork();
-  if (child < 0) return false;
+  if (child < 0) return -1;
   if (child == 0) {
+    if (beforeDropping) beforeDropping();
     if (::geteuid() == 0 &&
         (::setgroups(0, nullptr) != 0 || ::setgid(user.gid) != 0 || ::setuid(user.uid) != 0)) {
       ::_exit(3);
@@ -55,7 +61,7 @@ inline bool RunAsTestUser(const std::function<bool()>& body) {
   }
   int status = 0;
   ::waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace ruvo::test

@@ -159,6 +159,7 @@ class TForm_Main : public QWidget {
   // changed under it and the user's choice was dropped.
   bool RunPrinterSetup();
   void TakeSelectedPrinter();
+  bool RefusePrintingFromUnreadableFolder();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
   void ReportUnreadableFiles();

@@ -15,6 +15,8 @@
 #include "print/printer_setup_dialog.h"
 #include "print/slip_units.h"
 #include "settings/app_settings.h"
+#include "settings/file_errors.h"
+#include "settings/file_store.h"
 #include "settings/printer_registration.h"
 #include "transfer/text_ops.h"
 #include "widgets/qt_text.h"
@@ -169,10 +171,27 @@ void TForm_Main::OnPrintersChanged(const QString& notice) {
   SetStatus(notice);
 }
 
+// A working folder that can no longer be read at all (removed, renamed, its
+// permissions taken away) leaves the printer and margins registered for the
+// paper mode unknown: a slip would come out misplaced on a pre-printed form.
+bool TForm_Main::RefusePrintingFromUnreadableFolder() {
+  try {
+    settings::RequireFolder(labels_.currentDir);
+    return false;
+  } catch (const settings::WorkingFolderError& error) {
+    services_.boxes.ShowError(
+        this, QStringLiteral("作業フォルダ %1 を読めないため、印刷しません。\n"
+                             "登録したプリンタと印字位置が分からず、送り状がずれて印刷されます。")
+                  .arg(Cp932ToQString(settings::PathText(error.folder()))));
+    return true;
+  }
+}
+
 // No question answered Yes, no slip: No puts the caret into the first goods
 // line. The fields keep their values after printing, so the same slip can
 // be printed again at once.
 void TForm_Main::SpeedButton_F11Click() {
+  if (RefusePrintingFromUnreadableFolder()) return;
   if (!services_.boxes.Ask(this, QStringLiteral("印刷しますか?"))) {
     goods_->Edit_G1->setFocus(Qt::OtherFocusReason);
     return;

@@ -151,6 +151,7 @@ void WriteReport(const batch::OrderFile& file, std::size_t printed, std::size_t 
 
 int RunBatch(const Args& args, Context& ctx) {
   const BatchOptions options = ReadOptions(args, ctx);
+  settings::RequireFolder(options.slip.dir);  // its senders and printer, or no slip at all
   const settings::StartupState state = settings::LoadStartupState(options.slip.dir);
   const postal::PostalDirectory postal = LoadZipDirectory(ctx, options.dict, options.slip.dir);
   batch::OrderFileSource source;

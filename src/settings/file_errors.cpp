@@ -65,4 +65,10 @@ FileWriteError::FileWriteError(const std::filesystem::path& file, std::string_vi
 FileWriteError::FileWriteError(const std::filesystem::path& file, int errorNumber)
     : FileWriteError(file, ErrorReason(errorNumber)) {}
 
+WorkingFolderError::WorkingFolderError(const std::filesystem::path& folder, int errorNumber)
+    : std::runtime_error(PathText(folder) + ": " + ErrorReason(errorNumber) +
+                         " (the working folder cannot be read)"),
+      folder_(folder),
+      errorNumber_(errorNumber) {}
+
 }  // namespace ruvo::settings

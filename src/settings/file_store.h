@@ -32,9 +32,13 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file);
 // what the program cannot see): FileWriteError with the reading's reason.
 std::string ContentToRewrite(const std::filesystem::path& file);
 
-// Throws FileReadError ("/w/slips: No such file or directory", "...: Not a
-// directory") unless `directory` is an existing folder. A missing working
-// folder would otherwise read as a first start, every file at its default.
+// Throws WorkingFolderError ("/w/slips: No such file or directory (the
+// working folder cannot be read)", "...: Not a directory ...", "...:
+// Permission denied ...") unless `directory` is an existing folder the user
+// may enter. Such a folder would otherwise read as a first start, every
+// file at its default, and a slip printed from it would be blank or
+// misplaced. A folder that is entered but not listed is fine: every file is
+// opened by name.
 void RequireFolder(const std::filesystem::path& directory);
 
 // What a write does when its target is a device, a FIFO or a socket.

@@ -205,11 +205,13 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file) {
 }
 
 void RequireFolder(const std::filesystem::path& directory) {
+  const char* path = directory.empty() ? "." : directory.c_str();
   struct stat status {};
-  if (::stat(directory.empty() ? "." : directory.c_str(), &status) != 0) {
-    throw FileReadError(directory, errno);
+  if (::stat(path, &status) != 0) throw WorkingFolderError(directory, errno);
+  if (!S_ISDIR(status.st_mode)) throw WorkingFolderError(directory, ENOTDIR);
+  if (::faccessat(AT_FDCWD, path, X_OK, AT_EACCESS) != 0) {
+    throw WorkingFolderError(directory, errno);
   }
-  if (!S_ISDIR(status.st_mode)) throw FileReadError(directory, ENOTDIR);
 }
 
 std::string ContentToRewrite(const std::filesystem::path& file) {

@@ -89,10 +89,11 @@ TEST(FileAttributes, OrdinaryUserKeepsAclAttributesAndModeOfAReplacedFile) {
     const struct stat before = StatusOf(file);
     const Attributes attributes = AttributesOf(file);
 
-    ASSERT_TRUE(test::RunAsTestUser([&] {
-      PosixFileReplacer().Replace(file, "[rv_RezovodPrn]\r\nE_CUS=new\r\n");
-      return true;
-    }));
+    ASSERT_EQ(test::RunAsTestUser([&] {
+                PosixFileReplacer().Replace(file, "[rv_RezovodPrn]\r\nE_CUS=new\r\n");
+                return true;
+              }),
+              0);
 
     const struct stat after = StatusOf(file);
     EXPECT_EQ(FileBytes(file), "[rv_RezovodPrn]\r\nE_CUS=new\r\n");

@@ -284,10 +284,11 @@ TEST_F(PosixFileStore, FileThatANewOneCannotStandInForIsWrittenInPlace) {
                   ::chmod(file.c_str(), 0666),
               0);
     const ino_t inode = StatusOf(file).st_ino;
-    EXPECT_TRUE(test::RunAsTestUser([&] {
-      replacer.Replace(file, "new");
-      return true;
-    }));
+    EXPECT_EQ(test::RunAsTestUser([&] {
+                replacer.Replace(file, "new");
+                return true;
+              }),
+              0);
     EXPECT_EQ(FileBytes(file), "new");
     EXPECT_EQ(std::pair(StatusOf(file).st_uid, StatusOf(file).st_ino), std::pair(owner, inode));
   }
