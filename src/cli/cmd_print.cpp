@@ -2,6 +2,7 @@
 // layer, on the printer the paper mode's registration selects or on --printer.
 #include <chrono>
 #include <ostream>
+#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/slip_options.h"
@@ -10,8 +11,6 @@
 #include "print/print_job.h"
 
 namespace ruvo::cli {
-
-namespace {}  // namespace
 
 int RunPrint(const Args& args, Context& ctx) {
   SlipOptions options;
@@ -29,10 +28,11 @@ int RunPrint(const Args& args, Context& ctx) {
   const auto start = std::chrono::steady_clock::now();
   PrintDrawList(session.Printer(), list);
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  ctx.out << "{\"printer\": "
-          << JsonString(ctx, ToOutput(ctx, session.Printer().CurrentPrinterName()))
-          << ", \"dpi\": [" << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
-          << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+  std::ostringstream json;
+  json << "{\"printer\": " << JsonString(ctx, ToOutput(ctx, session.Printer().CurrentPrinterName()))
+       << ", \"dpi\": [" << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
+       << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+  ctx.out << json.str();
   return 0;
 }
 

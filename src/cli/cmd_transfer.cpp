@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/zip_directory.h"
+#include "transfer/memo_lines.h"
 #include "transfer/transfer.h"
 
 namespace ruvo::cli {
@@ -32,16 +33,22 @@ int RunTransfer(const Args& args, Context& ctx) {
     if (reader.NextOption() != "--dict") reader.Unknown();
     dict = reader.Value();
   }
-  const TransferResult result = TransferText(ReadInputLines(ctx));
+  // The transfer reads the memo's first lines and of each only its head, as
+  // the window's memo does; nothing beyond is read, whatever the input.
+  const TransferResult result =
+      TransferText(ReadFirstLines(ctx, kCompactLineCount, kMemoLineReadLimit));
   // The fields start empty, so those the transfer does not write stay empty.
   const RecipientFields fields = ApplyTransfer(result, RecipientFields{});
   const std::string message =
       result.noTextMessage ? JsonString(ctx, ToOutput(ctx, kNoTransferTextMessage)) : "null";
-  ctx.out << "{" << JsonField(ctx, "zip", fields.zip) << ", " << JsonField(ctx, "add1", fields.add1)
-          << ", " << JsonField(ctx, "add2", fields.add2) << ", "
-          << JsonField(ctx, "name", fields.name) << ", " << JsonField(ctx, "tel", fields.tel)
-          << ", \"memo\":" << JsonMemo(ctx, result.FinalMemo()) << ", \"message\":" << message
-          << ", \"zip_check\":" << JsonZipCheck(ctx, dict, fields.zip, fields.add1) << "}\n";
+  // Written whole once complete: an error on the way leaves no half object.
+  const std::string json =
+      "{" + JsonField(ctx, "zip", fields.zip) + ", " + JsonField(ctx, "add1", fields.add1) + ", " +
+      JsonField(ctx, "add2", fields.add2) + ", " + JsonField(ctx, "name", fields.name) + ", " +
+      JsonField(ctx, "tel", fields.tel) + ", \"memo\":" + JsonMemo(ctx, result.FinalMemo()) +
+      ", \"message\":" + message +
+      ", \"zip_check\":" + JsonZipCheck(ctx, dict, fields.zip, fields.add1) + "}\n";
+  ctx.out << json;
   return 0;
 }
 
