@@ -176,12 +176,14 @@ int RunBatch(const Args& args, Context& ctx) {
   const std::vector<const SlipRecord*> slips = file.PrintableSlips();
   const std::size_t skipped = file.problems.empty() ? file.InvalidRowCount() : file.rows.size();
   std::size_t printed = 0;
-  const bool pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
+  bool pdfOnStandardOutput = false;
   if (!options.dryRun && (!problems || options.skipInvalid)) {
+    pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
     printed = PrintSlips(options, slips, ctx).pages;
   }
-  // The report would run into a PDF written to standard output.
-  if (!options.pdf || !pdfOnStandardOutput) ctx.out << ReportJson(file, printed, skipped, ctx);
+  // The report would run into a PDF written to standard output; when no
+  // PDF was written, the report says why.
+  if (!pdfOnStandardOutput) ctx.out << ReportJson(file, printed, skipped, ctx);
   return problems ? 1 : 0;
 }
 

@@ -77,6 +77,9 @@ for name in /dev/stdout - /dev/fd/1; do
     tail -n 1 "$dir/log" | grep -q '^trailer$' || fail "render --pdf $name into a redirected stream"
   grep -q '"pdf"' "$dir/log" && fail "render --pdf $name: the report ran into the PDF"
 done
+"$slip" batch "$dir/orders.csv" --dir "$dir" --dict "$dir/dict" --dpi 360 --pdf - >"$dir/out" 2>"$dir/err"
+head -c 5 "$dir/out" | grep -q '%PDF-' && ! grep -q '"rows"' "$dir/out" ||
+  fail "batch --pdf - into standard output: $(cat "$dir/err")"
 # Another descriptor: the PDF there, the report on standard output.
 "$slip" render --dir "$dir" --dpi 360 --pdf /dev/fd/3 3>"$dir/fd3.pdf" >"$dir/out" 2>"$dir/err"
 head -c 5 "$dir/fd3.pdf" | grep -q '%PDF-' && grep -q '"pdf": "/dev/fd/3"' "$dir/out" ||
