@@ -69,41 +69,6 @@ TEST_F(CliIoStreams, FirstLinesAreReadAndNothingAfterThem) {
   EXPECT_EQ(ReadFirstLines(few, 16, 10), (std::vector<std::string>{"a", ""}));
 }
 
-std::string Repeated(std::string_view text, int times) {
-  std::string repeated;
-  for (int i = 0; i < times; ++i)
-    repeated += text;
-  return repeated;
-}
-
-// What is kept of a long line reads, up to the limit, as the whole line:
-// for every width of UTF-8 character, and for raw CP932 with a two-byte
-// character across the limit.
-TEST_F(CliIoStreams, LongLineKeepsTheHeadTheLimitReads) {
-  constexpr std::size_t kLimit = 16;
-  const struct {
-    const char* name;
-    std::string line;
-    bool cp932;
-  } rows[] = {
-      {"ASCII", Repeated("x", 100), false},
-      {"half-width katakana: three UTF-8 bytes, one CP932 byte", Repeated("\xEF\xBD\xB1", 40),
-       false},
-      {"kanji, cut inside a character", "x" + Repeated("\xE6\x9D\xB1", 30), false},
-      {"emoji, four bytes each, become the geta mark", Repeated("\xF0\x9F\x98\x80", 30), false},
-      {"CP932 two-byte character across the limit", "x" + Repeated("\x93\x8C", 30), true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::string whole = row.cp932 ? row.line : Utf8ToCp932(row.line).bytes;
-    Context ctx = On(row.line + "\n", row.cp932);
-    const std::vector<std::string> kept = ReadFirstLines(ctx, 1, kLimit);
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(sjis::HeadBytes(kept[0], kLimit), sjis::HeadBytes(whole, kLimit));
-    EXPECT_LE(kept[0].size(), 4 * kLimit);
-  }
-}
-
 // "ソ" is 0x83 0x5C, "表" 0x95 0x5C: a trail byte 0x5C (or 0x7C) is no
 // backslash. UTF-8 goes through the library, malformed bytes as U+FFFD.
 TEST_F(CliIoStreams, JsonStringsEscapeByCharacter) {

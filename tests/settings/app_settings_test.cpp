@@ -88,26 +88,6 @@ TEST_F(AppSettings, ExitWritesAllKeysInOneReplacement) {
   EXPECT_EQ(disk.attempts(), 1) << "nothing changed, nothing written";
 }
 
-TEST_F(AppSettings, FailedExitWriteLeavesTheFileAsItWas) {
-  const std::string old = "[rv_RezovodPrn]\r\nE_ZIP=100-0001\r\nTab_My=3\r\n";
-  const struct {
-    const char* name;
-    void (*arm)(test::FaultyFileReplacer&);
-  } faults[] = {
-      {"disk full", [](test::FaultyFileReplacer& disk) { disk.diskFullAfterBytes = 40; }},
-      {"flush fails", [](test::FaultyFileReplacer& disk) { disk.fsyncError = EIO; }},
-      {"rename refused", [](test::FaultyFileReplacer& disk) { disk.renameError = EBUSY; }},
-  };
-  for (const auto& fault : faults) {
-    SCOPED_TRACE(fault.name);
-    PutFile(ini, old);
-    test::FaultyFileReplacer disk;
-    fault.arm(disk);
-    EXPECT_THROW(WriteExitSettings(dir.path(), Sample(), disk), FileWriteError);
-    EXPECT_EQ(FileBytes(ini), old);
-  }
-}
-
 // A value with a line break (only a caller that bypasses the fields can
 // give one) stops the exit where writing key by key would stop: the keys
 // before it are written, it and the rest are not.
@@ -140,19 +120,6 @@ TEST_F(AppSettings, LineBreakInAValueWritesTheKeysBeforeIt) {
       EXPECT_EQ(written, k < bad) << kExitKeys[k];
     }
   }
-}
-
-// A name edited elsewhere with a CR in it ("山田<CR>太郎") reads as the line it
-// is on, and the exit can write it back: before, no key was saved again.
-TEST_F(AppSettings, ValueWithALoneCrReadsAsItsLineAndExitStillSaves) {
-  PutFile(ini, Sj("[rv_RezovodPrn]\r\nE_CUS=山田\r太郎\r\nE_ZIP=100-0001\r\n"));
-  ExitSettings exit = ReadStartupSettings(dir.path()).saved;
-  EXPECT_EQ(exit.slip.customer, Sj("山田"));
-  exit.slip.zip = "105-0011";
-  WriteExitSettings(dir.path(), exit);
-  EXPECT_EQ(ReadStartupSettings(dir.path()).saved, exit);
-  EXPECT_TRUE(
-      FileBytes(ini).starts_with(Sj("[rv_RezovodPrn]\r\nE_CUS=山田\r太郎\r\nE_ZIP=105-0011\r\n")));
 }
 
 TEST_F(AppSettings, ReadsHandWrittenFile) {
