@@ -180,9 +180,11 @@ bool TForm_Main::RefusePrintingFromUnreadableFolder() {
     return false;
   } catch (const settings::WorkingFolderError& error) {
     services_.boxes.ShowError(
-        this, QStringLiteral("作業フォルダ %1 を読めないため、印刷しません。\n"
-                             "登録したプリンタと印字位置が分からず、送り状がずれて印刷されます。")
-                  .arg(Cp932ToQString(settings::PathText(error.folder()))));
+        this,
+        QStringLiteral(
+            "作業フォルダ %1 を読めないため、印刷しません。\n"
+            "登録したプリンタと印字位置が分からず、送り状がずれて印刷されるおそれがあります。")
+            .arg(Cp932ToQString(settings::PathText(error.folder()))));
     return true;
   }
 }
