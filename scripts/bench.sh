@@ -23,7 +23,7 @@ fi
 for bench in build/release/bench/ruvo_*_bench; do
   echo "-- ${bench##*/}"
   case $bench in
-  *startup_bench) "$bench" ;;
+  *startup_bench | *exit_bench) "$bench" ;;
   *) "$bench" --benchmark_min_time=0.05 ;;
   esac
 done

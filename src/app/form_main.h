@@ -20,6 +20,7 @@
 #include "app/handler_guard.h"
 #include "app/slip_state.h"
 #include "print/slip_record.h"
+#include "settings/app_settings.h"
 
 class QLabel;
 class QStatusBar;
@@ -171,10 +172,12 @@ class TForm_Main : public QWidget {
   // printer in force is selected again by its name. Without one yet, the
   // paper mode's registration is selected.
   void KeepPrinterInForce();
+  bool RefusePrintingFromUnreadableFolder();
   void FillPrinterBoxes();
   void ReadSettingsIntoWindow();
   void LoadRememberedSender();
   void ReportUnreadableFiles();
+  void ReportForeignEncodings();
 
   AppServices services_;
   HandlerGuard guard_;
@@ -195,6 +198,10 @@ class TForm_Main : public QWidget {
   QString printerNotice_;          // the status text ApplyPrinterInForce last showed
   int fontIndex_ = 1;              // "Addr_Font": the hidden font-size choice, used by nothing else
   bool senderTabValid_ = true;     // false while the remembered tab is no tab
+  // The settings file's slip fields as read, and as the controls showed them
+  // right after: a field still showing that at exit is saved as read.
+  settings::SavedSlip slipRead_;
+  settings::SavedSlip slipShown_;
   bool postalNoticeShown_ = false;
   bool shown_ = false;
   bool startupQueued_ = false;

@@ -17,6 +17,8 @@
 #include "print/printer_watch.h"
 #include "print/slip_units.h"
 #include "settings/app_settings.h"
+#include "settings/file_errors.h"
+#include "settings/file_store.h"
 #include "settings/printer_registration.h"
 #include "transfer/text_ops.h"
 #include "widgets/qt_text.h"
@@ -209,12 +211,31 @@ void TForm_Main::OnPrintersChanged() {
   RestorePrinterInForce();
 }
 
+// A working folder that can no longer be read at all (removed, renamed, its
+// permissions taken away) leaves the printer and margins registered for the
+// paper mode unknown: a slip would come out misplaced on a pre-printed form.
+bool TForm_Main::RefusePrintingFromUnreadableFolder() {
+  try {
+    settings::RequireFolder(labels_.currentDir);
+    return false;
+  } catch (const settings::WorkingFolderError& error) {
+    services_.boxes.ShowError(
+        this,
+        QStringLiteral(
+            "作業フォルダ %1 を読めないため、印刷しません。\n"
+            "登録したプリンタと印字位置が分からず、送り状がずれて印刷されるおそれがあります。")
+            .arg(Cp932ToQString(settings::PathText(error.folder()))));
+    return true;
+  }
+}
+
 // The printers are asked first, so that the slip goes to the printer in
 // force even when queues changed since the window was last activated; a
 // missing one prints nothing. No question answered Yes, no slip: No puts
 // the caret into the first goods line. The fields keep their values after
 // printing, so the same slip can be printed again at once.
 void TForm_Main::SpeedButton_F11Click() {
+  if (RefusePrintingFromUnreadableFolder()) return;
   KeepPrinterInForce();
   RequirePrinterInForce(printerInForce_);
   const QString printer = Cp932ToQString(printerInForce_.chosen.name);

@@ -55,6 +55,7 @@ void TForm_Main::FormShow() {
 // handlers; an index that is no item leaves no selection.
 void TForm_Main::ReadSettingsIntoWindow() {
   ReportUnreadableFiles();
+  ReportForeignEncodings();
   const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
   labels_.printerIndex = std::to_string(read.printerNumber);
   registered_ = {};
@@ -69,6 +70,8 @@ void TForm_Main::ReadSettingsIntoWindow() {
   SlipRecord slip = Record();
   RestoreSavedSlip(slip, read.saved.slip);
   WriteRecord(slip);
+  slipRead_ = read.saved.slip;
+  slipShown_ = SavedSlipOf(Record());
   const QSignalBlocker quiet(goods_->ComboBox_SEL);
   const bool isItem = !settings::PaperModeName(read.saved.paperMode).empty();
   goods_->ComboBox_SEL->setCurrentIndex(isItem ? read.saved.paperMode : -1);
@@ -88,12 +91,31 @@ void TForm_Main::ReportUnreadableFiles() {
   services_.boxes.ShowError(this, lines.join(u'\n'));
 }
 
-// The nineteen keys in order; the first that cannot be written stops the
-// rest and the error box says so, the keys before it stay written.
+// A settings file in another encoding than Shift-JIS shows its texts
+// garbled; the user is told once, and what the user leaves as it is keeps
+// the file's bytes (FormDestroy).
+void TForm_Main::ReportForeignEncodings() {
+  const std::vector<settings::ForeignEncodedFile> files =
+      settings::ForeignEncodedSettingsFiles(labels_.currentDir);
+  if (files.empty()) return;
+  QStringList lines;
+  for (const settings::ForeignEncodedFile& file : files) {
+    lines << QStringLiteral("%1 は Shift-JIS ではなく %2 で書かれているようです。")
+                 .arg(Cp932ToQString(settings::PathText(file.file)),
+                      QString::fromLatin1(file.encoding.data(),
+                                          static_cast<qsizetype>(file.encoding.size())));
+  }
+  lines << QStringLiteral("文字化けした値は、書き換えない限りそのまま保存されます。");
+  services_.boxes.Notify(this, lines.join(u'\n'));
+}
+
+// The nineteen keys in order, in one write of the file; a field the user
+// left as it was shown keeps the file's bytes. A write that fails leaves
+// the file as it was, and the error box says so.
 void TForm_Main::FormDestroy() {
   settings::ExitSettings exit;
   exit.fontIndex = fontIndex_;
-  exit.slip = SavedSlipOf(Record());
+  exit.slip = settings::KeepUntouchedFields(SavedSlipOf(Record()), slipShown_, slipRead_);
   exit.paperMode = goods_->ComboBox_SEL->currentIndex();
   exit.senderTab = SenderTab();
   settings::WriteExitSettings(labels_.currentDir, exit);

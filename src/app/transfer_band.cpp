@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "app/window_kit.h"
+#include "transfer/mail_transfer.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo::app {
@@ -67,6 +69,7 @@ MemoLines TransferBand::Lines(std::size_t& replaced) const {
   // A last empty block after a final line break is no line.
   int blocks = document->blockCount();
   if (blocks > 0 && document->lastBlock().length() <= 1) --blocks;
+  blocks = std::min(blocks, static_cast<int>(kMailLineLimit));
   lines.reserve(static_cast<std::size_t>(blocks));
   QTextBlock block = document->begin();
   for (int i = 0; i < blocks; ++i, block = block.next()) {

@@ -14,6 +14,9 @@ namespace ruvo::cli {
 
 namespace {
 
+// U+FFFD, which Cp932ToUtf8 writes for each byte it cannot read.
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
 // C0 controls and DEL: never a trail byte of CP932, never part of a UTF-8
 // character.
 bool IsControlByte(char c) {
@@ -55,13 +58,37 @@ void AppendJsonByte(std::string& out, char c) {
   out += "\\u00" + Hex(byte);
 }
 
+// The length of the CP932 character at `pos` when it is one the codec
+// knows, or 0 (a lone lead byte, a lead byte with no valid trail byte, an
+// undefined code).
+std::size_t DefinedCharLengthAt(std::string_view text, std::size_t pos) {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF)) return 1;  // ASCII, half-width katakana
+  const std::size_t length = sjis::CharLengthAt(text, pos);
+  if (length == 2) {
+    const auto trail = static_cast<unsigned char>(text[pos + 1]);
+    if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return 0;
+  }
+  const std::string utf8 = Cp932ToUtf8(text.substr(pos, length));
+  return utf8.find(kReplacementUtf8) == std::string::npos ? length : 0;
+}
+
 // JSON has no CP932 form, so no library writes it; a two-byte character is
-// copied whole, whatever its trail byte.
+// copied whole, whatever its trail byte. A byte that starts no character
+// (a lone lead byte, which would take the closing quote or a control byte
+// as its trail) is written as the escape \ufffd and the next byte read on
+// its own, as a decoder reads it: the JSON stays well-formed and says what
+// Cp932ToUtf8 says of the text.
 std::string Cp932JsonString(std::string_view text) {
   std::string out = "\"";
   for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = sjis::CharLengthAt(text, pos);
-    if (length == 1) {
+    const std::size_t length = DefinedCharLengthAt(text, pos);
+    if (length == 0) {
+      out += "\\ufffd";
+      ++pos;
+      continue;
+    }
+    if (length == 1 && static_cast<unsigned char>(text[pos]) < 0x80) {
       AppendJsonByte(out, text[pos]);
     } else {
       out.append(text.substr(pos, length));
@@ -78,22 +105,28 @@ void WarnReplaced(Context& ctx, const std::string& where, std::size_t replaced) 
           << " character(s) not in Shift-JIS replaced by \xE3\x80\x93\n";
 }
 
+// The length of `text` without a UTF-8 character cut off at its end.
+std::size_t CompleteUtf8Length(std::string_view text) {
+  std::size_t start = text.size();
+  while (start > 0 && text.size() - start < 4 &&
+         (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
+    --start;
+  }
+  if (start == 0) return text.size();
+  const auto lead = static_cast<unsigned char>(text[start - 1]);
+  const std::size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  return text.size() - (start - 1) < need ? start - 1 : text.size();
+}
+
 }  // namespace
 
-std::string ReadInputText(Context& ctx, std::size_t maxBytes) {
-  std::string raw;
-  char buffer[65536];
-  for (std::streamsize got; (got = ctx.in.rdbuf()->sgetn(buffer, sizeof buffer)) > 0;) {
-    if (raw.size() + static_cast<std::size_t>(got) > maxBytes) {
-      throw InputError("the input is larger than " + std::to_string(maxBytes) + " bytes");
-    }
-    raw.append(buffer, static_cast<std::size_t>(got));
-  }
-  if (ctx.cp932) return raw;
-  Cp932Text converted = Utf8ToCp932(raw);
-  WarnReplaced(ctx, "", converted.replaced);
-  return std::move(converted.bytes);
-}
+LineReader::LineReader(Context& ctx, std::size_t maxBytes, std::size_t keepBytes)
+    : ctx_(ctx),
+      maxBytes_(maxBytes),
+      // CP932 bytes come as they are; a UTF-8 character of up to three
+      // bytes (half-width katakana) may give a single CP932 byte. One byte
+      // more than asked keeps a two-byte character at the limit whole.
+      keepRawBytes_(ctx.cp932 ? keepBytes + 2 : 3 * (keepBytes + 1) + 3) {}
 
 int LineReader::NextByte() {
   std::streambuf& in = *ctx_.in.rdbuf();
@@ -112,14 +145,17 @@ std::optional<std::string> LineReader::NextBytes() {
   if (c == kEnd) return std::nullopt;
   ++number_;
   std::string line;
+  std::size_t length = 0;
   for (; c != kEnd && c != '\n' && c != '\r'; c = NextByte()) {
-    if (line.size() == maxBytes_) {
+    if (length == maxBytes_) {
       throw InputError("input line " + std::to_string(number_) + " is longer than " +
                        std::to_string(maxBytes_) + " bytes");
     }
-    line += static_cast<char>(c);
+    if (length++ < keepRawBytes_) line += static_cast<char>(c);
   }
   afterCr_ = c == '\r';
+  // A UTF-8 character cut at the end would read as one CP932 cannot hold.
+  if (length > line.size() && !ctx_.cp932) line.resize(CompleteUtf8Length(line));
   return line;
 }
 
@@ -136,24 +172,19 @@ void AnswerEachLine(Context& ctx,
   LineReader reader(ctx);
   while (const std::optional<std::string> line = reader.Next()) {
     ctx.out << answer(*line) << '\n';
+    if (!ctx.out) throw OutputError();
   }
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string> ReadFirstLines(Context& ctx, std::size_t count, std::size_t keepBytes) {
+  LineReader reader(ctx, kMaxSkippedLineBytes, keepBytes);
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t pos = 0; pos < text.size(); ++pos) {
-    if (text[pos] != '\n' && text[pos] != '\r') continue;
-    lines.emplace_back(text.substr(start, pos - start));
-    if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
-    start = pos + 1;
+  while (lines.size() < count) {
+    std::optional<std::string> line = reader.Next();
+    if (!line) break;
+    lines.push_back(std::move(*line));
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
   return lines;
-}
-
-std::vector<std::string> ReadInputLines(Context& ctx) {
-  return SplitLines(ReadInputText(ctx));
 }
 
 void Warn(Context& ctx, std::string_view cp932) {

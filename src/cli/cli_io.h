@@ -28,6 +28,13 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Standard output went bad (a full disk, a closed descriptor): the command
+// stops, and main says why with the stream's error (exit code 1).
+class OutputError : public std::runtime_error {
+ public:
+  OutputError() : std::runtime_error("standard output cannot be written") {}
+};
+
 struct Context {
   std::istream& in;
   std::ostream& out;
@@ -40,29 +47,24 @@ struct Context {
 // break at all (/dev/zero).
 inline constexpr std::size_t kMaxInputLineBytes = std::size_t{1} << 20;
 
-// The largest memo transfer takes; the whole memo is held while it works.
-inline constexpr std::size_t kMaxInputTextBytes = std::size_t{64} << 20;
+// The longest input line a command that keeps only a line's head reads
+// through before it gives up: it bounds the time spent on an input that
+// holds no line break at all (/dev/zero).
+inline constexpr std::size_t kMaxSkippedLineBytes = std::size_t{64} << 20;
 
-// All of stdin, converted to CP932. Characters CP932 cannot hold become "〓"
-// and a warning on stderr says how many. InputError beyond `maxBytes`.
-std::string ReadInputText(Context& ctx, std::size_t maxBytes = kMaxInputTextBytes);
-
-// Splits CP932 text into lines at LF, CRLF or CR. A final line break does not
-// start another (empty) line.
-std::vector<std::string> SplitLines(std::string_view text);
-
-// stdin as lines (ReadInputText + SplitLines).
-std::vector<std::string> ReadInputLines(Context& ctx);
-
-// Reads stdin one line at a time, as SplitLines splits it, each line
-// converted to CP932 as ReadInputText does (the warning names the line). It
-// never waits for input beyond the line end, and flushes ctx.out before it
-// waits for input at all, so a script can talk to a command line by line.
-// InputError for a line beyond `maxBytes`.
+// Reads stdin one line at a time: LF, CRLF and CR each end a line, and a
+// final line break starts no other line. Each line is converted to CP932
+// (characters CP932 cannot hold become "〓", and a warning on stderr names
+// the line and how many). It never waits for input beyond the line end,
+// and flushes ctx.out before it waits for input at all, so a script can
+// talk to a command line by line. InputError for a line beyond `maxBytes`.
+// With `keepBytes`, a line is kept only as far as its first `keepBytes`
+// CP932 bytes reach (HeadBytes of what is kept equals HeadBytes of the
+// whole line); the rest is read through and dropped.
 class LineReader {
  public:
-  explicit LineReader(Context& ctx, std::size_t maxBytes = kMaxInputLineBytes)
-      : ctx_(ctx), maxBytes_(maxBytes) {}
+  explicit LineReader(Context& ctx, std::size_t maxBytes = kMaxInputLineBytes,
+                      std::size_t keepBytes = kMaxInputLineBytes);
   // The next line, or nothing at the end of the input.
   std::optional<std::string> Next();
 
@@ -72,13 +74,20 @@ class LineReader {
 
   Context& ctx_;
   std::size_t maxBytes_;
-  std::size_t number_ = 0;  // of the line last read, from 1
-  bool afterCr_ = false;    // the last line ended in CR; a LF next is its CRLF
+  std::size_t keepRawBytes_;  // of the input's encoding
+  std::size_t number_ = 0;    // of the line last read, from 1
+  bool afterCr_ = false;      // the last line ended in CR; a LF next is its CRLF
 };
+
+// The first `count` lines of stdin (LineReader), each kept as far as its
+// first `keepBytes` CP932 bytes; nothing after the last of them is read,
+// so whatever follows costs neither time nor memory.
+std::vector<std::string> ReadFirstLines(Context& ctx, std::size_t count, std::size_t keepBytes);
 
 // Writes the answer to each stdin line as one output line, out before more
 // input is awaited: the per-line commands run in bounded memory and answer
-// as they read.
+// as they read. OutputError once ctx.out can no longer be written, so an
+// endless input into a full disk ends.
 void AnswerEachLine(Context& ctx,
                     const std::function<std::string(const std::string& line)>& answer);
 

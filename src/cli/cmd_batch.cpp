@@ -10,12 +10,12 @@
 #include "batch/batch_runner.h"
 #include "batch/order_file.h"
 #include "cli/commands.h"
+#include "cli/output_document.h"
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
 #include "cli/zip_directory.h"
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
-#include "settings/file_store.h"
 #include "settings/startup_state.h"
 
 namespace ruvo::cli {
@@ -83,12 +83,15 @@ BatchOptions ReadOptions(const Args& args, Context& ctx) {
   return options;
 }
 
-// The pages as one PDF, replaced whole like every file the program writes,
-// so that a batch that fails half-way leaves no shortened PDF behind.
+// The pages as one PDF, written once all are painted: a file is replaced
+// whole like every file the program writes, so that a batch that fails
+// half-way leaves no shortened PDF behind; a stream ("-", "/dev/stdout")
+// gets it where it stands.
 class PdfPageSink : public batch::SlipPageSink {
  public:
-  PdfPageSink(std::string file, const SlipPrintValues& values)
-      : file_(std::move(file)),
+  PdfPageSink(Context& ctx, std::string file, const SlipPrintValues& values)
+      : ctx_(ctx),
+        file_(std::move(file)),
         dpiX_(LabelTextToInt(values.dpiX)),
         dpiY_(LabelTextToInt(values.dpiY)) {}
 
@@ -97,12 +100,13 @@ class PdfPageSink : public batch::SlipPageSink {
   void Finish() override {
     const QByteArray bytes = pdf_->Finish();
     pdf_.reset();
-    settings::PlatformFileReplacer().Replace(
-        file_, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    WriteDocument(ctx_, file_,
+                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }
   void Abandon() noexcept override { pdf_.reset(); }
 
  private:
+  Context& ctx_;
   std::string file_;
   int dpiX_;
   int dpiY_;
@@ -123,34 +127,37 @@ batch::BatchRun PrintSlips(const BatchOptions& options, const std::vector<const 
   EnsureGuiApplication();
   SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
   if (options.pdf) {
-    PdfPageSink sink(*options.pdf, session.PrintValues());
+    PdfPageSink sink(ctx, *options.pdf, session.PrintValues());
     return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
   }
   batch::PrinterPageSink sink(session.Printer());
   return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
 }
 
-void WriteReport(const batch::OrderFile& file, std::size_t printed, std::size_t skipped,
-                 Context& ctx) {
-  ctx.out << "{\"rows\": " << file.rows.size() << ", \"printed\": " << printed
-          << ", \"skipped\": " << skipped
-          << ", \"encoding\": " << JsonString(ctx, batch::CsvEncodingName(file.encoding))
-          << ", \"problems\": [";
+std::string ReportJson(const batch::OrderFile& file, std::size_t printed, std::size_t skipped,
+                       const Context& ctx) {
+  std::string json = "{\"rows\": " + std::to_string(file.rows.size()) +
+                     ", \"printed\": " + std::to_string(printed) +
+                     ", \"skipped\": " + std::to_string(skipped) +
+                     ", \"encoding\": " + JsonString(ctx, batch::CsvEncodingName(file.encoding)) +
+                     ", \"problems\": [";
   const char* separator = "";
   for (const batch::BatchProblem& problem : file.AllProblems()) {
-    ctx.out << separator << "\n  {\"file\": " << JsonString(ctx, ToOutput(ctx, problem.file))
-            << ", \"row\": " << problem.row
-            << ", \"column\": " << JsonString(ctx, ToOutput(ctx, problem.column))
-            << ", \"reason\": " << JsonString(ctx, ToOutput(ctx, problem.reason)) << "}";
+    json += separator;
+    json += "\n  {\"file\": " + JsonString(ctx, ToOutput(ctx, problem.file)) +
+            ", \"row\": " + std::to_string(problem.row) +
+            ", \"column\": " + JsonString(ctx, ToOutput(ctx, problem.column)) +
+            ", \"reason\": " + JsonString(ctx, ToOutput(ctx, problem.reason)) + "}";
     separator = ",";
   }
-  ctx.out << "]}\n";
+  return json + "]}\n";
 }
 
 }  // namespace
 
 int RunBatch(const Args& args, Context& ctx) {
   const BatchOptions options = ReadOptions(args, ctx);
+  settings::RequireFolder(options.slip.dir);  // its senders and printer, or no slip at all
   const settings::StartupState state = settings::LoadStartupState(options.slip.dir);
   const postal::PostalDirectory postal = LoadZipDirectory(ctx, options.dict, options.slip.dir);
   batch::OrderFileSource source;
@@ -169,10 +176,14 @@ int RunBatch(const Args& args, Context& ctx) {
   const std::vector<const SlipRecord*> slips = file.PrintableSlips();
   const std::size_t skipped = file.problems.empty() ? file.InvalidRowCount() : file.rows.size();
   std::size_t printed = 0;
+  bool pdfOnStandardOutput = false;
   if (!options.dryRun && (!problems || options.skipInvalid)) {
+    pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
     printed = PrintSlips(options, slips, ctx).pages;
   }
-  WriteReport(file, printed, skipped, ctx);
+  // The report would run into a PDF written to standard output; when no
+  // PDF was written, the report says why.
+  if (!pdfOnStandardOutput) ctx.out << ReportJson(file, printed, skipped, ctx);
   return problems ? 1 : 0;
 }
 

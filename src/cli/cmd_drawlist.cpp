@@ -19,12 +19,12 @@ std::string DrawOpJson(const Context& ctx, const DrawOp& op) {
          ", \"text\": " + JsonString(ctx, ToOutput(ctx, op.text)) + "}";
 }
 
-void WriteDrawListJson(Context& ctx, const DrawList& list) {
-  ctx.out << '[';
+std::string DrawListJson(const Context& ctx, const DrawList& list) {
+  std::string json = "[";
   for (std::size_t i = 0; i < list.size(); ++i) {
-    ctx.out << (i == 0 ? "\n  " : ",\n  ") << DrawOpJson(ctx, list[i]);
+    json += (i == 0 ? "\n  " : ",\n  ") + DrawOpJson(ctx, list[i]);
   }
-  ctx.out << (list.empty() ? "]\n" : "\n]\n");
+  return json + (list.empty() ? "]\n" : "\n]\n");
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ int RunDrawList(const Args& args, Context& ctx) {
     if (!ReadSlipOption(reader.NextOption(), reader, ctx, options)) reader.Unknown();
   }
   const SlipSession session(options, ctx);
-  WriteDrawListJson(ctx, SLIP97_Prn(session.Prepared().slip, session.PrintValues()));
+  ctx.out << DrawListJson(ctx, SLIP97_Prn(session.Prepared().slip, session.PrintValues()));
   return 0;
 }
 

@@ -2,6 +2,7 @@
 // layer, on the printer the paper mode's registration selects or on --printer.
 #include <chrono>
 #include <ostream>
+#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/slip_options.h"
@@ -31,11 +32,13 @@ int RunPrint(const Args& args, Context& ctx) {
   // In UTF-8 the queue's own name, which CP932 may not be able to hold.
   const std::string printer =
       ctx.cp932 ? session.Printer().CurrentPrinterName() : session.Printer().CurrentPrinterQueue();
-  ctx.out << "{\"printer\": " << JsonString(ctx, printer)
-          << ", \"paper\": " << JsonString(ctx, ToOutput(ctx, inForce.paperName))
-          << ", \"source\": " << JsonString(ctx, ToOutput(ctx, inForce.binName)) << ", \"dpi\": ["
-          << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
-          << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+  std::ostringstream json;
+  json << "{\"printer\": " << JsonString(ctx, printer)
+       << ", \"paper\": " << JsonString(ctx, ToOutput(ctx, inForce.paperName))
+       << ", \"source\": " << JsonString(ctx, ToOutput(ctx, inForce.binName)) << ", \"dpi\": ["
+       << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
+       << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+  ctx.out << json.str();
   return 0;
 }
 

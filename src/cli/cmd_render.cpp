@@ -1,20 +1,17 @@
 // ruvo-slip render: the slip of a working directory as a one-page PDF, painted
 // at the slip's resolution with the origin at the paper's top-left corner.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QPageSize>
 #include <array>
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/output_document.h"
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
 #include "print/lm_d97_dot.h"
 #include "print/print_job.h"
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
-#include "settings/file_store.h"
 
 namespace ruvo::cli {
 
@@ -54,24 +51,6 @@ QByteArray PdfOf(QPageSize::PageSizeId page, int dpiX, int dpiY, const DrawList&
   return pdf.Finish();
 }
 
-// Replaces FILE whole, like every file the program writes, so a failed write
-// (disk full, no permission) never leaves a shortened PDF behind; a device or
-// a pipe ("/dev/stdout") gets the PDF written into it.
-void WritePdf(const std::string& file, const QByteArray& pdf) {
-  settings::PlatformFileReplacer().Write(
-      file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-      settings::SpecialFileTarget::kWriteInto);
-}
-
-// Whether FILE is where standard output goes ("/dev/stdout", or the file
-// the output was redirected to): the report would then follow the PDF.
-bool IsStandardOutput(const std::string& file) {
-  struct stat target {};
-  struct stat output {};
-  return ::stat(file.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
-         target.st_dev == output.st_dev && target.st_ino == output.st_ino;
-}
-
 }  // namespace
 
 int RunRender(const Args& args, Context& ctx) {
@@ -96,11 +75,18 @@ int RunRender(const Args& args, Context& ctx) {
   const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
   const int dpiX = LabelTextToInt(session.PrintValues().dpiX);
   const int dpiY = LabelTextToInt(session.PrintValues().dpiY);
-  const bool pdfOnStandardOutput = IsStandardOutput(*pdf);
-  WritePdf(*pdf, PdfOf(pageId, dpiX, dpiY, list));
+  // Checked before the file is replaced: the PDF may replace the very file
+  // standard output was redirected to.
+  const bool pdfOnStandardOutput = DocumentGoesToStandardOutput(*pdf);
+  const QByteArray bytes = PdfOf(pageId, dpiX, dpiY, list);
+  // A file is replaced whole, so a failed write (disk full, no permission)
+  // never leaves a shortened PDF behind.
+  WriteDocument(ctx, *pdf,
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (pdfOnStandardOutput) return 0;
-  ctx.out << "{\"pdf\": " << JsonString(ctx, *pdf) << ", \"page\": " << JsonString(ctx, page)
-          << ", \"dpi\": [" << dpiX << ", " << dpiY << "], \"texts\": " << list.size() << "}\n";
+  ctx.out << "{\"pdf\": " + JsonString(ctx, *pdf) + ", \"page\": " + JsonString(ctx, page) +
+                 ", \"dpi\": [" + std::to_string(dpiX) + ", " + std::to_string(dpiY) +
+                 "], \"texts\": " + std::to_string(list.size()) + "}\n";
   return 0;
 }
 

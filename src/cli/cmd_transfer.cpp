@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/zip_directory.h"
 #include "transfer/mail_transfer.h"
+#include "transfer/memo_lines.h"
 
 namespace ruvo::cli {
 namespace {
@@ -33,19 +34,25 @@ int RunTransfer(const Args& args, Context& ctx) {
     if (reader.NextOption() != "--dict") reader.Unknown();
     dict = reader.Value();
   }
-  const MailTransferResult result = TransferMail(ReadInputLines(ctx));
+  // A whole order mail is read, but no more lines than a mail holds and of
+  // each only the head the window's memo keeps: nothing beyond is read,
+  // whatever the input.
+  const MailTransferResult result =
+      TransferMail(ReadFirstLines(ctx, kMailLineLimit, kMemoLineReadLimit));
   // The fields start empty, so those the transfer does not write stay empty.
   const RecipientFields fields = ApplyMailTransfer(result, RecipientFields{});
   const std::string message =
       result.rules.noTextMessage ? JsonString(ctx, ToOutput(ctx, kNoTransferTextMessage)) : "null";
   const std::optional<std::string> heading = result.SectionHeading();
   const std::string section = heading ? JsonString(ctx, ToOutput(ctx, *heading)) : "null";
-  ctx.out << "{" << JsonField(ctx, "zip", fields.zip) << ", " << JsonField(ctx, "add1", fields.add1)
-          << ", " << JsonField(ctx, "add2", fields.add2) << ", "
-          << JsonField(ctx, "name", fields.name) << ", " << JsonField(ctx, "tel", fields.tel)
-          << ", \"memo\":" << JsonMemo(ctx, result.FinalMemo()) << ", \"message\":" << message
-          << ", \"section\":" << section
-          << ", \"zip_check\":" << JsonZipCheck(ctx, dict, fields.zip, fields.add1) << "}\n";
+  // Written whole once complete: an error on the way leaves no half object.
+  const std::string json =
+      "{" + JsonField(ctx, "zip", fields.zip) + ", " + JsonField(ctx, "add1", fields.add1) + ", " +
+      JsonField(ctx, "add2", fields.add2) + ", " + JsonField(ctx, "name", fields.name) + ", " +
+      JsonField(ctx, "tel", fields.tel) + ", \"memo\":" + JsonMemo(ctx, result.FinalMemo()) +
+      ", \"message\":" + message + ", \"section\":" + section +
+      ", \"zip_check\":" + JsonZipCheck(ctx, dict, fields.zip, fields.add1) + "}\n";
+  ctx.out << json;
   return 0;
 }
 

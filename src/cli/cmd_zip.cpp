@@ -35,13 +35,13 @@ int RunZip(const Args& args, Context& ctx) {
     throw UsageError("'" + ToOutput(ctx, *code) + "' is no postal code (seven digits, 105-0011)");
   }
   const postal::PostalDirectory directory = LoadZipDirectory(ctx, dict);
-  ctx.out << "{\"zip\":" << JsonString(ctx, postal::DigitsOf(*parsed))
-          << ", \"addresses\":" << JsonZipAddresses(ctx, directory, *code);
+  std::string json = "{\"zip\":" + JsonString(ctx, postal::DigitsOf(*parsed)) +
+                     ", \"addresses\":" + JsonZipAddresses(ctx, directory, *code);
   if (address) {
     const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, *code, *address);
-    ctx.out << ", \"verdict\":" << JsonString(ctx, postal::ZipVerdictName(verdict));
+    json += ", \"verdict\":" + JsonString(ctx, postal::ZipVerdictName(verdict));
   }
-  ctx.out << "}\n";
+  ctx.out << json + "}\n";
   return 0;
 }
 

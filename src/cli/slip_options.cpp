@@ -10,6 +10,7 @@
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
+#include "settings/file_errors.h"
 #include "settings/file_store.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
@@ -102,6 +103,10 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
   const settings::StartupState state = settings::LoadStartupState(options.dir);
   for (const std::string& problem : state.unreadableFiles) {
     Warn(ctx, problem + "; its values read as the defaults");
+  }
+  for (const settings::ForeignEncodedFile& foreign : state.foreignEncodedFiles) {
+    Warn(ctx, settings::PathText(foreign.file) + " seems written in " +
+                  std::string(foreign.encoding) + ", not Shift-JIS; its texts read garbled");
   }
   if (state.senderError) Warn(ctx, *state.senderError);
   const settings::RegisteredPrintValues sources =

@@ -1,6 +1,7 @@
 #include "settings/app_settings.h"
 
 #include <string_view>
+#include <vector>
 
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
@@ -59,14 +60,33 @@ void ReadTexts(const std::filesystem::path& file, const TextKey<Record> (&keys)[
 }
 
 template <typename Record, std::size_t N>
-void WriteTexts(const std::filesystem::path& file, const TextKey<Record> (&keys)[N],
-                const Record& record, FileReplacer& replacer) {
+void AddTexts(const TextKey<Record> (&keys)[N], const Record& record,
+              std::vector<ProfileSetting>& settings) {
   for (const TextKey<Record>& row : keys) {
-    WriteProfileText(file, kSettingsSection, row.key, record.*row.field, replacer);
+    settings.push_back({kSettingsSection, row.key, record.*row.field});
   }
 }
 
+template <typename Record, std::size_t N>
+void KeepUntouched(const TextKey<Record> (&keys)[N], const Record& now, const Record& shown,
+                   const Record& read, Record& kept) {
+  for (const TextKey<Record>& row : keys) {
+    if (now.*row.field == shown.*row.field) kept.*row.field = read.*row.field;
+  }
+}
+
+ProfileSetting IntegerSetting(std::string_view key, int value) {
+  return {kSettingsSection, key, std::to_string(value)};
+}
+
 }  // namespace
+
+SavedSlip KeepUntouchedFields(const SavedSlip& now, const SavedSlip& shown, const SavedSlip& read) {
+  SavedSlip kept = now;
+  KeepUntouched(kSlipKeys, now, shown, read, kept);
+  KeepUntouched(kSenderKeys, now.sender, shown.sender, read.sender, kept.sender);
+  return kept;
+}
 
 StartupSettings ReadStartupSettings(const std::filesystem::path& directory) {
   const std::filesystem::path file = SettingsFile(directory);
@@ -84,12 +104,12 @@ StartupSettings ReadStartupSettings(const std::filesystem::path& directory) {
 
 void WriteExitSettings(const std::filesystem::path& directory, const ExitSettings& settings,
                        FileReplacer& replacer) {
-  const std::filesystem::path file = SettingsFile(directory);
-  WriteProfileInteger(file, kSettingsSection, "Addr_Font", settings.fontIndex, replacer);
-  WriteTexts(file, kSlipKeys, settings.slip, replacer);
-  WriteTexts(file, kSenderKeys, settings.slip.sender, replacer);
-  WriteProfileInteger(file, kSettingsSection, "ComboBox_SEL", settings.paperMode, replacer);
-  WriteProfileInteger(file, kSettingsSection, "Tab_My", settings.senderTab, replacer);
+  std::vector<ProfileSetting> keys{IntegerSetting("Addr_Font", settings.fontIndex)};
+  AddTexts(kSlipKeys, settings.slip, keys);
+  AddTexts(kSenderKeys, settings.slip.sender, keys);
+  keys.push_back(IntegerSetting("ComboBox_SEL", settings.paperMode));
+  keys.push_back(IntegerSetting("Tab_My", settings.senderTab));
+  WriteProfileTexts(SettingsFile(directory), keys, replacer);
 }
 
 int ReadPrinterNumber(const std::filesystem::path& directory) {

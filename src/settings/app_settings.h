@@ -29,6 +29,14 @@ struct SavedSlip {
   bool operator==(const SavedSlip&) const = default;
 };
 
+// The slip fields to write at exit: each field as the window holds it
+// (`now`), except a field that still holds what the window showed when the
+// settings were read (`shown`): that one gets the file's own bytes back
+// (`read`). The window may not show a file's bytes exactly (a file written
+// in UTF-8, a code CP932 maps twice, a value longer than its field), and a
+// value the user did not touch must not change for it.
+SavedSlip KeepUntouchedFields(const SavedSlip& now, const SavedSlip& shown, const SavedSlip& read);
+
 // What the window writes at exit (and reads back at the next show).
 struct ExitSettings {
   int fontIndex = 1;  // "Addr_Font": 0 "10", 1 "11", 2 "12"
@@ -55,9 +63,10 @@ StartupSettings ReadStartupSettings(const std::filesystem::path& directory);
 
 // Writes the exit's nineteen keys in order: "Addr_Font", "E_ZIP" … "E_G3",
 // "KOSUU", "de_date1", "de_date2", "OP023My", "OP023MyZip", "OP023MyADD1",
-// "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My". The first write that
-// fails throws FileWriteError; the keys before it stay written, the rest are
-// skipped.
+// "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My", all in one
+// replacement of the file (WriteProfileTexts): a quit takes one flush to
+// disk, not nineteen. Throws FileWriteError when the file cannot be
+// written; it is then as it was.
 void WriteExitSettings(const std::filesystem::path& directory, const ExitSettings& settings,
                        FileReplacer& replacer = PlatformFileReplacer());
 

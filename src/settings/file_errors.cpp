@@ -35,6 +35,9 @@ constexpr ErrorText kErrorTexts[] = {
     {ELOOP, "Too many levels of symbolic links"},  // links that lead round in a circle
     {ENXIO, "No such device or address"},          // a socket, or a device without its driver
     {EINVAL, "Invalid argument"},                  // a device that takes no such write
+    {EBADF, "Bad file descriptor"},                // a closed standard output or descriptor
+    {EPIPE, "Broken pipe"},                        // a pipe whose reader has gone
+    {EOPNOTSUPP, "Operation not supported"},       // a file system without the operation
 };
 
 }  // namespace
@@ -69,5 +72,11 @@ FileWriteError::FileWriteError(const std::filesystem::path& file, int errorNumbe
     : FileWriteError(file, ErrorReason(errorNumber)) {
   errorNumber_ = errorNumber;
 }
+
+WorkingFolderError::WorkingFolderError(const std::filesystem::path& folder, int errorNumber)
+    : std::runtime_error(PathText(folder) + ": " + ErrorReason(errorNumber) +
+                         " (the working folder cannot be read)"),
+      folder_(folder),
+      errorNumber_(errorNumber) {}
 
 }  // namespace ruvo::settings

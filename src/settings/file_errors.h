@@ -50,6 +50,22 @@ class FileWriteError : public std::runtime_error {
   int errorNumber_ = 0;
 };
 
+// A working folder that cannot be read at all: it does not exist, is no
+// folder, or the user may not enter it. Nothing of its settings,
+// registrations or senders can be known, so nothing is printed from it.
+// "/w: Permission denied (the working folder cannot be read)".
+class WorkingFolderError : public std::runtime_error {
+ public:
+  WorkingFolderError(const std::filesystem::path& folder, int errorNumber);
+  const std::filesystem::path& folder() const { return folder_; }
+  // ENOENT, ENOTDIR, EACCES, ...
+  int errorNumber() const { return errorNumber_; }
+
+ private:
+  std::filesystem::path folder_;
+  int errorNumber_;
+};
+
 // A path as a CP932 text for messages: the file system's names are UTF-8,
 // and a character CP932 cannot hold shows as "〓".
 std::string PathText(const std::filesystem::path& file);

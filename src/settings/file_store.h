@@ -32,9 +32,13 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file);
 // what the program cannot see): FileWriteError with the reading's reason.
 std::string ContentToRewrite(const std::filesystem::path& file);
 
-// Throws FileReadError ("/w/slips: No such file or directory", "...: Not a
-// directory") unless `directory` is an existing folder. A missing working
-// folder would otherwise read as a first start, every file at its default.
+// Throws WorkingFolderError ("/w/slips: No such file or directory (the
+// working folder cannot be read)", "...: Not a directory ...", "...:
+// Permission denied ...") unless `directory` is an existing folder the user
+// may enter. Such a folder would otherwise read as a first start, every
+// file at its default, and a slip printed from it would be blank or
+// misplaced. A folder that is entered but not listed is fine: every file is
+// opened by name.
 void RequireFolder(const std::filesystem::path& directory);
 
 // What a write does when its target is a device, a FIFO or a socket.
@@ -50,11 +54,12 @@ enum class SpecialFileTarget {
 // when it does not exist yet), so a settings file kept as a link into a
 // shared folder stays a link. An existing regular file is replaced in one
 // step: readers see the old content or the new one, never a mixture, and the
-// file keeps its owner, group, mode and hard links. Where a new file could
-// not keep them (the folder takes no new file, the file has other hard links,
-// the owner or group cannot be given to a new file) the content is written
-// into the file itself, after room for it was reserved, so that a full disk
-// is found before the old content is touched.
+// file keeps its owner, group, exact mode, ACLs, extended attributes and
+// hard links. Where a new file could not keep them (the folder takes no new
+// file, the file has other hard links, the owner, group or an attribute
+// cannot be given to a new file) the content is written into the file
+// itself, after room for it was reserved, so that a full disk is found
+// before the old content is touched.
 class FileReplacer {
  public:
   virtual ~FileReplacer() = default;

@@ -11,7 +11,9 @@
 #include <string>
 #include <utility>
 
+#include "settings/file_attributes.h"
 #include "settings/file_errors.h"
+#include "settings/temporary_files.h"
 
 namespace ruvo::settings {
 namespace {
@@ -56,11 +58,10 @@ class TemporaryFile {
 
 // ".ruvo_Rezovod.ini.tmp-<pid>-<n>" beside the target; hidden and unique
 // within the process, O_EXCL guards against anything else.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& file, std::size_t nameMax) {
   static std::atomic<unsigned> counter{0};
-  const std::string name = "." + file.filename().string() + ".tmp-" + std::to_string(::getpid()) +
-                           "-" + std::to_string(counter++);
-  return file.parent_path() / name;
+  return file.parent_path() /
+         TemporaryNameFor(file.filename().string(), ::getpid(), counter++, nameMax);
 }
 
 // How many taken temporary names a replacement skips before it gives up.
@@ -70,8 +71,9 @@ constexpr int kTemporaryNameAttempts = 100;
 // A name that is taken (left behind by a run that was cut off, which in a
 // sandbox had the same process id) is skipped; -1 with errno on failure.
 int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& chosen) {
+  const std::size_t nameMax = LongestNameIn(file.parent_path());
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    chosen = TemporaryPathFor(file);
+    chosen = TemporaryPathFor(file, nameMax);
     const int fd = ::open(chosen.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -128,6 +130,16 @@ int OpenExisting(const std::filesystem::path& file) {
   const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) throw FileWriteError(file, errno);
   return fd;
+}
+
+// Opens a regular file to be written in place. Read and write: where the
+// file system keeps no reservations (NFSv3, many FUSE mounts), the C
+// library's posix_fallocate reads each block before it writes it.
+int OpenToRewrite(const std::filesystem::path& file) {
+  const int fd = ::open(file.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+  if (fd >= 0) return fd;
+  if (errno == EACCES) return OpenExisting(file);  // the user may write it but not read it
+  throw FileWriteError(file, errno);
 }
 
 // Shortens a file that a reservation which failed half-way lengthened. The
@@ -193,11 +205,13 @@ std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file) {
 }
 
 void RequireFolder(const std::filesystem::path& directory) {
+  const char* path = directory.empty() ? "." : directory.c_str();
   struct stat status {};
-  if (::stat(directory.empty() ? "." : directory.c_str(), &status) != 0) {
-    throw FileReadError(directory, errno);
+  if (::stat(path, &status) != 0) throw WorkingFolderError(directory, errno);
+  if (!S_ISDIR(status.st_mode)) throw WorkingFolderError(directory, ENOTDIR);
+  if (::faccessat(AT_FDCWD, path, X_OK, AT_EACCESS) != 0) {
+    throw WorkingFolderError(directory, errno);
   }
-  if (!S_ISDIR(status.st_mode)) throw FileReadError(directory, ENOTDIR);
 }
 
 std::string ContentToRewrite(const std::filesystem::path& file) {
@@ -226,19 +240,18 @@ void PosixFileReplacer::Write(const std::filesystem::path& file, std::string_vie
     return;
   }
   if (old) ThrowIfWriteProtected(file, old->st_mode);
+  const std::filesystem::path real = FollowLinks(file);
   // A new file would split a hard link from its other names.
-  if (old && old->st_nlink > 1) {
-    WriteInPlace(file, *old, content);
-    return;
-  }
-  if (!TryReplace(file, FollowLinks(file), old ? &*old : nullptr, content)) {
-    WriteInPlace(file, *old, content);
-  }
+  const bool replaced =
+      !(old && old->st_nlink > 1) && TryReplace(file, real, old ? &*old : nullptr, content);
+  if (!replaced) WriteInPlace(file, *old, content);
+  RemoveLeftoverTemporaries(real.parent_path(), std::chrono::system_clock::now());
 }
 
 // Replaces `real`, the file `file` leads to, by a new file. Returns false,
 // having changed nothing, when the new file cannot stand in for the old one:
-// the folder takes no new file, or the old owner or group cannot be given.
+// the folder takes no new file, or what the user set up on the old file
+// cannot all be given to the new one.
 bool PosixFileReplacer::TryReplace(const std::filesystem::path& file,
                                    const std::filesystem::path& real, const struct stat* old,
                                    std::string_view content) {
@@ -249,11 +262,7 @@ bool PosixFileReplacer::TryReplace(const std::filesystem::path& file,
     throw FileWriteError(file, errno);
   }
   TemporaryFile temporary(temporaryPath);
-  if (old != nullptr) {
-    if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0) return false;
-    // After the owner, which clears the set-user-ID and set-group-ID bits.
-    ::fchmod(fd.get(), old->st_mode & 07777);
-  }
+  if (old != nullptr && !GiveAttributesOf(real, *old, fd.get())) return false;
   WriteAll(calls_, fd.get(), file, content);
   if (calls_.fsync(fd.get()) != 0) throw FileWriteError(file, errno);
   if (const int error = fd.Close(); error != 0) throw FileWriteError(file, error);
@@ -265,21 +274,43 @@ bool PosixFileReplacer::TryReplace(const std::filesystem::path& file,
   return true;
 }
 
+// Makes sure the disk has room for `content` before anything of the old
+// content (`oldSize` bytes) is overwritten. Where the file system keeps no
+// reservations at all (EOPNOTSUPP, or the C library's stand-in refused by a
+// write-only descriptor), the part beyond the old end is written first: it
+// takes the new room and touches no old byte.
+void PosixFileReplacer::ReserveRoom(int fd, const std::filesystem::path& file, off_t oldSize,
+                                    std::string_view content) {
+  const auto size = static_cast<off_t>(content.size());
+  if (size == 0) return;
+  const int error = calls_.fallocate(fd, 0, size);
+  if (error == 0) return;
+  if (error != EOPNOTSUPP && error != EBADF) {
+    GiveBackReservation(fd, oldSize);
+    throw FileWriteError(file, error);
+  }
+  if (size <= oldSize) return;  // no room beyond the old end is needed
+  try {
+    if (::lseek(fd, oldSize, SEEK_SET) != oldSize) throw FileWriteError(file, errno);
+    WriteAll(calls_, fd, file, content.substr(static_cast<std::size_t>(oldSize)));
+  } catch (const FileWriteError&) {
+    GiveBackReservation(fd, oldSize);
+    throw;
+  }
+}
+
 // Reserves the room for `content` in the file itself before anything of the
 // old content is overwritten; only a failure of the medium after that can
 // leave a mixture.
 void PosixFileReplacer::WriteInPlace(const std::filesystem::path& file, const struct stat& old,
                                      std::string_view content) {
-  Descriptor fd(OpenExisting(file));
-  const auto size = static_cast<off_t>(content.size());
-  if (size > 0) {
-    if (const int error = calls_.fallocate(fd.get(), 0, size); error != 0) {
-      GiveBackReservation(fd.get(), old.st_size);
-      throw FileWriteError(file, error);
-    }
-  }
+  Descriptor fd(OpenToRewrite(file));
+  ReserveRoom(fd.get(), file, old.st_size, content);
+  if (::lseek(fd.get(), 0, SEEK_SET) != 0) throw FileWriteError(file, errno);
   WriteAll(calls_, fd.get(), file, content);
-  if (::ftruncate(fd.get(), size) != 0) throw FileWriteError(file, errno);
+  if (::ftruncate(fd.get(), static_cast<off_t>(content.size())) != 0) {
+    throw FileWriteError(file, errno);
+  }
   if (calls_.fsync(fd.get()) != 0) throw FileWriteError(file, errno);
   if (const int error = fd.Close(); error != 0) throw FileWriteError(file, error);
 }

@@ -26,10 +26,12 @@ struct PosixFileCalls {
 
 // Writes the new content to a temporary file beside the target (same folder,
 // so the rename stays on one file system), flushes it to disk, gives it the
-// old file's owner, group and permissions and renames it over the target.
-// When that would lose what the user set up (FileReplacer tells when), it
-// reserves the room in the old file and writes into it instead. Any failure
-// removes the temporary file and throws FileWriteError.
+// old file's owner, group, mode and extended attributes (ACLs among them)
+// and renames it over the target. When that would lose what the user set up
+// (FileReplacer tells when), it reserves the room in the old file and writes
+// into it instead. Any failure removes the temporary file and throws
+// FileWriteError. After a successful write, this program's temporary files
+// that a cut-off save left in the folder more than a day ago are removed.
 class PosixFileReplacer : public FileReplacer {
  public:
   explicit PosixFileReplacer(PosixFileCalls calls = PosixFileCalls::System());
@@ -41,6 +43,8 @@ class PosixFileReplacer : public FileReplacer {
                   const struct stat* old, std::string_view content);
   void WriteInPlace(const std::filesystem::path& file, const struct stat& old,
                     std::string_view content);
+  void ReserveRoom(int fd, const std::filesystem::path& file, off_t oldSize,
+                   std::string_view content);
 
   PosixFileCalls calls_;
 };

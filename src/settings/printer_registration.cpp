@@ -1,6 +1,7 @@
 #include "settings/printer_registration.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "settings/file_errors.h"
 #include "settings/profile_file.h"
@@ -117,30 +118,31 @@ RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory
 
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration, FileReplacer& replacer) {
-  const std::filesystem::path file = RegistrationFile(directory);
   const RegisteredPrintValues& values = registration.values;
-  WriteProfileText(file, paperMode, kPrinterNameKey, registration.printerName, replacer);
+  std::vector<ProfileSetting> keys{{paperMode, kPrinterNameKey, registration.printerName}};
   for (const auto& row : kValueKeys) {
-    WriteProfileText(file, paperMode, row.key, values.*row.field, replacer);
+    keys.push_back({paperMode, row.key, values.*row.field});
   }
-  WriteProfileText(file, paperMode, kPrinterQueueKey,
-                   QueueText(values.printerQueue, registration.printerName), replacer);
+  keys.push_back(
+      {paperMode, kPrinterQueueKey, QueueText(values.printerQueue, registration.printerName)});
   for (const auto& row : kPaperKeys) {
-    WriteProfileText(file, paperMode, row.key, values.*row.field, replacer);
+    keys.push_back({paperMode, row.key, values.*row.field});
   }
+  WriteProfileTexts(RegistrationFile(directory), keys, replacer);
 }
 
 void WriteRegisteredMargins(const std::filesystem::path& directory, std::string_view paperMode,
                             const std::string& marginTop, const std::string& marginLeft,
                             FileReplacer& replacer) {
-  const std::filesystem::path file = RegistrationFile(directory);
   RegisteredPrintValues margins;
   margins.marginTop = marginTop;
   margins.marginLeft = marginLeft;
+  std::vector<ProfileSetting> keys;
   for (const auto& row : kValueKeys) {
     if (row.field == &RegisteredPrintValues::printerNumber) continue;
-    WriteProfileText(file, paperMode, row.key, margins.*row.field, replacer);
+    keys.push_back({paperMode, row.key, margins.*row.field});
   }
+  WriteProfileTexts(RegistrationFile(directory), keys, replacer);
 }
 
 }  // namespace ruvo::settings

@@ -56,8 +56,9 @@ RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory
 
 // Writes "PrnName", "PrnNoIndex", "slpPrn_Top", "slpPrn_Left", then
 // "PrnQueue", "PaperName", "BinName" in this order into `paperMode`'s
-// section; readers of the first four never meet the others. The first write
-// that fails throws FileWriteError; the keys before it stay written.
+// section, in one replacement of the file; readers of the first four never
+// meet the others. Throws FileWriteError when it cannot be written; it is
+// then as it was.
 void WriteRegistration(const std::filesystem::path& directory, std::string_view paperMode,
                        const PrinterRegistration& registration,
                        FileReplacer& replacer = PlatformFileReplacer());

@@ -24,14 +24,20 @@ bool HoldsLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// The value of `key` as a read returns it, or nothing when it is missing.
+std::optional<std::string_view> ValueAsRead(std::string_view content, std::string_view section,
+                                            std::string_view key) {
+  const std::optional<std::string_view> value = FindProfileValue(content, section, key);
+  if (!value) return std::nullopt;
+  return sjis::HeadBytes(*value, kMaxProfileValueBytes);
+}
+
 }  // namespace
 
 std::string ReadProfileText(const std::filesystem::path& file, std::string_view section,
                             std::string_view key, std::string_view fallback) {
   const std::string content = ContentOrEmpty(file);
-  const std::optional<std::string_view> value = FindProfileValue(content, section, key);
-  if (!value) return std::string(fallback);
-  return std::string(sjis::HeadBytes(*value, kMaxProfileValueBytes));
+  return std::string(ValueAsRead(content, section, key).value_or(fallback));
 }
 
 int ReadProfileInteger(const std::filesystem::path& file, std::string_view section,
@@ -40,11 +46,25 @@ int ReadProfileInteger(const std::filesystem::path& file, std::string_view secti
   return ParseProfileInteger(text).value_or(fallback);
 }
 
+void WriteProfileTexts(const std::filesystem::path& file, std::span<const ProfileSetting> settings,
+                       FileReplacer& replacer) {
+  const std::string old = ContentToRewrite(file);
+  std::string content = old;
+  for (const ProfileSetting& setting : settings) {
+    if (HoldsLineBreak(setting.value)) {
+      if (content != old) replacer.Replace(file, content);
+      throw FileWriteError(file, "the value holds a line break");
+    }
+    if (ValueAsRead(content, setting.section, setting.key) == setting.value) continue;
+    content = WithProfileValue(content, setting.section, setting.key, setting.value);
+  }
+  if (content != old) replacer.Replace(file, content);
+}
+
 void WriteProfileText(const std::filesystem::path& file, std::string_view section,
                       std::string_view key, std::string_view value, FileReplacer& replacer) {
-  if (HoldsLineBreak(value)) throw FileWriteError(file, "the value holds a line break");
-  const std::string content = ContentToRewrite(file);
-  replacer.Replace(file, WithProfileValue(content, section, key, value));
+  const ProfileSetting setting{section, key, std::string(value)};
+  WriteProfileTexts(file, std::span(&setting, 1), replacer);
 }
 
 void WriteProfileInteger(const std::filesystem::path& file, std::string_view section,

@@ -4,7 +4,8 @@
 // and caching nothing, so a value written is seen by the next read.
 //
 // Format (compatible with files written by earlier versions): CP932 lines
-// ending in CRLF (LF alone is read too); "[section]" opens a section and
+// ending in CRLF (LF alone and CR alone end a line too, so a value never
+// holds a line break); "[section]" opens a section and
 // "key=value" gives a value. Section and key names match without regard to
 // ASCII letter case (two-byte characters byte for byte). Blanks around names
 // and values are ignored on read. Lines starting with ";" and lines without
@@ -13,6 +14,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,11 +38,25 @@ std::string ReadProfileText(const std::filesystem::path& file, std::string_view 
 int ReadProfileInteger(const std::filesystem::path& file, std::string_view section,
                        std::string_view key, int fallback);
 
-// Sets `key` in `section` to `value`, written as "key=value": replaces the
-// key's line, or adds the key at the end of its section, or adds the section
-// at the end of the file. Every other byte of the file stays as it was.
-// Throws FileWriteError when the file cannot be written (also for a value
-// holding a line break, which would break the file's lines).
+// One key's new value.
+struct ProfileSetting {
+  std::string_view section;
+  std::string_view key;
+  std::string value;
+};
+
+// Sets each key in turn, as that many writes of one key would, but in one
+// replacement of the file (one flush to disk): a key's line is replaced by
+// "key=value", or the key is added at the end of its section, or the section
+// at the end of the file; every other byte stays as it was. A key whose
+// value already reads as `value` keeps its line byte for byte, and a file
+// that nothing changes is not written at all. A value holding a line break
+// would break the file's lines: the keys before it are written, and
+// FileWriteError is thrown, as for a file that cannot be written.
+void WriteProfileTexts(const std::filesystem::path& file, std::span<const ProfileSetting> settings,
+                       FileReplacer& replacer = PlatformFileReplacer());
+
+// WriteProfileTexts for one key.
 void WriteProfileText(const std::filesystem::path& file, std::string_view section,
                       std::string_view key, std::string_view value,
                       FileReplacer& replacer = PlatformFileReplacer());

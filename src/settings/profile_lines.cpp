@@ -32,14 +32,17 @@ struct ParsedLine {
   std::string_view value;
 };
 
-// The line starting at `pos`; LF ends it, a CR before the LF belongs to the
-// line end.
+// The line starting at `pos`. LF, CRLF and a lone CR each end a line, as
+// in the sender files: a file edited elsewhere may hold a CR inside what
+// was meant as one value, and the part after it then reads as a line of its
+// own (without "=", kept as it is), so that every value read is one line
+// and can be written back.
 Line LineAt(std::string_view content, std::size_t pos) {
-  const std::size_t lf = content.find('\n', pos);
-  Line line{pos, lf == std::string_view::npos ? content.size() : lf, content.size()};
-  if (lf != std::string_view::npos) line.next = lf + 1;
-  if (line.end > line.begin && content[line.end - 1] == '\r') --line.end;
-  return line;
+  const std::size_t stop = content.find_first_of(kNewLine, pos);
+  if (stop == std::string_view::npos) return {pos, content.size(), content.size()};
+  std::size_t next = stop + 1;
+  if (content[stop] == '\r' && next < content.size() && content[next] == '\n') ++next;
+  return {pos, stop, next};
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -121,7 +124,7 @@ std::string KeyLine(std::string_view key, std::string_view value) {
 }
 
 // What ends an unfinished last line before a line is added after it. A lone
-// CR gets only its LF, so that the line keeps reading as it did.
+// CR gets its LF, to make the usual CRLF.
 std::string_view LineEndToFinish(std::string_view content) {
   if (content.empty() || content.ends_with('\n')) return {};
   return content.ends_with('\r') ? "\n" : kNewLine;

@@ -55,13 +55,25 @@ std::string SenderFileName(int slot) {
   return "my" + std::to_string(slot) + ".txt";
 }
 
-SenderFields LoadSender(const std::filesystem::path& directory, int slot) {
-  const std::string content = ReadWholeFile(FileIn(directory, SenderFileName(slot)));
-  const std::array<std::string, kSenderLineCount> lines = FirstLines(content);
+SenderFields SenderFieldsFromText(std::string_view text) {
+  const std::array<std::string, kSenderLineCount> lines = FirstLines(text);
   SenderFields fields;
   for (std::size_t i = 0; i < kSenderLineCount; ++i)
     fields.*kLineFields[i] = lines[i];
   return fields;
+}
+
+std::string SenderFileText(const SenderFields& fields) {
+  std::string content;
+  for (const auto field : kLineFields) {
+    content += fields.*field;
+    content += "\r\n";
+  }
+  return content;
+}
+
+SenderFields LoadSender(const std::filesystem::path& directory, int slot) {
+  return SenderFieldsFromText(ReadWholeFile(FileIn(directory, SenderFileName(slot))));
 }
 
 void RegisterSender(const std::filesystem::path& directory, int slot, const SenderFields& fields,
@@ -69,12 +81,7 @@ void RegisterSender(const std::filesystem::path& directory, int slot, const Send
   const std::filesystem::path file = FileIn(directory, SenderFileName(slot));
   CheckSingleLines(file, fields);
   ContentToRewrite(file);  // refuses a file that exists but cannot be read
-  std::string content;
-  for (const auto field : kLineFields) {
-    content += fields.*field;
-    content += "\r\n";
-  }
-  replacer.Replace(file, content);
+  replacer.Replace(file, SenderFileText(fields));
 }
 
 }  // namespace ruvo::settings

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "settings/file_store.h"
 
@@ -25,6 +26,13 @@ struct SenderFields {
 
 // "my0.txt" … "my9.txt"; std::out_of_range for a slot outside 0-9.
 std::string SenderFileName(int slot);
+
+// The sender in a file's text: its first five lines, ended by CRLF, LF or
+// CR; missing lines are empty, lines after the fifth are ignored.
+SenderFields SenderFieldsFromText(std::string_view text);
+
+// The file's text for `fields`: five lines, each ended by CRLF.
+std::string SenderFileText(const SenderFields& fields);
 
 // Reads the sender of `slot` from `directory`. Missing lines read as empty
 // texts, lines after the fifth are ignored; lines end at CRLF, LF or CR.

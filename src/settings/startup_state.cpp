@@ -1,9 +1,11 @@
 #include "settings/startup_state.h"
 
 #include "settings/file_errors.h"
+#include "settings/file_store.h"
 #include "settings/profile_file.h"
 #include "settings/sender_file.h"
 #include "settings/settings_names.h"
+#include "settings/text_encoding.h"
 
 namespace ruvo::settings {
 namespace {
@@ -36,9 +38,27 @@ std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& di
   return problems;
 }
 
+std::vector<ForeignEncodedFile> ForeignEncodedSettingsFiles(
+    const std::filesystem::path& directory) {
+  std::vector<ForeignEncodedFile> found;
+  for (const std::string_view name : {kSettingsFileName, kRegistrationFileName}) {
+    const std::filesystem::path file = FileIn(directory, name);
+    std::optional<std::string> content;
+    try {
+      content = ReadFileIfExists(file);
+    } catch (const FileReadError&) {
+      continue;  // reported as unreadable
+    }
+    if (!content) continue;
+    if (const auto encoding = ForeignEncodingOf(*content)) found.push_back({file, *encoding});
+  }
+  return found;
+}
+
 StartupState LoadStartupState(const std::filesystem::path& directory) {
   StartupState state;
   state.unreadableFiles = UnreadableSettingsFiles(directory);
+  state.foreignEncodedFiles = ForeignEncodedSettingsFiles(directory);
   state.saved = ReadStartupSettings(directory).saved;
   // A stored index that is no item leaves the choice empty while its
   // registration is loaded; the window then shows the first item.

@@ -14,6 +14,14 @@
 
 namespace ruvo::settings {
 
+// A settings or registration file in another encoding than CP932: its
+// texts read as garbled characters (ForeignEncodingOf tells).
+struct ForeignEncodedFile {
+  std::filesystem::path file;
+  std::string_view encoding;  // "UTF-8", "UTF-16"
+  bool operator==(const ForeignEncodedFile&) const = default;
+};
+
 struct StartupState {
   // The settings file's values; the sender fields replaced by the sender file
   // when it loaded, and a paper mode outside the choice's items shown as 0.
@@ -29,6 +37,9 @@ struct StartupState {
   // and the reason ("/w/ruvo_q710.ini: Permission denied"), in that order.
   // Their keys read as the defaults; the window reports these once.
   std::vector<std::string> unreadableFiles;
+  // The settings and registration files, in that order, that are written
+  // in another encoding; the window reports these once.
+  std::vector<ForeignEncodedFile> foreignEncodedFiles;
 };
 
 StartupState LoadStartupState(const std::filesystem::path& directory);
@@ -38,5 +49,10 @@ StartupState LoadStartupState(const std::filesystem::path& directory);
 std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory);
 // The same as the errors reading them gave.
 std::vector<FileReadError> SettingsFileReadErrors(const std::filesystem::path& directory);
+
+// The settings and registration files of `directory` that are written in
+// another encoding than CP932, as StartupState::foreignEncodedFiles lists
+// them.
+std::vector<ForeignEncodedFile> ForeignEncodedSettingsFiles(const std::filesystem::path& directory);
 
 }  // namespace ruvo::settings

@@ -18,6 +18,11 @@
 
 namespace ruvo {
 
+// The lines of a paste the transfer reads: a long order mail holds a few
+// hundred, and 1000 lines of at most kMemoLineReadLimit bytes keep what a
+// paste of any size costs within 4 MiB.
+inline constexpr std::size_t kMailLineLimit = 1000;
+
 struct MailTransferResult {
   // The finder's block; nothing when the paste was plain and the rules
   // read it as it stands.

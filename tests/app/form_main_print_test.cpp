@@ -39,6 +39,7 @@ class FormMainPrintTest : public QObject {
   void senderSwitchGreysTheFieldsAndDropsTheSender();
   void f11PrintsTheDrawListOfTheWindowsRecord();
   void f11AnsweredNoPrintsNothing();
+  void f11InAWorkingFolderThatCannotBeReadPrintsNothing();
   void badMarginAbandonsTheJob();
   void paperModesKeepTheirPrintersWhateverTheListDoes_data();
   void paperModesKeepTheirPrintersWhateverTheListDoes();
@@ -137,6 +138,27 @@ void FormMainPrintTest::f11AnsweredNoPrintsNothing() {
   QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
   QVERIFY(harness.service.Jobs().empty());
   QCOMPARE(QApplication::focusWidget(), window.Band4()->Edit_G1);
+}
+
+// The working folder went away while the window ran (renamed on a share,
+// removed): its registered printer and margins are unknown, so F11 says
+// why and asks nothing; printing works again once the folder is back.
+void FormMainPrintTest::f11InAWorkingFolderThatCannotBeReadPrintsNothing() {
+  WindowHarness harness;
+  TForm_Main& window = harness.Open();
+  const std::filesystem::path away = harness.Folder().string() + "-away";
+  std::filesystem::rename(harness.Folder(), away);
+  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  std::filesystem::rename(away, harness.Folder());
+  QVERIFY(harness.boxes.questions.isEmpty());
+  QVERIFY(harness.service.Jobs().empty());
+  QVERIFY2(harness.boxes.errors.last().startsWith(
+               QStringLiteral("作業フォルダ ") + QString::fromStdString(harness.Folder()) +
+               QStringLiteral(" を読めないため、印刷しません。")),
+           qPrintable(harness.boxes.errors.last()));
+  harness.boxes.answers = {true};
+  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QCOMPARE(harness.service.PrintedJobs().size(), std::size_t{1});
 }
 
 // A margin with a decimal point is kept as typed, and every print then

@@ -68,6 +68,8 @@ class FormMainTest : public QObject {
   void noPrinterAtAllLeavesAUsableWindow();
   void startupStopsAtTheStepThatFailed();
   void unreadableSettingsFileIsToldOnceAndReadsAsDefaults();
+  void settingsInUtf8AreToldOnceAndUntouchedValuesKeepTheirBytes();
+  void loneCrInAValueEditedElsewhereDoesNotStopTheSave();
 };
 
 // A newcomer's first start is no error: the status bar tells how to begin,
@@ -244,6 +246,42 @@ void FormMainTest::unreadableSettingsFileIsToldOnceAndReadsAsDefaults() {
            qPrintable(harness.boxes.errors[0]));
   QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
   QCOMPARE(window.Band3()->Edit_MyZip->text(), QStringLiteral("1"));  // the start-up went on
+}
+
+// An editor saved the settings as UTF-8: the window shows them garbled and
+// says why once; the values the user does not touch are saved with the
+// file's own bytes, the one typed anew in Shift-JIS.
+void FormMainTest::settingsInUtf8AreToldOnceAndUntouchedValuesKeepTheirBytes() {
+  WindowHarness harness;
+  const auto file = harness.Folder() / "ruvo_Rezovod.ini";
+  const std::string name = "E_CUS=\xE5\xB1\xB1\xE7\x94\xB0\xE5\xA4\xAA\xE9\x83\x8E";  // 山田太郎
+  const std::string goods = "E_G1=\xE6\x9B\xB8\xE7\xB1\x8D";                          // 書籍
+  ruvo::test::PutFile(file, "[rv_RezovodPrn]\r\n" + name + "\r\n" + goods + "\r\nE_AD1=x\r\n");
+  TForm_Main& window = harness.Open();
+  QCOMPARE(harness.boxes.notices.size(), 1);
+  QVERIFY2(harness.boxes.notices[0].contains(QStringLiteral("UTF-8")),
+           qPrintable(harness.boxes.notices[0]));
+  QVERIFY(Text(window.Band2()->Edit_Custo1) != QStringLiteral("山田太郎"));
+  window.Band2()->Edit_Add1->setText(QStringLiteral("大阪府"));
+  harness.Close();
+  const std::string saved = FileBytes(file);
+  QVERIFY2(saved.find("\r\n" + name + "\r\n") != std::string::npos, saved.c_str());
+  QVERIFY(saved.find("\r\n" + goods + "\r\n") != std::string::npos);
+  QVERIFY(saved.find("\r\nE_AD1=" + ruvo::test::Sj("大阪府") + "\r\n") != std::string::npos);
+}
+
+// "山田<CR>太郎" from an editor elsewhere: the name reads as "山田", and the
+// exit saves every key instead of failing on a line break.
+void FormMainTest::loneCrInAValueEditedElsewhereDoesNotStopTheSave() {
+  WindowHarness harness;
+  const auto file = harness.Folder() / "ruvo_Rezovod.ini";
+  ruvo::test::PutFile(file, ruvo::test::Sj("[rv_RezovodPrn]\r\nE_CUS=山田\r太郎\r\n"));
+  TForm_Main& window = harness.Open();
+  QCOMPARE(Text(window.Band2()->Edit_Custo1), QStringLiteral("山田"));
+  window.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
+  harness.Close();
+  QCOMPARE(harness.boxes.errors.size(), 1);  // my0.txt is missing, nothing else
+  QVERIFY(FileBytes(file).find("E_ZIP=105-0011\r\n") != std::string::npos);
 }
 
 QTEST_MAIN(FormMainTest)

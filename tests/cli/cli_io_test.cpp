@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "test_text.h"
@@ -10,31 +12,6 @@
 
 namespace ruvo::cli {
 namespace {
-
-TEST(CliIo, SplitsLinesAtEveryKindOfLineEnd) {
-  using Lines = std::vector<std::string>;
-  EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\n"), (Lines{"a"}));  // final break opens no line
-  EXPECT_EQ(SplitLines("a\n\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
-  EXPECT_TRUE(SplitLines("").empty());
-}
-
-TEST(CliIo, ReadsUtf8InputAsCp932AndWarnsAboutLostCharacters) {
-  std::istringstream in("\xE6\x9D\xB1\xF0\x9F\x98\x80\n");  // 東😀
-  std::ostringstream out, err;
-  Context ctx{in, out, err};
-  EXPECT_EQ(ReadInputLines(ctx), std::vector<std::string>{"\x93\x8C\x81\xAC"});
-  EXPECT_NE(err.str().find("1 character"), std::string::npos);
-}
-
-TEST(CliIo, PassesRawCp932Through) {
-  std::istringstream in(std::string("\x93\x8C\xFF", 3));
-  std::ostringstream out, err;
-  Context ctx{in, out, err, true};
-  EXPECT_EQ(ReadInputText(ctx), std::string("\x93\x8C\xFF", 3));
-  EXPECT_EQ(ToOutput(ctx, "\x93\x8C"), "\x93\x8C");
-}
 
 TEST(CliIo, ReadsOptionValuesInBothForms) {
   const std::vector<std::string> args = {"--dpi=360", "--top", "12", "--slot", "9"};
@@ -78,9 +55,18 @@ TEST_F(CliIoStreams, LineReaderReadsLineByLineWithinItsLimit) {
   EXPECT_EQ(err.str(),
             "ruvo-slip: warning: line 2: 1 character(s) not in Shift-JIS replaced by "
             "\xE3\x80\x93\n");
-  Context memo = On("12345", true);
-  EXPECT_EQ(test::MessageOf<InputError>([&] { ReadInputText(memo, 4); }),
-            "the input is larger than 4 bytes");
+  Context raw = On(std::string("\x93\x8C\xFF\n", 4), true);
+  EXPECT_EQ(LineReader(raw).Next(), std::string("\x93\x8C\xFF", 3));  // --cp932: as they are
+}
+
+// The transfer's reading: its first lines and of each only the head it
+// reads, with nothing after them taken from the input.
+TEST_F(CliIoStreams, FirstLinesAreReadAndNothingAfterThem) {
+  Context ctx = On("a\rb\r\nc\nd\n");
+  EXPECT_EQ(ReadFirstLines(ctx, 2, 10), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "\nc\nd\n");
+  Context few = On("a\n\n");
+  EXPECT_EQ(ReadFirstLines(few, 16, 10), (std::vector<std::string>{"a", ""}));
 }
 
 // "ソ" is 0x83 0x5C, "表" 0x95 0x5C: a trail byte 0x5C (or 0x7C) is no
@@ -102,6 +88,30 @@ TEST_F(CliIoStreams, JsonStringsEscapeByCharacter) {
   EXPECT_GE(characters, 100);
   EXPECT_EQ(JsonString(On(""), "\"\\\x01\xE6\x9D\xB1\xFF"),
             "\"\\\"\\\\\\u0001\xE6\x9D\xB1\xEF\xBF\xBD\"");
+}
+
+// A lead byte without its trail byte swallowed the closing quote or a
+// control byte: the JSON said something else than the text, or broke.
+TEST_F(CliIoStreams, MalformedCp932StaysWellFormedJson) {
+  const Context cp932 = On("", true);
+  const struct {
+    const char* name;
+    std::string text;
+    std::string json;
+  } rows[] = {
+      {"lead byte last", "a\x82", "\"a\\ufffd\""},
+      {"lead byte before a quote", "\x82\"", "\"\\ufffd\\\"\""},
+      {"lead byte before a control byte", "\x82\x01x", "\"\\ufffd\\u0001x\""},
+      {"lead byte before a line break", "\x82\n", "\"\\ufffd\\n\""},
+      {"undefined code, backslash as its trail", "\x85\x5C", "\"\\ufffd\\\\\""},
+      {"kana and a half-width one stay as they are", "\x82\xA0\xB1", "\"\x82\xA0\xB1\""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string json = JsonString(cp932, row.text);
+    EXPECT_EQ(json, row.json);
+    EXPECT_EQ(nlohmann::json::parse(Cp932ToUtf8(json)).get<std::string>(), Cp932ToUtf8(row.text));
+  }
 }
 
 // A lost character is named in a warning as on stdin; a control character

@@ -40,7 +40,7 @@ truncate -s 65M "$dir/big"
 [ $? -eq 1 ] && [ "$(cat "$dir/out" "$dir/err")" = "1
 ruvo-slip halfwidth: input line 2 is longer than 1048576 bytes" ] || fail "halfwidth line limit"
 "$slip" transfer <"$dir/big" >/dev/null 2>"$dir/err"
-[ $? -eq 1 ] && [ "$(cat "$dir/err")" = "ruvo-slip transfer: the input is larger than 67108864 bytes" ] ||
-  fail "transfer input limit"
+[ $? -eq 1 ] && [ "$(cat "$dir/err")" = "ruvo-slip transfer: input line 2 is longer than 67108864 bytes" ] ||
+  fail "transfer line limit"
 
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }

@@ -76,19 +76,48 @@ TEST_F(AppSettings, ExitWritesTheKeysInOrder) {
   EXPECT_EQ(FileBytes(ini), expected);
 }
 
-TEST_F(AppSettings, FailedExitWriteKeepsEarlierKeysAndSkipsTheRest) {
-  for (int good = 0; good < static_cast<int>(std::size(kExitKeys)); ++good) {
-    SCOPED_TRACE(kExitKeys[good]);
+// Nineteen keys, one replacement: a quit costs one flush to disk.
+TEST_F(AppSettings, ExitWritesAllKeysInOneReplacement) {
+  PutFile(ini, "; kept\r\n[rv_RezovodPrn]\r\nRezovodprnno=2\r\n");
+  test::FaultyFileReplacer disk;
+  WriteExitSettings(dir.path(), Sample(), disk);
+  EXPECT_EQ(disk.attempts(), 1);
+  EXPECT_EQ(ReadStartupSettings(dir.path()).saved, Sample());
+  EXPECT_EQ(ReadPrinterNumber(dir.path()), 2);
+  WriteExitSettings(dir.path(), Sample(), disk);
+  EXPECT_EQ(disk.attempts(), 1) << "nothing changed, nothing written";
+}
+
+// A value with a line break (only a caller that bypasses the fields can
+// give one) stops the exit where writing key by key would stop: the keys
+// before it are written, it and the rest are not.
+TEST_F(AppSettings, LineBreakInAValueWritesTheKeysBeforeIt) {
+  for (std::size_t bad = 1; bad < std::size(kExitKeys) - 2; ++bad) {
+    SCOPED_TRACE(kExitKeys[bad]);
     std::filesystem::remove(ini);
-    test::FaultyFileReplacer disk;
-    disk.goodReplacements = good;
-    disk.diskFullAfterBytes = 0;
-    EXPECT_THROW(WriteExitSettings(dir.path(), Sample(), disk), FileWriteError);
-    EXPECT_EQ(disk.attempts(), good + 1);
-    for (int k = 0; k < static_cast<int>(std::size(kExitKeys)); ++k) {
+    ExitSettings settings = Sample();
+    std::string* texts[] = {&settings.slip.zip,
+                            &settings.slip.address1,
+                            &settings.slip.address2,
+                            &settings.slip.customer,
+                            &settings.slip.tel,
+                            &settings.slip.goods1,
+                            &settings.slip.goods2,
+                            &settings.slip.goods3,
+                            &settings.slip.quantity,
+                            &settings.slip.deliveryMonth,
+                            &settings.slip.deliveryDay,
+                            &settings.slip.sender.name,
+                            &settings.slip.sender.zip,
+                            &settings.slip.sender.address1,
+                            &settings.slip.sender.address2,
+                            &settings.slip.sender.tel};
+    *texts[bad - 1] += "\r\n[x]";
+    EXPECT_THROW(WriteExitSettings(dir.path(), settings), FileWriteError);
+    for (std::size_t k = 0; k < std::size(kExitKeys); ++k) {
       const bool written =
           ReadProfileText(ini, "rv_RezovodPrn", kExitKeys[k], "<none>") != "<none>";
-      EXPECT_EQ(written, k < good) << kExitKeys[k];
+      EXPECT_EQ(written, k < bad) << kExitKeys[k];
     }
   }
 }

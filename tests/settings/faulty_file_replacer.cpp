@@ -48,6 +48,7 @@ int FaultyFileReplacer::Rename(const char* from, const char* to) {
 }
 
 int FaultyFileReplacer::Fallocate(int fd, off_t offset, off_t length) {
+  if (FaultsActive() && fallocateError) return *fallocateError;
   if (FaultsActive() && diskFullAfterBytes &&
       static_cast<std::size_t>(offset + length) > *diskFullAfterBytes) {
     return ENOSPC;

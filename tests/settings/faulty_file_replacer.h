@@ -1,7 +1,8 @@
 #pragma once
 // The real POSIX replacer with fault switches: after a number of good
-// replacements, the disk fills up after some bytes, or fsync or rename fail
-// the way a broken medium or a locked file makes them fail.
+// replacements, the disk fills up after some bytes, or fsync, rename or
+// fallocate fail the way a broken medium, a locked file or a file system
+// without reservations makes them fail.
 
 #include <cstddef>
 #include <optional>
@@ -24,6 +25,9 @@ class FaultyFileReplacer : public settings::FileReplacer {
   // fsync and rename fail with this error number.
   std::optional<int> fsyncError;
   std::optional<int> renameError;
+  // posix_fallocate answers this error number, as EOPNOTSUPP where neither
+  // the file system nor the C library reserves room.
+  std::optional<int> fallocateError;
 
   void Write(const std::filesystem::path& file, std::string_view content,
              settings::SpecialFileTarget special) override;

@@ -71,6 +71,22 @@ TEST_F(ProfileFile, ValueWithLineBreakIsRefusedAndFileKept) {
   }
 }
 
+// A value the program did not change keeps its line as it stands: blanks,
+// the key's letter case, and a value beyond what a read returns.
+TEST_F(ProfileFile, UnchangedValuesKeepTheirLinesByteForByte) {
+  const std::string long3000(3000, 'x');
+  const std::string old = "[s]\r\n  K = v \r\nlong=" + long3000 + "\r\nz=1\r\n";
+  PutFile(ini, old);
+  test::FaultyFileReplacer disk;
+  const ProfileSetting same[] = {{"s", "k", "v"}, {"s", "long", std::string(2047, 'x')}};
+  WriteProfileTexts(ini, same, disk);
+  EXPECT_EQ(disk.attempts(), 0);
+  const ProfileSetting changed[] = {{"s", "k", "v"}, {"s", "z", "2"}, {"t", "k", "3"}};
+  WriteProfileTexts(ini, changed, disk);
+  EXPECT_EQ(disk.attempts(), 1);
+  EXPECT_EQ(FileBytes(ini), "[s]\r\n  K = v \r\nlong=" + long3000 + "\r\nz=2\r\n[t]\r\nk=3\r\n");
+}
+
 TEST_F(ProfileFile, DirectoryWhereTheFileShouldBe) {
   std::filesystem::create_directory(ini);
   EXPECT_EQ(ReadProfileText(ini, "s", "k", "d"), "d");

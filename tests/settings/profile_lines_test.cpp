@@ -46,6 +46,10 @@ TEST(ProfileLines, FindsValuesInHandWrittenFiles) {
       // "ア" (83 41) and "ヂ" (83 61) differ only in a second byte that looks like a letter.
       {"trail bytes are not case-folded", "[\x83\x61]\r\nk=1\r\n", "\x83\x41", "k", std::nullopt},
       {"NUL byte in value", std::string("[s]\r\nk=a\0b\r\n", 12), "s", "k", std::string("a\0b", 3)},
+      // Edited elsewhere: the CR ends the value, what follows is a line of its own.
+      {"lone CR inside a value", Sj("[s]\r\nk=山田\r太郎\r\n"), "s", "k", Sj("山田")},
+      {"CR-only line ends", "[s]\rk=v\rz=w\r", "s", "z", "w"},
+      {"line after a lone CR is no key of the line before", "[s]\r\nj=1\rk=2\r\n", "s", "k", "2"},
   };
   for (const FindCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -83,6 +87,8 @@ TEST(ProfileLines, WritingOneKeyLeavesEveryOtherByte) {
        "[s]\r\na=1\r\nk=v\r\n"},
       {"last line ends in CR alone", "[s]\r\na=1\r", "s", "k", "v", "[s]\r\na=1\r\nk=v\r\n"},
       {"new section after a CR alone", "[t]\r", "s", "k", "v", "[t]\r\n[s]\r\nk=v\r\n"},
+      {"value cut by a lone CR keeps what follows", "[s]\r\nk=a\rb\r\n", "s", "k", "c",
+       "[s]\r\nk=c\rb\r\n"},
       {"keeps comments and odd lines", "; note\r\n[s]\r\nodd line\r\nk=1\r\n", "s", "k", "2",
        "; note\r\n[s]\r\nodd line\r\nk=2\r\n"},
       {"writes the first of a repeated key", "[s]\r\nk=1\r\nk=2\r\n", "s", "k", "3",

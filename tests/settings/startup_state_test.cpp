@@ -69,6 +69,13 @@ TEST_F(StartupStateTest, UnreadableFilesAreNamedAndReadAsDefaults) {
   EXPECT_TRUE(LoadStartupState(dir / "elsewhere").unreadableFiles.empty());  // missing is no error
 }
 
+TEST_F(StartupStateTest, FilesInAnotherEncodingAreNamed) {
+  PutFile(ini, "[rv_RezovodPrn]\r\nE_CUS=\xE5\xB1\xB1\xE7\x94\xB0\r\n");  // 山田 in UTF-8
+  PutFile(dir / "ruvo_q710.ini", Sj("[手差し]\r\nPrnName=プリンタ\r\n"));
+  EXPECT_EQ(LoadStartupState(dir.path()).foreignEncodedFiles,
+            (std::vector<ForeignEncodedFile>{{ini, "UTF-8"}}));
+}
+
 TEST_F(StartupStateTest, SenderTabOutsideTheTabsReportsTabErr) {
   PutFile(ini, "[rv_RezovodPrn]\r\nTab_My=10\r\n");
   EXPECT_EQ(LoadStartupState(dir.path()).senderError, "TabErr");
