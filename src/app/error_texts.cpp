@@ -50,6 +50,9 @@ constexpr ErrorReasonText kFileReasons[] = {
     {ELOOP, "リンクが循環しています"},
     {ENXIO, "デバイスがありません"},
     {EINVAL, "この種類のファイルには書き込めません"},
+    {EBADF, "ファイルを書き込み用に開けません"},
+    {EPIPE, "書き込み先が閉じられました"},
+    {EOPNOTSUPP, "このディスクではできない操作です"},
 };
 
 // Reasons of the program's own, by the start of their English text.
