@@ -161,10 +161,11 @@ class BlockReader {
     if (text.empty() || IsMailLine(text, key) || IsCountryKey(key)) return;
     if (SaysSameAsOrderer(key)) {
       values_.sameAsOrderer = true;
+    } else if (TelephoneNumberOf(text)) {
+      // Asked first: "090-2468-1357" is a mobile's number, not a postal code.
+      TakeTelephone(text);
     } else if (PostalCodeAtStart(text)) {
       TakePostalCode(text);
-    } else if (TelephoneNumberOf(text)) {
-      TakeTelephone(text);
     } else if (HasCompanyWord(key)) {
       if (values_.company.empty()) values_.company = TrimBlanks(text);
     } else if (HasHonorific(text)) {

@@ -43,8 +43,8 @@ struct RecipientBlock {
 // brings a value it still lacks), or after a few dozen lines. In it:
 // labelled lines give their value by the label; lines with any other label
 // (お届け日, 商品名 …), FAX, mail, country and reading lines give nothing;
-// unlabelled lines are judged by their look (a postal code, a telephone
-// number, an address that starts with a prefecture or has the look of one,
+// unlabelled lines are judged by their look (a telephone number, a postal
+// code, an address that starts with a prefecture or has the look of one,
 // a line with a number or building word continuing an address, a company,
 // else the name). The first value of each kind wins.
 std::optional<RecipientBlock> FindRecipientBlock(const MemoLines& memo);

@@ -72,6 +72,12 @@ TEST(TransferMail, ReadsMailsAsShopsWriteThem) {
       {"a reading in brackets is dropped",
        "[送付先] 佐藤 恵（さとう めぐみ）様",
        {"", "", "", "佐藤 恵", ""}},
+      {"an unlabelled mobile number is no postal code",
+       "配送先住所\n\n〒604-8005\n京都府京都市中京区恵比須町534\n中村 奈々様\n080-1357-2468",
+       {"604-8005", "京都府京都市中京区恵比須町534", "", "中村 奈々", "080-1357-2468"}},
+      {"nor before the postal code",
+       "配送先住所\n\n050-3141-2718\n604-8005\n中村 奈々",
+       {"604-8005", "", "", "中村 奈々", "050-3141-2718"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
