@@ -158,6 +158,15 @@ bool EndsInBlockNumber(std::string_view text) {
   return false;
 }
 
+// `line` goes on with the block number that `address` ends in, as when a
+// mail wraps inside it: "丸の内一丁目" "一番一号", "芝公園4-2-" "8",
+// "西田二丁目14" "-2".
+bool ContinuesBlockNumber(std::string_view address, std::string_view line) {
+  if (!EndsInBlockNumber(address)) return false;
+  const std::size_t last = sjis::BoundaryAtOrBefore(address, address.size() - 1);
+  return IsNumeralAt(line, 0) || (IsNumeralAt(address, last) && IsJoinAt(line, 0));
+}
+
 struct NumberRun {
   std::size_t begin = 0;
   std::size_t end = 0;       // after its last numeral or unit
@@ -339,7 +348,7 @@ std::string JoinAddressLines(const std::vector<std::string>& lines) {
   std::string address;
   for (const std::string& line : lines) {
     if (line.empty()) continue;
-    if (!address.empty() && !(EndsInBlockNumber(address) && IsNumeralAt(line, 0))) address += ' ';
+    if (!address.empty() && !ContinuesBlockNumber(address, line)) address += ' ';
     address += line;
   }
   return address;

@@ -78,6 +78,9 @@ TEST(TransferMail, ReadsMailsAsShopsWriteThem) {
       {"nor before the postal code",
        "配送先住所\n\n050-3141-2718\n604-8005\n中村 奈々",
        {"604-8005", "", "", "中村 奈々", "050-3141-2718"}},
+      {"an address wrapped inside its house number",
+       "【配送先】\n住所 : 京都府京都市中京区恵比須町534\n-1 キャッスル御池201",
+       {"", "京都府京都市中京区恵比須町534-1", "キャッスル御池201", "", ""}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
