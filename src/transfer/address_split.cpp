@@ -146,6 +146,13 @@ bool IsJoinAt(std::string_view text, std::size_t pos) {
   return join && next < text.size() && IsNumeralAt(text, next);
 }
 
+// True when `text` ends with the whole characters of `word`: "ﾔ" after
+// "部" (0x9594) is no "番" (0x94D4).
+bool EndsWithWord(std::string_view text, std::string_view word) {
+  const std::size_t start = text.size() - word.size();
+  return text.ends_with(word) && sjis::BoundaryAtOrBefore(text, start) == start;
+}
+
 // The text ends with a numeral, a hyphen or a unit of a block number, so
 // that a numeral after it goes on with the number.
 bool EndsInBlockNumber(std::string_view text) {
@@ -153,7 +160,7 @@ bool EndsInBlockNumber(std::string_view text) {
   const unsigned code = CodeAt(text, last);
   if (IsNumeralAt(text, last) || IsHyphenCode(code)) return true;
   for (const NumberUnit& unit : kNumberUnits) {
-    if (unit.makesBlockNumber && text.ends_with(unit.word)) return true;
+    if (unit.makesBlockNumber && EndsWithWord(text, unit.word)) return true;
   }
   return false;
 }

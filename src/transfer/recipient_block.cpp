@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "transfer/address_split.h"
+#include "transfer/char_kinds.h"
 #include "transfer/classify.h"
 #include "transfer/loose_lines.h"
 #include "transfer/mail_line.h"
@@ -63,8 +64,10 @@ bool StartsWithPrefecture(std::string_view text) {
   return false;
 }
 
+// A mail address, "@" in either width. Searched by character: many kanji
+// and "ァ" end in the byte of "@".
 bool IsMailLine(std::string_view text, std::string_view key) {
-  return MailMarkCount(text) > 0 || key.find('@') != std::string_view::npos;
+  return MailMarkCount(text) > 0 || HasCode(key, '@');
 }
 
 // Reads the lines of one section (or of the whole paste) into its values.
