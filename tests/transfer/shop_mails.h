@@ -9,11 +9,8 @@
 // template/default/Mail/order.twig, Welcart functions/emails.php
 // (uesces_get_mail_addressform, JP form, 【配送先】), WooCommerce
 // emails/plain/email-addresses.php with the JP address format of
-// class-wc-countries.php and, with reading and honorific, that of
-// WooCommerce for Japan ("〒{postcode}\n{state}{city}{address_1}\n
-// {address_2}\n{yomigana_last_name} {yomigana_first_name}\n{last_name}
-// {first_name}様\n {phone}"), Zen Cart Japanese includes/classes/
-// order.php (address format 6, furigana on), XOOPS bmcart ThankYouForOrder.tpl,
+// class-wc-countries.php, Zen Cart Japanese includes/classes/order.php
+// (address format 6, furigana on), XOOPS bmcart ThankYouForOrder.tpl,
 // Shopify's JP address format ({country}_〒{zip}{province}{city}…) in an
 // order confirmation, and a marketplace's "[送付先] … (TEL)" mail.
 
@@ -243,39 +240,6 @@ taro@example.jp
 ----------------------------------------
 )",
      "配送先住所", kSatoMegumi},
-    {"WooCommerce for Japan",
-     R"(ご注文 #1033 を受け付けました。
-
-[注文 #1033] (2024年12月1日)
-
-有機りんご 5kg × 1 = ¥5,400
-
-----------------------------------------
-
-請求先住所
-
-〒105-0011
-東京都港区芝公園4-2-8
-ヤマダ タロウ
-山田 太郎様
- 03-3433-5111
-taro@example.jp
-
-)",
-     R"(配送先住所
-
-〒910-0005
-福井県福井市大手二丁目12-7
-セントラル大手
-ハヤシ レン
-林 蓮様
- 080-4321-9876
-)",
-     R"(
-----------------------------------------
-)",
-     "配送先住所",
-     {"910-0005", "福井県福井市大手二丁目12-7", "セントラル大手", "林 蓮", "080-4321-9876"}},
     {"Zen Cart Japanese",
      R"(注文確認書 from ルヴォ商店
 
