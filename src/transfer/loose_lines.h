@@ -38,12 +38,12 @@ struct LooseReading {
 // Which of `lines` (in the order they stand) is the name and which go on
 // with the address:
 // - the name is the first line that says it is one; else the first line
-//   outside the run after the address; else the last line of that run (the
-//   line before it when the last is its reading); a line of kana only is the
-//   name only when no other line can be;
+//   outside the run after the address; else the last line of that run. A
+//   line of kana only is taken only when no other line can be the name, a
+//   line with the look of an address never;
 // - a line of kana only right before or after the name is its reading and
-//   is dropped, when it has as many blank-separated parts as the name (or
-//   the name has none);
+//   is dropped, when it has as many blank-separated parts as the name or
+//   the name is written without a blank;
 // - the lines of the run after the address that stand before the name (all
 //   of them when the name stands elsewhere) go on with the address.
 LooseReading ReadLooseLines(const std::vector<LooseLine>& lines);
