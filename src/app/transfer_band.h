@@ -20,7 +20,8 @@ class TransferBand : public QFrame {
 
   // The memo's lines as CP932, up to the transfer's kMailLineLimit (a line
   // at most 4096 bytes is read, as the transfer reads them): a whole order
-  // mail is read, not only the lines the hint asks for. `replaced` counts characters that became "〓".
+  // mail is read, not only the lines the hint asks for. `replaced` counts
+  // characters that became "〓".
   MemoLines Lines(std::size_t& replaced) const;
   // Replaces the memo's content by `lines`, the caret at its first
   // character and the view scrolled to the top. The replacement is one

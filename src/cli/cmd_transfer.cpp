@@ -1,7 +1,8 @@
 // ruvo-slip transfer: the pasted memo text on stdin (an address block or a
 // whole order mail), the recipient fields, the memo after the transfer and
 // the section the recipient was taken from on stdout as one JSON object,
-// with the postal code checked against address line 1.
+// with the postal code checked against the whole address: a long address
+// broken inside its place name still leads from its code.
 
 #include <ostream>
 
@@ -51,7 +52,7 @@ int RunTransfer(const Args& args, Context& ctx) {
       JsonField(ctx, "add2", fields.add2) + ", " + JsonField(ctx, "name", fields.name) + ", " +
       JsonField(ctx, "tel", fields.tel) + ", \"memo\":" + JsonMemo(ctx, result.FinalMemo()) +
       ", \"message\":" + message + ", \"section\":" + section +
-      ", \"zip_check\":" + JsonZipCheck(ctx, dict, fields.zip, fields.add1) + "}\n";
+      ", \"zip_check\":" + JsonZipCheck(ctx, dict, fields.zip, fields.add1 + fields.add2) + "}\n";
   ctx.out << json;
   return 0;
 }

@@ -146,6 +146,13 @@ bool IsJoinAt(std::string_view text, std::size_t pos) {
   return join && next < text.size() && IsNumeralAt(text, next);
 }
 
+// True when `text` ends with the whole characters of `word`: "ﾔ" after
+// "部" (0x9594) is no "番" (0x94D4).
+bool EndsWithWord(std::string_view text, std::string_view word) {
+  const std::size_t start = text.size() - word.size();
+  return text.ends_with(word) && sjis::BoundaryAtOrBefore(text, start) == start;
+}
+
 // The text ends with a numeral, a hyphen or a unit of a block number, so
 // that a numeral after it goes on with the number.
 bool EndsInBlockNumber(std::string_view text) {
@@ -153,9 +160,18 @@ bool EndsInBlockNumber(std::string_view text) {
   const unsigned code = CodeAt(text, last);
   if (IsNumeralAt(text, last) || IsHyphenCode(code)) return true;
   for (const NumberUnit& unit : kNumberUnits) {
-    if (unit.makesBlockNumber && text.ends_with(unit.word)) return true;
+    if (unit.makesBlockNumber && EndsWithWord(text, unit.word)) return true;
   }
   return false;
+}
+
+// `line` goes on with the block number that `address` ends in, as when a
+// mail wraps inside it: "丸の内一丁目" "一番一号", "芝公園4-2-" "8",
+// "西田二丁目14" "-2".
+bool ContinuesBlockNumber(std::string_view address, std::string_view line) {
+  if (!EndsInBlockNumber(address)) return false;
+  const std::size_t last = sjis::BoundaryAtOrBefore(address, address.size() - 1);
+  return IsNumeralAt(line, 0) || (IsNumeralAt(address, last) && IsJoinAt(line, 0));
 }
 
 struct NumberRun {
@@ -339,7 +355,7 @@ std::string JoinAddressLines(const std::vector<std::string>& lines) {
   std::string address;
   for (const std::string& line : lines) {
     if (line.empty()) continue;
-    if (!address.empty() && !(EndsInBlockNumber(address) && IsNumeralAt(line, 0))) address += ' ';
+    if (!address.empty() && !ContinuesBlockNumber(address, line)) address += ' ';
     address += line;
   }
   return address;

@@ -36,7 +36,7 @@ std::pair<std::string, std::string> SplitLongAddress(std::string_view line1,
 // The lines of one address as a mail wrapped them, joined: with a blank
 // between place and building ("本宿町1-2" "ハイツ101" → "本宿町1-2 ハイツ101"),
 // without one where the block number goes on ("丸の内一丁目" "一番一号" →
-// "丸の内一丁目一番一号").
+// "丸の内一丁目一番一号", "西田二丁目14" "-2 ハイツ201" → "西田二丁目14-2 ハイツ201").
 std::string JoinAddressLines(const std::vector<std::string>& lines);
 
 // True when `text` holds a block number: digits, or kanji numerals with

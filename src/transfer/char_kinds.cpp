@@ -21,6 +21,13 @@ unsigned CodeAt(std::string_view text, std::size_t pos) {
   return lead * 256u + static_cast<unsigned char>(text[pos + 1]);
 }
 
+bool HasCode(std::string_view text, unsigned code) {
+  for (std::size_t pos = 0; pos < text.size(); pos += sjis::CharLengthAt(text, pos)) {
+    if (CodeAt(text, pos) == code) return true;
+  }
+  return false;
+}
+
 bool IsDigitCode(unsigned code) {
   return Between(code, '0', '9') || Between(code, kFullWidthDigitZero, kFullWidthDigitNine);
 }

@@ -14,6 +14,12 @@ namespace ruvo {
 // The code of the character starting at `pos` (< text.size()).
 unsigned CodeAt(std::string_view text, std::size_t pos);
 
+// True when one of the characters of `text` is `code`. The text is walked
+// character by character: the trail byte of a two-byte character is no
+// character of its own ("蓮" is 0x9840 and holds no "@", "表" is 0x955C and
+// holds no backslash).
+bool HasCode(std::string_view text, unsigned code);
+
 // "0" to "9" and "０" to "９".
 bool IsDigitCode(unsigned code);
 // The digit's value 0 to 9; `code` must be a digit.

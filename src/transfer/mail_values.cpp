@@ -86,6 +86,16 @@ bool DropCallingCode(std::vector<std::string>& groups) {
   return true;
 }
 
+// A hyphen and a digit after seven digits: "090-2468" of the mobile number
+// "090-2468-1357", which is no postal code.
+bool GoesOnAsNumber(std::string_view rest) {
+  if (rest.empty()) return false;
+  const unsigned code = CodeAt(rest, 0);
+  const std::size_t next = Next(rest, 0);
+  return (IsHyphenCode(code) || IsLongVowelCode(code)) && next < rest.size() &&
+         IsDigitCode(CodeAt(rest, next));
+}
+
 bool IsPlaceUnit(std::string_view character) {
   for (const std::string_view unit : kPlaceUnits) {
     if (character == unit) return true;
@@ -112,7 +122,7 @@ std::optional<PostalCodeValue> PostalCodeAtStart(std::string_view text) {
       break;
     }
   }
-  if (digits.size() != kPostalCodeDigits) return std::nullopt;
+  if (digits.size() != kPostalCodeDigits || GoesOnAsNumber(rest.substr(pos))) return std::nullopt;
   digits.insert(kPostalCodeHead, "-");
   return PostalCodeValue{digits, std::string(TrimBlanks(rest.substr(pos)))};
 }

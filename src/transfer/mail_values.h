@@ -16,7 +16,8 @@ struct PostalCodeValue {
 // A postal code at the start of `text`, after "〒" and blanks if any:
 // "105-0011", "１０５－００１１", "〒1050011" (seven digits, as shop systems
 // store it), "〒105-0011東京都港区…". Nothing when no code starts the text or
-// a digit follows it.
+// the number goes on after it: a digit, or a hyphen and a digit
+// ("090-2468-1357" is a mobile's number).
 std::optional<PostalCodeValue> PostalCodeAtStart(std::string_view text);
 
 // A telephone number as a clerk writes it, or nothing when `text` holds

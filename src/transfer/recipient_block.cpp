@@ -1,9 +1,13 @@
 #include "transfer/recipient_block.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "transfer/address_split.h"
+#include "transfer/char_kinds.h"
 #include "transfer/classify.h"
+#include "transfer/loose_lines.h"
 #include "transfer/mail_line.h"
 #include "transfer/mail_values.h"
 #include "transfer/mail_words.h"
@@ -22,19 +26,34 @@ constexpr std::size_t kMostSectionLines = 30;
 // this many characters.
 constexpr std::size_t kAddressLineMinimum = 7;
 
+struct AddressPart {
+  std::string text;
+  std::size_t line = 0;  // where it stands in the section
+};
+
 struct BlockValues {
-  std::string name;
   std::string postalCode;
   std::string telephone;
   std::string company;
-  std::vector<std::string> address;  // its parts, in order
+  std::vector<AddressPart> address;  // in order
+  // The lines that are the name, its reading or a building by where they
+  // stand (see LooseLine).
+  std::vector<LooseLine> loose;
   bool sameAsOrderer = false;
   // The last line was part of the address, so that a line with a building
   // or a block number continues it.
   bool addressOpen = false;
 
+  bool AddressHasBlockNumber() const {
+    return std::any_of(address.begin(), address.end(),
+                       [](const AddressPart& part) { return HasBlockNumber(part.text); });
+  }
+  bool HasName() const {
+    return std::any_of(loose.begin(), loose.end(),
+                       [](const LooseLine& line) { return !line.addressLike; });
+  }
   bool Any() const {
-    return !name.empty() || !postalCode.empty() || !telephone.empty() || !address.empty();
+    return HasName() || !postalCode.empty() || !telephone.empty() || !address.empty();
   }
 };
 
@@ -45,8 +64,10 @@ bool StartsWithPrefecture(std::string_view text) {
   return false;
 }
 
+// A mail address, "@" in either width. Searched by character: many kanji
+// and "ァ" end in the byte of "@".
 bool IsMailLine(std::string_view text, std::string_view key) {
-  return MailMarkCount(text) > 0 || key.find('@') != std::string_view::npos;
+  return MailMarkCount(text) > 0 || HasCode(key, '@');
 }
 
 // Reads the lines of one section (or of the whole paste) into its values.
@@ -57,6 +78,8 @@ class BlockReader {
 
   // Takes one line; false when the line ends the section (and is not taken).
   bool Take(std::string_view line) {
+    ++lineNumber_;
+    const bool afterAddress = std::exchange(runOpen_, false);
     const std::string_view text = TrimBlanks(line);
     if (HasNoContent(text)) return TakeEmpty(text.empty());
     const std::optional<MailLabel> label = ParseLabel(text);
@@ -70,28 +93,43 @@ class BlockReader {
     if (label) {
       TakeLabel(*label);
     } else {
-      TakeUnlabelled(text);
+      TakeUnlabelled(text, afterAddress);
     }
+    if (bounded_ && values_.addressOpen && values_.AddressHasBlockNumber()) runOpen_ = true;
     return true;
   }
 
   // The value on the heading line ("佐藤 恵 様" of "[送付先] 佐藤 恵 様").
-  void TakeHeadingValue(std::string_view value) { TakeUnlabelled(value); }
+  void TakeHeadingValue(std::string_view value) { TakeUnlabelled(value, false); }
 
   const BlockValues& Values() const { return values_; }
 
   MemoLines Lines() const {
+    const LooseReading loose = ReadLooseLines(values_.loose);
+    std::string name = loose.name ? NameOf(values_.loose[*loose.name].text) : std::string();
+    if (name.empty()) name = values_.company;
     MemoLines lines;
-    const std::string& name = values_.name.empty() ? values_.company : values_.name;
-    const std::string address = JoinAddressLines(values_.address);
-    for (const std::string& line :
-         {name, values_.postalCode, TidyAddress(address), values_.telephone}) {
+    for (const std::string& line : {name, values_.postalCode, Address(loose), values_.telephone}) {
       if (!line.empty()) lines.push_back(line);
     }
     return lines;
   }
 
  private:
+  // The address's parts and the loose lines that go on with it, joined in
+  // the order they stand.
+  std::string Address(const LooseReading& loose) const {
+    std::vector<AddressPart> parts = values_.address;
+    for (const std::size_t i : loose.address)
+      parts.push_back({values_.loose[i].text, values_.loose[i].line});
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const AddressPart& a, const AddressPart& b) { return a.line < b.line; });
+    std::vector<std::string> texts;
+    for (AddressPart& part : parts)
+      texts.push_back(std::move(part.text));
+    return TidyAddress(JoinAddressLines(texts));
+  }
+
   bool TakeEmpty(bool blank) {
     values_.addressOpen = false;
     if (!bounded_ || !values_.Any()) return true;
@@ -105,7 +143,7 @@ class BlockReader {
       if (!label->kind) return false;
       switch (*label->kind) {
         case LabelKind::kName:
-          return values_.name.empty();
+          return !values_.HasName();
         case LabelKind::kPostalCode:
           return values_.postalCode.empty();
         case LabelKind::kAddress:
@@ -129,7 +167,7 @@ class BlockReader {
     }
     switch (*label.kind) {
       case LabelKind::kName:
-        if (values_.name.empty()) values_.name = NameOf(label.value);
+        if (!label.value.empty()) AddLoose(label.value, false, true);
         break;
       case LabelKind::kPostalCode:
         TakePostalCode(label.value);
@@ -144,7 +182,7 @@ class BlockReader {
         if (values_.company.empty()) values_.company = label.value;
         break;
       case LabelKind::kRecipient:
-        TakeUnlabelled(label.value);
+        TakeUnlabelled(label.value, false);
         break;
       case LabelKind::kKana:
       case LabelKind::kFax:
@@ -154,30 +192,39 @@ class BlockReader {
     }
   }
 
-  void TakeUnlabelled(std::string_view text) {
+  // `afterAddress`: the line follows the address's block number with only
+  // loose lines between.
+  void TakeUnlabelled(std::string_view text, bool afterAddress) {
     const bool continues = values_.addressOpen;
     values_.addressOpen = false;
     const std::string key = MailKey(text);
     if (text.empty() || IsMailLine(text, key) || IsCountryKey(key)) return;
     if (SaysSameAsOrderer(key)) {
       values_.sameAsOrderer = true;
+    } else if (TelephoneNumberOf(text)) {
+      // Asked first: "090-2468-1357" is a mobile's number, not a postal code.
+      TakeTelephone(text);
     } else if (PostalCodeAtStart(text)) {
       TakePostalCode(text);
-    } else if (TelephoneNumberOf(text)) {
-      TakeTelephone(text);
     } else if (HasCompanyWord(key)) {
       if (values_.company.empty()) values_.company = TrimBlanks(text);
     } else if (HasHonorific(text)) {
-      if (values_.name.empty()) values_.name = NameOf(text);
+      AddLoose(text, afterAddress, true);
     } else if (ContinuesAddress(text, continues) ||
                (StartsAddress(text) && values_.address.empty())) {
-      values_.address.emplace_back(TrimBlanks(text));
+      values_.address.push_back({std::string(TrimBlanks(text)), lineNumber_});
       values_.addressOpen = true;
-    } else if (!StartsAddress(text) && values_.name.empty()) {
-      // A reading on the line after the name is passed over with any
-      // further name.
-      values_.name = NameOf(text);
+    } else if (!StartsWithPrefecture(text)) {
+      // The name, its reading or a building; a second address is dropped,
+      // as the rules drop a second name.
+      AddLoose(text, afterAddress, false, StartsAddress(text));
     }
+  }
+
+  void AddLoose(std::string_view text, bool afterAddress, bool named, bool addressLike = false) {
+    values_.loose.push_back(
+        {std::string(TrimBlanks(text)), lineNumber_, named, addressLike, afterAddress});
+    runOpen_ = afterAddress;  // the run after the address goes on
   }
 
   // A line with a block number or a building after an address line
@@ -210,7 +257,7 @@ class BlockReader {
     if (values_.postalCode.empty()) values_.postalCode = value->code;
     // The address after the code on its line ("〒105-0011東京都港区…").
     if (!value->rest.empty() && values_.address.empty()) {
-      values_.address.push_back(value->rest);
+      values_.address.push_back({value->rest, lineNumber_});
       values_.addressOpen = true;
     }
   }
@@ -223,7 +270,7 @@ class BlockReader {
       TakePostalCode(value);
       return;
     }
-    if (!value.empty()) values_.address.emplace_back(value);
+    if (!value.empty()) values_.address.push_back({std::string(value), lineNumber_});
     values_.addressOpen = true;
   }
 
@@ -236,6 +283,11 @@ class BlockReader {
   BlockValues values_;
   bool blankSeen_ = false;
   std::size_t taken_ = 0;
+  std::size_t lineNumber_ = 0;  // of the line at hand; the heading's is 0
+  // The last line ended the address's block number or followed it as a
+  // loose line: a loose line now may be a building. Only in a section,
+  // whose lines stand in its shop's order.
+  bool runOpen_ = false;
 };
 
 struct Section {

@@ -43,10 +43,13 @@ struct RecipientBlock {
 // brings a value it still lacks), or after a few dozen lines. In it:
 // labelled lines give their value by the label; lines with any other label
 // (お届け日, 商品名 …), FAX, mail, country and reading lines give nothing;
-// unlabelled lines are judged by their look (a postal code, a telephone
-// number, an address that starts with a prefecture or has the look of one,
-// a line with a number or building word continuing an address, a company,
-// else the name). The first value of each kind wins.
+// unlabelled lines are judged by their look (a telephone number, a postal
+// code, an address that starts with a prefecture or has the look of one, a
+// line with a number or building word continuing an address, a company),
+// the rest by where they stand (ReadLooseLines: the name, its reading, a
+// building on a line of its own). The first value of each kind wins; a name
+// that says it is one (by a label or an honorific) wins over one that does
+// not.
 std::optional<RecipientBlock> FindRecipientBlock(const MemoLines& memo);
 
 // The whole paste read line by line as a section is, without its bounds:

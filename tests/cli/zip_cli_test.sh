@@ -12,7 +12,7 @@ cd "$work" || exit 1  # no settings file here, so no "ZipDict" setting
 unset RUVO_ZIP_DICT
 
 dict=$work/SKK-JISYO.zipcode
-printf ';; test dictionary\n1050011 /東京都港区芝公園/\n1050014 /東京都港区芝/\n1080023 /東京都港区芝浦/\n' |
+printf ';; test dictionary\n1050011 /東京都港区芝公園/\n1050014 /東京都港区芝/\n1080023 /東京都港区芝浦/\n6495301 /和歌山県東牟婁郡那智勝浦町那智山/\n' |
   iconv -f UTF-8 -t EUC-JISX0213 >"$dict"
 
 # check NAME EXPECTED_OUTPUT EXPECTED_STATUS COMMAND...
@@ -54,6 +54,11 @@ check "transfer: code and address agree" \
   transfer '〒105-0011\n東京都港区芝公園1-2-3\n山田太郎\n' "$dict"
 check "transfer: they disagree" '{"verdict":"mismatch", "addresses":["東京都港区芝"]}}' 0 \
   transfer '〒105-0014\n東京都港区芝浦1-2-3\n山田太郎\n' "$dict"
+# Too long for line 1 and without a building, the address breaks after 町:
+# the code leads to the address as a whole.
+check "transfer: the address broken inside its place name" \
+  '{"verdict":"match", "addresses":["和歌山県東牟婁郡那智勝浦町那智山"]}}' 0 \
+  transfer '〒649-5301\n和歌山県東牟婁郡那智勝浦町那智山1234番地の5\n山田太郎\n' "$dict"
 check "transfer: no code reads no dictionary" '{"verdict":"unknown", "addresses":[]}}' 0 \
   transfer '東京都港区芝公園1-2-3\n山田太郎\n' "$work/missing"
 

@@ -97,6 +97,8 @@ TEST(JoinAddressLines, PutsABlankBeforeTheBuildingOnly) {
             "愛知県岡崎市本宿町1-2 ハイツ岡崎101号室");
   EXPECT_EQ(join({"東京都千代田区丸の内一丁目", "一番一号"}), "東京都千代田区丸の内一丁目一番一号");
   EXPECT_EQ(join({"東京都港区芝公園4-2-", "8"}), "東京都港区芝公園4-2-8");
+  EXPECT_EQ(join({"西田二丁目14", "-2 ハイツ西田201"}), "西田二丁目14-2 ハイツ西田201");
+  EXPECT_EQ(join({"二丁目14 ヴﾔ", "2F"}), "二丁目14 ヴﾔ 2F");  // "\x94\xD4" of "ヴﾔ" is no 番
   EXPECT_EQ(join({"山口県下関市", "竹崎町4-1-1"}),
             "山口県下関市 竹崎町4-1-1");  // TidyAddress drops it
   EXPECT_EQ(join({"", "港区"}), "港区");

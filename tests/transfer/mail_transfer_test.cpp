@@ -72,10 +72,73 @@ TEST(TransferMail, ReadsMailsAsShopsWriteThem) {
       {"a reading in brackets is dropped",
        "[送付先] 佐藤 恵（さとう めぐみ）様",
        {"", "", "", "佐藤 恵", ""}},
+      {"an unlabelled mobile number is no postal code",
+       "配送先住所\n\n〒604-8005\n京都府京都市中京区恵比須町534\n中村 奈々様\n080-1357-2468",
+       {"604-8005", "京都府京都市中京区恵比須町534", "", "中村 奈々", "080-1357-2468"}},
+      {"nor before the postal code",
+       "配送先住所\n\n050-3141-2718\n604-8005\n中村 奈々",
+       {"604-8005", "", "", "中村 奈々", "050-3141-2718"}},
+      {"a reading line before the name is dropped, a katakana building kept",
+       "配送先住所\n\n京都府京都市中京区恵比須町534\nキャッスル\nナカムラ ナナ\n中村 奈々様",
+       {"", "京都府京都市中京区恵比須町534 キャッスル", "", "中村 奈々", ""}},
+      {"a building line without digits or building word",
+       "配送先住所\n\n604-8005\n京都府 京都市中京区 恵比須町534\nセントラル京都\n中村 奈々\n日本",
+       {"604-8005", "京都府京都市中京区恵比須町534", "セントラル京都", "中村 奈々", ""}},
+      {"a building line after the address when the name stands first",
+       "お届け先\n中村 奈々\n604-8005\n京都府京都市中京区\n恵比須町534\nキャッスル御池\n日本",
+       {"604-8005", "京都府京都市中京区恵比須町534", "キャッスル御池", "中村 奈々", ""}},
+      {"the one line after the address is the name",
+       "配送先住所\n\n604-8005\n京都府京都市中京区恵比須町534\n中村 奈々\n075-231-1111",
+       {"604-8005", "京都府京都市中京区恵比須町534", "", "中村 奈々", "075-231-1111"}},
+      {"an address wrapped inside its house number",
+       "【配送先】\n住所 : 京都府京都市中京区恵比須町534\n-1 キャッスル御池201",
+       {"", "京都府京都市中京区恵比須町534-1", "キャッスル御池201", "", ""}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
     EXPECT_EQ(MailInto(c.mail), c.expected);
+  }
+}
+
+// Characters whose second byte is that of an ASCII sign or letter ("蓮" is
+// 0x9840, "@" 0x40; "表" 0x955C, "\\" 0x5C; "ポ" 0x837C, "|" 0x7C) in each
+// place a mail puts them: no reader may take them for the sign.
+TEST(TransferMail, ReadsCharactersWhoseSecondByteIsAnAsciiSign) {
+  const struct {
+    std::string_view shape, mail;
+    test::Fields fields;
+  } shapes[] = {
+      {"name on the heading line",
+       "[送付先] 森 %% 様\n〒606-8397 京都府京都市左京区聖護%町54\n(TEL) 090-3141-5926",
+       {"606-8397", "京都府京都市左京区聖護%町54", "", "森 %%", "090-3141-5926"}},
+      {"labelled lines, a long address",
+       "◎お届け先\nお名前：小川 % 様\n郵便番号：〒6068397\n"
+       "住所：京都府京都市左京区聖護%町54 ハイツ%%302号室\nFAX番号 ：",
+       {"606-8397", "京都府京都市左京区聖護%町54", "ハイツ%%302号室", "小川 %", ""}},
+      {"unlabelled lines, a building line",
+       "配送先住所\n\n〒606-8397\n京都府京都市左京区聖護%町54\nグラン%%\n小川 %様\n"
+       "090-3141-5926\nren＠example.jp",
+       {"606-8397", "京都府京都市左京区聖護%町54 グラン%%", "", "小川 %", "090-3141-5926"}},
+      {"the name first",
+       "お届け先\n--------\n%田 %子\n615-8035\n京都府京都市右京区\n西%東淳和%町1\nJapan",
+       {"615-8035", "京都府京都市右京区西%東淳和%町1", "", "%田 %子", ""}},
+  };
+  const auto fill = [](std::string_view text, std::string_view character) {
+    std::string filled;
+    for (const char c : text)
+      filled += c == '%' ? std::string(character) : std::string(1, c);
+    return filled;
+  };
+  for (const std::string_view character :
+       {"蓮", "院", "宗", "法", "ァ", "端", "表", "ソ", "能", "予", "十",
+        "申", "転", "運", "神", "形", "本", "ポ", "マ", "ミ", "テ"}) {
+    for (const auto& shape : shapes) {
+      SCOPED_TRACE(std::string(character) + ", " + std::string(shape.shape));
+      const test::Fields& f = shape.fields;
+      EXPECT_EQ(MailInto(fill(shape.mail, character)),
+                (test::Fields{f.zip, fill(f.add1, character), fill(f.add2, character),
+                              fill(f.name, character), f.tel}));
+    }
   }
 }
 

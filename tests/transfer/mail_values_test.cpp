@@ -32,10 +32,12 @@ TEST(PostalCodeAtStart, WritesCodesAs999Dash9999) {
 
 TEST(PostalCodeAtStart, RefusesWhatIsNoCode) {
   for (const std::string_view text : {
-           "105001",        // six digits
-           "10500112",      // eight digits
-           "1050-011",      // hyphen after the fourth digit
-           "0564-48-1234",  // a telephone number
+           "105001",         // six digits
+           "10500112",       // eight digits
+           "1050-011",       // hyphen after the fourth digit
+           "0564-48-1234",   // a telephone number
+           "090-2468-1357",  // a mobile's number goes on after seven digits
+           "0902468-1357",
            "東京都105-0011",
        }) {
     SCOPED_TRACE(text);
