@@ -50,6 +50,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   args.erase(args.begin());
+  if (ruvo::cli::AsksForHelp(args)) {
+    ruvo::cli::PrintCommandHelp(*command, std::cout);
+    return 0;
+  }
   try {
     const int rc = command->run(args, ctx);
     std::cout.flush();
