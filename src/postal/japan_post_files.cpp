@@ -11,12 +11,12 @@
 namespace ruvo::postal {
 namespace {
 
-// "日本郵便の郵便番号データ（KEN_ALL.CSV または JIGYOSYO.CSV）ではありません"
+// "日本郵便の郵便番号データ（KEN_ALL.CSV または JIGYOSYO.CSV）ではありません。"
 constexpr std::string_view kNotJapanPostFile =
     "\x93\xFA\x96\x7B\x97\x58\x95\xD6\x82\xCC\x97\x58\x95\xD6\x94\xD4\x8D\x86\x83\x66\x81\x5B"
     "\x83\x5E\x81\x69"
     "KEN_ALL.CSV \x82\xDC\x82\xBD\x82\xCD JIGYOSYO.CSV"
-    "\x81\x6A\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
+    "\x81\x6A\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81\x42";
 constexpr std::string_view kOpen = "\x81\x69";   // （
 constexpr std::string_view kClose = "\x81\x6A";  // ）
 constexpr std::string_view kAnyFloorNote =

@@ -114,7 +114,7 @@ TEST(JapanPostFiles, RefusesAFileThatIsNoneOfJapanPosts) {
     EXPECT_EQ(
         Utf8(test::MessageOf<JapanPostFileError>([&] { ReadJapanPostFile(c.bytes, c.name); })),
         std::string(c.name) +
-            ": 日本郵便の郵便番号データ（KEN_ALL.CSV または JIGYOSYO.CSV）ではありません");
+            ": 日本郵便の郵便番号データ（KEN_ALL.CSV または JIGYOSYO.CSV）ではありません。");
   }
 }
 

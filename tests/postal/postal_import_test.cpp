@@ -89,7 +89,7 @@ TEST_F(PostalImportTest, RefusesMonthlyChangesAndOtherFiles) {
                   [&] { Import(name, test::KenAllCsv(), current); })),
               std::string(name) +
                   ": 毎月の差分のファイル（ADD_・DEL_）は取り込めません。全件の KEN_ALL.CSV か "
-                  "JIGYOSYO.CSV を使ってください");
+                  "JIGYOSYO.CSV を使ってください。");
   }
   EXPECT_NE(test::MessageOf<JapanPostFileError>(
                 [&] { Import("orders.csv", Sj("郵便番号,住所\r\n"), current); }),
