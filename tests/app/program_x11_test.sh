@@ -15,6 +15,8 @@ cleanup() {
 }
 trap cleanup EXIT
 cd "$work"
+# The postal-code dictionary is compiled into the cache folder: this one.
+export XDG_CACHE_HOME="$work/cache"
 
 # Windows of the program's class with the main window's size; the error box
 # of a machine without printers shares the class but not the size.
