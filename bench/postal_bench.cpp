@@ -145,15 +145,6 @@ void BM_CheckBuildingFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckBuildingFloor);
 
-void BM_CodesOfAddress(benchmark::State& state) {
-  const auto* directory = DebianDirectory(state);
-  if (directory == nullptr) return;
-  const std::string address = Sj("東京都港区芝公園４－２－８ 東京タワービル３Ｆ");
-  for (auto _ : state)
-    benchmark::DoNotOptimize(ruvo::postal::CodesOfAddress(*directory, address));
-}
-BENCHMARK(BM_CodesOfAddress);
-
 #ifdef RUVO_SLIP_EXE
 // 10,000 lines "code<TAB>address" from Debian's own entries, every 13th
 // entry's code with the next entry's address, so that some disagree.

@@ -204,31 +204,4 @@ ZipVerdict JudgeAddress(const PostalDirectory& directory, PostalCode code,
   return ZipVerdict::Unknown;
 }
 
-std::vector<PostalCode> CodesOfAddress(const PostalDirectory& directory, std::string_view address) {
-  const AddressReading reading = ReadAddress(directory, address);
-  std::vector<std::pair<Score, PostalCode>> found;
-  std::vector<std::uint32_t> entries;
-  for (const std::string& form : reading.forms) {
-    entries.clear();
-    directory.EntriesBeginning(form, entries);
-    BuildingSearch search(form);
-    for (const std::uint32_t entry : entries) {
-      const Place place = directory.PlaceAt(entry);
-      if (!LiesIn(place, reading)) continue;
-      const Score score = ScoreOf(place, form, reading, search);
-      // An office's code names the address only when the whole office's does.
-      if (!place.office || score.length > place.key.size()) found.emplace_back(score, place.code);
-    }
-  }
-  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-    if (a.first < b.first || b.first < a.first) return b.first < a.first;
-    return a.second < b.second;
-  });
-  std::vector<PostalCode> codes;
-  for (const auto& [score, code] : found) {
-    if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
-  }
-  return codes;
-}
-
 }  // namespace ruvo::postal

@@ -5,7 +5,6 @@
 // a code for each floor. Texts are CP932.
 
 #include <string_view>
-#include <vector>
 
 #include "postal/postal_directory.h"
 
@@ -33,10 +32,5 @@ enum class ZipVerdict {
 // another code's address disagree.
 ZipVerdict JudgeAddress(const PostalDirectory& directory, PostalCode code,
                         std::string_view address);
-
-// The codes of the places `address` begins with, the most precise place's
-// first, codes of equally precise places in ascending order, each code once;
-// a large office's when the address is the office's, block number and all.
-std::vector<PostalCode> CodesOfAddress(const PostalDirectory& directory, std::string_view address);
 
 }  // namespace ruvo::postal

@@ -175,18 +175,5 @@ TEST_F(AddressMatch, TheDictionarysOwnAddressesAgreeWithTheirCodes) {
   }
 }
 
-TEST_F(AddressMatch, NamesTheCodesOfAnAddressMostPreciseFirst) {
-  const auto codes = [](std::string_view address) {
-    std::vector<std::uint32_t> values;
-    for (const PostalCode code : CodesOfAddress(*directory_, Sj(address)))
-      values.push_back(code.value);
-    return values;
-  };
-  EXPECT_EQ(codes("東京都港区芝公園1-2-3"), (std::vector<std::uint32_t>{1050011, 1050014}));
-  EXPECT_EQ(codes("千代田区霞が関3-2-5 霞が関ビル12階"),
-            (std::vector<std::uint32_t>{1006012, 1006090, 1000013, 1006013, 1000000}));
-  EXPECT_TRUE(codes("大阪府").empty());
-}
-
 }  // namespace
 }  // namespace ruvo::postal

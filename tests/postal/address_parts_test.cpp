@@ -112,18 +112,5 @@ TEST(AddressParts, LeavesOutKyotosStreetsBeforeTheTown) {
   }
 }
 
-TEST(AddressParts, TownEndsAtTheLongestTownTheBuildingBegins) {
-  const std::string building = Sj("東京都千代田区霞が関霞が関ビル");
-  const std::string city = Sj("東京都千代田区");
-  const auto towns = [&](std::string_view text) {
-    return text == Sj("東京都千代田区霞が関") || text == Sj("東京都千代田区霞") || text == city;
-  };
-  EXPECT_EQ(TownEndBefore(building, city.size(), towns), Sj("東京都千代田区霞が関").size());
-  EXPECT_EQ(TownEndBefore(building, city.size(), [](std::string_view) { return false; }), 0u);
-  // The city itself is no town.
-  EXPECT_EQ(TownEndBefore(building, city.size(), [&](std::string_view t) { return t == city; }),
-            0u);
-}
-
 }  // namespace
 }  // namespace ruvo::postal

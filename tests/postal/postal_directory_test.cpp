@@ -60,25 +60,6 @@ TEST(PostalDirectory, KeepsAnEntryThatTwoSourcesRepeatOnce) {
   EXPECT_EQ(directory.Find({1050011}).size(), 2u);
 }
 
-TEST(PostalDirectory, GivesEachEntryBackAsItWasAdded) {
-  const PostalDirectory directory = FixtureDirectory();
-  PostalDirectoryBuilder builder;
-  for (std::size_t entry = 0; entry < directory.EntryCount(); ++entry)
-    builder.Add(directory.EntryAt(entry));
-  const PostalDirectory rebuilt = builder.Build();
-  ASSERT_EQ(rebuilt.EntryCount(), directory.EntryCount());
-  for (std::size_t entry = 0; entry < directory.EntryCount(); ++entry) {
-    const PostalDirectory::Place a = directory.PlaceAt(entry);
-    const PostalDirectory::Place b = rebuilt.PlaceAt(entry);
-    SCOPED_TRACE(Utf8(a.fromCity));
-    EXPECT_EQ(a.code, b.code);
-    EXPECT_EQ(a.key, b.key);
-    EXPECT_EQ(a.county, b.county);
-    EXPECT_EQ(a.building, b.building);
-    EXPECT_EQ(a.floor, b.floor);
-  }
-}
-
 TEST(PostalDirectory, PlacesHoldComparableKeysWithoutPrefectureAndCounty) {
   const PostalDirectory directory = FixtureDirectory();
   const struct {

@@ -30,32 +30,5 @@ TEST(RenamedPlaces, EveryRowReadsBothWays) {
   }
 }
 
-TEST(RenamedPlaces, HamamatsusNewWardsStandForTheOldOnes) {
-  const struct {
-    std::string_view form;  // UTF-8
-    std::vector<std::string_view> others;
-  } cases[] = {
-      {"浜松市中央区元城町",
-       {"浜松市中区元城町", "浜松市東区元城町", "浜松市西区元城町", "浜松市南区元城町",
-        "浜松市北区元城町"}},
-      {"浜松市浜名区小林", {"浜松市北区小林", "浜松市浜北区小林"}},
-      {"浜松市北区初生町", {"浜松市中央区初生町", "浜松市浜名区初生町"}},  // split in two
-      {"浜松市天竜区二俣町", {}},                                          // kept its name
-      {"浜松市中", {}},                                                    // no ward
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.form);
-    std::vector<std::string> expected;
-    for (const std::string_view other : c.others)
-      expected.push_back(Utf8(Sj(other)));
-    std::vector<std::string> forms;
-    for (const std::string& form : FormsUnderOtherNames(Sj(c.form)))
-      forms.push_back(Utf8(form));
-    std::sort(expected.begin(), expected.end());
-    std::sort(forms.begin(), forms.end());
-    EXPECT_EQ(forms, expected);
-  }
-}
-
 }  // namespace
 }  // namespace ruvo::postal

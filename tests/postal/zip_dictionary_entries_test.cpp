@@ -63,24 +63,6 @@ TEST(ZipDictionaryEntries, TakesEveryKindOfEntryApart) {
   }
 }
 
-TEST(ZipDictionaryEntries, CleansOrDropsJapanPostsNotes) {
-  const struct {
-    std::string_view address;  // UTF-8
-    std::string_view clean;    // empty: dropped
-  } cases[] = {
-      {"香川県仲多度郡琴平町琴平町の次に４２７番地以降がくる場合川西", "香川県仲多度郡琴平町川西"},
-      {"愛知県名古屋市中村区名駅ミッドランドスクエア高層棟）（１階",
-       "愛知県名古屋市中村区名駅ミッドランドスクエア高層棟１階"},
-      {"東京都港区芝公園", "東京都港区芝公園"},
-      {"　", ""},
-      {"）（", ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.address);
-    EXPECT_EQ(Utf8(CleanDictionaryAddress(Sj(c.address))), c.clean);
-  }
-}
-
 TEST(ZipDictionaryEntries, ShowsCleanedAddresses) {
   const PostalDirectory directory = test::FixtureDirectory();
   const auto first = [&](std::uint32_t code) { return Utf8(directory.Find({code}).at(0).address); };
