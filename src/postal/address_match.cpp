@@ -12,17 +12,32 @@ namespace {
 
 using Place = PostalDirectory::Place;
 
+// One way of reading the address: city, town and the rest, comparable,
+// after `skipped` bytes of it (a county) were read.
+struct Form {
+  std::string text;
+  std::size_t skipped = 0;
+  bool operator==(const Form&) const = default;
+};
+
 // The address as places are compared with it.
 struct AddressReading {
   bool blank = true;
   std::uint8_t prefecture = 0;  // as written; 0 for none
   std::string county;           // comparable; empty for none
-  // City, town and the rest, comparable, without prefecture and county and
-  // with Kyoto's streets left out; then the same under a renamed place's
-  // other names.
-  std::vector<std::string> forms;
-  std::string withStreets;  // the first form before Kyoto's streets were left out
+  // Without prefecture and county and with Kyoto's streets left out; then
+  // the same under a renamed place's other names; then what may stand in
+  // keys of entries that could not be taken apart as well.
+  std::vector<Form> forms;
+  std::string withStreets;  // without prefecture and county, streets and all
 };
+
+// Adds `form` unless it is there already.
+void AddForm(std::vector<Form>& forms, Form form) {
+  if (!form.text.empty() && std::find(forms.begin(), forms.end(), form) == forms.end()) {
+    forms.push_back(std::move(form));
+  }
+}
 
 AddressReading ReadAddress(const PostalDirectory& directory, std::string_view address) {
   AddressReading reading;
@@ -35,13 +50,17 @@ AddressReading ReadAddress(const PostalDirectory& directory, std::string_view ad
   reading.county = rest.substr(0, county);
   const std::string_view withCounty = rest;
   rest.remove_prefix(county);
-  if (rest.empty()) return reading;
+  if (withCounty.empty()) return reading;  // a prefecture alone
   reading.withStreets = rest;
-  reading.forms.push_back(DropKyotoStreets(rest));
-  for (std::string& other : FormsUnderOtherNames(reading.forms.front()))
-    reading.forms.push_back(std::move(other));
-  // A city may begin with what another entry names as its county.
-  if (county > 0) reading.forms.push_back(DropKyotoStreets(withCounty));
+  AddForm(reading.forms, {DropKyotoStreets(rest), county});
+  for (std::string& other : FormsUnderOtherNames(DropKyotoStreets(rest)))
+    AddForm(reading.forms, {std::move(other), county});
+  // Keys that hold what is left out above: streets where the dictionary
+  // names no city before them, a city's name that begins with what another
+  // entry names as its county.
+  AddForm(reading.forms, {std::string(rest), county});
+  AddForm(reading.forms, {DropKyotoStreets(withCounty), 0});
+  AddForm(reading.forms, {std::string(withCounty), 0});
   return reading;
 }
 
@@ -121,21 +140,26 @@ int BuildingLevel(const Place& place, BuildingSearch& search) {
   return !written.basement && written.number == place.floor ? 2 : 0;
 }
 
-Score ScoreOf(const Place& place, std::string_view form, const AddressReading& reading,
+// The score, its length in bytes of the address after its prefecture, so
+// that places found in different forms compare.
+Score ScoreOf(const Place& place, const Form& form, const AddressReading& reading,
               BuildingSearch& search) {
-  Score score{place.office ? Score::kOffice : BuildingLevel(place, search), place.key.size()};
+  Score score{place.office ? Score::kOffice : BuildingLevel(place, search),
+              form.skipped + place.key.size()};
+  const std::size_t county = reading.county.size();
   if (place.office) {
     // An office's whole address, block number and all, as the dictionary
     // writes it: longer than any area's key it begins with.
     const std::string whole = ComparableAddress(place.fromCity);
-    if (form.starts_with(whole) || reading.withStreets.starts_with(whole)) {
-      score.length = std::max(score.length, whole.size());
-    }
+    if (form.text.starts_with(whole))
+      score.length = std::max(score.length, form.skipped + whole.size());
+    if (reading.withStreets.starts_with(whole))
+      score.length = std::max(score.length, county + whole.size());
   } else if (place.streets) {
     // The street written as the dictionary writes it names the code: "釜座通
     // 夷川下る大黒町" is 604-0014's, "河原町通三条下る大黒町" 604-8031's.
     const std::string streets = ComparableAddress(place.fromCity.substr(0, place.shownTownEnd));
-    if (reading.withStreets.starts_with(streets)) score.length = streets.size();
+    if (reading.withStreets.starts_with(streets)) score.length = county + streets.size();
   }
   return score;
 }
@@ -149,11 +173,11 @@ struct Tally {
   bool ownPrefecture = false;  // a place of the code's lies in the prefecture written
 };
 
-void TallyForm(const PostalDirectory& directory, PostalCode code, std::string_view form,
+void TallyForm(const PostalDirectory& directory, PostalCode code, const Form& form,
                const AddressReading& reading, Tally& tally) {
   std::vector<std::uint32_t> entries;
-  directory.EntriesBeginning(form, entries);
-  BuildingSearch search(form);
+  directory.EntriesBeginning(form.text, entries);
+  BuildingSearch search(form.text);
   for (const std::uint32_t entry : entries) {
     const Place place = directory.PlaceAt(entry);
     // Other codes' offices never outrank the code's places.
@@ -180,8 +204,8 @@ void TallyOwnPlaces(const PostalDirectory& directory, PostalCode code,
     }
     if (!LiesIn(place, reading) || place.citySize == 0) continue;
     const std::string_view city = place.key.substr(0, place.citySize);
-    for (const std::string& form : reading.forms)
-      tally.ownCity = tally.ownCity || form.starts_with(city);
+    for (const Form& form : reading.forms)
+      tally.ownCity = tally.ownCity || form.text.starts_with(city);
   }
 }
 
@@ -194,7 +218,7 @@ ZipVerdict JudgeAddress(const PostalDirectory& directory, PostalCode code,
   const AddressReading reading = ReadAddress(directory, address);
   if (reading.blank) return ZipVerdict::Unknown;
   Tally tally;
-  for (const std::string& form : reading.forms)
+  for (const Form& form : reading.forms)
     TallyForm(directory, code, form, reading, tally);
   if (tally.own.Found() && !Outranks(tally.town, tally.own)) return ZipVerdict::Match;
   if (tally.town.Found()) return ZipVerdict::Mismatch;

@@ -131,7 +131,7 @@ std::size_t CountySize(std::string_view city) {
   if (last != kTown && last != kVillage) return 0;
   // The county's name is one character at least, and so is the town's.
   for (const std::string_view mark : {kCounty, kIsland}) {
-    for (std::size_t i = 1; i + 2 < starts.size(); ++i) {
+    for (std::size_t i = 1; i + 2 < starts.size() && i < kLongestCountyCharacters; ++i) {
       if (city.substr(starts[i]).starts_with(mark)) return starts[i] + mark.size();
     }
   }

@@ -40,10 +40,14 @@ std::uint8_t PrefectureNumberAt(std::string_view text);
 // The size of the prefecture's name `text` begins with, 0 for none.
 std::size_t PrefectureSizeAt(std::string_view text);
 
+// A county's name is a few characters: "石狩郡", "西津軽郡", "三宅島".
+inline constexpr std::size_t kLongestCountyCharacters = 8;
+
 // The size of the county in a city's name as Japan Post's files write it:
 // "石狩郡当別町" → "石狩郡", and the islands of Tokyo that stand before
 // their village ("三宅島三宅村" → "三宅島"); 0 for a city, a ward or a town
-// without county ("大和郡山市", "郡山市", "青ヶ島村").
+// without county ("大和郡山市", "郡山市", "青ヶ島村"), and for a county's name
+// longer than kLongestCountyCharacters.
 std::size_t CountySize(std::string_view city);
 
 // A floor at the end of an entry: "１２階" (digits of either width) is

@@ -9,8 +9,6 @@ namespace {
 
 constexpr std::string_view kCountyMark = "\x8C\x53";  // 郡
 constexpr std::string_view kIslandMark = "\x93\x87";  // 島
-// A county's name is a few characters: "石狩郡", "西津軽郡", "三宅島".
-constexpr std::size_t kLongestCountyCharacters = 8;
 
 }  // namespace
 

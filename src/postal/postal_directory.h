@@ -7,7 +7,7 @@
 // the same time. Texts are CP932.
 //
 // Memory: every text lies in one string; an entry is 44 bytes and one
-// 4-byte cell of the key order. Debian's dictionaries keep about 13 MiB
+// 4-byte cell of the key order. Debian's dictionaries keep about 11 MiB
 // (bench/postal_bench.cpp measures it).
 
 #include <cstddef>

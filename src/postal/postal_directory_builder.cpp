@@ -20,11 +20,18 @@ std::uint16_t ShortSize(std::size_t size) {
 // The entry's key: city and town comparable, Kyoto's streets left out.
 // `citySize` receives the size of the city in it, 0 when the two cannot be
 // told apart in it (a word of SpellingWords across them); `streets` whether
-// streets were left out.
-std::string KeyOf(std::string_view city, std::string_view town, std::size_t& citySize,
-                  bool& streets) {
-  const std::string comparableCity = ComparableAddress(city);
-  const std::string whole = ComparableAddress(std::string(city) + std::string(town));
+// streets were left out. A city that begins with a prefecture's name the
+// parts missed (blanks within it) loses it where it stands `first`, as an
+// address does when read; `prefecture` receives its number.
+std::string KeyOf(std::string_view city, std::string_view town, bool first, std::size_t& citySize,
+                  bool& streets, std::uint8_t& prefecture) {
+  std::string comparableCity = ComparableAddress(city);
+  std::string whole = ComparableAddress(std::string(city) + std::string(town));
+  if (const std::size_t written = first ? PrefectureSizeAt(whole) : 0; written > 0) {
+    prefecture = PrefectureNumberAt(whole);
+    whole.erase(0, written);
+    comparableCity.erase(0, std::min(written, comparableCity.size()));
+  }
   citySize = whole.starts_with(comparableCity) ? comparableCity.size() : 0;
   std::string key = DropKyotoStreets(whole);
   streets = key != whole && key.starts_with(whole.substr(0, citySize));
@@ -60,14 +67,19 @@ void PostalDirectoryBuilder::Add(const DirectoryEntry& entry) {
   const AddressParts& parts = entry.parts;
   const std::string_view address = entry.address;
   if (parts.End() > address.size() || parts.prefecture > 255) return;
-  const std::size_t countyAt = parts.prefecture;
-  const std::size_t cityAt = countyAt + parts.county;
+  const std::size_t cityAt = parts.prefecture + parts.county;
   const std::size_t townAt = cityAt + parts.city;
   const std::size_t buildingAt = townAt + parts.town;
+  // Prefecture and county as an address is read: comparable, so that
+  // blanks within them change nothing.
+  const std::string head = ComparableAddress(address.substr(0, cityAt));
+  std::uint8_t prefecture = PrefectureNumberAt(head);
+  const std::string county = head.substr(PrefectureSizeAt(head));
   std::size_t citySize = 0;
   bool streets = false;
-  const std::string key = KeyOf(address.substr(cityAt, parts.city),
-                                address.substr(townAt, parts.town), citySize, streets);
+  const std::string key =
+      KeyOf(address.substr(cityAt, parts.city), address.substr(townAt, parts.town), head.empty(),
+            citySize, streets, prefecture);
   if (key.empty()) return;  // blanks alone, or a prefecture alone, would match too much
   const std::string building = ComparableAddress(address.substr(buildingAt, parts.building));
 
@@ -78,13 +90,13 @@ void PostalDirectoryBuilder::Add(const DirectoryEntry& entry) {
   item.keySize = ShortSize(key.size());
   item.buildingSize = ShortSize(building.size());
   item.citySize = ShortSize(citySize);
-  item.county = CountyNumber(ComparableAddress(address.substr(countyAt, parts.county)));
+  item.county = CountyNumber(county);
   item.partPrefecture = static_cast<std::uint8_t>(parts.prefecture);
   item.partCounty = ShortSize(parts.county);
   item.partCity = ShortSize(parts.city);
   item.partTown = ShortSize(parts.town);
   item.partBuilding = ShortSize(parts.building);
-  item.prefecture = parts.prefecture == 0 ? 0 : PrefectureNumberAt(address);
+  item.prefecture = prefecture;
   item.floor = building.empty() ? kNoFloor : parts.floor;
   item.flags = streets ? PostalDirectory::kStreetsLeftOut : 0;
   item.address = Append(address);

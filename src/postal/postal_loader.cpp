@@ -45,8 +45,10 @@ std::string SourcesOf(const ZipDictionaryFiles& files) {
 // dictionary's path (FNV-1a).
 std::filesystem::path CachedIndexFile(const std::filesystem::path& cacheFolder,
                                       const ZipDictionaryFiles& files) {
+  std::error_code error;
+  const std::filesystem::path areas = std::filesystem::absolute(files.areas, error);
   std::uint64_t hash = 14695981039346656037u;
-  for (const char c : std::filesystem::absolute(files.areas).string()) {
+  for (const char c : (error ? files.areas : areas).string()) {
     hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
   }
   char name[40];
@@ -143,7 +145,8 @@ PostalSource ResolvePostalSource(const std::filesystem::path& folder, const std:
 
 LoadedPostalDirectory LoadPostalDirectory(const PostalSource& source) {
   std::string notice;
-  if (!source.importedIndex.empty() && std::filesystem::exists(source.importedIndex)) {
+  std::error_code missing;
+  if (!source.importedIndex.empty() && std::filesystem::exists(source.importedIndex, missing)) {
     try {
       return {PostalIndexCodec::Read(source.importedIndex).directory, {}, {}};
     } catch (const std::exception& e) {

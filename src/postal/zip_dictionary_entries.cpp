@@ -7,6 +7,7 @@
 #include "postal/town_notes.h"
 #include "postal/zip_dictionary_reader.h"
 #include "transfer/sjis.h"
+#include "transfer/text_ops.h"
 
 namespace ruvo::postal {
 namespace {
@@ -122,7 +123,7 @@ AddressParts OfficeParts(std::string_view address, const AreaKnowledge& known) {
 }  // namespace
 
 std::string CleanDictionaryAddress(std::string_view address) {
-  std::string clean = WithoutStrayBrackets(WithoutBlockNumberNote(address));
+  std::string clean(TrimBlanks(WithoutStrayBrackets(WithoutBlockNumberNote(address))));
   return ComparableAddress(clean).empty() ? std::string() : clean;
 }
 

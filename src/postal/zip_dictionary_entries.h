@@ -22,7 +22,8 @@
 namespace ruvo::postal {
 
 // An entry's address without the notes Japan Post wrote into its town
-// names (town_notes.h); empty when nothing of an address is left.
+// names (town_notes.h) and blanks at its ends; empty when nothing of an
+// address is left.
 std::string CleanDictionaryAddress(std::string_view address);
 
 // Calls `onEntry` for each entry of the areas and offices dictionaries, as

@@ -175,5 +175,29 @@ TEST_F(AddressMatch, TheDictionarysOwnAddressesAgreeWithTheirCodes) {
   }
 }
 
+// Dictionaries the fuzzer wrote: entries whose parts are found less well
+// than in Debian's, each still agreeing with its own address.
+TEST(AddressMatchOddEntries, AgreeWithTheirOwnAddresses) {
+  const std::string_view dictionaries[] = {
+      // A Kyoto street where no ward's code names the city.
+      "1050011 /東京都港区芝公園/\n6040014 /京都府京都市中京区釜座通夷川下る大黒町/\n",
+      // Blanks before the entry, and within a prefecture's name.
+      "1050011 / 島黒町/\n1050014 /東　京都港区芝公園/\n1050015 /東京都港区芝公園/\n",
+      // A county's name another entry has before its town's.
+      "0610200 /北海道石狩郡/\n0028089 /北海道石狩郡当狩郡当別町/\n",
+      "0610200 /北海砲道石狩郡当別町/\n0610201 /北海砲道石狩郡北海道埜郡当別町ホトエ/\n"
+      "1006090 /東京都千代田区霞/\n1006012 /東京都千代田区霞ビロ郡搭談町/\n",
+  };
+  for (const std::string_view dictionary : dictionaries) {
+    SCOPED_TRACE(dictionary);
+    const PostalDirectory directory = DirectoryOfZipDictionaries(Sj(dictionary), "");
+    for (std::size_t entry = 0; entry < directory.EntryCount(); ++entry) {
+      const DirectoryEntry added = directory.EntryAt(entry);
+      SCOPED_TRACE(test::Utf8(added.address));
+      EXPECT_EQ(JudgeAddress(directory, added.code, added.address), kMatch);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace ruvo::postal
