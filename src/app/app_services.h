@@ -4,7 +4,9 @@
 // desktop's links, the printer-setup dialog, the clock).
 
 #include <QDate>
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "print/printer_setup_dialog.h"
 
@@ -35,6 +37,9 @@ struct AppServices {
   // The postal-code dictionary, loaded in the background once the window
   // shows; null: no postal-code check.
   postal::PostalDirectoryLoader* postal = nullptr;
+  // Asks the user over `parent` for Japan Post's file to import (F8); none
+  // when the user cancels. Empty: the desktop's file dialog.
+  std::function<std::optional<std::filesystem::path>(QWidget* parent)> chooseZipDataFile = {};
   // Today's date, shown as the slip date when the window opens.
   std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

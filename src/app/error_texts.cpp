@@ -10,6 +10,7 @@
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
 #include "transfer/cp932_codec.h"
+#include "transfer/user_message_error.h"
 
 namespace ruvo::app {
 namespace {
@@ -121,6 +122,7 @@ std::string PrintServiceText(const EPrinter& error) {
 }  // namespace
 
 std::string JapaneseErrorText(const std::exception& error) {
+  if (dynamic_cast<const UserMessageError*>(&error) != nullptr) return error.what();
   if (const auto* read = dynamic_cast<const settings::FileReadError*>(&error)) {
     return FileErrorText(read->file(), "」を読めません: ", read->errorNumber(), read->reason());
   }

@@ -94,6 +94,7 @@ class TForm_Main : public QWidget {
   void FormDestroy();
   void SpeedButton_F2Click();
   void SpeedButton_F7Click();
+  void SpeedButton_F8Click();
   void SpeedButton_F11Click();
   void BitBtn_1Click();
   void BitBtn_MemoCLSClick();

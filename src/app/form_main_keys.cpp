@@ -77,6 +77,9 @@ bool TForm_Main::HandleKey(QWidget* field, const KeyRoute& route, int key) {
     case Qt::Key_F7:
       SpeedButton_F7Click();
       return true;
+    case Qt::Key_F8:
+      SpeedButton_F8Click();
+      return true;
     case Qt::Key_F11:
       SpeedButton_F11Click();
       return true;

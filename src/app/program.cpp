@@ -1,5 +1,8 @@
 #include "app/program.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "app/form_main.h"
 #include "app/qt_japanese.h"
 #include "app/window_style.h"
@@ -8,15 +11,26 @@
 #include "print/qt_print_service.h"
 
 namespace ruvo::app {
+namespace {
+
+// The dictionary the environment names for the process, "" for none.
+std::string NamedZipDictionary() {
+  const char* named = std::getenv(postal::kZipDictionaryVariable);
+  return named == nullptr ? std::string() : std::string(named);
+}
+
+}  // namespace
 
 // The program keeps its files in the folder it was started in; the postal
-// dictionary may be named there too.
+// dictionary may be named there too, and its index imported there, and it
+// is compiled in the user's cache folder.
 Program::Program()
     : printService_(std::make_unique<QtPrintService>()),
       printer_(
           std::make_unique<TLmPrinter>(*printService_, TLmPrinter::FirstSnapshot::kAtFirstUse)),
-      postal_(std::make_unique<postal::PostalDirectoryLoader>(
-          postal::ResolveZipDictionary(std::filesystem::current_path()))) {
+      postal_(std::make_unique<postal::PostalDirectoryLoader>(postal::ResolvePostalSource(
+          std::filesystem::current_path(), NamedZipDictionary(),
+          postal::UserCacheFolder(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME"))))) {
   InstallQtJapanese(qtTexts_);
   UseWindowStyle();
   window_ = std::make_unique<TForm_Main>(

@@ -1,48 +1,131 @@
-// ruvo-slip zip CODE: the postal code's addresses from the offline
-// dictionary, and with --address whether an address agrees with the code.
+// ruvo-slip zip CODE...: the postal codes' addresses from the offline
+// dictionary, and with --address whether an address agrees with the code;
+// without codes, one line a code (and an address) on stdin, one answer a
+// line; with --import, Japan Post's file imported into the working folder.
 
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/zip_directory.h"
+#include "postal/japan_post_files.h"
 #include "postal/postal_check.h"
+#include "postal/postal_import.h"
+#include "settings/file_errors.h"
 #include "transfer/cp932_codec.h"
+#include "transfer/text_ops.h"
 
 namespace ruvo::cli {
+namespace {
 
-int RunZip(const Args& args, Context& ctx) {
-  std::optional<std::string> code;
+constexpr std::string_view kFullWidthBlank = "\x81\x40";
+
+struct ZipOptions {
+  std::vector<std::string> codes;  // CP932, as given
   std::optional<std::string> address;
   std::optional<std::string> dict;
+  std::optional<std::filesystem::path> import;
+  std::filesystem::path dir = ".";
+};
+
+ZipOptions ReadZipOptions(const Args& args, Context& ctx) {
+  ZipOptions options;
   for (ArgReader reader(args); !reader.Done();) {
     const std::string option = reader.NextOption();
     if (option == "--address") {
-      address = reader.TextValue(ctx);
+      options.address = reader.TextValue(ctx);
     } else if (option == "--dict") {
-      dict = reader.Value();
-    } else if (!code && !option.starts_with("--")) {
+      options.dict = reader.Value();
+    } else if (option == "--dir") {
+      options.dir = reader.Value();
+    } else if (option == "--import") {
+      options.import = reader.Value();
+    } else if (!option.starts_with("--")) {
       // Anything CP932 lacks becomes "〓", which no postal code holds.
-      code = ctx.cp932 ? option : Utf8ToCp932(option).bytes;
+      options.codes.push_back(ctx.cp932 ? option : Utf8ToCp932(option).bytes);
     } else {
       reader.Unknown();
     }
   }
-  if (!code) throw UsageError("a postal code is needed");
-  const std::optional<postal::PostalCode> parsed = postal::ParsePostalCode(*code);
-  if (!parsed) {
-    throw UsageError("'" + ToOutput(ctx, *code) + "' is no postal code (seven digits, 105-0011)");
+  if (options.address && options.codes.size() != 1) {
+    throw UsageError(options.codes.empty()
+                         ? "a postal code is needed"
+                         : "--address takes one postal code; give more as lines on stdin");
   }
-  const postal::PostalDirectory directory = LoadZipDirectory(ctx, dict);
-  std::string json = "{\"zip\":" + JsonString(ctx, postal::DigitsOf(*parsed)) +
-                     ", \"addresses\":" + JsonZipAddresses(ctx, directory, *code);
-  if (address) {
-    const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, *code, *address);
-    json += ", \"verdict\":" + JsonString(ctx, postal::ZipVerdictName(verdict));
+  return options;
+}
+
+std::vector<postal::PostalCode> ParsedCodes(const Context& ctx, const ZipOptions& options) {
+  std::vector<postal::PostalCode> codes;
+  for (const std::string& code : options.codes) {
+    const std::optional<postal::PostalCode> parsed = postal::ParsePostalCode(code);
+    if (!parsed) {
+      throw UsageError("'" + ToOutput(ctx, code) + "' is no postal code (seven digits, 105-0011)");
+    }
+    codes.push_back(*parsed);
   }
-  ctx.out << json + "}\n";
-  return 0;
+  return codes;
+}
+
+std::string_view KindName(postal::JapanPostFileKind kind) {
+  return kind == postal::JapanPostFileKind::Areas ? "areas" : "offices";
+}
+
+// Imports the file and says what it read; the directory is the import's
+// afterwards.
+void Import(Context& ctx, const std::filesystem::path& file, const std::filesystem::path& dir,
+            postal::PostalDirectory& directory) {
+  postal::PostalImport imported = postal::ImportJapanPostFile(file, directory, dir);
+  ctx.out << "{\"imported\":" << JsonString(ctx, ToOutput(ctx, settings::PathText(file.filename())))
+          << ", \"kind\":" << JsonString(ctx, KindName(imported.kind))
+          << ", \"entries\":" << imported.entries << ", \"prefectures\":" << imported.prefectures
+          << ", \"index\":" << JsonString(ctx, ToOutput(ctx, settings::PathText(imported.index)))
+          << "}\n";
+  directory = std::move(imported.directory);
+}
+
+// A line "CODE", or "CODE" and the address after a tab or blanks (CP932).
+std::pair<std::string_view, std::optional<std::string>> SplitLine(std::string_view line) {
+  std::size_t end = 0;
+  while (end < line.size() && line[end] != '\t' && line[end] != ' ' &&
+         !line.substr(end).starts_with(kFullWidthBlank)) {
+    ++end;
+  }
+  const std::string_view address = TrimBlanks(line.substr(end));
+  if (address.empty()) return {line.substr(0, end), std::nullopt};
+  return {line.substr(0, end), std::string(address)};
+}
+
+// The answers to the codes on stdin, one a line as they come; false when a
+// line held no postal code.
+bool AnswerLines(Context& ctx, const postal::PostalDirectory& directory) {
+  bool everyCode = true;
+  AnswerEachLine(ctx, [&](const std::string& line) {
+    const auto [code, address] = SplitLine(line);
+    if (const std::optional<postal::PostalCode> parsed = postal::ParsePostalCode(code)) {
+      return JsonZipAnswer(ctx, directory, *parsed, address);
+    }
+    everyCode = false;
+    return "{\"zip\":" + JsonString(ctx, ToOutput(ctx, code)) +
+           ", \"addresses\":[], \"error\":\"no postal code\"}";
+  });
+  return everyCode;
+}
+
+}  // namespace
+
+int RunZip(const Args& args, Context& ctx) {
+  const ZipOptions options = ReadZipOptions(args, ctx);
+  const std::vector<postal::PostalCode> codes = ParsedCodes(ctx, options);
+  postal::PostalDirectory directory = LoadZipDirectory(ctx, options.dict, options.dir);
+  if (options.import) Import(ctx, *options.import, options.dir, directory);
+  for (const postal::PostalCode code : codes)
+    ctx.out << JsonZipAnswer(ctx, directory, code, options.address) << '\n';
+  if (!codes.empty() || options.import) return 0;
+  return AnswerLines(ctx, directory) ? 0 : 1;
 }
 
 }  // namespace ruvo::cli

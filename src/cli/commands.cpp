@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include <ostream>
+
 #include "cli/slip_options.h"
 
 namespace ruvo::cli {
@@ -16,6 +18,16 @@ int RunRender(const Args& args, Context& ctx);    // cmd_render.cpp
 int RunPrint(const Args& args, Context& ctx);     // cmd_print.cpp
 int RunBatch(const Args& args, Context& ctx);     // cmd_batch.cpp
 
+constexpr std::string_view kZipDetails =
+    "Without CODE, each line of stdin is a code, or a code, a tab or blanks and an\n"
+    "address; each is answered as it comes: {\"zip\", \"addresses\"} and, with an\n"
+    "address, \"verdict\" (match, mismatch or unknown); a line without code gets\n"
+    "\"error\" and the exit status is 1.\n"
+    "--import FILE reads Japan Post's KEN_ALL.CSV or JIGYOSYO.CSV, as downloaded,\n"
+    "into DIR's own index (ruvo_zipcode.idx), which then comes before Debian's\n"
+    "dictionary; it says {\"imported\", \"kind\", \"entries\", \"prefectures\", \"index\"}.\n"
+    "--dict PATH reads that dictionary (SKK-JISYO.zipcode form) alone.\n";
+
 // Each command lives in its own file; add one line here for a new command.
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -25,8 +37,10 @@ const std::vector<Command>& AllCommands() {
        "pasted memo text -> recipient fields, memo and postal-code check as JSON", RunTransfer},
       {"halfwidth", "", "each stdin line -> its half-width form", RunHalfWidth},
       {"classify", "", "each stdin line -> its line judgements as JSON", RunClassify},
-      {"zip", "CODE [--address TEXT] [--dict PATH]",
-       "postal code -> its addresses as JSON; with --address, whether the address agrees", RunZip},
+      {"zip", "[CODE...] [--address TEXT] [--dict PATH] [--dir DIR] [--import FILE]",
+       "postal codes (or stdin lines CODE [ADDRESS]) -> addresses as JSON, one object a line; "
+       "with an address, whether it agrees",
+       RunZip, kZipDetails},
       {"drawlist", kDrawListSynopsis,
        "the slip of DIR (default .) -> its draw list as JSON: font, size, x, y in dots, text",
        RunDrawList},
@@ -46,6 +60,19 @@ const std::vector<Command>& AllCommands() {
        RunBatch},
   };
   return commands;
+}
+
+bool AsksForHelp(const Args& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
+void PrintCommandHelp(const Command& command, std::ostream& os) {
+  os << "usage: ruvo-slip [--cp932] " << command.name << ' ' << command.synopsis << "\n\n"
+     << command.summary << '\n';
+  if (!command.details.empty()) os << '\n' << command.details;
 }
 
 }  // namespace ruvo::cli

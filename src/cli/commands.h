@@ -3,6 +3,7 @@
 // its result to ctx.out and returns the process exit code; a UsageError ends
 // the program with exit code 2, any other error with 1.
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,14 @@ struct Command {
   std::string_view synopsis;  // options, shown by --help
   std::string_view summary;   // one line, shown by --help
   int (*run)(const Args& args, Context& ctx);
+  std::string_view details = {};  // more lines for `ruvo-slip COMMAND --help`
 };
+
+// Whether the command's arguments ask for its help (--help or -h).
+bool AsksForHelp(const Args& args);
+
+// `ruvo-slip COMMAND --help`: its usage, summary and details.
+void PrintCommandHelp(const Command& command, std::ostream& os);
 
 // Every command, in the order --help lists them (commands.cpp).
 const std::vector<Command>& AllCommands();

@@ -79,7 +79,11 @@ int main(int argc, char** argv) {
     return 2;
   } else {
     args.erase(args.begin());
-    rc = RunCommand(*command, args, ctx);
+    if (ruvo::cli::AsksForHelp(args)) {
+      ruvo::cli::PrintCommandHelp(*command, out);
+    } else {
+      rc = RunCommand(*command, args, ctx);
+    }
   }
   // Nothing counts as written before it is out of the buffer.
   out.flush();

@@ -1,5 +1,6 @@
 #include "cli/zip_directory.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <stdexcept>
@@ -11,13 +12,15 @@ namespace ruvo::cli {
 
 postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
                                          const std::filesystem::path& folder) {
-  const postal::ZipDictionaryFiles files =
-      dict ? postal::ZipDictionaryFilesFor(*dict) : postal::ResolveZipDictionary(folder);
-  postal::LoadedPostalDirectory loaded = postal::LoadPostalDirectory(files);
+  const char* variable = std::getenv(postal::kZipDictionaryVariable);
+  const std::string named = dict ? *dict : variable != nullptr ? variable : "";
+  const postal::PostalSource source = postal::ResolvePostalSource(
+      folder, named, postal::UserCacheFolder(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
+  postal::LoadedPostalDirectory loaded = postal::LoadPostalDirectory(source);
+  if (!loaded.notice.empty()) Warn(ctx, loaded.notice);
   if (!loaded.problem.empty()) {
     if (dict) throw std::runtime_error(loaded.problem);
-    ctx.err << "ruvo-slip: warning: "
-            << ToOutput(ctx, postal::ZipDictionaryUnavailableNotice(loaded.problem)) << '\n';
+    Warn(ctx, postal::ZipDictionaryUnavailableNotice(loaded.problem));
   }
   return std::move(loaded.directory);
 }
@@ -32,6 +35,18 @@ std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& 
     }
   }
   return json + "]";
+}
+
+std::string JsonZipAnswer(const Context& ctx, const postal::PostalDirectory& directory,
+                          postal::PostalCode code, const std::optional<std::string>& address) {
+  const std::string digits = postal::DigitsOf(code);
+  std::string json = "{\"zip\":" + JsonString(ctx, digits) +
+                     ", \"addresses\":" + JsonZipAddresses(ctx, directory, digits);
+  if (address) {
+    const postal::ZipVerdict verdict = postal::JudgeAddress(directory, code, *address);
+    json += ", \"verdict\":" + JsonString(ctx, postal::ZipVerdictName(verdict));
+  }
+  return json + "}";
 }
 
 std::string JsonZipCheck(Context& ctx, const std::optional<std::string>& dict,

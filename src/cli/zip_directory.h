@@ -13,9 +13,11 @@
 namespace ruvo::cli {
 
 // The directory from --dict's file when given (one that cannot be read is an
-// error, exit code 1), else from the dictionary the window would use in the
-// working folder `folder` (one that cannot be read gives an empty directory
-// and the window's notice on stderr).
+// error, exit code 1), else from what the window would read in the working
+// folder `folder`: the variable RUVO_ZIP_DICT's dictionary, the imported
+// index, the setting's or Debian's dictionary (one that cannot be read gives
+// an empty directory and the window's notice on stderr). Dictionaries are
+// compiled in the user's cache folder (XDG_CACHE_HOME, else ~/.cache).
 postal::PostalDirectory LoadZipDirectory(
     Context& ctx, const std::optional<std::string>& dict,
     const std::filesystem::path& folder = std::filesystem::current_path());
@@ -23,6 +25,11 @@ postal::PostalDirectory LoadZipDirectory(
 // The code's addresses as a JSON list: ["東京都港区芝公園"], [] when unknown.
 std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& directory,
                              std::string_view code);
+
+// {"zip":"1050011", "addresses":[...]} for a postal code (CP932, as the
+// user wrote it), with "verdict" when an address is given.
+std::string JsonZipAnswer(const Context& ctx, const postal::PostalDirectory& directory,
+                          postal::PostalCode code, const std::optional<std::string>& address);
 
 // {"verdict":"match", "addresses":[...]} for a slip's postal code and address
 // line 1. The dictionary is read (LoadZipDirectory) only when `code` is a

@@ -69,10 +69,9 @@ std::string_view ZipVerdictName(ZipVerdict verdict) {
 }
 
 ZipVerdict CheckPostalAddress(const PostalDirectory& directory, std::string_view code,
-                              std::string_view address1) {
+                              std::string_view address) {
   const std::optional<PostalCode> parsed = ParsePostalCode(code);
-  if (!parsed || IsBlank(address1) || directory.Find(*parsed).empty()) return ZipVerdict::Unknown;
-  return directory.IsAddressOf(*parsed, address1) ? ZipVerdict::Match : ZipVerdict::Mismatch;
+  return parsed ? JudgeAddress(directory, *parsed, address) : ZipVerdict::Unknown;
 }
 
 std::string ZipStatusText(const PostalDirectory& directory, std::string_view code) {

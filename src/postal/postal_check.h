@@ -9,26 +9,18 @@
 #include <string>
 #include <string_view>
 
+#include "postal/address_match.h"
 #include "postal/postal_directory.h"
 
 namespace ruvo::postal {
 
-enum class ZipVerdict {
-  Match,     // address line 1 begins with one of the code's addresses
-  Mismatch,  // the code is known and address line 1 begins with none of its addresses
-  Unknown,   // nothing to compare: see CheckPostalAddress
-};
-
 // "match", "mismatch", "unknown", as ruvo-slip writes them.
 std::string_view ZipVerdictName(ZipVerdict verdict);
 
-// Match when PostalDirectory::IsAddressOf holds: address line 1, blanks
-// removed and spelling variants evened out, begins with one of the code's
-// addresses, with or without its prefecture. Unknown when `code` is no
-// seven-digit code, when the directory does not know it, or when address
-// line 1 is blank (a slip still being typed). Mismatch otherwise.
+// JudgeAddress of the code in `code` and `address` (address line 1, or the
+// lines joined): Unknown also when `code` is no seven-digit code.
 ZipVerdict CheckPostalAddress(const PostalDirectory& directory, std::string_view code,
-                              std::string_view address1);
+                              std::string_view address);
 
 // What the status bar says about the code, after a transfer and on leaving
 // the postal-code field: "〒105-0011 東京都港区芝公園"; a large office's name in

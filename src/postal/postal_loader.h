@@ -1,13 +1,20 @@
 #pragma once
-// Where the postal-code dictionaries are, and loading them without holding
-// up the window.
+// Where the postal-code directory comes from, and loading it without
+// holding up the window.
 //
-// The dictionary is named by, in this order: the environment variable
-// RUVO_ZIP_DICT; the key "ZipDict" of section "rv_RezovodPrn" in the settings
-// file "ruvo_Rezovod.ini" of the working folder (read only; the program never
-// writes it); Debian's /usr/share/skk/SKK-JISYO.zipcode. The large-office
-// dictionary is read from the same folder when it is there.
+// In this order: a dictionary named for the process (ruvo-slip's --dict, the
+// environment variable RUVO_ZIP_DICT) alone; else the index imported from
+// Japan Post's files into the working folder (postal_import.h); else the
+// dictionary named by the key "ZipDict" of section "rv_RezovodPrn" in the
+// settings file "ruvo_Rezovod.ini" of the working folder (read only; the
+// program never writes it), else Debian's /usr/share/skk/SKK-JISYO.zipcode.
+// The large-office dictionary is read from the same folder when it is there.
+//
+// A dictionary is compiled once into an index in the user's cache folder
+// (XDG_CACHE_HOME, else ~/.cache: "ruvo/zipcode-<hash of its path>.idx") and
+// compiled again when its files change (size or time of modification).
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <future>
@@ -23,6 +30,12 @@ inline constexpr char kZipDictionaryVariable[] = "RUVO_ZIP_DICT";
 inline constexpr std::string_view kZipDictionaryKey = "ZipDict";
 inline constexpr std::string_view kDebianZipDictionary = "/usr/share/skk/SKK-JISYO.zipcode";
 inline constexpr std::string_view kOfficeDictionaryName = "SKK-JISYO.office.zipcode";
+inline constexpr std::string_view kImportedIndexName = "ruvo_zipcode.idx";
+
+// Dictionaries smaller than this compile in about the time their index
+// takes to read, so they are compiled every time and leave nothing in the
+// cache folder. Debian's are 4 MiB.
+inline constexpr std::uintmax_t kCacheWorthyBytes = std::uintmax_t{256} << 10;
 
 struct ZipDictionaryFiles {
   std::filesystem::path areas;
@@ -40,40 +53,71 @@ ZipDictionaryFiles ResolveZipDictionary(
     const std::filesystem::path& directory,
     const char* environment = std::getenv(kZipDictionaryVariable));
 
-struct LoadedPostalDirectory {
-  PostalDirectory directory;  // empty when the dictionary could not be read
-  std::string problem;        // why not, CP932: "<file>: <reason>"; empty when read
+// The user's cache folder: `xdgCacheHome` when it is an absolute path, else
+// `home`/.cache; empty when neither tells (no cache then).
+std::filesystem::path UserCacheFolder(const char* xdgCacheHome, const char* home);
+
+struct PostalSource {
+  std::filesystem::path importedIndex;  // read when the file exists; empty for none
+  ZipDictionaryFiles dictionary;        // otherwise
+  std::filesystem::path cacheFolder;    // empty: dictionaries are compiled every time
+  std::uintmax_t cacheFrom = kCacheWorthyBytes;
+  bool operator==(const PostalSource&) const = default;
 };
 
-// Reads the areas dictionary, then the offices one. Never throws: a missing,
-// unreadable or codeless areas dictionary gives an empty directory and the
-// problem; a missing or unreadable offices dictionary is left out quietly,
-// since the areas cover almost every slip.
+// The source for working folder `folder`: `dictionary` (--dict, or the
+// variable's value; empty when neither) alone, else the folder's imported
+// index before its dictionary (ResolveZipDictionary).
+PostalSource ResolvePostalSource(const std::filesystem::path& folder, const std::string& dictionary,
+                                 const std::filesystem::path& cacheFolder);
+
+struct LoadedPostalDirectory {
+  PostalDirectory directory;  // empty when no source could be read
+  std::string problem;        // why not, CP932: "<file>: <reason>"; empty when read
+  // CP932, for the user though the directory was read: the imported index
+  // could not be read and the dictionary stands in for it.
+  std::string notice;
+};
+
+// Reads the imported index when there is one, else the dictionary (from its
+// compiled index when it is up to date, compiling it otherwise). Never
+// throws: a missing, unreadable or codeless areas dictionary gives an empty
+// directory and the problem; a missing or unreadable offices dictionary is
+// left out quietly, since the areas cover almost every slip; a cache that
+// cannot be written is not used.
+LoadedPostalDirectory LoadPostalDirectory(const PostalSource& source);
+// The dictionary alone, compiled in memory.
 LoadedPostalDirectory LoadPostalDirectory(const ZipDictionaryFiles& files);
 
 // Loads the directory once, on a worker thread, and hands it to any thread.
 // The window starts it after it is shown and asks for the directory when it
-// first needs it; loading Debian's dictionaries takes a fraction of a second.
+// first needs it.
 class PostalDirectoryLoader {
  public:
+  explicit PostalDirectoryLoader(PostalSource source);
+  // The dictionary alone, compiled in memory.
   explicit PostalDirectoryLoader(ZipDictionaryFiles files);
   // Waits for a load still running.
   ~PostalDirectoryLoader() = default;
   PostalDirectoryLoader(const PostalDirectoryLoader&) = delete;
   PostalDirectoryLoader& operator=(const PostalDirectoryLoader&) = delete;
 
+  const PostalSource& Source() const { return source_; }
   // Starts the load on a worker thread unless it has started; returns at once.
   void StartInBackground();
   // True once Get() returns without waiting.
   bool Ready() const;
   // The loaded directory, starting the load if needed and waiting for it.
-  // The reference stays valid as long as the loader.
+  // The reference stays valid as long as the loader, until Replace.
   const LoadedPostalDirectory& Get();
+  // Puts `loaded` in place of the directory (after an import), once a load
+  // still running has ended.
+  void Replace(LoadedPostalDirectory loaded);
 
  private:
   std::shared_future<LoadedPostalDirectory> Started();
 
-  const ZipDictionaryFiles files_;
+  const PostalSource source_;
   mutable std::mutex mutex_;
   std::shared_future<LoadedPostalDirectory> load_;
 };

@@ -119,7 +119,7 @@ std::string ReadZipDictionaryFile(const std::filesystem::path& file) {
   if (!error && size > kMaxZipDictionaryBytes) {
     throw settings::FileReadError(file, "larger than 64 MiB, no postal-code dictionary");
   }
-  return DecodeZipDictionary(settings::ReadWholeFile(file));
+  return DecodeZipDictionary(settings::ReadWholeFile(file, kMaxZipDictionaryBytes));
 }
 
 }  // namespace ruvo::postal

@@ -23,6 +23,9 @@ inline constexpr std::size_t kMaxStoredFileBytes = std::size_t{16} << 20;
 // device or FIFO, no permission, more than kMaxStoredFileBytes, an I/O
 // error). Never writes anything.
 std::string ReadWholeFile(const std::filesystem::path& file);
+// ReadWholeFile for files that are no settings (a downloaded data file):
+// FileReadError beyond `maxBytes` instead.
+std::string ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes);
 
 // ReadWholeFile, but std::nullopt when the file does not exist.
 std::optional<std::string> ReadFileIfExists(const std::filesystem::path& file);

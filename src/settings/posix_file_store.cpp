@@ -168,24 +168,28 @@ int OpenForReading(const std::filesystem::path& file) {
 
 // A file that is too large to be one of the program's: "File too large
 // (more than 16777216 bytes)".
-FileReadError TooLarge(const std::filesystem::path& file) {
-  return FileReadError(
-      file, ErrorReason(EFBIG) + " (more than " + std::to_string(kMaxStoredFileBytes) + " bytes)");
+FileReadError TooLarge(const std::filesystem::path& file, std::size_t maxBytes) {
+  return FileReadError(file,
+                       ErrorReason(EFBIG) + " (more than " + std::to_string(maxBytes) + " bytes)");
 }
 
-void ThrowUnlessRegular(int fd, const std::filesystem::path& file) {
+void ThrowUnlessRegular(int fd, const std::filesystem::path& file, std::size_t maxBytes) {
   struct stat status {};
   if (::fstat(fd, &status) != 0) throw FileReadError(file, errno);
   if (S_ISDIR(status.st_mode)) throw FileReadError(file, EISDIR);
   if (!S_ISREG(status.st_mode)) throw FileReadError(file, "Not a regular file");
-  if (static_cast<std::uintmax_t>(status.st_size) > kMaxStoredFileBytes) throw TooLarge(file);
+  if (static_cast<std::uintmax_t>(status.st_size) > maxBytes) throw TooLarge(file, maxBytes);
 }
 
 }  // namespace
 
 std::string ReadWholeFile(const std::filesystem::path& file) {
+  return ReadWholeFile(file, kMaxStoredFileBytes);
+}
+
+std::string ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
   Descriptor fd(OpenForReading(file));
-  ThrowUnlessRegular(fd.get(), file);
+  ThrowUnlessRegular(fd.get(), file, maxBytes);
   std::string content;
   char buffer[65536];
   for (;;) {
@@ -194,7 +198,7 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     if (got < 0) throw FileReadError(file, errno);
     if (got == 0) return content;
     content.append(buffer, static_cast<std::size_t>(got));
-    if (content.size() > kMaxStoredFileBytes) throw TooLarge(file);  // grew while read
+    if (content.size() > maxBytes) throw TooLarge(file, maxBytes);  // grew while read
   }
 }
 

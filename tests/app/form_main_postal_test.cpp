@@ -4,11 +4,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/cp932_line_edit.h"
+#include "app/function_key_bar.h"
 #include "app/recipient_band.h"
 #include "app/transfer_band.h"
 #include "app/window_harness.h"
+#include "postal/japan_post_fixture.h"
 #include "postal/postal_loader.h"
 #include "postal/zip_dictionary_fixture.h"
 
@@ -43,6 +46,8 @@ class FormMainPostalTest : public QObject {
   void transferWithAWrongCodeWarns();
   void addressLengthWarningComesFirst();
   void missingDictionaryIsToldOnceAndChangesNothing();
+  void f8ImportsJapanPostsFileAndChecksWithIt();
+  void f8CancelledOrRefusedChangesNothing();
 };
 
 void FormMainPostalTest::enterInThePostalCodeCompletesABlankAddress() {
@@ -119,6 +124,65 @@ void FormMainPostalTest::missingDictionaryIsToldOnceAndChangesNothing() {
   band->Edit_Zip->setFocus();
   band->Edit_tel->setFocus();
   QCOMPARE(window.StatusText(), QStringLiteral("other"));
+}
+
+// F8 on a field (or the key on the bar) imports the file the user picks;
+// the window checks with it at once.
+void FormMainPostalTest::f8ImportsJapanPostsFileAndChecksWithIt() {
+  PostalHarness harness;
+  ruvo::test::PutFile(harness.Folder() / "KEN_ALL.CSV", ruvo::test::KenAllCsv());
+  harness.chooseZipData = [&](QWidget*) {
+    return std::optional<std::filesystem::path>(harness.Folder() / "KEN_ALL.CSV");
+  };
+  TForm_Main& window = harness.Open();
+  const QStringList startErrors = harness.boxes.errors;  // no sender file here
+  auto* band = window.Band2();
+  QCOMPARE(window.Keys()->Key(8)->text(), QStringLiteral("〒更新"));
+  QVERIFY(window.Keys()->Key(8)->isEnabled());
+  band->Edit_Zip->setText(QStringLiteral("430-0946"));
+  band->Edit_Add1->setText(QStringLiteral("静岡県浜松市中央区元城町103-2"));
+  QTest::keyClick(band->Edit_Add1, Qt::Key_F8);
+  const QString notice =
+      QStringLiteral("郵便番号データを更新しました: KEN_ALL.CSV（住所 15件・8都道府県）");
+  QCOMPARE(harness.boxes.notices, QStringList{notice});
+  QCOMPARE(window.StatusText(), notice);
+  QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+  band->Edit_Zip->setFocus();
+  band->Edit_Add2->setFocus();
+  QCOMPARE(window.StatusText(), QStringLiteral("〒430-0946 静岡県浜松市中央区元城町"));
+  QVERIFY(band->Label_Warning->text().isEmpty());
+  QTest::mouseClick(window.Keys()->Key(8), Qt::LeftButton);  // the key on the bar does the same
+  QCOMPARE(harness.boxes.notices.size(), 2);
+  QCOMPARE(harness.boxes.errors, startErrors);
+}
+
+void FormMainPostalTest::f8CancelledOrRefusedChangesNothing() {
+  PostalHarness harness;
+  TForm_Main& window = harness.Open();
+  auto* band = window.Band2();
+  QTest::keyClick(band->Edit_Zip, Qt::Key_F8);  // cancelled
+  QVERIFY(harness.boxes.notices.isEmpty());
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+
+  ruvo::test::PutFile(harness.Folder() / "orders.csv", ruvo::test::Sj("郵便番号,住所\r\n"));
+  harness.chooseZipData = [&](QWidget*) {
+    return std::optional<std::filesystem::path>(harness.Folder() / "orders.csv");
+  };
+  harness.Close();
+  TForm_Main& reopened = harness.Open();
+  const qsizetype startErrors = harness.boxes.errors.size();  // no sender file here
+  QTest::keyClick(reopened.Band2()->Edit_Zip, Qt::Key_F8);
+  QCOMPARE(harness.boxes.errors.size(), startErrors + 1);
+  QCOMPARE(harness.boxes.errors.last(),
+           QStringLiteral("orders.csv: 日本郵便の郵便番号データ（KEN_ALL.CSV または "
+                          "JIGYOSYO.CSV）ではありません。"));
+  QVERIFY(reopened.StatusText().isEmpty());  // not "取り込んでいます…" any longer
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+  reopened.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
+  reopened.Band2()->Edit_Zip->setFocus();
+  reopened.Band2()->Edit_tel->setFocus();
+  QCOMPARE(reopened.StatusText(),
+           QStringLiteral("〒105-0011 東京都港区芝公園"));  // the dictionary's still
 }
 
 QTEST_MAIN(FormMainPostalTest)

@@ -21,6 +21,8 @@ cleanup() {
 trap cleanup EXIT
 mkdir -m 700 "$work/tmp" "$work/run" "$work/user-tmp" "$work/user-run"
 mkdir "$work/folder" "$work/folder2" "$work/user-folder"
+# The postal-code dictionary is compiled into the cache folder: this one.
+export XDG_CACHE_HOME="$work/cache"
 
 # Windows of the program's class with the main window's size on display $1;
 # the error box of a machine without printers shares the class but not the

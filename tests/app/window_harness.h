@@ -45,6 +45,7 @@ class WindowHarness {
                                                                 .links = links,
                                                                 .runPrinterSetup = setup,
                                                                 .postal = postal,
+                                                                .chooseZipDataFile = chooseZipData,
                                                                 .today = PinnedToday});
     window->show();
     window->activateWindow();
@@ -70,6 +71,10 @@ class WindowHarness {
   std::function<app::AppServices::SetupOutcome(QWidget*, PrinterWatch*)> setup =
       [](QWidget*, PrinterWatch*) { return app::AppServices::SetupOutcome::kCancelled; };
   postal::PostalDirectoryLoader* postal = nullptr;
+  // The file F8 imports: none (cancelled) unless a test says otherwise.
+  std::function<std::optional<std::filesystem::path>(QWidget*)> chooseZipData = [](QWidget*) {
+    return std::optional<std::filesystem::path>();
+  };
   std::unique_ptr<app::TForm_Main> window;
 
  private:

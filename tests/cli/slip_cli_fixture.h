@@ -107,9 +107,11 @@ class SlipCliTest : public ::testing::Test {
                     const std::string& launcher = "") {
     const fs::path out = dir_ / "stdout.txt";
     const fs::path err = dir_ / "stderr.txt";
-    const std::string line = launcher + " " + std::string(RUVO_SLIP_EXE) + " " + command +
-                             " --dir '" + dir_.string() + "' " + options + " >'" + out.string() +
-                             "' 2>'" + err.string() + "'";
+    // A postal-code dictionary is compiled into the test's own cache folder.
+    const std::string line = "XDG_CACHE_HOME='" + (dir_ / "cache").string() + "' " + launcher +
+                             " " + std::string(RUVO_SLIP_EXE) + " " + command + " --dir '" +
+                             dir_.string() + "' " + options + " >'" + out.string() + "' 2>'" +
+                             err.string() + "'";
     const int status = std::system(line.c_str());
     RunResult result{WEXITSTATUS(status), ReadFile(out), ReadFile(err)};
     fs::remove(out);

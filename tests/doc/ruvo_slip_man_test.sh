@@ -50,11 +50,17 @@ done
 # writes all of its keys. `print` needs a print queue; its keys go unchecked.
 cd "$work" || exit 1 # no settings file here, so no dictionary setting
 unset RUVO_ZIP_DICT
+export XDG_CACHE_HOME="$work/cache"
 printf '1050011 /東京都港区芝公園/\n' | iconv -f UTF-8 -t EUC-JISX0213 >dict
 printf '〒105-0011\n東京都港区芝公園4-2-8\n山田太郎\n03-1234-5678\n' |
   "$slip" transfer --dict dict >json || fail "transfer failed"
 printf '105-0011\n' | "$slip" classify >>json || fail "classify failed"
 "$slip" zip 1050011 --address 東京都港区芝公園 --dict dict >>json || fail "zip failed"
+printf '1050011\nno code\n' | "$slip" zip --dict dict >>json
+[ $? -eq 1 ] || fail "zip did not report the line without a code"
+printf '13103,"105  ","1050011","ﾄｳｷｮｳﾄ","ﾐﾅﾄｸ","ｼﾊﾞｺｳｴﾝ","東京都","港区","芝公園",0,0,1,0,0,0\r\n' |
+  iconv -f UTF-8 -t CP932 >KEN_ALL.CSV
+"$slip" zip --dict dict --import KEN_ALL.CSV >>json || fail "zip --import failed"
 "$slip" drawlist --dir . --dpi 360 >>json 2>/dev/null || fail "drawlist failed"
 "$slip" render --dir . --dpi 360 --pdf slip.pdf >>json 2>/dev/null || fail "render failed"
 # One good row and one with a problem, so that the report has every key.

@@ -32,6 +32,17 @@ TEST(AddressSpelling, SpellingsOfOnePlaceCompareEqual) {
       {"花巻市東十二丁目", "花巻市東12丁目"},         // numbered block
       {"東旭川町上兵村九線", "東旭川町上兵村9線"},    // numbered farmland line
       {"北二十四条西", "北２４条西"},                 // district digits full-width
+      {"軽井沢町大字軽井沢", "軽井沢町軽井沢"},       // 大字 written or left out
+      {"寺内字イサノ", "寺内イサノ"},                 // 字 likewise
+      {"烏丸通四条上ル", "烏丸通四条上る"},           // Kyoto's ways, katakana or kana
+      {"烏丸通四条上がる", "烏丸通四条上る"},         // with が
+      {"釜座通夷川下ル", "釜座通夷川下る"},           // south
+      {"夷川通釜座東入ル", "夷川通釜座東入"},         // east, with or without ル
+      {"夷川通釜座西入る", "夷川通釜座西入"},         // west
+      {"寺町通二条入ル", "寺町通二条入る"},           // in from the street
+      {"北飯岡四丁目８－５０", "北飯岡4丁目8-50"},    // kanji block number
+      {"ＪＡビル１２Ｆ", "JAビル12f"},                // letters of either width and case
+      {"丸の内ビルディング", "丸の内ビル"},           // the building's long word
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.a) + " / " + std::string(c.b));
@@ -66,18 +77,46 @@ TEST(AddressSpelling, EveryVariantRowReplacesItsCharacterOnly) {
   }
 }
 
+TEST(AddressSpelling, EveryWordRowReplacesItsWordOnly) {
+  const std::string before = Sj("芝");  // no word's first character with 芝
+  const std::string after = Sj("京");
+  for (const SpellingVariant& row : SpellingWords()) {
+    SCOPED_TRACE(row.reason);
+    EXPECT_EQ(ComparableAddress(before + std::string(row.from) + after),
+              before + std::string(row.to) + after);
+  }
+}
+
 TEST(AddressSpelling, ApplyingTwiceChangesNothingMore) {
   const std::string text = Sj("北海道 札幌市北区北二十四条西６丁目１番１号 霞ヶ関ﾉ");
   const std::string once = ComparableAddress(text);
   EXPECT_EQ(ComparableAddress(once), once);
 }
 
-TEST(AddressSpelling, BeforeDigitsEndsAtTheFirstDigitAsWritten) {
-  EXPECT_EQ(Utf8(ComparableAddressBeforeDigits(Sj("北海道札幌市北区北二十四条西６丁目１番１号"))),
-            "北海道札幌市北区北24条西");
-  EXPECT_EQ(Utf8(ComparableAddressBeforeDigits(Sj("東京都千代田区丸の内2-7-2"))),
-            "東京都千代田区丸の内");
-  EXPECT_EQ(Utf8(ComparableAddressBeforeDigits(Sj("東京都港区芝公園"))), "東京都港区芝公園");
+TEST(AddressSpelling, BlockNumberStartsAtTheFirstNumberThatNamesNoDistrict) {
+  const struct {
+    std::string_view address;  // UTF-8
+    std::string_view before;   // what comes before the block number
+  } cases[] = {
+      {"北海道札幌市北区北二十四条西６丁目１番１号",
+       "北海道札幌市北区北二十四条西"},                              // 条 is a district's
+      {"札幌市北区北24条西6-1-1", "札幌市北区北24条西"},             // in digits
+      {"東旭川町上兵村九線", "東旭川町上兵村九線"},                  // 線, and no number
+      {"岩手県盛岡市北飯岡四丁目８番５０号", "岩手県盛岡市北飯岡"},  // kanji before 丁目
+      {"東京都千代田区丸の内2-7-2", "東京都千代田区丸の内"},
+      {"京都市上京区堀川通寺之内上る４丁目天神北町１番地",
+       "京都市上京区堀川通寺之内上る４丁目天神北町"},
+      {"八王子市", "八王子市"},  // a name's kanji number
+      {"一二丁目", "一二丁目"},  // kanji that are no number
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.address);
+    const std::string address = Sj(c.address);
+    EXPECT_EQ(Utf8(address.substr(0, BlockNumberStart(address))), c.before);
+  }
+  EXPECT_EQ(
+      Utf8(ComparableAddressBeforeBlockNumber(Sj("北海道札幌市北区北二十四条西６丁目１番１号"))),
+      "北海道札幌市北区北24条西");
 }
 
 }  // namespace

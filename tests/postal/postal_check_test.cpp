@@ -30,57 +30,20 @@ struct VerdictCase {
   std::string_view address1;
 };
 
-TEST_F(PostalCheck, MatchesAddressesThatBeginWithOneOfTheCodes) {
+TEST_F(PostalCheck, ReadsTheCodeAsTheFieldHoldsIt) {
   const VerdictCase cases[] = {
-      {"105-0011", "東京都港区芝公園1-2-3"},          // as transferred
-      {"105-0014", "東京都港区芝2-1"},                // 芝, though 芝公園 has a code of its own
-      {"1050011", "東京都港区芝公園"},                // the address alone
-      {"１０５－００１１", "港区芝公園４－１"},       // without prefecture, full width
-      {"105-0011", "東京都 港区　芝公園 1-2"},        // blanks anywhere
-      {"100-0013", "東京都千代田区霞ヶ関1-1"},        // ヶ for が
-      {"100-0013", "千代田区霞ケ関1"},                // ケ for が
-      {"029-5506", "岩手県和賀郡西和賀町湯の沢"},     // の for 之
-      {"001-0024", "札幌市北区北24条西3丁目"},        // digits for a kanji district number
-      {"002-8089", "北海道石狩郡当別町ビトエ中島1"},  // the second address
-      {"001-8612", "札幌市北区北24条西6-1-1"},        // an office, its block number in another form
-      {"100-8994", "東京都千代田区丸の内２丁目７－２"},  // an office as the dictionary writes it
+      {"105-0011", "東京都港区芝公園1-2-3"},
+      {"1050011", "東京都港区芝公園"},
+      {"１０５－００１１", "港区芝公園４－１"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.code) + " " + std::string(c.address1));
+    SCOPED_TRACE(c.code);
     EXPECT_EQ(Check(c.code, c.address1), ZipVerdict::Match);
   }
-}
-
-TEST_F(PostalCheck, FindsAddressesThatDisagree) {
-  const VerdictCase cases[] = {
-      {"105-0011", "東京都港区芝浦1-2"},         // another town
-      {"105-0014", "港区芝公園1-2"},             // 芝公園, not 芝: another code
-      {"105-0011", "東京都港区芝"},              // shorter than the code's town
-      {"105-0011", "東京都港区"},                // the ward alone
-      {"105-0011", "大阪府港区芝公園1"},         // another prefecture
-      {"105-0011", "芝公園1-2"},                 // the ward left out
-      {"001-0024", "札幌市北区北2条西"},         // district 2, not 24
-      {"001-8612", "北海道札幌市北区北10条西"},  // an office's town differs
-      {"060-0000", "東京都港区芝公園"},          // a code of another prefecture
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.code) + " " + std::string(c.address1));
-    EXPECT_EQ(Check(c.code, c.address1), ZipVerdict::Mismatch);
-  }
-}
-
-TEST_F(PostalCheck, CannotJudgeWithoutKnownCodeOrAddress) {
-  const VerdictCase cases[] = {
-      {"999-9999", "東京都港区芝公園"},  // code not in the dictionary
-      {"105-001", "東京都港区芝公園"},   // no seven-digit code
-      {"", "東京都港区芝公園"},          // no code yet
-      {"105-0011", ""},                  // no address yet
-      {"105-0011", "　 "},               // blanks only
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.code) + "|" + std::string(c.address1));
-    EXPECT_EQ(Check(c.code, c.address1), ZipVerdict::Unknown);
-  }
+  EXPECT_EQ(Check("105-0011", "東京都港区芝浦1-2"), ZipVerdict::Mismatch);
+  EXPECT_EQ(Check("105-001", "東京都港区芝公園"), ZipVerdict::Unknown);  // no seven-digit code
+  EXPECT_EQ(Check("", "東京都港区芝公園"), ZipVerdict::Unknown);         // no code yet
+  EXPECT_EQ(Check("105-0011", ""), ZipVerdict::Unknown);                 // no address yet
   EXPECT_EQ(CheckPostalAddress(PostalDirectory(), "105-0011", Sj("東京都港区芝公園")),
             ZipVerdict::Unknown);
 }
@@ -93,6 +56,7 @@ TEST_F(PostalCheck, StatusTextNamesTheCodesAddress) {
       {"105-0011", "〒105-0011 東京都港区芝公園"},
       {"１０５００１１", "〒105-0011 東京都港区芝公園"},
       {"002-8089", "〒002-8089 北海道石狩郡当別町ビトエ ほか1件"},
+      {"409-0142", "〒409-0142 山梨県北都留郡小菅村"},  // Japan Post's note left out
       {"100-8994", "〒100-8994 東京都千代田区丸の内２丁目７－２（東京中央郵便局）"},
       {"999-9999", "〒999-9999 は郵便番号辞書にありません"},
       {"105-001", ""},

@@ -1,0 +1,54 @@
+#pragma once
+// Japan Post's postal-code files as downloaded from its web site: the
+// areas (KEN_ALL.CSV, or a prefecture's file such as 13TOKYO.CSV) and the
+// large offices (JIGYOSYO.CSV). Shift-JIS CSV, every text quoted, CRLF;
+// the areas' UTF-8 edition (utf_ken_all.csv) is read as well.
+//
+// Areas, 15 columns: 全国地方公共団体コード, 旧郵便番号, 郵便番号, three
+// readings in kana, 都道府県名, 市区町村名, 町域名, six flags:
+//   13101,"100  ","1006012","ﾄｳｷｮｳﾄ","ﾁﾖﾀﾞｸ","ｶｽﾐｶﾞｾｷｶｽﾐｶﾞｾｷﾋﾞﾙ(12ｶｲ)",
+//   "東京都","千代田区","霞が関霞が関ビル（１２階）",0,0,0,0,0,0
+// A town's name longer than 38 characters goes on over the next rows of the
+// same code, its bracket closed on the last one. Its notes are read as
+// town_notes.h says; a floor in brackets makes the row a building's floor.
+//
+// Offices, 13 columns: 大口事業所の所在地のJISコード, 大口事業所名（カナ）,
+// 大口事業所名（漢字）, 都道府県名, 市区町村名, 町域名, 小字名、丁目、番地等,
+// 大口事業所個別番号, 旧郵便番号, 取扱局, 個別番号の種別, 複数番号の有無,
+// 修正コード (5: abolished, left out).
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "postal/postal_directory.h"
+#include "transfer/user_message_error.h"
+
+namespace ruvo::postal {
+
+enum class JapanPostFileKind {
+  Areas,    // KEN_ALL.CSV
+  Offices,  // JIGYOSYO.CSV
+};
+
+// A file that is none of Japan Post's postal-code files; the message is
+// CP932 and shown to the user as it is.
+class JapanPostFileError : public UserMessageError {
+ public:
+  using UserMessageError::UserMessageError;
+};
+
+struct JapanPostFile {
+  JapanPostFileKind kind = JapanPostFileKind::Areas;
+  std::vector<DirectoryEntry> entries;
+  std::size_t skippedRows = 0;  // rows that break the layout
+};
+
+// The entries of the file's `bytes`; `name` (CP932) names the file in
+// errors. Throws JapanPostFileError when no row has the layout of either
+// file.
+JapanPostFile ReadJapanPostFile(std::string_view bytes, std::string_view name);
+
+}  // namespace ruvo::postal
