@@ -33,9 +33,9 @@ QColor InkColor(DrawInk ink) {
   return Qt::black;
 }
 
-void PaintText(QPainter& painter, const DrawOp& op, bool blankCell) {
+void PaintText(QPainter& painter, const DrawOp& op, int dpi, bool blankCell) {
   if (op.text.empty()) return;
-  const QFont font = SlipFont(op, painter.device()->logicalDpiY());
+  const QFont font = SlipFont(op, dpi);
   const QFontMetrics metrics(font, painter.device());
   const QString text = Cp932ToQString(op.text);
   if (blankCell) {
@@ -58,9 +58,9 @@ QPen StrokeOf(const DrawOp& op, int dpi) {
   return pen;
 }
 
-void PaintStroke(QPainter& painter, const DrawOp& op) {
+void PaintStroke(QPainter& painter, const DrawOp& op, int dpi) {
   painter.save();
-  painter.setPen(StrokeOf(op, painter.device()->logicalDpiX()));
+  painter.setPen(StrokeOf(op, dpi));
   painter.setBrush(Qt::NoBrush);
   if (op.shape == DrawShape::kLine) {
     painter.drawLine(QPointF(op.x, op.y), QPointF(op.x2, op.y2));
@@ -79,24 +79,32 @@ QFont SlipFont(const DrawOp& op, int dpi) {
   return font;
 }
 
-void PaintDrawOp(QPainter& painter, const DrawOp& op) {
+void PaintDrawOp(QPainter& painter, const DrawOp& op, int dpi) {
   switch (op.shape) {
     case DrawShape::kText:
-      PaintText(painter, op, /*blankCell=*/true);
+      PaintText(painter, op, dpi, /*blankCell=*/true);
       return;
     case DrawShape::kLabel:
-      PaintText(painter, op, /*blankCell=*/false);
+      PaintText(painter, op, dpi, /*blankCell=*/false);
       return;
     case DrawShape::kLine:
     case DrawShape::kFrame:
-      PaintStroke(painter, op);
+      PaintStroke(painter, op, dpi);
       return;
   }
 }
 
-void PaintDrawList(QPainter& painter, const DrawList& list) {
+void PaintDrawOp(QPainter& painter, const DrawOp& op) {
+  PaintDrawOp(painter, op, painter.device()->logicalDpiY());
+}
+
+void PaintDrawList(QPainter& painter, const DrawList& list, int dpi) {
   for (const auto& op : list)
-    PaintDrawOp(painter, op);
+    PaintDrawOp(painter, op, dpi);
+}
+
+void PaintDrawList(QPainter& painter, const DrawList& list) {
+  PaintDrawList(painter, list, painter.device()->logicalDpiY());
 }
 
 }  // namespace ruvo

@@ -22,6 +22,13 @@ void PaintDrawOp(QPainter& painter, const DrawOp& op);
 
 void PaintDrawList(QPainter& painter, const DrawList& list);
 
+// The same with fonts and strokes sized for a page of `dpi` dots per inch,
+// whatever the device: a preview paints a printer's dots on a screen
+// through the painter's scale (screen dpi ÷ `dpi`), and its texts keep
+// their size against the boxes.
+void PaintDrawOp(QPainter& painter, const DrawOp& op, int dpi);
+void PaintDrawList(QPainter& painter, const DrawList& list, int dpi);
+
 // The font a text op is painted in on a device of `dpi` dots per inch: the
 // face's stand-in, sized in whole dots as the Windows font mapper sizes it
 // (10 pt at 360 dpi → 50 dots).

@@ -104,5 +104,28 @@ TEST(SlipPainterTest, LabelInksWithoutBlankingItsCell) {
   EXPECT_TRUE(BoundsOf(image, qRgb(255, 255, 255)).isEmpty());
 }
 
+// A preview: the 360 dpi draw list painted a quarter the size through the
+// painter's scale keeps its text as tall against its box as on paper.
+TEST(SlipPainterTest, PaintsAPrintersDotsAtAnotherScaleWithTheTextsInProportion) {
+  test::EnsureGuiApplication();
+  const DrawOp digit{"Lucida Sans Unicode", 12, 200, 100, "8"};
+  const DrawList list{digit, LineOp(DrawShape::kFrame, 200, 100, 440, 160, 0, DrawInk::kRed)};
+  QImage preview(150, 100, QImage::Format_RGB32);
+  preview.fill(Qt::white);
+  QPainter painter(&preview);
+  painter.scale(0.25, 0.25);
+  PaintDrawList(painter, list, 360);
+  painter.end();
+  EXPECT_EQ(BoundsOf(preview, QColor(220, 0, 0).rgb()), QRect(QPoint(50, 25), QPoint(110, 40)));
+  QRect previewGlyph;
+  for (int y = 26; y < 40; ++y) {
+    for (int x = 51; x < 110; ++x) {
+      if (qGray(preview.pixel(x, y)) < 128) previewGlyph |= QRect(x, y, 1, 1);
+    }
+  }
+  const QRect paperGlyph = BoundsOf(Paint({digit}), qRgb(0, 0, 0));
+  EXPECT_NEAR(previewGlyph.height(), paperGlyph.height() / 4.0, 1.5);
+}
+
 }  // namespace
 }  // namespace ruvo
