@@ -53,13 +53,5 @@ TEST(FormPlacementTest, MissingScaleIsExactlyTheSlipsOwnPlacement) {
             SLIP97_Prn(test::KnownSlip(), At360("1000", "1000")));
 }
 
-// The resolution and margins are refused as before, then the scale.
-TEST(FormPlacementTest, RefusesValuesInOrder) {
-  EXPECT_THROW(FormPlacement({"x", "360", "", "", "1", ""}), ConversionError);
-  EXPECT_THROW(FormPlacement({"360", "360", "1.5", "", "1", ""}), ConversionError);
-  EXPECT_THROW(FormPlacement({"360", "360", "", "", "1", ""}), SlipScaleError);
-  EXPECT_THROW(FormPlacement({"360", "360", "", "", "", "101.0"}), ConversionError);
-}
-
 }  // namespace
 }  // namespace ruvo
