@@ -1,6 +1,5 @@
 #include "print/test_sheet.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -22,8 +21,10 @@ constexpr double kCaptionDropMm = 0.4;   // from its top edge
 // Two rows of captions fit the lowest box (9 points, 3.2 mm), so that the
 // caption of a narrow box can stand below its wider neighbour's.
 constexpr int kCaptionPoints = 5;
-constexpr int kFigurePoints = 6;
-constexpr double kFigureGapMm = 0.4;  // between a tick and its figure
+constexpr long double kCaptionRowEms = 1.2;  // a caption's cell, and so its row, in ems
+constexpr int kFigurePoints = 6;       // a ruler's figures: 2.5 mm tall, within the 3-mm ticks
+constexpr double kFigureGapMm = 0.4;   // between a tick and its figure
+constexpr double kFigureHalfMm = 1.2;  // half a figure's cell, to centre it on its tick
 
 // "テスト印字"
 constexpr std::string_view kTitle = "\x83\x65\x83\x58\x83\x67\x88\xF3\x8E\x9A";
@@ -127,7 +128,7 @@ class SheetBuilder {
     const long double em = kCaptionPoints * 160.0L / 72;
     const long double x = field.x + MmToUnits(kCaptionInsetMm);
     const bool crowded = before.y == field.y && !before.lower && x < before.end;
-    const long double y = field.y + MmToUnits(kCaptionDropMm) + (crowded ? em * 1.2L : 0);
+    const long double y = field.y + MmToUnits(kCaptionDropMm) + (crowded ? em * kCaptionRowEms : 0);
     Label(Mincho(), kCaptionPoints, x, y, std::string(field.caption));
     return {field.caption, field.y, x + em * field.caption.size() / 2 + em / 4, crowded};
   }
@@ -151,9 +152,9 @@ class SheetBuilder {
     LineMm(0, 0, 0, down, kOutlinePen);
     for (int mm = 1; mm <= down; ++mm) {
       LineMm(0, mm, TickMm(mm), mm, kOutlinePen);
-      // The figure beside its tick, its cell (about 2.5 mm) centred on it.
-      if (mm % 10 == 0) {
-        LabelMm(Lucida(), kFigurePoints, 3 + kFigureGapMm, mm - 1.2, std::to_string(mm));
+      if (mm % 10 == 0) {  // beside its tick, centred on it
+        LabelMm(Lucida(), kFigurePoints, TickMm(mm) + kFigureGapMm, mm - kFigureHalfMm,
+                std::to_string(mm));
       }
     }
   }
