@@ -28,6 +28,8 @@ class TextMeasurer {
 // whole number of dots, so each text is measured at its exact size.
 inline constexpr int kFitReferenceDpi = 720;
 
+// Its texts are views into the slip layout's table, which lives as long as
+// the program.
 struct FieldOverflow {
   std::string_view name;     // the layout's name of the field ("name", "goods 1")
   std::string_view caption;  // CP932, as the user knows it ("おなまえ")

@@ -89,7 +89,8 @@ TEST(SlipProofTest, SlipTextsThenTheirOutlinesOverflowInRed) {
   SlipRecord slip = test::KnownSlip();
   slip.recipientName = test::FortyByteName();
   const DrawList texts = SLIP97_Prn(slip, k360Dpi);
-  const FieldOverflow name{"name", Sj("おなまえ"), 3.6};
+  const std::string caption = Sj("おなまえ");
+  const FieldOverflow name{"name", caption, 3.6};
   const DrawList proof = SlipProof(slip, k360Dpi, {&name, 1});
   ASSERT_GT(proof.size(), texts.size());
   std::size_t frames = 0;
