@@ -23,6 +23,7 @@
 #                 every job overwrites DIR/out/ruvo_pass360.pdf (text readable
 #                 with pdftotext). The server's default printer.
 #   ruvo_pass600  the same at 600dpi; output DIR/out/ruvo_pass600.pdf
+#   ruvo_pass300  the same at 300dpi; output DIR/out/ruvo_pass300.pdf
 #   ruvo_pass360x180  the same at 360x180dpi (fewer dots down than across, as
 #                 on dot-matrix printers); output DIR/out/ruvo_pass360x180.pdf
 #   ruvo_pass180x360  the same at 180x360dpi (fewer dots across than down);
@@ -147,6 +148,7 @@ lpadmin_quiet() { lpadmin "$@" 2> >(grep -v 'drivers are deprecated' >&2); }
 add_queues() {
   write_passthrough_ppd "$dir/ppd-pass360.ppd" 360
   write_passthrough_ppd "$dir/ppd-pass600.ppd" 600
+  write_passthrough_ppd "$dir/ppd-pass300.ppd" 300
   write_passthrough_ppd "$dir/ppd-pass360x180.ppd" 360x180
   write_passthrough_ppd "$dir/ppd-pass180x360.ppd" 180x360
   write_passthrough_ppd "$dir/ppd-margin360.ppd" 360
@@ -154,6 +156,7 @@ add_queues() {
     -e 's|^\*ImageableArea A4/A4:.*|*ImageableArea A4/A4: "18 36 577 806"|' "$dir/ppd-margin360.ppd"
   lpadmin_quiet -p ruvo_pass360 -E -v "file:$dir/out/ruvo_pass360.pdf" -P "$dir/ppd-pass360.ppd"
   lpadmin_quiet -p ruvo_pass600 -E -v "file:$dir/out/ruvo_pass600.pdf" -P "$dir/ppd-pass600.ppd"
+  lpadmin_quiet -p ruvo_pass300 -E -v "file:$dir/out/ruvo_pass300.pdf" -P "$dir/ppd-pass300.ppd"
   lpadmin_quiet -p ruvo_pass360x180 -E -v "file:$dir/out/ruvo_pass360x180.pdf" \
     -P "$dir/ppd-pass360x180.ppd"
   lpadmin_quiet -p ruvo_pass180x360 -E -v "file:$dir/out/ruvo_pass180x360.pdf" \

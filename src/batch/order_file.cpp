@@ -122,6 +122,8 @@ OrderFile LoadOrderFile(const OrderFileSource& source) {
   options.context.selectedSender = source.selectedSender;
   options.context.postal = source.postal;
   options.context.slipDate = source.slipDate;
+  options.context.measurer = source.measurer;
+  options.context.fitValues = source.fitValues;
   const std::filesystem::path mapFile =
       source.columnMap.value_or(source.workingFolder / kColumnMapFileName);
   const std::optional<std::string> mapBytes =

@@ -59,6 +59,8 @@ struct OrderFileSource {
   int selectedSender = 0;
   const postal::PostalDirectory* postal = nullptr;
   std::chrono::year_month_day slipDate{};
+  const TextMeasurer* measurer = nullptr;  // as OrderContext's
+  SlipPrintValues fitValues{};
 };
 
 // Reads and checks the order file. A file that cannot be read (the order

@@ -18,6 +18,32 @@ constexpr std::size_t kDateMaxBytes = 2;    // Edit_de_date1, Edit_de_date2
 constexpr OrderField kGoodsFields[] = {OrderField::kGoods1, OrderField::kGoods2,
                                        OrderField::kGoods3};
 
+// The column a slip field's text comes from, by the layout's name of the
+// field; the postal code's boxes all come from its column and every sender
+// field from the sender's.
+constexpr struct {
+  std::string_view layoutName;
+  OrderField column;
+} kFitColumns[] = {
+    {"wished month", OrderField::kWishedMonth},
+    {"wished day", OrderField::kWishedDay},
+    {"tel", OrderField::kTel},
+    {"address 1", OrderField::kAddress1},
+    {"address 2", OrderField::kAddress2},
+    {"address 3", OrderField::kAddress3},
+    {"goods 1", OrderField::kGoods1},
+    {"goods 2", OrderField::kGoods2},
+    {"goods 3", OrderField::kGoods3},
+    {"name", OrderField::kName},
+};
+
+OrderField FitColumn(std::string_view layoutName) {
+  for (const auto& row : kFitColumns) {
+    if (row.layoutName == layoutName) return row.column;
+  }
+  return layoutName.starts_with("zip") ? OrderField::kZip : OrderField::kSender;
+}
+
 class RowReader {
  public:
   RowReader(const CsvRecord& record, const OrderColumns& columns, const OrderContext& context)
@@ -32,6 +58,7 @@ class RowReader {
     ReadGoods();
     ReadDates();
     ReadSender();
+    CheckFit();
     return std::move(row_);
   }
 
@@ -158,6 +185,15 @@ class RowReader {
     slip.senderAddress2 = sender->address2;
     slip.senderName = sender->name;
     slip.senderTel = sender->tel;
+  }
+
+  // The slip is complete: each text is measured against its box.
+  void CheckFit() {
+    if (context_.measurer == nullptr) return;
+    for (const FieldOverflow& overflow :
+         MeasureOverflows(row_.slip, context_.fitValues, *context_.measurer)) {
+      Problem(FitColumn(overflow.name), OverflowWarning(overflow));
+    }
   }
 
   const CsvRecord& record_;

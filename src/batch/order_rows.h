@@ -15,6 +15,7 @@
 #include "batch/csv_records.h"
 #include "batch/order_columns.h"
 #include "postal/postal_check.h"
+#include "print/slip_fit.h"
 #include "print/slip_record.h"
 #include "settings/sender_file.h"
 
@@ -36,6 +37,10 @@ struct OrderContext {
   int selectedSender = 0;                           // the sender tab, 0-9, for rows naming none
   const postal::PostalDirectory* postal = nullptr;  // null: no postal-code check
   std::chrono::year_month_day slipDate{};           // the shipping date printed on every slip
+  // Measures each complete slip's texts against their boxes at `fitValues`
+  // (resolution and form scale); null: no such check.
+  const TextMeasurer* measurer = nullptr;
+  SlipPrintValues fitValues{};
 };
 
 struct OrderRow {
@@ -58,8 +63,11 @@ bool IsBlankRecord(const CsvRecord& record);
 // to 999, a known time slot and wished date, a sender slot 1 to 10 whose file
 // was read, characters the slip can print, fields no more than the header's,
 // and a postal code that does not contradict the address where the directory
-// knows it (unknown codes pass). The slip prints the date block and the
-// sender; address line 1 longer than 40 bytes continues on line 2.
+// knows it (unknown codes pass), and, with a measurer, a text wider than
+// its box on the form (「おなまえが枠に収まりません (12 mm はみ出します)」 in
+// the column the text came from). The slip prints the date block and the
+// sender; address line 1 longer than 40 bytes continues on line 2. The
+// measuring throws as SLIP97_Prn for fit values it cannot read.
 OrderRow ReadOrderRow(const CsvRecord& record, const OrderColumns& columns,
                       const OrderContext& context);
 

@@ -14,6 +14,8 @@
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
 #include "cli/zip_directory.h"
+#include "print/print_job.h"
+#include "print/qt_text_measurer.h"
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
 #include "settings/startup_state.h"
@@ -153,6 +155,21 @@ std::string ReportJson(const batch::OrderFile& file, std::size_t printed, std::s
   return json + "]}\n";
 }
 
+// What the rows' texts are measured at: the resolution --dpi and --scale
+// give, else the reference resolution (the printer is asked only when the
+// rows print), and the registered form scale.
+SlipPrintValues FitValues(const SlipOptions& options,
+                          const settings::RegisteredPrintValues& registration) {
+  const Resolution dpi = options.dpi.value_or(Resolution{kFitReferenceDpi, kFitReferenceDpi});
+  const std::uint16_t scale = options.dpi ? options.scale.value_or(100) : 100;
+  return {std::to_string(EffectiveDpi(dpi.x, scale)),
+          std::to_string(EffectiveDpi(dpi.y, scale)),
+          "",
+          "",
+          registration.scaleX,
+          registration.scaleY};
+}
+
 }  // namespace
 
 int RunBatch(const Args& args, Context& ctx) {
@@ -168,6 +185,10 @@ int RunBatch(const Args& args, Context& ctx) {
   source.selectedSender = state.saved.senderTab;
   source.postal = &postal;
   source.slipDate = options.slip.date.value_or(LocalToday());
+  EnsureGuiApplication();  // the fonts the rows' texts are measured in
+  const QtTextMeasurer measurer;
+  source.measurer = &measurer;
+  source.fitValues = FitValues(options.slip, state.printValues);
   const batch::OrderFile file = batch::LoadOrderFile(source);
 
   // Any problem stops the whole batch, unless the good rows are to print

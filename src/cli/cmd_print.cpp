@@ -1,43 +1,42 @@
 // ruvo-slip print: prints the slip of a working directory through the printer
-// layer, on the printer the paper mode's registration selects or on --printer.
-#include <chrono>
+// layer, on the printer the paper mode's registration selects or on --printer;
+// with --proof, the outlines of its boxes laid over it, for plain paper.
 #include <ostream>
 #include <sstream>
 
 #include "cli/commands.h"
 #include "cli/slip_options.h"
+#include "cli/slip_output.h"
 #include "cli/slip_session.h"
 #include "print/lm_d97_dot.h"
-#include "print/print_job.h"
+#include "print/slip_proof.h"
 
 namespace ruvo::cli {
 
 int RunPrint(const Args& args, Context& ctx) {
   SlipOptions options;
+  bool proof = false;
   ArgReader reader(args);
   while (!reader.Done()) {
     const std::string option = reader.NextOption();
     if (option == "--printer") {
       options.printer = ReadNamedPrinter(reader, ctx);
+    } else if (option == "--proof") {
+      proof = true;
     } else if (!ReadSlipOption(option, reader, ctx, options)) {
       reader.Unknown();
     }
   }
   SlipSession session(options, ctx, /*needPrinter=*/true);
-  const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
-  const auto start = std::chrono::steady_clock::now();
-  PrintDrawList(session.Printer(), list);
-  const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  const PrinterInForce& inForce = session.InForce();
-  // In UTF-8 the queue's own name, which CP932 may not be able to hold.
-  const std::string printer =
-      ctx.cp932 ? session.Printer().CurrentPrinterName() : session.Printer().CurrentPrinterQueue();
+  const SlipRecord& slip = session.Prepared().slip;
+  DrawList list = SLIP97_Prn(slip, session.PrintValues());  // refuses bad values first
+  const std::vector<FieldOverflow> overflows = CheckSlipFit(session, ctx);
+  if (proof) list = SlipProof(slip, session.PrintValues(), overflows);
+  const PrintedPage printed = PrintOnePage(session, list, ctx);
   std::ostringstream json;
-  json << "{\"printer\": " << JsonString(ctx, printer)
-       << ", \"paper\": " << JsonString(ctx, ToOutput(ctx, inForce.paperName))
-       << ", \"source\": " << JsonString(ctx, ToOutput(ctx, inForce.binName)) << ", \"dpi\": ["
-       << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
-       << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+  json << "{" << printed.printerKeys << ", \"texts\": " << TextCount(list)
+       << ", \"ms\": " << printed.ms << ", \"overflow\": " << OverflowListJson(ctx, overflows)
+       << "}\n";
   ctx.out << json.str();
   return 0;
 }

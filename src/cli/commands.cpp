@@ -13,10 +13,11 @@ int RunHalfWidth(const Args& args, Context& ctx);  // cmd_halfwidth.cpp
 int RunClassify(const Args& args, Context& ctx);   // cmd_classify.cpp
 int RunZip(const Args& args, Context& ctx);        // cmd_zip.cpp
 
-int RunDrawList(const Args& args, Context& ctx);  // cmd_drawlist.cpp
-int RunRender(const Args& args, Context& ctx);    // cmd_render.cpp
-int RunPrint(const Args& args, Context& ctx);     // cmd_print.cpp
-int RunBatch(const Args& args, Context& ctx);     // cmd_batch.cpp
+int RunDrawList(const Args& args, Context& ctx);   // cmd_drawlist.cpp
+int RunRender(const Args& args, Context& ctx);     // cmd_render.cpp
+int RunPrint(const Args& args, Context& ctx);      // cmd_print.cpp
+int RunCalibrate(const Args& args, Context& ctx);  // cmd_calibrate.cpp
+int RunBatch(const Args& args, Context& ctx);      // cmd_batch.cpp
 
 constexpr std::string_view kZipDetails =
     "Without CODE, each line of stdin is a code, or a code, a tab or blanks and an\n"
@@ -46,11 +47,16 @@ const std::vector<Command>& AllCommands() {
        RunDrawList},
       {"render", kRenderSynopsis,
        "the slip as a one-page PDF (A4 unless --page) at its resolution; origin at the paper's "
-       "top-left corner, not the printable area",
+       "top-left corner, not the printable area; --proof adds its boxes' outlines",
        RunRender},
       {"print", kPrintSynopsis,
-       "prints the slip on the registered printer (or --printer NAME) and reports the job as JSON",
+       "prints the slip on the registered printer (or --printer NAME) and reports the job as "
+       "JSON; --proof adds its boxes' outlines, for plain paper",
        RunPrint},
+      {"calibrate", kCalibrateSynopsis,
+       "prints the test sheet (every box outlined and captioned, crosshairs, mm rulers, feed "
+       "arrow) on plain paper at the margins in force, or writes it as a one-page PDF",
+       RunCalibrate},
       {"batch",
        "FILE.csv [--dir DIR] [--map FILE] [--encoding utf-8|cp932] [--pdf OUT.pdf] "
        "[--printer NAME] [--skip-invalid] [--dry-run] [--dict PATH] [--dpi X[xY]] [--scale P] "

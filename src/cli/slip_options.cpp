@@ -108,7 +108,7 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
     Warn(ctx, settings::PathText(foreign.file) + " seems written in " +
                   std::string(foreign.encoding) + ", not Shift-JIS; its texts read garbled");
   }
-  if (state.senderError) Warn(ctx, *state.senderError);
+  if (state.senderError && options.slipShown) Warn(ctx, *state.senderError);
   const settings::RegisteredPrintValues sources =
       settings::RegistrationSources(options.dir, settings::PaperModeName(state.saved.paperMode));
   PreparedSlip prepared{{},
@@ -116,10 +116,14 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
                         RegisteredChoice(state.printValues),
                         options.top.value_or(state.printValues.marginTop),
                         options.left.value_or(state.printValues.marginLeft),
-                        sources.printerNumber};
+                        sources.printerNumber,
+                        state.printValues.scaleX,
+                        state.printValues.scaleY};
   // Converted as printing will convert them, to say where a bad text is.
   MarginTextToInt(prepared.marginTop, options.top ? "option --top" : sources.marginTop);
   MarginTextToInt(prepared.marginLeft, options.left ? "option --left" : sources.marginLeft);
+  ScaleTextToPerMille(prepared.scaleX, sources.scaleX);
+  ScaleTextToPerMille(prepared.scaleY, sources.scaleY);
   RestoreSavedSlip(prepared.slip, state.saved.slip);
   ApplyOptions(options, prepared.slip);
   return prepared;
@@ -183,13 +187,19 @@ SlipPrintValues ResolvePrintValues(const SlipOptions& options, const PreparedSli
                                    TLmPrinter* printer) {
   if (!options.dpi) {
     if (printer == nullptr) throw std::logic_error("no printer to take the resolution from");
-    if (!options.scale)
-      return EffectivePrintValues(*printer, prepared.marginTop, prepared.marginLeft);
+    if (!options.scale) {
+      return EffectivePrintValues(*printer, prepared.marginTop, prepared.marginLeft,
+                                  prepared.scaleX, prepared.scaleY);
+    }
   }
   const Resolution dpi = options.dpi ? *options.dpi : printer->GetResolution();
   const std::uint16_t scale = options.scale.value_or(100);
-  return {std::to_string(EffectiveDpi(dpi.x, scale)), std::to_string(EffectiveDpi(dpi.y, scale)),
-          prepared.marginTop, prepared.marginLeft};
+  return {std::to_string(EffectiveDpi(dpi.x, scale)),
+          std::to_string(EffectiveDpi(dpi.y, scale)),
+          prepared.marginTop,
+          prepared.marginLeft,
+          prepared.scaleX,
+          prepared.scaleY};
 }
 
 void EnsureGuiApplication() {

@@ -26,9 +26,15 @@ namespace ruvo::cli {
   "[--dir DIR] [--dpi X[xY]] [--scale P] [--date YYYY-MM-DD] [--no-date] [--no-sender] " \
   "[--slot 1-5] [--add3 TEXT] [--top N] [--left N]"
 inline constexpr std::string_view kDrawListSynopsis = RUVO_SLIP_OPTIONS;
-inline constexpr std::string_view kRenderSynopsis = "--pdf FILE [--page SIZE] " RUVO_SLIP_OPTIONS;
-inline constexpr std::string_view kPrintSynopsis = "[--printer NAME] " RUVO_SLIP_OPTIONS;
+inline constexpr std::string_view kRenderSynopsis =
+    "--pdf FILE [--page SIZE] [--proof] " RUVO_SLIP_OPTIONS;
+inline constexpr std::string_view kPrintSynopsis = "[--printer NAME] [--proof] " RUVO_SLIP_OPTIONS;
 #undef RUVO_SLIP_OPTIONS
+// The test sheet shows no slip: of the slip options only those that place
+// it apply.
+inline constexpr std::string_view kCalibrateSynopsis =
+    "[--pdf FILE [--page SIZE] | --printer NAME] [--dir DIR] [--dpi X[xY]] [--scale P] "
+    "[--top N] [--left N]";
 
 // A printer named on the command line: its queue name or the name the
 // printer list shows.
@@ -52,6 +58,8 @@ struct SlipOptions {
   std::optional<std::string> top;   // CP932 margin texts, converted strictly later
   std::optional<std::string> left;
   std::optional<NamedPrinter> printer;  // print --printer instead of the registered one
+  bool slipShown = true;                // false: only the print values count (the test
+                                        // sheet), so a sender file is not missed
 };
 
 // Reads the value of `option` when it is one of the shared options and
@@ -64,7 +72,8 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
 // that cannot be read gives its defaults, a sender file that cannot be loaded
 // leaves the settings' sender values; each is a warning on ctx.err. A folder
 // that does not exist is a FileReadError; a margin that is no integer a
-// ConversionError naming the key and file, or the option, it came from.
+// ConversionError naming the key and file, or the option, it came from; a
+// registered form scale out of range a SlipScaleError naming its key.
 struct PreparedSlip {
   SlipRecord slip;
   std::string printerNumber;  // the registration's printer number text
@@ -72,6 +81,8 @@ struct PreparedSlip {
   std::string marginTop;
   std::string marginLeft;
   std::string printerNumberSource;  // where printerNumber was read, for messages
+  std::string scaleX = "";          // the registration's form scale, tenths of a percent
+  std::string scaleY = "";
 };
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
 
@@ -86,7 +97,8 @@ PrinterInForce SelectSlipPrinter(TLmPrinter& printer, const SlipOptions& options
                                  const PreparedSlip& prepared, Context& ctx);
 
 // The effective print values: the --dpi/--scale values when --dpi is given,
-// else the selected printer's resolution and scale (its errors propagate).
+// else the selected printer's resolution and scale (its errors propagate);
+// the margins and the form's scale as prepared.
 SlipPrintValues ResolvePrintValues(const SlipOptions& options, const PreparedSlip& prepared,
                                    TLmPrinter* printer);
 

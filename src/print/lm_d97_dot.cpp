@@ -1,33 +1,36 @@
 #include "print/lm_d97_dot.h"
 
-#include "print/slip_layout.h"
+#include "print/form_placement.h"
 #include "print/slip_page.h"
-#include "print/slip_units.h"
 
 namespace ruvo {
+namespace {
 
-DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
-  const int dpiX = LabelTextToInt(values.dpiX);
-  const int dpiY = LabelTextToInt(values.dpiY);
-  if (dpiX < 1 || dpiY < 1) {  // every text would stand at the margins' corner
-    throw SlipPositionError("a resolution of " + values.dpiX + " x " + values.dpiY +
-                            " dpi places no text");
-  }
-  const std::int64_t scaleX = ScaleFromDpi(dpiX);
-  const std::int64_t scaleY = ScaleFromDpi(dpiY);
-  const int top = MarginTextToInt(values.top);
-  const int left = MarginTextToInt(values.left);
-  ThrowIfMarginIsBeyondAnyPage(dpiX, dpiY, top, left);
-  DrawList list;
+std::vector<PlacedField> PlaceFields(const SlipRecord& slip, const FormPlacement& placement) {
+  std::vector<PlacedField> placed;
   for (const auto& field : SlipLayout()) {
     if (!SlipGateOpen(field.gate, slip)) continue;
-    std::string text = field.textOf(slip, field.cell);
-    if (text.empty()) continue;
-    list.push_back(DrawOp{std::string(SlipFaceName(field.face)), field.points,
-                          UnitsToDots(scaleX, field.x, left), UnitsToDots(scaleY, field.y, top),
-                          std::move(text)});
+    placed.push_back(
+        {&field, DrawOp{std::string(SlipFaceName(field.face)), field.points, placement.X(field.x),
+                        placement.Y(field.y), field.textOf(slip, field.cell)}});
   }
-  ThrowIfEveryTextIsOffThePage(list, dpiX, dpiY, top, left);
+  return placed;
+}
+
+}  // namespace
+
+std::vector<PlacedField> PlaceSlipFields(const SlipRecord& slip, const SlipPrintValues& values) {
+  return PlaceFields(slip, FormPlacement(values));
+}
+
+DrawList SLIP97_Prn(const SlipRecord& slip, const SlipPrintValues& values) {
+  const FormPlacement placement(values);
+  DrawList list;
+  for (auto& placed : PlaceFields(slip, placement)) {
+    if (!placed.op.text.empty()) list.push_back(std::move(placed.op));
+  }
+  ThrowIfEveryTextIsOffThePage(list, placement.DpiX(), placement.DpiY(), placement.Top(),
+                               placement.Left());
   return list;
 }
 

@@ -25,10 +25,11 @@ Resolution EffectiveResolution(TLmPrinter& printer) {
 }
 
 SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
-                                     std::string marginLeft) {
+                                     std::string marginLeft, std::string scaleX,
+                                     std::string scaleY) {
   const Resolution dpi = EffectiveResolution(printer);
   return {std::to_string(dpi.x), std::to_string(dpi.y), std::move(marginTop),
-          std::move(marginLeft)};
+          std::move(marginLeft), std::move(scaleX),     std::move(scaleY)};
 }
 
 namespace {
@@ -59,8 +60,9 @@ void PrintDrawList(TLmPrinter& printer, const DrawList& list) {
 }
 
 SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
-                          const std::string& marginLeft) {
-  SlipPrintValues values = EffectivePrintValues(printer, marginTop, marginLeft);
+                          const std::string& marginLeft, const std::string& scaleX,
+                          const std::string& scaleY) {
+  SlipPrintValues values = EffectivePrintValues(printer, marginTop, marginLeft, scaleX, scaleY);
   // The slip is laid out inside the open document, as the print command
   // always did: a print value that is no integer abandons the started job.
   InOneDocument(printer, [&] { DrawPage(printer, SLIP97_Prn(slip, values)); });

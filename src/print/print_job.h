@@ -41,10 +41,12 @@ int EffectiveDpi(int dpi, std::uint16_t scalePercent);
 Resolution EffectiveResolution(TLmPrinter& printer);
 
 // The print values the renderer works with: the effective resolution as
-// decimal texts (what the window puts into its resolution labels) and the
-// margin texts as the window holds them.
+// decimal texts (what the window puts into its resolution labels), the
+// margin texts as the window holds them, and the form's scale texts as the
+// registration holds them (empty: 100.0 %).
 SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
-                                     std::string marginLeft);
+                                     std::string marginLeft, std::string scaleX = "",
+                                     std::string scaleY = "");
 
 // Starts a document on the selected printer, draws `list` on its page and
 // ends it. Any failure while drawing or ending abandons the document and is
@@ -53,10 +55,11 @@ void PrintDrawList(TLmPrinter& printer, const DrawList& list);
 
 // The whole print command after the user said yes: effective print values,
 // then the job: a document started, the slip laid out and drawn on its page,
-// the document ended. A resolution or margin text that is no integer throws
-// ConversionError and abandons the started document. Returns the print
-// values used.
+// the document ended. A resolution, margin or scale text that is no integer
+// throws ConversionError (a scale out of range SlipScaleError) and abandons
+// the started document. Returns the print values used.
 SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
-                          const std::string& marginLeft);
+                          const std::string& marginLeft, const std::string& scaleX = "",
+                          const std::string& scaleY = "");
 
 }  // namespace ruvo

@@ -56,13 +56,15 @@ QtPrintDocument::~QtPrintDocument() {
 
 // A printer with fewer dots on one axis (360×180, 180×360) has that axis's
 // dots scaled onto the paint grid, so the text keeps its size and lands at
-// the same place on paper.
+// the same place on paper; so do a line's and a frame's other points.
 void QtPrintDocument::Draw(const DrawOp& op) {
   if (finished_) Fail(request_, ": the document is already finished");
   const int paintDpi = PaintDpi(request_.resolution);
   DrawOp painted = op;
   painted.x = OnPaintGrid(op.x, request_.resolution.x, paintDpi);
   painted.y = OnPaintGrid(op.y, request_.resolution.y, paintDpi);
+  painted.x2 = OnPaintGrid(op.x2, request_.resolution.x, paintDpi);
+  painted.y2 = OnPaintGrid(op.y2, request_.resolution.y, paintDpi);
   PaintDrawOp(painter_, painted);
 }
 

@@ -28,23 +28,43 @@ enum class SlipGate {
   kSenderOneLine,   // the sender switch is on and sender address 2 is empty
 };
 
+// Where a field's text comes from, and so whether it can outgrow its box.
+enum class SlipTextSource {
+  kTyped,    // what the user typed or pasted: measured against its box
+  kProgram,  // the program's own characters (the date picker's digits, the
+             // quantity's, the time-slot mark), each made for its printed box
+};
+
 // The text a field shows for a slip; `cell` numbers the boxes of a boxed
 // value (postal code, quantity, time slot) from 0.
 using SlipTextOf = std::string (*)(const SlipRecord& slip, int cell);
 
 struct SlipLayoutField {
-  std::string_view name;  // for tests and diagnostics
+  std::string_view name;     // ASCII, for scripts, tests and diagnostics ("name", "goods 1")
+  std::string_view caption;  // CP932, as the user knows the field ("おなまえ", "品名1")
   SlipTextOf textOf;
   int cell;
-  int x;  // 1/160 inch
+  int x;  // 1/160 inch: the text's anchor, the top-left corner of its box
   int y;  // 1/160 inch, top of the character cell
+  // The box: the extent the text may take on the form, from the anchor
+  // rightwards and downwards, in 1/160 inch.
+  int width;
+  int height;
   SlipFace face;
   int points;
   SlipGate gate;
+  SlipTextSource source;
 };
 
 // Every field, in the order it is drawn.
 std::span<const SlipLayoutField> SlipLayout();
+
+// The form every box lies on, from the layout's origin, in 1/160 inch.
+struct SlipFormExtent {
+  int width;
+  int height;
+};
+SlipFormExtent SlipForm();
 
 // The face's name as the layout gives it (CP932).
 std::string_view SlipFaceName(SlipFace face);

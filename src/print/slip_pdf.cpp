@@ -17,8 +17,12 @@ int PositiveDpi(int dpi) {
 
 DrawList AtVerticalResolution(DrawList list, int dpiX, int dpiY) {
   if (dpiX == dpiY) return list;
+  const auto across = [&](int x) {
+    return static_cast<int>(std::lround(static_cast<double>(x) * dpiY / dpiX));
+  };
   for (auto& op : list) {
-    op.x = static_cast<int>(std::lround(static_cast<double>(op.x) * dpiY / dpiX));
+    op.x = across(op.x);
+    op.x2 = across(op.x2);
   }
   return list;
 }

@@ -33,13 +33,16 @@ struct SlipRecord {
 };
 
 // The print values the main window holds as label texts at the moment of
-// printing: the effective resolution in dots per inch and the margins in
-// printer dots (an empty margin counts as 0).
+// printing: the effective resolution in dots per inch, the margins in
+// printer dots (an empty margin counts as 0), and the form's scale per axis
+// in tenths of a percent, around the form's origin (empty: 100.0 %).
 struct SlipPrintValues {
   std::string dpiX;
   std::string dpiY;
   std::string top;
   std::string left;
+  std::string scaleX = "";  // "1010": every distance across 1 % longer
+  std::string scaleY = "";  // the same down the page, along the feed
 };
 
 }  // namespace ruvo

@@ -1,5 +1,8 @@
 #include "print/slip_units.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "transfer/dprint.h"
@@ -70,6 +73,46 @@ int MarginTextToInt(const std::string& text, std::string_view source) {
 int UnitsToDots(std::int64_t scale, int units, int margin) {
   const long double product = static_cast<long double>(scale) * units;
   return CheckedInt(RoundOff(product / 10000.0L) + margin);
+}
+
+double DotsToMm(int dots, int dpi) {
+  return dots * kMmPerInch / dpi;
+}
+
+int MmToDots(double mm, int dpi) {
+  const long double dots = static_cast<long double>(mm) * dpi / kMmPerInch;
+  if (!(std::fabs(dots) < 1e15L)) {  // NaN, infinities and the absurd alike
+    throw SlipPositionError(std::to_string(mm) + " mm is out of range");
+  }
+  return CheckedInt(RoundOff(dots));
+}
+
+std::string DotsToMmText(int dots, int dpi) {
+  // Rounded to hundredths first, so that a sign is only shown for a
+  // figure that is not 0.00.
+  const long long hundredths = RoundOff(static_cast<long double>(DotsToMm(dots, dpi)) * 100);
+  char text[32];
+  std::snprintf(text, sizeof text, "%s%lld.%02lld", hundredths < 0 ? "-" : "",
+                std::llabs(hundredths) / 100, std::llabs(hundredths) % 100);
+  return text;
+}
+
+int ScaleTextToPerMille(const std::string& text, std::string_view source) {
+  if (text.empty()) return kScaleUnity;
+  const int perMille = LabelTextToInt(text, source);
+  if (perMille < kMinScalePerMille || perMille > kMaxScalePerMille) {
+    throw SlipScaleError(
+        "scale " + text + " per mille" + (source.empty() ? "" : " (" + std::string(source) + ")") +
+        " is outside " + std::to_string(kMinScalePerMille) + " to " +
+        std::to_string(kMaxScalePerMille) + ", i.e. " + PerMilleAsPercentText(kMinScalePerMille) +
+        " % to " + PerMilleAsPercentText(kMaxScalePerMille) + " %");
+  }
+  return perMille;
+}
+
+std::string PerMilleAsPercentText(int perMille) {
+  const int whole = std::abs(perMille);
+  return (perMille < 0 ? "-" : "") + std::to_string(whole / 10) + "." + std::to_string(whole % 10);
 }
 
 }  // namespace ruvo

@@ -36,6 +36,15 @@ constexpr struct {
     {"BinName", &RegisteredPrintValues::binName},      // paper source as the printer lists it
 };
 
+// The form's scale, last: written only by the print-position dialog.
+constexpr struct {
+  std::string_view key;
+  std::string RegisteredPrintValues::*field;
+} kScaleKeys[] = {
+    {"slpPrn_ScaleX", &RegisteredPrintValues::scaleX},  // across, tenths of a percent
+    {"slpPrn_ScaleY", &RegisteredPrintValues::scaleY},  // down, along the feed
+};
+
 std::filesystem::path RegistrationFile(const std::filesystem::path& directory) {
   return FileIn(directory, kRegistrationFileName);
 }
@@ -102,6 +111,9 @@ RegisteredPrintValues ReadRegistration(const std::filesystem::path& directory,
   for (const auto& row : kPaperKeys) {
     values.*row.field = ReadProfileText(file, paperMode, row.key, "");
   }
+  for (const auto& row : kScaleKeys) {
+    values.*row.field = ReadProfileText(file, paperMode, row.key, "");
+  }
   return values;
 }
 
@@ -111,6 +123,9 @@ RegisteredPrintValues RegistrationSources(const std::filesystem::path& directory
       " in [" + std::string(paperMode) + "] of " + PathText(RegistrationFile(directory));
   RegisteredPrintValues sources;
   for (const auto& row : kValueKeys) {
+    sources.*row.field = std::string(row.key) + place;
+  }
+  for (const auto& row : kScaleKeys) {
     sources.*row.field = std::string(row.key) + place;
   }
   return sources;
@@ -141,6 +156,19 @@ void WriteRegisteredMargins(const std::filesystem::path& directory, std::string_
   for (const auto& row : kValueKeys) {
     if (row.field == &RegisteredPrintValues::printerNumber) continue;
     keys.push_back({paperMode, row.key, margins.*row.field});
+  }
+  WriteProfileTexts(RegistrationFile(directory), keys, replacer);
+}
+
+void WriteRegisteredScale(const std::filesystem::path& directory, std::string_view paperMode,
+                          const std::string& scaleX, const std::string& scaleY,
+                          FileReplacer& replacer) {
+  RegisteredPrintValues scale;
+  scale.scaleX = scaleX;
+  scale.scaleY = scaleY;
+  std::vector<ProfileSetting> keys;
+  for (const auto& row : kScaleKeys) {
+    keys.push_back({paperMode, row.key, scale.*row.field});
   }
   WriteProfileTexts(RegistrationFile(directory), keys, replacer);
 }

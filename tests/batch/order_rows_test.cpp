@@ -6,6 +6,7 @@
 #include "batch/order_fixture.h"
 #include "batch/order_values.h"
 #include "postal/zip_dictionary_fixture.h"
+#include "print/fake_text_measurer.h"
 #include "settings/temp_dir.h"
 
 namespace ruvo::batch {
@@ -17,12 +18,15 @@ class OrderRowsTest : public ::testing::Test {
  protected:
   OrderRowsTest() : postal_(test::FixtureDirectory()) { test::WriteSenders(folder_.path()); }
 
-  // The first row of a file of kOrderHeader and `line` (UTF-8).
-  OrderRow Row(const std::string& line) {
+  // The first row of a file of kOrderHeader and `line` (UTF-8), its texts
+  // measured by `measurer` when one is given.
+  OrderRow Row(const std::string& line, const TextMeasurer* measurer = nullptr) {
     OrderFileOptions options;
     options.context.senders = SenderBook::Load(folder_.path());
     options.context.selectedSender = 1;
     options.context.postal = &postal_;
+    options.context.measurer = measurer;
+    options.context.fitValues = {"360", "360", "", ""};
     file_ = ReadOrderFile(std::string(test::kOrderHeader) + line, std::move(options));
     EXPECT_TRUE(file_.problems.empty());
     return file_.rows.at(0);
@@ -194,6 +198,25 @@ TEST(OrderValuesTest, SlotsAndDatesInTheFormsShopsWrite) {
       EXPECT_EQ(std::make_pair(date->month, date->day), *c.date);
     }
   }
+}
+
+// The complete slip is measured: a name of 40 full-width bytes is a
+// problem of the name's column, a sender's long name one of the sender's.
+TEST_F(OrderRowsTest, TextWiderThanItsBoxIsAProblemOfItsColumn) {
+  const test::FakeTextMeasurer measurer;
+  const std::string line = test::OrderLine("山田太郎山田太郎山田太郎山田太郎山田太郎");
+  const OrderRow row = Row(line, &measurer);
+  ASSERT_EQ(row.problems.size(), 1u);
+  EXPECT_EQ(row.problems[0].column, Sj("氏名"));
+  EXPECT_EQ(row.problems[0].reason, Sj("おなまえが枠に収まりません (3.6 mm はみ出します)"));
+  EXPECT_TRUE(Row(line).Printable());  // no measurer, no such check
+  EXPECT_TRUE(Row(test::OrderLine("山田太郎"), &measurer).Printable());
+  settings::RegisterSender(
+      folder_.path(), 1,
+      {"730-0001", Sj("広島"), "", Sj("ルヴォ広島ルヴォ広島ルヴォ広島ルヴォ広島"), "082-123-4567"});
+  const OrderRow sender = Row(test::OrderLine("山田太郎"), &measurer);
+  ASSERT_EQ(sender.problems.size(), 1u);
+  EXPECT_EQ(sender.problems[0].column, Sj("依頼主"));
 }
 
 }  // namespace

@@ -53,5 +53,26 @@ TEST_F(SlipCliTest, PrintWhoseReportCannotBeWrittenFails) {
   }
 }
 
+// The test sheet and the proof go to the queue as one page each, on the
+// registered paper, and say so.
+TEST_F(SlipCliTest, CalibrateAndProofPrintOnePageEach) {
+  UseTestCupsServer();
+  const fs::path out = TestCupsOutputDir() / "ruvo_pass360.pdf";
+  for (const auto& [command, key] : {std::pair("calibrate", R"("boxes": 39, "ms": )"),
+                                     std::pair("print --proof", R"("overflow": []})")}) {
+    SCOPED_TRACE(command);
+    fs::remove(out);
+    const RunResult run = RunSlip(command, "--printer ruvo_pass360");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find(R"({"printer": "ruvo_pass360", "paper": "A4", "source": "Upper Tray", )"
+                           R"("dpi": [360, 360], )"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(key), std::string::npos) << run.out;
+    ASSERT_TRUE(WaitForPdf(out, std::chrono::seconds(60)));
+    EXPECT_EQ(PdfPageCount(out), 1);
+  }
+}
+
 }  // namespace
 }  // namespace ruvo::test

@@ -63,6 +63,12 @@ printf '13103,"105  ","1050011","ﾄｳｷｮｳﾄ","ﾐﾅﾄｸ","ｼﾊﾞ�
 "$slip" zip --dict dict --import KEN_ALL.CSV >>json || fail "zip --import failed"
 "$slip" drawlist --dir . --dpi 360 >>json 2>/dev/null || fail "drawlist failed"
 "$slip" render --dir . --dpi 360 --pdf slip.pdf >>json 2>/dev/null || fail "render failed"
+"$slip" calibrate --dir . --dpi 360 --pdf sheet.pdf >>json 2>/dev/null || fail "calibrate failed"
+# A name wider than its box, so that the overflow's keys are written.
+printf '[rv_RezovodPrn]\r\nE_CUS=%s\r\n' 山田太郎山田太郎山田太郎山田太郎山田太郎 |
+  iconv -f UTF-8 -t CP932 >ruvo_Rezovod.ini
+"$slip" drawlist --dir . --dpi 360 >>json 2>/dev/null || fail "drawlist with a long name failed"
+rm ruvo_Rezovod.ini
 # One good row and one with a problem, so that the report has every key.
 printf '郵便番号,住所1,氏名,個数\n1050011,東京都港区芝公園4-2-8,山田太郎,1\n1050011,東京都港区芝公園4-2-8,,0\n' >orders.csv
 "$slip" batch orders.csv --dir . --dict dict --dry-run >>json 2>/dev/null

@@ -28,6 +28,7 @@ struct PdfWord {
   double xMin = 0;   // points from the page's left edge
   double yMin = 0;   // points from the page's top edge
   std::string text;  // UTF-8
+  double xMax = 0;   // where its last glyph's advance ends
 };
 
 inline std::string Unescape(std::string text) {
@@ -43,11 +44,12 @@ inline std::string Unescape(std::string text) {
 inline std::vector<PdfWord> WordsOf(const fs::path& pdf) {
   const std::string html = RunCommand("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
   static const std::regex word(
-      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)"[^>]*>([^<]*)</word>)re");
   std::vector<PdfWord> words;
   for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
        ++it) {
-    words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), Unescape((*it)[3])});
+    words.push_back(
+        {std::stod((*it)[1]), std::stod((*it)[2]), Unescape((*it)[4]), std::stod((*it)[3])});
   }
   return words;
 }

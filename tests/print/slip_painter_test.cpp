@@ -77,5 +77,55 @@ TEST(SlipPainterTest, DrawsJapaneseTextInTheMinchoSubstitute) {
   EXPECT_GT(ink.width(), 2 * 40);  // three full-width characters of a 55-dot em
 }
 
+// An outline is its four edges in its ink and nothing else: what it
+// surrounds stays as it was.
+TEST(SlipPainterTest, FrameStrokesItsEdgesAndLeavesItsInsideAlone) {
+  const QImage image = Paint({LineOp(DrawShape::kFrame, 100, 50, 300, 150, 0, DrawInk::kRed)});
+  const QRect red = BoundsOf(image, QColor(220, 0, 0).rgb());
+  EXPECT_EQ(red, QRect(QPoint(100, 50), QPoint(300, 150)));
+  EXPECT_EQ(image.pixel(200, 100), qRgb(128, 128, 128));
+  EXPECT_EQ(image.pixel(200, 52), qRgb(128, 128, 128));
+}
+
+// A stroke's width holds on paper: 1 mm is 14.2 dots at 360 dpi.
+TEST(SlipPainterTest, LineIsAsThickAsItsPenOnPaper) {
+  const QImage image = Paint({LineOp(DrawShape::kLine, 100, 200, 400, 200, 100)});
+  const QRect black = BoundsOf(image, qRgb(0, 0, 0));
+  EXPECT_NEAR(black.height(), 14.2, 1.0);
+  EXPECT_EQ(black.left(), 100);  // flat ends: no cap beyond the points
+  EXPECT_NEAR(black.right(), 400, 1);
+}
+
+// A caption is laid over what is there: no cell is blanked for it.
+TEST(SlipPainterTest, LabelInksWithoutBlankingItsCell) {
+  DrawOp label{Sj("ＭＳ Ｐ明朝"), 11, 50, 30, Sj("東京都"), DrawShape::kLabel};
+  const QImage image = Paint({label});
+  EXPECT_FALSE(BoundsOf(image, qRgb(0, 0, 0)).isEmpty());
+  EXPECT_TRUE(BoundsOf(image, qRgb(255, 255, 255)).isEmpty());
+}
+
+// A preview: the 360 dpi draw list painted a quarter the size through the
+// painter's scale keeps its text as tall against its box as on paper.
+TEST(SlipPainterTest, PaintsAPrintersDotsAtAnotherScaleWithTheTextsInProportion) {
+  test::EnsureGuiApplication();
+  const DrawOp digit{"Lucida Sans Unicode", 12, 200, 100, "8"};
+  const DrawList list{digit, LineOp(DrawShape::kFrame, 200, 100, 440, 160, 0, DrawInk::kRed)};
+  QImage preview(150, 100, QImage::Format_RGB32);
+  preview.fill(Qt::white);
+  QPainter painter(&preview);
+  painter.scale(0.25, 0.25);
+  PaintDrawList(painter, list, 360);
+  painter.end();
+  EXPECT_EQ(BoundsOf(preview, QColor(220, 0, 0).rgb()), QRect(QPoint(50, 25), QPoint(110, 40)));
+  QRect previewGlyph;
+  for (int y = 26; y < 40; ++y) {
+    for (int x = 51; x < 110; ++x) {
+      if (qGray(preview.pixel(x, y)) < 128) previewGlyph |= QRect(x, y, 1, 1);
+    }
+  }
+  const QRect paperGlyph = BoundsOf(Paint({digit}), qRgb(0, 0, 0));
+  EXPECT_NEAR(previewGlyph.height(), paperGlyph.height() / 4.0, 1.5);
+}
+
 }  // namespace
 }  // namespace ruvo

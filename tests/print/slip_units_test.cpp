@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+
+#include "test_text.h"
 
 namespace ruvo {
 namespace {
@@ -104,6 +107,64 @@ TEST(SlipUnitsTest, ConversionErrorNamesWhereTheTextWasRead) {
 TEST(SlipUnitsTest, EmptyMarginIsZeroButEmptyResolutionIsAnError) {
   EXPECT_EQ(MarginTextToInt(""), 0);
   EXPECT_THROW(LabelTextToInt(""), ConversionError);
+}
+
+// Millimetres to the nearest dot and back: a dot's millimetres come back to
+// the same dot at every resolution, halves of a dot go away from zero.
+TEST(SlipUnitsTest, MillimetresAndDotsConvertBothWaysToTheNearestDot) {
+  const struct {
+    double mm;
+    int dpi;
+    int dots;
+  } rows[] = {
+      {0.85, 360, 12},     // 12.05
+      {-0.85, 360, -12},   // a negative margin mirrors
+      {1.0, 300, 12},      // 11.81
+      {-1.0, 300, -12},    //
+      {0.1, 203, 1},       // 0.80
+      {0.0625, 203, 0},    // 0.4995: just under half a dot
+      {0.0626, 203, 1},    // 0.5003: just over
+      {-0.0626, 203, -1},  //
+      {25.4, 600, 600},    // one inch
+      {-2.54, 100, -10},   //
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::to_string(row.mm) + " mm at " + std::to_string(row.dpi));
+    EXPECT_EQ(MmToDots(row.mm, row.dpi), row.dots);
+  }
+  for (const int dpi : {160, 180, 203, 300, 360, 600, 720, 1200, 2400}) {
+    for (const int dots : {-4000, -101, -12, -1, 0, 1, 7, 12, 999, 4000}) {
+      SCOPED_TRACE(std::to_string(dots) + " dots at " + std::to_string(dpi));
+      EXPECT_EQ(MmToDots(DotsToMm(dots, dpi), dpi), dots);
+    }
+  }
+}
+
+TEST(SlipUnitsTest, MarginsShowInMillimetresWithTwoDecimals) {
+  EXPECT_EQ(DotsToMmText(12, 360), "0.85");   // 0.8467
+  EXPECT_EQ(DotsToMmText(-8, 360), "-0.56");  // -0.5644
+  EXPECT_EQ(DotsToMmText(0, 360), "0.00");
+  EXPECT_EQ(DotsToMmText(-1, 2540), "-0.01");  // a dot is exactly 0.01 mm
+  EXPECT_EQ(DotsToMmText(-1, 10000), "0.00");  // -0.00254: no sign on a zero figure
+  EXPECT_EQ(DotsToMmText(1417, 360), "99.98");
+}
+
+TEST(SlipUnitsTest, MillimetresBeyondAnyPositionAreAnError) {
+  EXPECT_THROW(MmToDots(1e12, 360), SlipPositionError);
+  EXPECT_THROW(MmToDots(std::nan(""), 360), SlipPositionError);
+}
+
+TEST(SlipUnitsTest, ScaleTextsReadInTenthsOfAPercentWithinHalfToTwice) {
+  EXPECT_EQ(ScaleTextToPerMille(""), 1000);  // a file without the key
+  EXPECT_EQ(ScaleTextToPerMille("500"), 500);
+  EXPECT_EQ(ScaleTextToPerMille("2000"), 2000);
+  EXPECT_EQ(PerMilleAsPercentText(995), "99.5");
+  EXPECT_EQ(test::MessageOf<SlipScaleError>([] { ScaleTextToPerMille("101", "slpPrn_ScaleX"); }),
+            "scale 101 per mille (slpPrn_ScaleX) is outside 500 to 2000, i.e. 50.0 % to "
+            "200.0 %");                                         // whole percent
+  EXPECT_THROW(ScaleTextToPerMille("499"), SlipScaleError);     // one below
+  EXPECT_THROW(ScaleTextToPerMille("2001"), SlipScaleError);    // one above
+  EXPECT_THROW(ScaleTextToPerMille("101.0"), ConversionError);  // a percentage
 }
 
 }  // namespace

@@ -35,9 +35,10 @@ TEST_F(PrinterRegistrationFile, UnregisteredModeReadsZeros) {
 
 TEST_F(PrinterRegistrationFile, SourcesNameKeySectionAndFile) {
   const std::string place = Sj(" in [手差し] of ") + ini.string();
-  EXPECT_EQ(
-      RegistrationSources(dir.path(), kPaperModeHandFed),
-      (RegisteredPrintValues{"PrnNoIndex" + place, "slpPrn_Top" + place, "slpPrn_Left" + place}));
+  RegisteredPrintValues expected{"PrnNoIndex" + place, "slpPrn_Top" + place, "slpPrn_Left" + place};
+  expected.scaleX = "slpPrn_ScaleX" + place;
+  expected.scaleY = "slpPrn_ScaleY" + place;
+  EXPECT_EQ(RegistrationSources(dir.path(), kPaperModeHandFed), expected);
 }
 
 // The four keys of earlier versions first, in their order, then the keys
@@ -76,6 +77,22 @@ TEST_F(PrinterRegistrationFile, MarginsAloneAreWrittenByTheMarginRegistration) {
   WriteRegisteredMargins(dir.path(), kPaperModeHandFed, "12", "-5");
   EXPECT_EQ(FileBytes(ini), Sj("[手差し]\r\nPrnName=Old\r\nPrnNoIndex=3\r\nslpPrn_Top=12\r\n"
                                "PaperName=A5\r\nslpPrn_Left=-5\r\n"));
+}
+
+// The form's scale is written alone and read beside the registration;
+// registering a printer or margins afterwards leaves it as measured.
+TEST_F(PrinterRegistrationFile, ScaleKeysAreWrittenAloneAndKeptByLaterRegistrations) {
+  PutFile(ini, Sj("[手差し]\r\nPrnName=Old\r\nslpPrn_Top=1\r\n"));
+  WriteRegisteredScale(dir.path(), kPaperModeHandFed, "1010", "995");
+  EXPECT_EQ(FileBytes(ini), Sj("[手差し]\r\nPrnName=Old\r\nslpPrn_Top=1\r\n"
+                               "slpPrn_ScaleX=1010\r\nslpPrn_ScaleY=995\r\n"));
+  WriteRegistration(dir.path(), kPaperModeHandFed, {"New", {"2", "3", "4"}});
+  WriteRegisteredMargins(dir.path(), kPaperModeHandFed, "5", "6");
+  const RegisteredPrintValues read = ReadRegistration(dir.path(), kPaperModeHandFed);
+  EXPECT_EQ(read.scaleX, "1010");
+  EXPECT_EQ(read.scaleY, "995");
+  EXPECT_EQ(read.marginTop, "5");
+  EXPECT_EQ(ReadRegistration(dir.path(), kPaperModeContinuous).scaleX, "");  // 100.0 %
 }
 
 TEST_F(PrinterRegistrationFile, EachModeKeepsItsOwnRegistration) {
