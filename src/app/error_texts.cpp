@@ -139,6 +139,11 @@ std::string JapaneseErrorText(const std::exception& error) {
   if (dynamic_cast<const SlipPositionError*>(&error) != nullptr) {
     return Sjis("余白が大きすぎるため、送り状を印刷できません (") + error.what() + Sjis(")。");
   }
+  if (dynamic_cast<const SlipScaleError*>(&error) != nullptr) {
+    return Sjis("用紙の倍率は ") + PerMilleAsPercentText(kMinScalePerMille) + Sjis(" % から ") +
+           PerMilleAsPercentText(kMaxScalePerMille) + Sjis(" % の範囲で登録してください (") +
+           error.what() + Sjis(")。");
+  }
   if (dynamic_cast<const PrintJobError*>(&error) != nullptr) {
     return Sjis("プリンタの解像度と倍率では送り状を印刷できません (") + error.what() + Sjis(")。");
   }
