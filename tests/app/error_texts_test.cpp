@@ -12,6 +12,7 @@
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
 #include "test_text.h"
+#include "transfer/user_message_error.h"
 
 namespace ruvo::app {
 namespace {
@@ -65,6 +66,11 @@ TEST(JapaneseErrorText, SaysTheCoresErrorsInJapanese) {
        "印刷できません。登録されたプリンタ「X」が見つかりません。"},
       {"margin that is no integer", [] { throw ConversionError("1.5"); },
        "「1.5」は整数ではありません。"},
+      {"a message for the user, as it stands",
+       [] { throw UserMessageError(Sj("orders.csv: 日本郵便の郵便番号データではありません。")); },
+       "orders.csv: 日本郵便の郵便番号データではありません。"},
+      {"stored scale out of range", [] { throw SlipScaleError("scale 40"); },
+       "用紙の倍率は 50.0 % から 200.0 % の範囲で登録してください (scale 40)。"},
       {"unknown error keeps its text", [] { throw std::runtime_error("odd"); },
        "エラーが発生しました (odd)。"},
   };
