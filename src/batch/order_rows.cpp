@@ -32,6 +32,7 @@ class RowReader {
     ReadGoods();
     ReadDates();
     ReadSender();
+    row_.orderNumber = Text(OrderField::kOrderNumber);
     return std::move(row_);
   }
 

@@ -89,6 +89,18 @@ TEST_F(OrderFileTest, HeadersByAliasesAndByTheColumnMap) {
   EXPECT_EQ(file.rows[0].slip.goods[0], Sj("本"));
 }
 
+// A shop's order number is read with each row (never printed: the journal
+// keeps it with the slip); a row without one has none.
+TEST_F(OrderFileTest, OrderNumberIsReadWithEachRow) {
+  const OrderFile file = Read(Sj("受注番号,郵便番号,住所1,氏名\r\n"
+                                 "R-1001,105-0011,東京都港区芝公園,山田\r\n"
+                                 ",105-0011,東京都港区芝公園,田中\r\n"));
+  EXPECT_EQ(Problems(file), std::vector<Found>{});
+  ASSERT_EQ(file.rows.size(), 2u);
+  EXPECT_EQ(file.rows[0].orderNumber, "R-1001");
+  EXPECT_EQ(file.rows[1].orderNumber, "");
+}
+
 TEST_F(OrderFileTest, FileAndHeaderProblemsStopEverySlip) {
   const struct {
     const char* name;
