@@ -192,13 +192,15 @@ void EditRecipient(Journal& journal, const Recipient& recipient) {
     Database* db = journal.ForReading();
     if (db == nullptr) throw BookError(std::string(text::kNoSuchRecipient));
     WriteTransaction transaction(*db);
+    Statement exists = db->Prepare("SELECT 1 FROM recipients WHERE id = ?1");
+    if (!exists.BindInt(1, recipient.id).Step())
+      throw BookError(std::string(text::kNoSuchRecipient));
     Statement update =
         db->Prepare("UPDATE recipients SET " + std::string(kSetTexts) + " WHERE id = ?12");
     const std::string key = BindTexts(update, recipient);
     const std::optional<std::int64_t> holder = IdOfKey(*db, key);
     if (holder && *holder != recipient.id) throw BookError(std::string(text::kSameRecipient));
     update.BindInt(12, recipient.id).Run();
-    if (db->Changes() == 0) throw BookError(std::string(text::kNoSuchRecipient));
     transaction.Commit();
   });
 }

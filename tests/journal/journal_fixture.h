@@ -31,7 +31,7 @@ inline std::chrono::system_clock::time_point TokyoTime(int year, unsigned month,
 inline SlipRecord SlipTo(std::string_view name, std::string_view goods = "書籍",
                          std::string_view zip = "105-0011") {
   SlipRecord slip;
-  slip.recipientZip = std::string(zip);
+  slip.recipientZip = Sj(zip);
   slip.recipientAddress1 = Sj("東京都港区芝公園4-2-8");
   slip.recipientAddress2 = Sj("芝公園ビル３階");
   slip.recipientName = Sj(name);
