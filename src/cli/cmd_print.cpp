@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/journal_recording.h"
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
 #include "print/lm_d97_dot.h"
@@ -28,6 +29,11 @@ int RunPrint(const Args& args, Context& ctx) {
   const auto start = std::chrono::steady_clock::now();
   PrintDrawList(session.Printer(), list);
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+  journal::PrintedSlip printed;
+  printed.origin = journal::SlipOrigin::kCommandLine;
+  printed.setup = PrintSetupOf(session);
+  printed.slip = session.Prepared().slip;
+  const journal::RecordResult recorded = RecordJob(ctx, options.dir, {std::move(printed)});
   const PrinterInForce& inForce = session.InForce();
   // In UTF-8 the queue's own name, which CP932 may not be able to hold.
   const std::string printer =
@@ -37,7 +43,9 @@ int RunPrint(const Args& args, Context& ctx) {
        << ", \"paper\": " << JsonString(ctx, ToOutput(ctx, inForce.paperName))
        << ", \"source\": " << JsonString(ctx, ToOutput(ctx, inForce.binName)) << ", \"dpi\": ["
        << session.PrintValues().dpiX << ", " << session.PrintValues().dpiY
-       << "], \"texts\": " << list.size() << ", \"ms\": " << took.count() << "}\n";
+       << "], \"texts\": " << list.size() << ", \"ms\": " << took.count()
+       << ", \"job_id\": " << session.Printer().LastJobId() << ", \"journal_id\": "
+       << (recorded.Recorded() ? std::to_string(recorded.ids.at(0)) : "null") << "}\n";
   ctx.out << json.str();
   return 0;
 }

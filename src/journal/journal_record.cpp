@@ -63,12 +63,13 @@ RecordResult RecordPrintedSlips(Journal& journal, std::vector<PrintedSlip> slips
   return result;
 }
 
+std::string SetAsideNotice(const std::filesystem::path& aside) {
+  return std::string(text::kSetAside) + settings::PathText(aside) + std::string(text::kKeptAside) +
+         std::string(kFullStop);
+}
+
 std::string RecordNotice(const RecordResult& result, std::size_t count) {
-  std::string notice;
-  if (result.setAside) {
-    notice += std::string(text::kSetAside) + settings::PathText(*result.setAside) +
-              std::string(text::kKeptAside) + std::string(kFullStop);
-  }
+  std::string notice = result.setAside ? SetAsideNotice(*result.setAside) : std::string();
   if (!result.Recorded()) {
     notice += count == 1 ? std::string(text::kNotRecorded)
                          : std::string(text::kThese) + std::to_string(count) +

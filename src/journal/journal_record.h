@@ -38,4 +38,7 @@ RecordResult RecordPrintedSlips(Journal& journal, std::vector<PrintedSlip> slips
 // として残し、新しい履歴を始めました。"
 std::string RecordNotice(const RecordResult& result, std::size_t count);
 
+// What the user is told of a damaged journal moved to `aside`, CP932.
+std::string SetAsideNotice(const std::filesystem::path& aside);
+
 }  // namespace ruvo::journal

@@ -133,7 +133,8 @@ std::vector<Recipient> FindRecipients(Journal& journal, const RecipientQuery& qu
     Statement select =
         db->Prepare("SELECT " + std::string(kColumns) + " FROM recipients" + filter.Where() +
                     " ORDER BY last_used IS NULL, last_used DESC, id DESC LIMIT " +
-                    std::to_string(query.limit) + " OFFSET " + std::to_string(query.offset));
+                    (query.limit > 0 ? std::to_string(query.limit) : "-1") + " OFFSET " +
+                    std::to_string(query.offset));
     filter.Bind(select);
     return ReadAll(select);
   });

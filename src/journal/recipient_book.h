@@ -44,8 +44,8 @@ class BookError : public std::runtime_error {
 void NoteRecipientUse(Database& db, const SlipRecord& slip, const LocalTime& when);
 
 struct RecipientQuery {
-  std::string text;  // CP932 words, each found in the name, address, phone or postal code
-  std::size_t limit = 50;
+  std::string text;        // CP932 words, each found in the name, address, phone or postal code
+  std::size_t limit = 50;  // 0: no limit
   std::size_t offset = 0;
 };
 // The entries the words find (all for none), the most recently printed to
