@@ -109,22 +109,36 @@ CREATE TABLE slip_number_ledgers (
 );
 )sql";
 
-// Part of a name, address or goods (three characters or more) is found
-// through trigrams instead of reading every slip. The index holds no copy
-// of the texts: it reads them from slips.
-constexpr std::string_view kTrigramIndex = R"sql(
+// Finding slips by part of a text. The search forms are copied into a
+// narrow table of their own: a part too short for trigrams is looked for
+// there row by row, through an eighth of the bytes of the slips. A part of
+// three characters or more is found through the trigram index, which holds
+// no copy of the texts but reads them from that table.
+constexpr std::string_view kSearchTables = R"sql(
+CREATE TABLE slip_words (
+  id INTEGER PRIMARY KEY,  -- the slip's
+  name_key TEXT NOT NULL,
+  address_key TEXT NOT NULL,
+  goods_key TEXT NOT NULL,
+  tel_digits TEXT NOT NULL,
+  zip_digits TEXT NOT NULL
+);
+INSERT INTO slip_words SELECT id, name_key, address_key, goods_key, tel_digits, zip_digits
+FROM slips;
 CREATE VIRTUAL TABLE slip_search USING fts5 (
   name_key, address_key, goods_key, tel_digits, zip_digits,
-  content = 'slips', content_rowid = 'id', tokenize = 'trigram'
+  content = 'slip_words', content_rowid = 'id', tokenize = 'trigram'
 );
 INSERT INTO slip_search (slip_search) VALUES ('rebuild');
 CREATE TRIGGER slips_indexed AFTER INSERT ON slips BEGIN
+  INSERT INTO slip_words (id, name_key, address_key, goods_key, tel_digits, zip_digits)
+  VALUES (new.id, new.name_key, new.address_key, new.goods_key, new.tel_digits, new.zip_digits);
   INSERT INTO slip_search (rowid, name_key, address_key, goods_key, tel_digits, zip_digits)
   VALUES (new.id, new.name_key, new.address_key, new.goods_key, new.tel_digits, new.zip_digits);
 END;
 )sql";
 
-constexpr std::string_view kMigrations[] = {kSlips, kRecipients, kSlipNumbers, kTrigramIndex};
+constexpr std::string_view kMigrations[] = {kSlips, kRecipients, kSlipNumbers, kSearchTables};
 static_assert(std::size(kMigrations) == kJournalVersion);
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace ruvo::journal {
 // 1: the printed slips and the journal's settings.
 // 2: the recipient book, filled from the slips printed so far.
 // 3: the slip-number ledgers, and each slip's number.
-// 4: the trigram index that finds a slip by part of a name, address or goods.
+// 4: the tables that find a slip by part of its name, address, goods or numbers.
 inline constexpr int kJournalVersion = 4;
 
 // The version of the layout `db` has; 0 for a new, empty file.

@@ -25,8 +25,8 @@ std::string Phrase(std::string_view text) {
   return phrase + "\"";
 }
 
-// `part` found in any of `columns`: through the index when it is long
-// enough, else compared with each column.
+// `part` found in any of `columns`: through the trigram index when it is
+// long enough, else by reading the search forms row by row.
 std::string FoundIn(SqlFilter& filter, std::string_view part,
                     std::initializer_list<std::string_view> columns) {
   if (CharacterCount(part) >= kTrigram) {
@@ -37,13 +37,13 @@ std::string FoundIn(SqlFilter& filter, std::string_view part,
     return "id IN (SELECT rowid FROM slip_search WHERE slip_search MATCH " +
            filter.Parameter(match + " : " + Phrase(part)) + ")";
   }
-  const std::string pattern = filter.Parameter(LikeAnywhere(part));
+  const std::string text = filter.Parameter(std::string(part));
   std::string condition;
   for (const std::string_view column : columns) {
-    condition += (condition.empty() ? "" : " OR ") + std::string(column) + " LIKE " + pattern +
-                 " ESCAPE '\\'";
+    condition += (condition.empty() ? "" : " OR ") + std::string("instr(") + std::string(column) +
+                 ", " + text + ") > 0";
   }
-  return condition;
+  return "id IN (SELECT id FROM slip_words WHERE " + condition + ")";
 }
 
 void RequireWords(SqlFilter& filter, const SlipQuery& query) {

@@ -1,10 +1,9 @@
 #pragma once
 // Finding printed slips: by words in any of the recipient's fields or the
 // goods, by each field on its own, and by the days they were printed, the
-// newest first, a page at a time. Part of a name, address or goods of three
-// characters or more is found through the trigram index; shorter words, and
-// parts of numbers, are compared row by row, newest first, until the page
-// is full.
+// newest first, a page at a time. A part of three characters or more is
+// found through the trigram index, a shorter one by reading a narrow table
+// of the slips' search forms row by row.
 
 #include <chrono>
 #include <cstdint>

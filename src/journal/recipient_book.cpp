@@ -130,11 +130,10 @@ std::vector<Recipient> FindRecipients(Journal& journal, const RecipientQuery& qu
       }
       filter.Require(condition);
     }
-    Statement select =
-        db->Prepare("SELECT " + std::string(kColumns) + " FROM recipients" + filter.Where() +
-                    " ORDER BY last_used IS NULL, last_used DESC, id DESC LIMIT " +
-                    (query.limit > 0 ? std::to_string(query.limit) : "-1") + " OFFSET " +
-                    std::to_string(query.offset));
+    Statement select = db->Prepare("SELECT " + std::string(kColumns) + " FROM recipients" +
+                                   filter.Where() + " ORDER BY last_used DESC, id DESC LIMIT " +
+                                   (query.limit > 0 ? std::to_string(query.limit) : "-1") +
+                                   " OFFSET " + std::to_string(query.offset));
     filter.Bind(select);
     return ReadAll(select);
   });

@@ -49,7 +49,8 @@ struct RecipientQuery {
   std::size_t offset = 0;
 };
 // The entries the words find (all for none), the most recently printed to
-// first, then the ones never printed to, newest first. JournalError.
+// first, then the ones never printed to (NULL sorts last going down),
+// newest first. JournalError.
 std::vector<Recipient> FindRecipients(Journal& journal, const RecipientQuery& query);
 
 enum class CompletedField { kName, kTel };
