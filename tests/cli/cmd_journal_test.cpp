@@ -72,6 +72,16 @@ TEST_F(JournalCommandTest, ListFindsNewestFirstAndShowTellsEverything) {
   EXPECT_NE(missing.err.find("no slip 9"), std::string::npos);
 }
 
+// The manual page's test runs no printer; the keys of a printed slip are
+// checked here.
+TEST_F(JournalCommandTest, EveryKeyOfASlipIsInTheManualPage) {
+  const std::string page = ReadFile(RUVO_MAN_PAGE);
+  for (const json& slip : {Json("journal show", "1"), Json("journal list", "")["slips"][0]}) {
+    for (const auto& [key, value] : slip.items())
+      EXPECT_NE(page.find("*" + key + "*"), std::string::npos) << key;
+  }
+}
+
 // What the back office takes in: one line per slip, oldest first, in
 // UTF-8 with its BOM unless CP932 is asked for; into a file with a report.
 TEST_F(JournalCommandTest, ExportGivesOrderSlipNumberAndRecipient) {
