@@ -16,7 +16,8 @@ journal::RecordResult RecordJob(Context& ctx, const std::filesystem::path& dir,
   const std::size_t count = slips.size();
   journal::Journal journal(dir);
   journal::RecordResult result = journal::RecordPrintedSlips(journal, std::move(slips));
-  const std::string notice = journal::RecordNotice(result, count);
+  std::string notice = journal::RecordNotice(result, count);
+  if (!result.detail.empty()) notice += " (" + result.detail + ")";
   if (!notice.empty()) Warn(ctx, notice);
   return result;
 }

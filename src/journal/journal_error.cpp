@@ -37,13 +37,6 @@ constexpr struct {
     {JournalProblem::kOther, text::kOther},
 };
 
-std::string Message(const std::filesystem::path& file, JournalProblem problem,
-                    std::string_view detail) {
-  std::string message = settings::PathText(file) + ": " + std::string(ProblemText(problem));
-  if (!detail.empty()) message += " (" + std::string(detail) + ")";
-  return message;
-}
-
 }  // namespace
 
 JournalProblem ProblemOf(int sqliteCode) {
@@ -61,8 +54,10 @@ std::string_view ProblemText(JournalProblem problem) {
 }
 
 JournalError::JournalError(const std::filesystem::path& file, JournalProblem problem,
-                           std::string_view detail)
-    : std::runtime_error(Message(file, problem, detail)), problem_(problem) {}
+                           std::string detail)
+    : std::runtime_error(settings::PathText(file) + ": " + std::string(ProblemText(problem))),
+      problem_(problem),
+      detail_(std::move(detail)) {}
 
 JournalError::JournalError(const std::filesystem::path& file, const SqliteError& error)
     : JournalError(file, ProblemOf(error.code()), error.what()) {}

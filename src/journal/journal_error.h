@@ -25,17 +25,19 @@ JournalProblem ProblemOf(int sqliteCode);
 // The user's words for it (CP932): "ディスクの空きがありません".
 std::string_view ProblemText(JournalProblem problem);
 
-// what(): the file and the problem in Japanese, then SQLite's own words for
-// whoever looks into it, all CP932:
-// "/w/ruvo_journal.db: ディスクの空きがありません (database or disk is full)".
+// what(): the file and the problem in Japanese, CP932, as the user is told
+// ("/w/ruvo_journal.db: ディスクの空きがありません"); detail(): SQLite's own
+// words for whoever looks into it ("database or disk is full").
 class JournalError : public std::runtime_error {
  public:
-  JournalError(const std::filesystem::path& file, JournalProblem problem, std::string_view detail);
+  JournalError(const std::filesystem::path& file, JournalProblem problem, std::string detail);
   JournalError(const std::filesystem::path& file, const SqliteError& error);
   JournalProblem problem() const { return problem_; }
+  const std::string& detail() const { return detail_; }
 
  private:
   JournalProblem problem_;
+  std::string detail_;
 };
 
 }  // namespace ruvo::journal

@@ -49,11 +49,14 @@ RecordResult RecordPrintedSlips(Journal& journal, std::vector<PrintedSlip> slips
   } catch (const JournalError& error) {
     result.problem = error.problem();
     result.reason = error.what();
+    result.detail = error.detail();
   } catch (const std::exception& error) {
     result.problem = JournalProblem::kOther;
-    result.reason = settings::PathText(journal.File()) + ": " + error.what();
+    result.reason = settings::PathText(journal.File()) + ": " + std::string(text::kOther);
+    result.detail = error.what();
   } catch (...) {
     result.problem = JournalProblem::kOther;
+    result.reason = settings::PathText(journal.File()) + ": " + std::string(text::kOther);
   }
   if (result.problem) {
     result.ids.clear();

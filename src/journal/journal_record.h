@@ -20,7 +20,8 @@ struct RecordResult {
   std::vector<std::int64_t> ids;          // the slips' ids in order; empty when none was recorded
   std::vector<std::string> slipNumbers;   // the numbers the ledger gave them ("" without one)
   std::optional<JournalProblem> problem;  // why none was recorded
-  std::string reason;  // CP932: JournalError's text (file, problem, SQLite's words)
+  std::string reason;  // CP932: the file and the problem in Japanese (JournalError::what)
+  std::string detail;  // SQLite's own words of the failure
   std::optional<std::filesystem::path> setAside;  // a damaged journal moved aside on the way
 
   bool Recorded() const { return !problem; }

@@ -88,6 +88,8 @@ TEST_F(RecordTest, NoticeSaysWhatWasNotRecordedAndWhatWasSetAside) {
   RecordResult failed;
   failed.problem = JournalProblem::kDiskFull;
   failed.reason = Sj("/w/ruvo_journal.db: ディスクの空きがありません");
+  RecordResult recorded;
+  recorded.ids = {7};
   RecordResult setAside;
   setAside.ids = {7};
   setAside.setAside = "/w/ruvo_journal-damaged-2026-03-15.db";
@@ -97,7 +99,7 @@ TEST_F(RecordTest, NoticeSaysWhatWasNotRecordedAndWhatWasSetAside) {
     std::size_t count;
     std::string notice;  // UTF-8
   } cases[] = {
-      {"recorded", RecordResult{{7}, {""}, {}, {}, {}}, 1, ""},
+      {"recorded", recorded, 1, ""},
       {"one slip", failed, 1,
        "この送り状は履歴に記録されませんでした(/w/ruvo_journal.db: "
        "ディスクの空きがありません)。"},
