@@ -2,6 +2,7 @@
 // shown, exported for a shop's back office and backed up; reprint is in
 // cmd_journal_reprint.cpp and the slip-number ledger in
 // cmd_journal_number.cpp.
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,6 +18,7 @@
 #include "journal/journal_backup.h"
 #include "journal/journal_search.h"
 #include "journal/shipment_export.h"
+#include "journal/sqlite_db.h"
 #include "settings/file_store.h"
 
 namespace ruvo::cli {
@@ -195,7 +197,9 @@ int RunBackup(const Args& args, Context& ctx) {
   if (!journal::BackupJournal(journal, copy))
     throw std::runtime_error(settings::PathText(journal.File()) + ": no journal to back up yet");
   WarnSetAside(ctx, journal);
-  const std::int64_t slips = journal::SlipCount(journal);
+  // What the copy holds, which other programs' slips since may not be in.
+  const std::int64_t slips = journal::Database(copy, journal::Database::Mode::kExisting)
+                                 .QueryInt("SELECT count(*) FROM slips");
   const std::string bytes = CopyBytes(copy);
   const std::string report = JsonObject(ctx)
                                  .OutputText("backup", *file)
