@@ -16,6 +16,7 @@ packages=(
   poppler-utils xvfb xauth
   skkdic-extra  # the postal-code dictionaries of the postal-code check
   libcsv-dev    # the CSV parser of the order files printed as a batch
+  libsqlite3-dev  # the shipment journal, ruvo_journal.db (FTS5 with its trigram tokenizer)
   acl attr      # the file tests set an ACL and a user attribute as a user would
 )
 

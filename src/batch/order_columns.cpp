@@ -111,6 +111,14 @@ constexpr HeaderName kHeaderNames[] = {
     {OrderField::kSender, "\x82\xB2\x88\xCB\x97\x8A\x8E\xE5"},                    // ご依頼主
     {OrderField::kSender, "\x88\xCB\x97\x8A\x8E\xE5\x94\xD4\x8D\x86"},            // 依頼主番号
     {OrderField::kSender, "sender"},                                              // sender
+    {OrderField::kOrderNumber, "\x92\x8D\x95\xB6\x94\xD4\x8D\x86"},               // 注文番号
+    {OrderField::kOrderNumber, "\x8E\xF3\x92\x8D\x94\xD4\x8D\x86"},               // 受注番号
+    {OrderField::kOrderNumber,
+     "\x92\x8D\x95\xB6"
+     "id"},  // 注文ID, as headers are compared: letters half-width, lower case
+    {OrderField::kOrderNumber, "\x83\x49\x81\x5B\x83\x5F\x81\x5B\x94\xD4\x8D\x86"},  // オーダー番号
+    {OrderField::kOrderNumber, "order_number"},                                      // order_number
+    {OrderField::kOrderNumber, "order_id"},                                          // order_id
 };
 
 // What a column map names a column that is to stay unused.

@@ -31,8 +31,9 @@ enum class OrderField {
   kWishedDate,  // month and day in one: "3/15", "2026/03/15"
   kTimeSlot,
   kSender,
+  kOrderNumber,  // not printed: the journal keeps it with the slip for the shop's back office
 };
-inline constexpr std::size_t kOrderFieldCount = 15;
+inline constexpr std::size_t kOrderFieldCount = 16;
 
 // The field's own name, its first built-in header name: "郵便番号", "住所1".
 std::string_view OrderFieldName(OrderField field);

@@ -58,6 +58,7 @@ class RowReader {
     ReadGoods();
     ReadDates();
     ReadSender();
+    row_.orderNumber = Text(OrderField::kOrderNumber);
     CheckFit();
     return std::move(row_);
   }

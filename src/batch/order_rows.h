@@ -46,7 +46,8 @@ struct OrderContext {
 struct OrderRow {
   int row = 0;  // as a spreadsheet shows it
   SlipRecord slip;
-  int senderSlot = 0;  // 0-9
+  int senderSlot = 0;       // 0-9
+  std::string orderNumber;  // CP932, from an order-number column; empty without one
   postal::ZipVerdict verdict = postal::ZipVerdict::Unknown;
   std::vector<BatchProblem> problems;  // `file` left for the caller; none: the row prints
 

@@ -10,6 +10,7 @@
 #include "batch/batch_runner.h"
 #include "batch/order_file.h"
 #include "cli/commands.h"
+#include "cli/journal_recording.h"
 #include "cli/output_document.h"
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
@@ -18,6 +19,7 @@
 #include "print/qt_text_measurer.h"
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
+#include "settings/file_errors.h"
 #include "settings/startup_state.h"
 
 namespace ruvo::cli {
@@ -124,20 +126,48 @@ batch::BatchProgress ProgressOn(Context& ctx) {
   };
 }
 
-batch::BatchRun PrintSlips(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
-                           Context& ctx) {
+// The batch's run, and how its job was printed when the print service
+// accepted one (not for a PDF).
+struct PrintedBatch {
+  batch::BatchRun run;
+  std::optional<journal::PrintSetup> printedOn;
+};
+
+PrintedBatch PrintSlips(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
+                        Context& ctx) {
   EnsureGuiApplication();
   SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
   if (options.pdf) {
     PdfPageSink sink(ctx, *options.pdf, session.PrintValues());
-    return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+    return {batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx)), std::nullopt};
   }
   batch::PrinterPageSink sink(session.Printer());
-  return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+  const batch::BatchRun run = batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+  if (run.pages == 0) return {run, std::nullopt};
+  return {run, PrintSetupOf(session)};
+}
+
+// Records the printed rows, each with its file, row and order number, as
+// one job; how many the journal took.
+std::size_t RecordRows(Context& ctx, const BatchOptions& options, const batch::OrderFile& file,
+                       const journal::PrintSetup& printedOn) {
+  const std::string orderFile = settings::PathText(std::filesystem::absolute(*options.orderFile));
+  std::vector<journal::PrintedSlip> slips;
+  for (const batch::OrderRow& row : file.rows) {
+    if (!row.Printable()) continue;
+    journal::PrintedSlip& slip = slips.emplace_back();
+    slip.origin = journal::SlipOrigin::kBatch;
+    slip.batchFile = orderFile;
+    slip.batchRow = row.row;
+    slip.orderNumber = row.orderNumber;
+    slip.setup = printedOn;
+    slip.slip = row.slip;
+  }
+  return RecordJob(ctx, options.slip.dir, std::move(slips)).ids.size();
 }
 
 std::string ReportJson(const batch::OrderFile& file, std::size_t printed, std::size_t skipped,
-                       const Context& ctx) {
+                       std::size_t recorded, const Context& ctx) {
   std::string json = "{\"rows\": " + std::to_string(file.rows.size()) +
                      ", \"printed\": " + std::to_string(printed) +
                      ", \"skipped\": " + std::to_string(skipped) +
@@ -152,7 +182,7 @@ std::string ReportJson(const batch::OrderFile& file, std::size_t printed, std::s
             ", \"reason\": " + JsonString(ctx, ToOutput(ctx, problem.reason)) + "}";
     separator = ",";
   }
-  return json + "]}\n";
+  return json + "], \"recorded\": " + std::to_string(recorded) + "}\n";
 }
 
 // What the rows' texts are measured at: the resolution --dpi and --scale
@@ -197,14 +227,17 @@ int RunBatch(const Args& args, Context& ctx) {
   const std::vector<const SlipRecord*> slips = file.PrintableSlips();
   const std::size_t skipped = file.problems.empty() ? file.InvalidRowCount() : file.rows.size();
   std::size_t printed = 0;
+  std::size_t recorded = 0;
   bool pdfOnStandardOutput = false;
   if (!options.dryRun && (!problems || options.skipInvalid)) {
     pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
-    printed = PrintSlips(options, slips, ctx).pages;
+    const PrintedBatch batch = PrintSlips(options, slips, ctx);
+    printed = batch.run.pages;
+    if (batch.printedOn) recorded = RecordRows(ctx, options, file, *batch.printedOn);
   }
   // The report would run into a PDF written to standard output; when no
   // PDF was written, the report says why.
-  if (!pdfOnStandardOutput) ctx.out << ReportJson(file, printed, skipped, ctx);
+  if (!pdfOnStandardOutput) ctx.out << ReportJson(file, printed, skipped, recorded, ctx);
   return problems ? 1 : 0;
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/journal_recording.h"
 #include "cli/slip_options.h"
 #include "cli/slip_output.h"
 #include "cli/slip_session.h"
@@ -32,10 +33,21 @@ int RunPrint(const Args& args, Context& ctx) {
   DrawList list = SLIP97_Prn(slip, session.PrintValues());  // refuses bad values first
   const std::vector<FieldOverflow> overflows = CheckSlipFit(session, ctx);
   if (proof) list = SlipProof(slip, session.PrintValues(), overflows);
-  const PrintedPage printed = PrintOnePage(session, list, ctx);
+  const PrintedPage page = PrintOnePage(session, list, ctx);
+  // A proof on plain paper is no shipment: the journal keeps slips only.
+  std::string journalId = "null";
+  if (!proof) {
+    journal::PrintedSlip printed;
+    printed.origin = journal::SlipOrigin::kCommandLine;
+    printed.setup = PrintSetupOf(session);
+    printed.slip = slip;
+    const journal::RecordResult recorded = RecordJob(ctx, options.dir, {std::move(printed)});
+    if (recorded.Recorded()) journalId = std::to_string(recorded.ids.at(0));
+  }
   std::ostringstream json;
-  json << "{" << printed.printerKeys << ", \"texts\": " << TextCount(list)
-       << ", \"ms\": " << printed.ms << ", \"overflow\": " << OverflowListJson(ctx, overflows)
+  json << "{" << page.printerKeys << ", \"texts\": " << TextCount(list) << ", \"ms\": " << page.ms
+       << ", \"overflow\": " << OverflowListJson(ctx, overflows)
+       << ", \"job_id\": " << session.Printer().LastJobId() << ", \"journal_id\": " << journalId
        << "}\n";
   ctx.out << json.str();
   return 0;

@@ -29,6 +29,9 @@ constexpr std::string_view kZipDetails =
     "dictionary; it says {\"imported\", \"kind\", \"entries\", \"prefectures\", \"index\"}.\n"
     "--dict PATH reads that dictionary (SKK-JISYO.zipcode form) alone.\n";
 
+int RunJournal(const Args& args, Context& ctx);  // cmd_journal.cpp
+int RunBook(const Args& args, Context& ctx);     // cmd_book.cpp
+
 // Each command lives in its own file; add one line here for a new command.
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -64,6 +67,25 @@ const std::vector<Command>& AllCommands() {
        "checks every row of an order CSV, then prints one slip per row as one job (or one PDF); "
        "JSON: rows, printed, skipped, problems; exit 0 only when every row printed",
        RunBatch},
+      {"journal",
+       "list|show ID|reprint ID...|export [FILE]|backup FILE|number [--dir DIR] "
+       "[--search TEXT] [--name TEXT] [--tel NUMBER] [--zip CODE] [--address TEXT] "
+       "[--goods TEXT] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--limit N] [--offset N] "
+       "[--printer NAME] [--original-date] [--csv] [--encoding utf-8|cp932] [--mode 0|1] "
+       "[--set NUMBER] [--plain] [--stop]",
+       "the slips printed from the working folder (ruvo_journal.db): list, show, reprint, "
+       "export for the back office, back up, number; 'journal --help' tells each",
+       RunJournal,
+       {},
+       /*ownHelp=*/true},
+      {"book",
+       "list|add|delete ID|import FILE|export [FILE] [--dir DIR] [--search TEXT] [--limit N] "
+       "[--offset N] [--name NAME] [--zip CODE] [--address1 TEXT] [--address2 TEXT] "
+       "[--address3 TEXT] [--tel NUMBER] [--encoding utf-8|cp932]",
+       "the recipient book: list, add, delete, import and export as CSV; 'book --help' tells each",
+       RunBook,
+       {},
+       /*ownHelp=*/true},
   };
   return commands;
 }

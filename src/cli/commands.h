@@ -20,6 +20,8 @@ struct Command {
   std::string_view summary;   // one line, shown by --help
   int (*run)(const Args& args, Context& ctx);
   std::string_view details = {};  // more lines for `ruvo-slip COMMAND --help`
+  // Answers --help itself: a command of subcommands tells the one asked about.
+  bool ownHelp = false;
 };
 
 // Whether the command's arguments ask for its help (--help or -h).

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     return 2;
   } else {
     args.erase(args.begin());
-    if (ruvo::cli::AsksForHelp(args)) {
+    if (!command->ownHelp && ruvo::cli::AsksForHelp(args)) {
       ruvo::cli::PrintCommandHelp(*command, out);
     } else {
       rc = RunCommand(*command, args, ctx);

@@ -44,22 +44,6 @@ Resolution ParseDpi(const std::string& text) {
   return {*x, *y};
 }
 
-// "2011-01-05" → 2011-01-05; anything else, or no such day, is a usage error.
-std::chrono::year_month_day ParseDate(const std::string& text) {
-  const auto year = ParseDecimal(std::string_view(text).substr(0, 4), 1, 9999);
-  const auto month = text.size() == 10 ? ParseDecimal(text.substr(5, 2), 1, 12) : std::nullopt;
-  const auto day = text.size() == 10 ? ParseDecimal(text.substr(8, 2), 1, 31) : std::nullopt;
-  const bool dashes = text.size() == 10 && text[4] == '-' && text[7] == '-';
-  if (!year || !month || !day || !dashes) {
-    throw UsageError("option --date takes YYYY-MM-DD, not '" + text + "'");
-  }
-  const std::chrono::year_month_day date{std::chrono::year(*year),
-                                         std::chrono::month(static_cast<unsigned>(*month)),
-                                         std::chrono::day(static_cast<unsigned>(*day))};
-  if (!date.ok()) throw UsageError("option --date: no such day '" + text + "'");
-  return date;
-}
-
 void ApplyOptions(const SlipOptions& options, SlipRecord& slip) {
   slip.slipDate = options.date.value_or(LocalToday());
   slip.printDate = !options.noDate;
@@ -79,7 +63,7 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
   } else if (option == "--scale") {
     options.scale = static_cast<std::uint16_t>(reader.IntValue(1, 65535));
   } else if (option == "--date") {
-    options.date = ParseDate(reader.Value());
+    options.date = ParseDateOption(option, reader.Value());
   } else if (option == "--no-date") {
     options.noDate = true;
   } else if (option == "--no-sender") {
@@ -108,17 +92,27 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
     Warn(ctx, settings::PathText(foreign.file) + " seems written in " +
                   std::string(foreign.encoding) + ", not Shift-JIS; its texts read garbled");
   }
-  if (state.senderError && options.slipShown) Warn(ctx, *state.senderError);
+  // A reprint's slips come from the journal, the folder's sender is none of
+  // theirs; the test sheet shows no slip at all.
+  if (state.senderError && options.slipShown && !options.reprintPaperMode) {
+    Warn(ctx, *state.senderError);
+  }
+  const int paperMode = options.reprintPaperMode.value_or(state.saved.paperMode);
+  const std::string_view paperModeName = settings::PaperModeName(paperMode);
+  const settings::RegisteredPrintValues registration =
+      options.reprintPaperMode ? settings::ReadRegistration(options.dir, paperModeName)
+                               : state.printValues;
   const settings::RegisteredPrintValues sources =
-      settings::RegistrationSources(options.dir, settings::PaperModeName(state.saved.paperMode));
+      settings::RegistrationSources(options.dir, paperModeName);
   PreparedSlip prepared{{},
-                        state.printValues.printerNumber,
-                        RegisteredChoice(state.printValues),
-                        options.top.value_or(state.printValues.marginTop),
-                        options.left.value_or(state.printValues.marginLeft),
+                        registration.printerNumber,
+                        RegisteredChoice(registration),
+                        options.top.value_or(registration.marginTop),
+                        options.left.value_or(registration.marginLeft),
                         sources.printerNumber,
-                        state.printValues.scaleX,
-                        state.printValues.scaleY};
+                        registration.scaleX,
+                        registration.scaleY,
+                        paperMode};
   // Converted as printing will convert them, to say where a bad text is.
   MarginTextToInt(prepared.marginTop, options.top ? "option --top" : sources.marginTop);
   MarginTextToInt(prepared.marginLeft, options.left ? "option --left" : sources.marginLeft);
@@ -127,6 +121,21 @@ PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
   RestoreSavedSlip(prepared.slip, state.saved.slip);
   ApplyOptions(options, prepared.slip);
   return prepared;
+}
+
+std::chrono::year_month_day ParseDateOption(const std::string& option, const std::string& text) {
+  const auto year = ParseDecimal(std::string_view(text).substr(0, 4), 1, 9999);
+  const auto month = text.size() == 10 ? ParseDecimal(text.substr(5, 2), 1, 12) : std::nullopt;
+  const auto day = text.size() == 10 ? ParseDecimal(text.substr(8, 2), 1, 31) : std::nullopt;
+  const bool dashes = text.size() == 10 && text[4] == '-' && text[7] == '-';
+  if (!year || !month || !day || !dashes) {
+    throw UsageError("option " + option + " takes YYYY-MM-DD, not '" + text + "'");
+  }
+  const std::chrono::year_month_day date{std::chrono::year(*year),
+                                         std::chrono::month(static_cast<unsigned>(*month)),
+                                         std::chrono::day(static_cast<unsigned>(*day))};
+  if (!date.ok()) throw UsageError("option " + option + ": no such day '" + text + "'");
+  return date;
 }
 
 NamedPrinter ReadNamedPrinter(ArgReader& reader, const Context& ctx) {

@@ -60,6 +60,9 @@ struct SlipOptions {
   std::optional<NamedPrinter> printer;  // print --printer instead of the registered one
   bool slipShown = true;                // false: only the print values count (the test
                                         // sheet), so a sender file is not missed
+  // The registration of this paper mode instead of the remembered one: a
+  // reprint of slips the journal recorded on it.
+  std::optional<int> reprintPaperMode;
 };
 
 // Reads the value of `option` when it is one of the shared options and
@@ -83,8 +86,13 @@ struct PreparedSlip {
   std::string printerNumberSource;  // where printerNumber was read, for messages
   std::string scaleX = "";          // the registration's form scale, tenths of a percent
   std::string scaleY = "";
+  int paperMode = 0;  // whose registration this is (0 手差し, 1 連続(４インチ))
 };
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx);
+
+// "2011-01-05" as the value of `option`; UsageError for another form or a
+// day that does not exist.
+std::chrono::year_month_day ParseDateOption(const std::string& option, const std::string& text);
 
 // Selects the printer a slip command prints on: --printer's, with the
 // registered paper and source when it names the registered printer and its

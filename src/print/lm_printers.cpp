@@ -263,6 +263,7 @@ std::uint16_t TLmPrinter::GetScale() {
 }
 
 void TLmPrinter::BeginDoc(const std::string& title) {
+  lastJobId_ = 0;
   CheckNoPrinter();
   if (document_) throw EPrinter("TLmPrinter.BeginDoc: a document is already being printed");
   // A hidden system default may be selected, but it is no printer of the
@@ -286,10 +287,11 @@ void TLmPrinter::NewPage() {
   document_->NewPage();
 }
 
-void TLmPrinter::EndDoc() {
+int TLmPrinter::EndDoc() {
   if (!document_) throw EPrinter("TLmPrinter.EndDoc: no document is being printed");
   std::unique_ptr<PrintDocument> document = std::move(document_);
-  document->End();
+  lastJobId_ = document->End();
+  return lastJobId_;
 }
 
 void TLmPrinter::Abort() noexcept {

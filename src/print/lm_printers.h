@@ -102,9 +102,14 @@ class TLmPrinter {
   // Canvas() then draws on. EPrinter when none is open or the platform cannot
   // add a page; the document is then to be abandoned with Abort.
   void NewPage();
-  // Hands the document's pages to the spooler. A refusal is an EPrinter; the document
-  // is then discarded either way.
-  void EndDoc();
+  // Hands the document's pages to the spooler and returns the spooler's id
+  // of the job (0 from a service that numbers none). A refusal is an
+  // EPrinter; the document is then discarded either way.
+  int EndDoc();
+  // The spooler's id of the job the last EndDoc handed over; 0 before any,
+  // and from BeginDoc until the document is ended, so that a failed print
+  // never reports the job before it.
+  int LastJobId() const { return lastJobId_; }
   // Abandons the open document, nothing printed; nothing open is no error.
   void Abort() noexcept;
   bool Printing() const { return document_ != nullptr; }
@@ -166,6 +171,7 @@ class TLmPrinter {
   int cachedIndex_ = -1;  // platform position the lists were loaded for
   unsigned infoFlags_ = 0;
   std::unique_ptr<PrintDocument> document_;
+  int lastJobId_ = 0;
 };
 
 }  // namespace ruvo

@@ -101,9 +101,11 @@ class PrintDocument : public PrintCanvas {
   // from the same corner as the first's. Throws EPrinter when no further page
   // can be started; the document is then to be aborted.
   virtual void NewPage() = 0;
-  // Hands the page to the spooler; throws EPrinter when it is refused (the
-  // document is then discarded, nothing printed).
-  virtual void End() = 0;
+  // Hands the pages to the spooler and returns the id it gave the job (the
+  // CUPS job id, what `lpstat` shows and a shipment journal keeps), or 0
+  // from a service that numbers no jobs. Throws EPrinter when it is refused
+  // (the document is then discarded, nothing printed).
+  virtual int End() = 0;
   // Discards the document; nothing is printed. Never throws.
   virtual void Abort() noexcept = 0;
 };

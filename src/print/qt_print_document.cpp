@@ -75,7 +75,7 @@ void QtPrintDocument::NewPage() {
   if (!page_->newPage()) Fail(request_, ": the next page cannot be started");
 }
 
-void QtPrintDocument::End() {
+int QtPrintDocument::End() {
   if (finished_) Fail(request_, ": the document is already finished");
   finished_ = true;
   if (!painter_.end()) Fail(request_, ": the page could not be finished");
@@ -85,6 +85,7 @@ void QtPrintDocument::End() {
   if (!slot.empty()) options.emplace_back("InputSlot", slot);
   const std::string pdf = (folder_.path() + QLatin1String(kPageFile)).toStdString();
   service_.lastJobId_ = cups::SubmitPdf(queue, pdf, Cp932ToUtf8(request_.title), options);
+  return service_.lastJobId_;
 }
 
 void QtPrintDocument::Abort() noexcept {

@@ -22,7 +22,7 @@ class QtPrintDocument : public PrintDocument {
 
   void Draw(const DrawOp& op) override;
   void NewPage() override;
-  void End() override;
+  int End() override;
   void Abort() noexcept override;
 
  private:

@@ -133,11 +133,10 @@ void BatchDialogTest::problemRowsAreMarkedAndLeftOutOfTheJob() {
 void BatchDialogTest::fileProblemStopsPrintingUntilTheFixedFileIsReadAgain() {
   WindowHarness harness;
   const auto dialog =
-      DialogOn(harness, "郵便番号,住所1,氏名,注文番号\r\n105-0011,東京都港区芝公園,山田,A1\r\n");
+      DialogOn(harness, "郵便番号,住所1,氏名,のし\r\n105-0011,東京都港区芝公園,山田,御中元\r\n");
   QVERIFY(!dialog->Label_Problems->isHidden());
-  QVERIFY2(
-      dialog->Label_Problems->text().startsWith(QStringLiteral("1 行目 注文番号: どの項目の列か")),
-      qPrintable(dialog->Label_Problems->text()));
+  QVERIFY2(dialog->Label_Problems->text().startsWith(QStringLiteral("1 行目 のし: どの項目の列か")),
+           qPrintable(dialog->Label_Problems->text()));
   QVERIFY(!dialog->BitBtn_PrintAll->isEnabled());
   QCOMPARE(dialog->Table_Rows->item(0, 6)->text(),
            QStringLiteral("ファイルの問題を直すと印刷できます"));

@@ -53,6 +53,11 @@ zip||zip 1050011 --dict $dir/dict
 drawlist||drawlist --dir $dir --dpi 360
 render report||render --dir $dir --dpi 360 --pdf $dir/slip.pdf
 batch report||batch $dir/orders.csv --dir $dir --dict $dir/dict --dry-run
+journal list||journal list --dir $dir
+journal help||journal list --help
+journal export||journal export --dir $dir --csv
+book list||book list --dir $dir
+book export||book export --dir $dir
 EOF_CASES
 
 # A long input into a full device ends at the first output that fails.

@@ -73,6 +73,19 @@ rm ruvo_Rezovod.ini
 printf '郵便番号,住所1,氏名,個数\n1050011,東京都港区芝公園4-2-8,山田太郎,1\n1050011,東京都港区芝公園4-2-8,,0\n' >orders.csv
 "$slip" batch orders.csv --dir . --dict dict --dry-run >>json 2>/dev/null
 [ $? -eq 1 ] || fail "batch --dry-run did not report the bad row"
+# The journal's and the book's keys, on the journal the book starts (the
+# slips' own keys need a printed slip: cmd_journal_test checks them).
+"$slip" book add --dir . --name 山田太郎 --zip 1050011 >>json || fail "book add failed"
+"$slip" book list --dir . >>json || fail "book list failed"
+printf '氏名,郵便番号\n佐藤花子,5300001\n,1\n' >book.csv
+"$slip" book import book.csv --dir . >>json 2>/dev/null
+[ $? -eq 1 ] || fail "book import did not report the row without a name"
+"$slip" book export book2.csv --dir . >>json || fail "book export failed"
+"$slip" book delete 1 --dir . >>json || fail "book delete failed"
+"$slip" journal number --dir . --set 123456789013 >>json || fail "journal number failed"
+"$slip" journal list --dir . >>json || fail "journal list failed"
+"$slip" journal export slips.json --dir . >>json || fail "journal export failed"
+"$slip" journal backup copy.db --dir . >>json || fail "journal backup failed"
 keys=$(grep -o '"[A-Za-z_][A-Za-z0-9_]*" *:' json | tr -d '": ' | sort -u)
 [ "$(printf '%s\n' "$keys" | wc -l)" -ge 20 ] || fail "too few JSON keys found: $keys"
 for key in $keys; do

@@ -10,7 +10,7 @@ namespace {
 
 class FakeDocument : public PrintDocument {
  public:
-  FakeDocument(FakeJob& job, const FakePrintService& service) : job_(job), service_(service) {
+  FakeDocument(FakeJob& job, FakePrintService& service) : job_(job), service_(service) {
     job_.pages.emplace_back();
   }
   ~FakeDocument() override { Abort(); }
@@ -29,7 +29,7 @@ class FakeDocument : public PrintDocument {
     job_.pages.emplace_back();
   }
 
-  void End() override {
+  int End() override {
     RequireOpen();
     if (service_.refuseAtEnd) {
       job_.state = FakeJob::State::kRefused;
@@ -37,6 +37,8 @@ class FakeDocument : public PrintDocument {
       throw EPrintJobRefused(job_.request.printer, "the spooler refused the job");
     }
     job_.state = FakeJob::State::kPrinted;
+    job_.id = service_.nextJobId++;
+    return job_.id;
   }
 
   void Abort() noexcept override {
@@ -51,7 +53,7 @@ class FakeDocument : public PrintDocument {
   }
 
   FakeJob& job_;
-  const FakePrintService& service_;
+  FakePrintService& service_;
   int draws_ = 0;
 };
 

@@ -30,6 +30,7 @@ struct FakeJob {
   DocumentRequest request;
   std::vector<DrawList> pages;  // in order; emptied when the job is aborted or refused
   State state = State::kOpen;
+  int id = 0;  // the spooler's job id, given when it accepts the job; 0 until then
 };
 
 class FakePrintService : public PrintService {
@@ -48,6 +49,9 @@ class FakePrintService : public PrintService {
   int failNewPageAt = -1;    // starting the page with this 0-based number throws (1: the second)
   bool refuseAtEnd = false;  // the spooler refuses finished pages
   bool unreachable = false;  // every query throws, as a print service that is down
+  // The id the next accepted job gets; each accepted job takes the next, as
+  // a CUPS server numbers its jobs.
+  int nextJobId = 1;
 
   const std::vector<std::unique_ptr<FakeJob>>& Jobs() const { return jobs_; }
   // Jobs that reached the printer.

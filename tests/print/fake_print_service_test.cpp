@@ -74,6 +74,20 @@ TEST(FakePrintServiceTest, NewPageStartsTheNextPageOfTheSameJob) {
             (std::vector<DrawList>{{{"f", 10, 1, 2, "x"}}, {{"f", 10, 1, 2, "y"}}}));
 }
 
+// Only an accepted job takes an id; a refused one leaves the numbering as
+// it was.
+TEST(FakePrintServiceTest, AcceptedJobsAreNumberedInTurn) {
+  FakePrintService service;
+  service.AddPrinter("A");
+  service.nextJobId = 41;
+  EXPECT_EQ(service.BeginDocument(RequestFor("A"))->End(), 41);
+  service.refuseAtEnd = true;
+  EXPECT_THROW(service.BeginDocument(RequestFor("A"))->End(), EPrinter);
+  service.refuseAtEnd = false;
+  EXPECT_EQ(service.BeginDocument(RequestFor("A"))->End(), 42);
+  EXPECT_EQ(service.Jobs()[1]->id, 0);
+}
+
 TEST(FakePrintServiceTest, DocumentDroppedUnfinishedIsAbortedWithoutPage) {
   FakePrintService service;
   service.AddPrinter("A");

@@ -312,6 +312,27 @@ TEST_F(TLmPrinterTest, PrinterGoneBeforeFirstUseIsAnErrorNotTheNextPrinter) {
   EXPECT_EQ(printer.CurrentPrinterName(), "B");
 }
 
+// The job id is the one the service gave the last ended document, and no
+// earlier job's id survives a print that failed.
+TEST_F(TLmPrinterTest, LastJobIdIsThatOfTheDocumentLastEnded) {
+  TLmPrinter printer(service);
+  EXPECT_EQ(printer.LastJobId(), 0);
+  service.nextJobId = 7;
+  printer.BeginDoc("t");
+  EXPECT_EQ(printer.EndDoc(), 7);
+  EXPECT_EQ(printer.LastJobId(), 7);
+
+  service.refuseAtEnd = true;
+  printer.BeginDoc("t");
+  EXPECT_THROW(printer.EndDoc(), EPrinter);
+  EXPECT_EQ(printer.LastJobId(), 0);
+
+  service.refuseAtEnd = false;
+  printer.BeginDoc("t");
+  printer.Abort();
+  EXPECT_EQ(printer.LastJobId(), 0);
+}
+
 TEST_F(TLmPrinterTest, RefusingQueueStartsNoJobAndSpoolerRefusalEndsTheDocument) {
   service.Printer("B").acceptsJobs = false;
   TLmPrinter printer(service);

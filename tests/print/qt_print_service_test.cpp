@@ -10,6 +10,7 @@
 #include <set>
 #include <thread>
 
+#include "print/cups_jobs.h"
 #include "print/cups_test_server.h"
 #include "print/lm_printers.h"
 #include "print/widget_app.h"
@@ -203,12 +204,14 @@ TEST_F(QtPrintServiceTest, JobOnPassthroughQueueGivesPdfWithTheTextAtItsDots) {
   const auto begin = std::chrono::steady_clock::now();
   printer.BeginDoc("ruvo_Rezovod  ");
   printer.Canvas().Draw({"Lucida Sans Unicode", 10, 383, 54, "2026"});
-  printer.EndDoc();
+  const int job = printer.EndDoc();
   const auto accepted = std::chrono::steady_clock::now();
   std::printf("print job, begin to spooler acceptance: %.1f ms (job %d)\n",
-              std::chrono::duration<double, std::milli>(accepted - begin).count(),
-              service.LastJobId());
-  EXPECT_GT(service.LastJobId(), 0);
+              std::chrono::duration<double, std::milli>(accepted - begin).count(), job);
+  EXPECT_GT(job, 0);
+  EXPECT_EQ(job, service.LastJobId());
+  // The id is the server's own: its newest job has that number.
+  EXPECT_EQ(test::NewestJobOnTheServer().id, job);
   ASSERT_TRUE(test::WaitForPdf(pdf, 30s));
   // 383 dots at 360 dpi are 76.6 pt from the printable area's left edge
   // (the queue has no margins).
