@@ -7,11 +7,11 @@
 
 #include "app/form_main.h"
 #include "app/window_kit.h"
+#include "numedit/num_edit_presets.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/printer_registration.h"
-#include "widgets/num_edit_presets.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
 #include "widgets/qt_text.h"

@@ -10,8 +10,8 @@
 
 #include "app/cp932_line_edit.h"
 #include "app/window_kit.h"
+#include "numedit/num_edit_presets.h"
 #include "settings/settings_names.h"
-#include "widgets/num_edit_presets.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
 #include "widgets/qt_text.h"

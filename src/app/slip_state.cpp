@@ -4,14 +4,14 @@
 #include <ctime>
 #include <optional>
 
+#include "numedit/num_edit_presets.h"
+#include "numedit/num_value_model.h"
 #include "print/lm_printers.h"
 #include "print/printer_notices.h"
 #include "print/slip_units.h"
 #include "transfer/cp932_codec.h"
 #include "transfer/recipient_fields.h"
 #include "transfer/text_ops.h"
-#include "widgets/num_edit_presets.h"
-#include "widgets/num_value_model.h"
 
 namespace ruvo {
 namespace {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/cp932_line_edit.h"
+#include "numedit/num_edit_presets.h"
 #include "widgets/font_substitution.h"
-#include "widgets/num_edit_presets.h"
 
 namespace ruvo::app {
 namespace {

@@ -16,8 +16,8 @@
 #include <array>
 #include <span>
 
+#include "numedit/num_edit_presets.h"
 #include "test_text.h"
-#include "widgets/num_edit_presets.h"
 #include "widgets/ov_num_edit_presets.h"
 #include "widgets/qt_text.h"
 

@@ -1,7 +1,7 @@
 // The numeric box's built-in context menu as data: captions, when each entry
 // is enabled, and what a click on it does.
 
-#include "widgets/num_edit_model.h"
+#include "numedit/num_edit_model.h"
 
 namespace ruvo {
 namespace {

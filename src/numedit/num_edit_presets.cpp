@@ -1,4 +1,4 @@
-#include "widgets/num_edit_presets.h"
+#include "numedit/num_edit_presets.h"
 
 namespace ruvo::num_presets {
 namespace {

@@ -1,4 +1,4 @@
-#include "widgets/num_edit_model.h"
+#include "numedit/num_edit_model.h"
 
 #include <utility>
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "widgets/num_edit_types.h"
-#include "widgets/num_value_model.h"
+#include "numedit/num_edit_types.h"
+#include "numedit/num_value_model.h"
 
 namespace ruvo {
 

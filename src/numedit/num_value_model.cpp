@@ -1,9 +1,9 @@
-#include "widgets/num_value_model.h"
+#include "numedit/num_value_model.h"
 
 #include <optional>
 
+#include "numedit/num_full_width.h"
 #include "transfer/sjis.h"
-#include "widgets/num_full_width.h"
 
 namespace ruvo {
 namespace {

@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "widgets/num_edit_model.h"
-#include "widgets/num_full_width.h"
+#include "numedit/num_edit_model.h"
+#include "numedit/num_full_width.h"
 
 namespace ruvo {
 namespace {

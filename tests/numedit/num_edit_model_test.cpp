@@ -1,4 +1,4 @@
-#include "widgets/num_edit_model.h"
+#include "numedit/num_edit_model.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "num_fake_services.h"
+#include "numedit/num_edit_presets.h"
 #include "test_text.h"
-#include "widgets/num_edit_presets.h"
 
 namespace ruvo {
 namespace {

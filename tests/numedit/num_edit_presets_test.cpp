@@ -1,10 +1,10 @@
-#include "widgets/num_edit_presets.h"
+#include "numedit/num_edit_presets.h"
 
 #include <gtest/gtest.h>
 
 #include "num_fake_services.h"
+#include "numedit/num_edit_model.h"
 #include "test_text.h"
-#include "widgets/num_edit_model.h"
 
 namespace ruvo {
 namespace {

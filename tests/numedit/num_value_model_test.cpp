@@ -1,4 +1,4 @@
-#include "widgets/num_value_model.h"
+#include "numedit/num_value_model.h"
 
 #include <gtest/gtest.h>
 

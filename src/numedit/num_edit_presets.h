@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "widgets/num_edit_settings.h"
+#include "numedit/num_edit_settings.h"
 
 namespace ruvo::num_presets {
 

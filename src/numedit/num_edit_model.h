@@ -19,10 +19,10 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/num_edit_services.h"
-#include "widgets/num_edit_settings.h"
-#include "widgets/num_edit_types.h"
-#include "widgets/num_value_model.h"
+#include "numedit/num_edit_services.h"
+#include "numedit/num_edit_settings.h"
+#include "numedit/num_edit_types.h"
+#include "numedit/num_value_model.h"
 
 namespace ruvo {
 

@@ -1,4 +1,4 @@
-#include "widgets/num_full_width.h"
+#include "numedit/num_full_width.h"
 
 #include <array>
 
