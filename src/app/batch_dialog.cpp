@@ -13,6 +13,7 @@
 #include "batch/batch_runner.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
+#include "slip/slip_fields.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo::app {
@@ -31,16 +32,12 @@ constexpr ColumnSpec kColumns[] = {
     {u"時間帯", 75},    {u"依頼主", 70}, {u"判定", 0},
 };
 
-// The time slots as the window's boxes caption them.
-const char16_t* const kSlotCaptions[] = {u"10→12時", u"12→14時", u"14→16時", u"16→18時",
-                                         u"18→20時"};
-
 // A row with a problem stands out in a pale red.
 const QColor kProblemRowColour(255, 222, 222);
 
 QString SlotCaption(const SlipRecord& slip) {
   for (std::size_t slot = 0; slot < slip.timeSlots.size(); ++slot) {
-    if (slip.timeSlots[slot]) return QString::fromUtf16(kSlotCaptions[slot]);
+    if (slip.timeSlots[slot]) return Cp932ToQString(TimeSlotCaption(slot));
   }
   return {};
 }

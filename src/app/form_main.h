@@ -18,9 +18,9 @@
 
 #include "app/app_services.h"
 #include "app/handler_guard.h"
-#include "app/slip_state.h"
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
+#include "slip/printer_in_force.h"
 
 class QLabel;
 class QStatusBar;

@@ -10,7 +10,6 @@
 #include "app/form_slip97y_prn.h"
 #include "app/goods_band.h"
 #include "app/recipient_band.h"
-#include "app/slip_state.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/printer_setup_dialog.h"
@@ -20,6 +19,7 @@
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
 #include "settings/printer_registration.h"
+#include "slip/printer_in_force.h"
 #include "transfer/text_ops.h"
 #include "widgets/qt_text.h"
 

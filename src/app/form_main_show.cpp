@@ -8,18 +8,18 @@
 
 #include "app/app_identity.h"
 #include "app/cp932_line_edit.h"
-#include "app/error_texts.h"
 #include "app/form_main.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
-#include "app/slip_state.h"
 #include "app/transfer_band.h"
 #include "settings/app_settings.h"
 #include "settings/file_errors.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
+#include "slip/error_texts.h"
+#include "slip/saved_slip.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo::app {

@@ -1,6 +1,6 @@
 #include "app/handler_guard.h"
 
-#include "app/error_texts.h"
+#include "slip/error_texts.h"
 #include "widgets/qt_text.h"
 
 namespace ruvo::app {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/slip_state.h"
 #include "batch/batch_runner.h"
 #include "batch/order_file.h"
 #include "cli/commands.h"
@@ -17,6 +16,7 @@
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
 #include "settings/startup_state.h"
+#include "slip/saved_slip.h"
 
 namespace ruvo::cli {
 

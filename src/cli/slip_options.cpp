@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/slip_state.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
@@ -14,6 +13,8 @@
 #include "settings/file_store.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
+#include "slip/printer_in_force.h"
+#include "slip/saved_slip.h"
 #include "transfer/cp932_codec.h"
 #include "transfer/text_ops.h"
 

@@ -1,29 +1,16 @@
 #pragma once
-// What the main window and ruvo-slip share about the slip of a working
-// folder: the saved fields of the settings file as the window's controls hold
-// them, and the selection of a paper mode's registered printer.
+// The printer a slip goes to: a paper mode's registered printer, paper and
+// source selected on the printer layer, or why none is, as the window, the
+// batch dialog and ruvo-slip select it.
 
-#include <chrono>
 #include <string>
 
 #include "print/lm_printer_errors.h"
-#include "print/slip_record.h"
-#include "settings/app_settings.h"
 #include "settings/printer_registration.h"
 
 namespace ruvo {
 
 class TLmPrinter;
-
-// Writes the saved fields into `slip` as the window's controls hold them once
-// set: the recipient's postal code and telephone half-width (their change
-// handlers convert them; the sender's have none), and the quantity as the
-// numeric box keeps it ("007" → "7", "１２" → "12"). The third address line,
-// the dates, the switches and the time slot are left as they are.
-void RestoreSavedSlip(SlipRecord& slip, const settings::SavedSlip& saved);
-
-// The fields the settings file keeps, taken from the controls' record.
-settings::SavedSlip SavedSlipOf(const SlipRecord& slip);
 
 // A printer with the paper size and source to use on it, as a paper mode's
 // registration names them, or as the user chose them in a setup dialog.
@@ -106,8 +93,5 @@ class ENoPrinterInForce : public EPrinter {
 
 // Throws ENoPrinterInForce for kMissing.
 void RequirePrinterInForce(const PrinterInForce& inForce);
-
-// Today in the local time zone: the slip date a window shows when it opens.
-std::chrono::year_month_day LocalToday();
 
 }  // namespace ruvo

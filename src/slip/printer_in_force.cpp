@@ -1,28 +1,16 @@
-#include "app/slip_state.h"
+#include "slip/printer_in_force.h"
 
 #include <algorithm>
-#include <ctime>
 #include <optional>
 
-#include "numedit/num_edit_presets.h"
-#include "numedit/num_value_model.h"
 #include "print/lm_printers.h"
 #include "print/printer_notices.h"
 #include "print/slip_units.h"
 #include "transfer/cp932_codec.h"
-#include "transfer/recipient_fields.h"
 #include "transfer/text_ops.h"
 
 namespace ruvo {
 namespace {
-
-// The quantity box's value after `saved` is written into it: the box keeps
-// only its number.
-std::string QuantityBoxText(const std::string& saved) {
-  NumValueModel box(num_presets::OvNumEdit_KOSUU().properties.value);
-  box.SetText(saved);
-  return box.GetText();
-}
 
 // The number of the visible printer `choice` names: by its queue name when
 // the registration holds one, else the first called `choice.name`, blanks
@@ -109,41 +97,6 @@ PrinterInForce SelectChoice(TLmPrinter& printer, const PrinterChoice& choice) {
 
 }  // namespace
 
-void RestoreSavedSlip(SlipRecord& slip, const settings::SavedSlip& saved) {
-  slip.recipientZip = PostalCodeFieldText(saved.zip);
-  slip.recipientAddress1 = saved.address1;
-  slip.recipientAddress2 = saved.address2;
-  slip.recipientName = saved.customer;
-  slip.recipientTel = TelephoneFieldText(saved.tel);
-  slip.goods = {saved.goods1, saved.goods2, saved.goods3};
-  slip.quantity = QuantityBoxText(saved.quantity);
-  slip.wishedMonth = saved.deliveryMonth;
-  slip.wishedDay = saved.deliveryDay;
-  slip.senderZip = saved.sender.zip;
-  slip.senderAddress1 = saved.sender.address1;
-  slip.senderAddress2 = saved.sender.address2;
-  slip.senderName = saved.sender.name;
-  slip.senderTel = saved.sender.tel;
-}
-
-settings::SavedSlip SavedSlipOf(const SlipRecord& slip) {
-  settings::SavedSlip saved;
-  saved.zip = slip.recipientZip;
-  saved.address1 = slip.recipientAddress1;
-  saved.address2 = slip.recipientAddress2;
-  saved.customer = slip.recipientName;
-  saved.tel = slip.recipientTel;
-  saved.goods1 = slip.goods[0];
-  saved.goods2 = slip.goods[1];
-  saved.goods3 = slip.goods[2];
-  saved.quantity = slip.quantity;
-  saved.deliveryMonth = slip.wishedMonth;
-  saved.deliveryDay = slip.wishedDay;
-  saved.sender = {slip.senderZip, slip.senderAddress1, slip.senderAddress2, slip.senderName,
-                  slip.senderTel};
-  return saved;
-}
-
 PrinterChoice RegisteredChoice(const settings::RegisteredPrintValues& registration) {
   return {std::string(Trim(registration.printerName)), registration.printerQueue,
           registration.paperName, registration.binName};
@@ -189,15 +142,6 @@ void RequirePrinterInForce(const PrinterInForce& inForce) {
   if (inForce.how == PrinterSelection::kMissing) {
     throw ENoPrinterInForce(CannotPrintText(inForce.notice));
   }
-}
-
-std::chrono::year_month_day LocalToday() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return std::chrono::year_month_day{std::chrono::year(local.tm_year + 1900),
-                                     std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
-                                     std::chrono::day(static_cast<unsigned>(local.tm_mday))};
 }
 
 }  // namespace ruvo

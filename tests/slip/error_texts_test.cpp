@@ -1,4 +1,4 @@
-#include "app/error_texts.h"
+#include "slip/error_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +6,14 @@
 #include <functional>
 #include <stdexcept>
 
-#include "app/slip_state.h"
 #include "print/lm_printer_errors.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
+#include "slip/printer_in_force.h"
 #include "test_text.h"
 
-namespace ruvo::app {
+namespace ruvo {
 namespace {
 
 using test::Sj;
@@ -80,4 +80,4 @@ TEST(JapaneseErrorText, SaysTheCoresErrorsInJapanese) {
 }
 
 }  // namespace
-}  // namespace ruvo::app
+}  // namespace ruvo

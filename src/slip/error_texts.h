@@ -7,7 +7,7 @@
 #include <exception>
 #include <string>
 
-namespace ruvo::app {
+namespace ruvo {
 
 // The error's Japanese text, CP932, ending in "。":
 //   FileReadError  "「my0.txt」を読めません: ファイルがありません。"
@@ -19,4 +19,4 @@ namespace ruvo::app {
 // error whose text is Japanese already (ENoPrinterInForce) stays as it is.
 std::string JapaneseErrorText(const std::exception& error);
 
-}  // namespace ruvo::app
+}  // namespace ruvo

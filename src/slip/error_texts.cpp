@@ -1,17 +1,17 @@
-#include "app/error_texts.h"
+#include "slip/error_texts.h"
 
 #include <cerrno>
 #include <initializer_list>
 #include <string_view>
 
-#include "app/slip_state.h"
 #include "print/lm_printer_errors.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
+#include "slip/printer_in_force.h"
 #include "transfer/cp932_codec.h"
 
-namespace ruvo::app {
+namespace ruvo {
 namespace {
 
 // The texts below are written in UTF-8 and converted once they are joined.
@@ -146,4 +146,4 @@ std::string JapaneseErrorText(const std::exception& error) {
   return Sjis("エラーが発生しました (") + error.what() + Sjis(")。");
 }
 
-}  // namespace ruvo::app
+}  // namespace ruvo
