@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "app/window_kit.h"
-#include "batch/batch_runner.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
+#include "print/slip_document.h"
 #include "slip/slip_fields.h"
 #include "widgets/qt_text.h"
 
@@ -261,13 +261,13 @@ bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
       dialog.UpdateButtons();
     }
   };
-  batch::BatchRun run;
+  DocumentRun run;
   {
     const PrintingState state(*this);
     ProgressBar->setRange(0, static_cast<int>(slips.size()));
     ProgressBar->setValue(0);
-    batch::PrinterPageSink sink(setup_.printer);
-    run = batch::RunBatch(slips, values, sink, [this](std::size_t done, std::size_t) {
+    PrinterPageSink sink(setup_.printer);
+    run = ruvo::PrintSlips(slips, values, sink, [this](std::size_t done, std::size_t) {
       ProgressBar->setValue(static_cast<int>(done));
       QApplication::processEvents();
       return !cancelRequested_;

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <ostream>
 
-#include "batch/batch_runner.h"
 #include "batch/order_file.h"
 #include "cli/commands.h"
 #include "cli/output_document.h"
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
 #include "cli/zip_directory.h"
+#include "print/slip_document.h"
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
 #include "settings/startup_state.h"
@@ -87,7 +87,7 @@ BatchOptions ReadOptions(const Args& args, Context& ctx) {
 // whole like every file the program writes, so that a batch that fails
 // half-way leaves no shortened PDF behind; a stream ("-", "/dev/stdout")
 // gets it where it stands.
-class PdfPageSink : public batch::SlipPageSink {
+class PdfPageSink : public SlipPageSink {
  public:
   PdfPageSink(Context& ctx, std::string file, const SlipPrintValues& values)
       : ctx_(ctx),
@@ -114,7 +114,7 @@ class PdfPageSink : public batch::SlipPageSink {
 };
 
 // "12/340" on one line rewritten in place, when stderr is a terminal.
-batch::BatchProgress ProgressOn(Context& ctx) {
+DocumentProgress ProgressOn(Context& ctx) {
   if (::isatty(STDERR_FILENO) != 1) return {};
   return [&ctx](std::size_t done, std::size_t total) {
     ctx.err << '\r' << done << '/' << total << (done == total ? "\n" : "") << std::flush;
@@ -122,16 +122,16 @@ batch::BatchProgress ProgressOn(Context& ctx) {
   };
 }
 
-batch::BatchRun PrintSlips(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
-                           Context& ctx) {
+DocumentRun PrintOrders(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
+                        Context& ctx) {
   EnsureGuiApplication();
   SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
   if (options.pdf) {
     PdfPageSink sink(ctx, *options.pdf, session.PrintValues());
-    return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+    return PrintSlips(slips, session.PrintValues(), sink, ProgressOn(ctx));
   }
-  batch::PrinterPageSink sink(session.Printer());
-  return batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+  PrinterPageSink sink(session.Printer());
+  return PrintSlips(slips, session.PrintValues(), sink, ProgressOn(ctx));
 }
 
 std::string ReportJson(const batch::OrderFile& file, std::size_t printed, std::size_t skipped,
@@ -179,7 +179,7 @@ int RunBatch(const Args& args, Context& ctx) {
   bool pdfOnStandardOutput = false;
   if (!options.dryRun && (!problems || options.skipInvalid)) {
     pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
-    printed = PrintSlips(options, slips, ctx).pages;
+    printed = PrintOrders(options, slips, ctx).pages;
   }
   // The report would run into a PDF written to standard output; when no
   // PDF was written, the report says why.

@@ -24,9 +24,11 @@ int RunPrint(const Args& args, Context& ctx) {
     }
   }
   SlipSession session(options, ctx, /*needPrinter=*/true);
+  // Laid out before the job starts, so that a margin that is no integer
+  // fails with nothing started, and for the report's count of texts.
   const DrawList list = SLIP97_Prn(session.Prepared().slip, session.PrintValues());
   const auto start = std::chrono::steady_clock::now();
-  PrintDrawList(session.Printer(), list);
+  PrintSlip(session.Printer(), session.Prepared().slip, session.PrintValues());
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
   const PrinterInForce& inForce = session.InForce();
   // In UTF-8 the queue's own name, which CP932 may not be able to hold.

@@ -22,8 +22,6 @@ namespace ruvo::cli {
 
 namespace {
 
-constexpr int kMaxDpi = 100000;
-
 // A whole decimal number within [min, max], or nothing.
 std::optional<int> ParseDecimal(std::string_view text, int min, int max) {
   int value = 0;
@@ -37,10 +35,10 @@ std::optional<int> ParseDecimal(std::string_view text, int min, int max) {
 // "360" → 360 × 360, "360x180" → 360 × 180.
 Resolution ParseDpi(const std::string& text) {
   const std::size_t cross = text.find('x');
-  const auto x = ParseDecimal(std::string_view(text).substr(0, cross), 1, kMaxDpi);
+  const auto x = ParseDecimal(std::string_view(text).substr(0, cross), 1, kMaxEffectiveDpi);
   const auto y = cross == std::string::npos
                      ? x
-                     : ParseDecimal(std::string_view(text).substr(cross + 1), 1, kMaxDpi);
+                     : ParseDecimal(std::string_view(text).substr(cross + 1), 1, kMaxEffectiveDpi);
   if (!x || !y) throw UsageError("option --dpi takes X or XxY dots per inch, not '" + text + "'");
   return {*x, *y};
 }

@@ -1,4 +1,4 @@
-#include "batch/batch_runner.h"
+#include "print/slip_document.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +8,14 @@
 #include "print/slip_units.h"
 #include "test_text.h"
 
-namespace ruvo::batch {
+namespace ruvo {
 namespace {
 
 using test::FakeJob;
 
-class BatchRunnerTest : public ::testing::Test {
+class SlipDocumentTest : public ::testing::Test {
  protected:
-  BatchRunnerTest() {
+  SlipDocumentTest() {
     for (const char* name : {"一郎", "二郎", "三郎"}) {
       SlipRecord slip;
       slip.recipientName = test::Sj(name);
@@ -41,13 +41,14 @@ class BatchRunnerTest : public ::testing::Test {
   const SlipPrintValues values_{"360", "180", "6", "-4"};
 };
 
-TEST_F(BatchRunnerTest, EverySlipIsOnePageOfOneJobInOrder) {
+TEST_F(SlipDocumentTest, EverySlipIsOnePageOfOneJobInOrder) {
   std::vector<std::size_t> told;
-  const BatchRun run = RunBatch(pointers_, values_, sink_, [&](std::size_t done, std::size_t all) {
-    EXPECT_EQ(all, 3u);
-    told.push_back(done);
-    return true;
-  });
+  const DocumentRun run =
+      PrintSlips(pointers_, values_, sink_, [&](std::size_t done, std::size_t all) {
+        EXPECT_EQ(all, 3u);
+        told.push_back(done);
+        return true;
+      });
   EXPECT_EQ(run.pages, 3u);
   EXPECT_EQ(told, (std::vector<std::size_t>{1, 2, 3}));
   ASSERT_EQ(service_.PrintedJobs().size(), 1u);
@@ -58,17 +59,17 @@ TEST_F(BatchRunnerTest, EverySlipIsOnePageOfOneJobInOrder) {
     EXPECT_EQ(job.pages[i], SLIP97_Prn(slips_[i], values_));
 }
 
-TEST_F(BatchRunnerTest, CancelAndFailureLeaveNothingPrinted) {
-  const BatchRun cancelled =
-      RunBatch(pointers_, values_, sink_, [](std::size_t done, std::size_t) { return done < 2; });
+TEST_F(SlipDocumentTest, CancelAndFailureLeaveNothingPrinted) {
+  const DocumentRun cancelled =
+      PrintSlips(pointers_, values_, sink_, [](std::size_t done, std::size_t) { return done < 2; });
   EXPECT_TRUE(cancelled.cancelled);
   EXPECT_EQ(cancelled.pages, 0u);
 
   service_.failNewPageAt = 2;  // the third slip's page cannot be started
-  EXPECT_THROW(RunBatch(pointers_, values_, sink_), EPrinter);
+  EXPECT_THROW(PrintSlips(pointers_, values_, sink_), EPrinter);
 
   service_.failNewPageAt = -1;
-  EXPECT_THROW(RunBatch(pointers_, {"360", "180", "1.5", ""}, sink_), ConversionError);
+  EXPECT_THROW(PrintSlips(pointers_, {"360", "180", "1.5", ""}, sink_), ConversionError);
 
   EXPECT_TRUE(service_.PrintedJobs().empty());
   ASSERT_EQ(service_.Jobs().size(), 3u);
@@ -79,10 +80,10 @@ TEST_F(BatchRunnerTest, CancelAndFailureLeaveNothingPrinted) {
   EXPECT_FALSE(printer_.Printing());
 }
 
-TEST_F(BatchRunnerTest, NoSlipsStartNoJob) {
-  EXPECT_EQ(RunBatch({}, values_, sink_).pages, 0u);
+TEST_F(SlipDocumentTest, NoSlipsStartNoJob) {
+  EXPECT_EQ(PrintSlips({}, values_, sink_).pages, 0u);
   EXPECT_TRUE(service_.Jobs().empty());
 }
 
 }  // namespace
-}  // namespace ruvo::batch
+}  // namespace ruvo
