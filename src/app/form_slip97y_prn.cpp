@@ -146,7 +146,7 @@ void TForm_SLIP97YPrn::BitBtn_MRGNClick() {
   if (!services_.boxes.Ask(this, QStringLiteral("印字位置調整の余白を登録しますか?"))) return;
   const std::string top = OvNumEdit_TOP->GetText();
   const std::string left = OvNumEdit_LEFT->GetText();
-  settings::WriteRegisteredMargins(main_.Labels().currentDir, paperMode, top, left);
+  settings::WriteRegisteredMargins(services_.workingFolder, paperMode, top, left, services_.files);
   main_.SetMargins(top, left);
   accept();
 }

@@ -9,18 +9,21 @@
 
 namespace ruvo::app {
 
-// The program keeps its files in the folder it was started in; the postal
-// dictionary may be named there too.
-Program::Program()
+// The postal dictionary may be named in the working folder's settings.
+Program::Program(const std::filesystem::path& workingFolder)
     : printService_(std::make_unique<QtPrintService>()),
       printer_(
           std::make_unique<TLmPrinter>(*printService_, TLmPrinter::FirstSnapshot::kAtFirstUse)),
       postal_(std::make_unique<postal::PostalDirectoryLoader>(
-          postal::ResolveZipDictionary(std::filesystem::current_path()))) {
+          postal::ResolveZipDictionary(workingFolder))) {
   InstallQtJapanese(qtTexts_);
   UseWindowStyle();
-  window_ = std::make_unique<TForm_Main>(
-      AppServices{.printer = *printer_, .boxes = boxes_, .links = links_, .postal = postal_.get()});
+  window_ = std::make_unique<TForm_Main>(AppServices{.printer = *printer_,
+                                                     .boxes = boxes_,
+                                                     .links = links_,
+                                                     .workingFolder = workingFolder,
+                                                     .files = settings::PlatformFileReplacer(),
+                                                     .postal = postal_.get()});
 }
 
 Program::~Program() = default;

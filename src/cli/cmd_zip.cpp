@@ -34,7 +34,7 @@ int RunZip(const Args& args, Context& ctx) {
   if (!parsed) {
     throw UsageError("'" + ToOutput(ctx, *code) + "' is no postal code (seven digits, 105-0011)");
   }
-  const postal::PostalDirectory directory = LoadZipDirectory(ctx, dict);
+  const postal::PostalDirectory directory = LoadZipDirectory(ctx, dict, ctx.startFolder);
   std::string json = "{\"zip\":" + JsonString(ctx, postal::DigitsOf(*parsed)) +
                      ", \"addresses\":" + JsonZipAddresses(ctx, directory, *code);
   if (address) {

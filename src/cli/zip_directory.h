@@ -16,9 +16,8 @@ namespace ruvo::cli {
 // error, exit code 1), else from the dictionary the window would use in the
 // working folder `folder` (one that cannot be read gives an empty directory
 // and the window's notice on stderr).
-postal::PostalDirectory LoadZipDirectory(
-    Context& ctx, const std::optional<std::string>& dict,
-    const std::filesystem::path& folder = std::filesystem::current_path());
+postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
+                                         const std::filesystem::path& folder);
 
 // The code's addresses as a JSON list: ["東京都港区芝公園"], [] when unknown.
 std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& directory,

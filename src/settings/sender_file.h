@@ -1,8 +1,7 @@
 #pragma once
 // The ten stored senders, slot 0 to 9 in "my0.txt" to "my9.txt": five CP932
 // lines ended by CRLF, each a field's text unchanged (postal code, address
-// line 1, address line 2, name, telephone). An empty directory names the
-// files alone, resolved against the process's current directory.
+// line 1, address line 2, name, telephone).
 
 #include <filesystem>
 #include <string>

@@ -6,7 +6,7 @@
 #include "batch/order_fixture.h"
 #include "batch/order_values.h"
 #include "postal/zip_dictionary_fixture.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace ruvo::batch {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "num_fake_services.h"
 #include "numedit/num_edit_presets.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "postal/postal_check.h"
 #include "postal/postal_loader.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::postal {
 namespace {

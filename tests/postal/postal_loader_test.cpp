@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "settings/temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 #include "zip_dictionary_fixture.h"
 
 namespace ruvo::postal {

@@ -11,7 +11,7 @@
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
 #include "slip/printer_in_force.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -17,7 +17,7 @@
 #include <span>
 
 #include "numedit/num_edit_presets.h"
-#include "test_text.h"
+#include "support/test_text.h"
 #include "widgets/ov_num_edit_presets.h"
 #include "widgets/qt_text.h"
 

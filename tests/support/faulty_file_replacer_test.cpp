@@ -1,11 +1,11 @@
-#include "faulty_file_replacer.h"
+#include "support/faulty_file_replacer.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 
 #include "settings/file_errors.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace ruvo::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "faulty_file_replacer.h"
+#include "support/faulty_file_replacer.h"
 
 #include <algorithm>
 #include <cerrno>

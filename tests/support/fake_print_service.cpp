@@ -1,4 +1,4 @@
-#include "print/fake_print_service.h"
+#include "support/fake_print_service.h"
 
 #include <algorithm>
 #include <stdexcept>
