@@ -13,8 +13,8 @@
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_document.h"
+#include "qt_text/qt_text.h"
 #include "slip/slip_fields.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {

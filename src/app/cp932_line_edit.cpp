@@ -4,8 +4,8 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "qt_text/qt_text.h"
 #include "slip/field_insertion.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {

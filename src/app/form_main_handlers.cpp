@@ -15,9 +15,9 @@
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
+#include "qt_text/qt_text.h"
 #include "transfer/mail_transfer.h"
 #include "transfer/recipient_fields.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 

@@ -6,8 +6,8 @@
 #include "app/recipient_band.h"
 #include "postal/postal_check.h"
 #include "postal/postal_loader.h"
+#include "qt_text/qt_text.h"
 #include "transfer/recipient_fields.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 

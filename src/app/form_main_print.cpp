@@ -15,13 +15,13 @@
 #include "print/printer_setup_dialog.h"
 #include "print/printer_watch.h"
 #include "print/slip_units.h"
+#include "qt_text/qt_text.h"
 #include "settings/app_settings.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
 #include "settings/printer_registration.h"
 #include "slip/printer_in_force.h"
 #include "transfer/text_ops.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {

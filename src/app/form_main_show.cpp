@@ -14,13 +14,13 @@
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
+#include "qt_text/qt_text.h"
 #include "settings/app_settings.h"
 #include "settings/file_errors.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
 #include "slip/error_texts.h"
 #include "slip/saved_slip.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 

@@ -11,10 +11,10 @@
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
+#include "qt_text/qt_text.h"
 #include "settings/printer_registration.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {

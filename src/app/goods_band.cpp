@@ -11,10 +11,10 @@
 #include "app/cp932_line_edit.h"
 #include "app/window_kit.h"
 #include "numedit/num_edit_presets.h"
+#include "qt_text/qt_text.h"
 #include "settings/settings_names.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/cp932_line_edit.h"
 #include "numedit/num_edit_presets.h"
-#include "widgets/font_substitution.h"
+#include "qt_text/font_substitution.h"
 
 namespace ruvo::app {
 namespace {

@@ -17,9 +17,9 @@
 #include <span>
 
 #include "numedit/num_edit_presets.h"
+#include "qt_text/qt_text.h"
 #include "support/test_text.h"
 #include "widgets/ov_num_edit_presets.h"
-#include "widgets/qt_text.h"
 
 using ruvo::TOvNumEdit;
 using ruvo::test::Sj;

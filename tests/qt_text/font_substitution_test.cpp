@@ -1,4 +1,4 @@
-#include "widgets/font_substitution.h"
+#include "qt_text/font_substitution.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "widgets/font_substitution.h"
+#include "qt_text/font_substitution.h"
 
 #include <array>
 #include <string_view>
 
-#include "widgets/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace ruvo {
 

@@ -1,4 +1,4 @@
-#include "widgets/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace ruvo {
 
