@@ -14,6 +14,7 @@
 #include "print/print_job.h"
 #include "print/slip_document.h"
 #include "qt_text/qt_text.h"
+#include "settings/sender_file.h"
 #include "slip/slip_fields.h"
 
 namespace ruvo::app {
@@ -165,7 +166,7 @@ void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
       Cp932ToQString(slip.goods[0]),
       Cp932ToQString(slip.quantity),
       SlotCaption(slip),
-      QStringLiteral("依頼主%1").arg(row.senderSlot + 1),
+      Cp932ToQString(settings::SenderTabCaption(row.senderSlot)),
       Verdict(row),
   };
   for (int column = 0; column < kColumnCount; ++column) {

@@ -17,10 +17,6 @@ namespace {
 // Shown when the remembered tab is no tab.
 const QString kTabError = QStringLiteral("TabErr");
 
-bool IsSenderSlot(int tab) {
-  return tab >= 0 && tab < settings::kSenderSlotCount;
-}
-
 // The sender of `tab` in `folder`; an error names the file alone
 // ("my3.txt"): the user knows the folder the window works in.
 settings::SenderFields LoadTabSender(const std::filesystem::path& folder, int tab) {
@@ -37,7 +33,7 @@ settings::SenderFields LoadTabSender(const std::filesystem::path& folder, int ta
 // cannot be read leaves them as they were.
 void TForm_Main::SpeedButton_readMyClick() {
   const int tab = SenderTab();
-  if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
+  if (!settings::IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
   const settings::SenderFields fields = LoadTabSender(services_.workingFolder, tab);
   sender_->Edit_MyZip->SetCp932Text(fields.zip);
   sender_->Edit_MyADD1->SetCp932Text(fields.address1);
@@ -72,7 +68,7 @@ void TForm_Main::BitBtn_MyClick() {
   }
   const SlipRecord slip = Record();
   const int tab = SenderTab();
-  if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
+  if (!settings::IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
   settings::RegisterSender(
       services_.workingFolder, tab,
       {slip.senderZip, slip.senderAddress1, slip.senderAddress2, slip.senderName, slip.senderTel},

@@ -7,6 +7,7 @@
 
 #include "app/cp932_line_edit.h"
 #include "app/window_kit.h"
+#include "qt_text/qt_text.h"
 #include "settings/sender_file.h"
 
 namespace ruvo::app {
@@ -38,7 +39,7 @@ SenderBand::SenderBand(QWidget* parent) : QFrame(parent) {
   PageControl_My->setToolTip(
       QStringLiteral("依頼主番号ごとに登録してください。　登録後切り替えが可能になります。"));
   for (int slot = 0; slot < settings::kSenderSlotCount; ++slot)
-    PageControl_My->addTab(QStringLiteral("依頼主%1").arg(slot + 1));
+    PageControl_My->addTab(Cp932ToQString(settings::SenderTabCaption(slot)));
 
   Label4 = MakeLabel(this, {"Label4", {49, 21}, QStringLiteral("郵便番号")});
   Edit_MyZip = MakeEdit(this, {SlipField::kSenderZip, {114, 21, 78, 23}, Ime::kOff, kFieldFont});

@@ -20,7 +20,6 @@ constexpr std::string_view kArrow = "\x81\xA8";       // →, as the window's sl
 constexpr std::string_view kYear = "\x94\x4E";        // 年
 constexpr std::string_view kMonth = "\x8C\x8E";       // 月
 constexpr std::string_view kDay = "\x93\xFA";         // 日
-constexpr std::string_view kSenderTab = "\x88\xCB\x97\x8A\x8E\xE5";  // 依頼主, the tabs' caption
 
 // Where the hours of a slot may be separated once the text is half-width
 // ("～" is "~" by then).
@@ -147,10 +146,11 @@ std::optional<int> SenderSlot(std::string_view text, int selected) {
   std::string compact = Compact(text);
   // A remembered tab that is no tab (the window says "TabErr") names none.
   if (compact.empty()) {
-    return selected >= 0 && selected < settings::kSenderSlotCount ? std::optional(selected)
-                                                                  : std::nullopt;
+    return settings::IsSenderSlot(selected) ? std::optional(selected) : std::nullopt;
   }
-  if (std::string_view(compact).starts_with(kSenderTab)) compact.erase(0, kSenderTab.size());
+  if (std::string_view(compact).starts_with(settings::kSenderTabWord)) {
+    compact.erase(0, settings::kSenderTabWord.size());
+  }
   const auto number =
       AllDigits(compact) && compact.size() <= 2 ? WholeNumber(compact) : std::nullopt;
   if (!number || *number < 1 || *number > settings::kSenderSlotCount) return std::nullopt;

@@ -13,6 +13,17 @@ namespace ruvo::settings {
 
 inline constexpr int kSenderSlotCount = 10;
 
+// The word of the window's sender tabs ("依頼主1" … "依頼主10"), CP932.
+inline constexpr std::string_view kSenderTabWord = "\x88\xCB\x97\x8A\x8E\xE5";  // 依頼主
+
+// Whether `slot` is one of the ten (a remembered tab may be none).
+constexpr bool IsSenderSlot(int slot) {
+  return slot >= 0 && slot < kSenderSlotCount;
+}
+
+// The caption of slot `slot`'s tab, "依頼主3" for slot 2 (CP932).
+std::string SenderTabCaption(int slot);
+
 // The five sender fields of the slip, in the order of the sender file.
 struct SenderFields {
   std::string zip;       // Edit_MyZip
