@@ -26,7 +26,7 @@ bool IsSlipPostalCode(std::string_view text);
 std::optional<int> TimeSlotNumber(std::string_view text);
 
 struct WishedDate {
-  std::string month;  // "3": as the window's field holds it, up to 2 bytes
+  std::string month;  // "3": as the window's field holds it
   std::string day;    // "15"
 };
 // "3/15", "03-15", "2026/03/15", "2026年3月15日", half- or full-width; the
