@@ -17,7 +17,7 @@
 #include "journal/journal_search.h"
 #include "journal/journal_slips.h"
 #include "journal/recipient_book.h"
-#include "print/fake_print_service.h"
+#include "support/fake_print_service.h"
 #include "print/print_job.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "widgets/num_value_model.h"
+#include "numedit/num_value_model.h"
 
 namespace {
 

@@ -25,14 +25,16 @@ struct Start {
   long peakKiB = 0;  // the probe's largest resident set
 };
 
-// Starts the probe in `mode` and waits for its first paint and its end.
-Start RunProbe(const std::string& probe, const char* mode) {
+// Starts the probe in `mode` in `folder` and waits for its first paint and
+// its end.
+Start RunProbe(const std::string& probe, const char* mode, const std::filesystem::path& folder) {
   int out[2];
   if (::pipe(out) != 0) std::exit(1);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, out[0]);
+  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   char* argv[] = {const_cast<char*>(probe.c_str()), const_cast<char*>(mode), nullptr};
   const auto begin = std::chrono::steady_clock::now();
   pid_t pid = 0;
@@ -75,15 +77,14 @@ int main(int argc, char** argv) {
   // The program keeps its files in the folder it starts in.
   const auto folder = std::filesystem::temp_directory_path() / "ruvo-startup-bench";
   std::filesystem::create_directories(folder);
-  std::filesystem::current_path(folder);
 
   std::vector<double> windowMs, bareMs;
   std::vector<long> windowKiB, bareKiB;
-  RunProbe(probe, "window");  // the file cache warmed for both
-  RunProbe(probe, "bare");
+  RunProbe(probe, "window", folder);  // the file cache warmed for both
+  RunProbe(probe, "bare", folder);
   for (int i = 0; i < runs; ++i) {
-    const Start window = RunProbe(probe, "window");
-    const Start bare = RunProbe(probe, "bare");
+    const Start window = RunProbe(probe, "window", folder);
+    const Start bare = RunProbe(probe, "bare", folder);
     windowMs.push_back(window.ms);
     windowKiB.push_back(window.peakKiB);
     bareMs.push_back(bare.ms);
@@ -99,7 +100,6 @@ int main(int argc, char** argv) {
       "peak memory            ruvo %7.1f MiB  bare window %7.1f MiB  ratio %.2f (target <= 1.30)\n",
       static_cast<double>(Median(windowKiB)) / 1024, static_cast<double>(Median(bareKiB)) / 1024,
       memoryRatio);
-  std::filesystem::current_path("/");
   std::filesystem::remove_all(folder);
   return 0;
 }

@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   if (std::strcmp(argv[1], "exit") == 0) {
-    ruvo::app::Program program;
+    ruvo::app::Program program(std::filesystem::current_path());
     QuitWithF2 quit(program.Window());
     program.Window().show();
     return QApplication::exec();
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<QWidget> bare;
   QWidget* window = nullptr;
   if (std::strcmp(argv[1], "window") == 0) {
-    program = std::make_unique<ruvo::app::Program>();
+    program = std::make_unique<ruvo::app::Program>(std::filesystem::current_path());
     window = &program->Window();
   } else {
     bare = BareWindow();

@@ -26,9 +26,9 @@
 #include "app/form_main.h"
 #include "app/transfer_band.h"
 #include "app/window_files.h"
-#include "print/fake_print_service.h"
 #include "print/lm_printers.h"
 #include "print/qt_print_service.h"
+#include "support/fake_print_service.h"
 
 extern char** environ;
 
@@ -43,9 +43,12 @@ const QString kPaste = QStringLiteral(
 // A window over `printer` in a fresh working folder.
 struct BenchWindow {
   explicit BenchWindow(TLmPrinter& printer) {
-    fs::current_path(folder.path());
     window = std::make_unique<app::TForm_Main>(
-        app::AppServices{.printer = printer, .boxes = boxes, .links = links});
+        app::AppServices{.printer = printer,
+                         .boxes = boxes,
+                         .links = links,
+                         .workingFolder = folder.path(),
+                         .files = settings::PlatformFileReplacer()});
     window->show();
     if (!QTest::qWaitFor([this] { return window->StartupDone(); })) std::abort();
   }

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "widgets/num_edit_model.h"
-#include "widgets/num_value_model.h"
+#include "numedit/num_edit_model.h"
+#include "numedit/num_value_model.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the main window works with besides its own controls: the printer
-// layer and the platform seams that tests replace (message boxes, the
-// desktop's links, the printer-setup dialog, the clock).
+// layer, the working folder and the file store, and the platform seams that
+// tests replace (message boxes, the desktop's links, the printer-setup
+// dialog, the clock).
 
 #include <QDate>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "print/printer_setup_dialog.h"
+#include "settings/file_store.h"
 
 class QWidget;
 
@@ -29,6 +31,11 @@ struct AppServices {
   TLmPrinter& printer;
   MessageBoxes& boxes;
   DesktopLinks& links;
+  // The folder the window keeps its files in: the settings, the printer
+  // registrations and the senders are read from it and written into it.
+  std::filesystem::path workingFolder;
+  // Writes every file the window keeps; a test gives one that fails.
+  settings::FileReplacer& files;
   // Shows the printer-setup dialog for the running program over `parent`;
   // it returns with the chosen printer selected in the layer, and says how
   // it ended. Empty: the program's own dialog (TLmPrinterSetupDialog).

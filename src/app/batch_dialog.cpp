@@ -10,10 +10,12 @@
 #include <QVBoxLayout>
 
 #include "app/window_kit.h"
-#include "batch/batch_runner.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
-#include "widgets/qt_text.h"
+#include "print/slip_document.h"
+#include "qt_text/qt_text.h"
+#include "settings/sender_file.h"
+#include "slip/slip_fields.h"
 
 namespace ruvo::app {
 namespace {
@@ -31,16 +33,12 @@ constexpr ColumnSpec kColumns[] = {
     {u"時間帯", 75},    {u"依頼主", 70}, {u"判定", 0},
 };
 
-// The time slots as the window's boxes caption them.
-const char16_t* const kSlotCaptions[] = {u"10→12時", u"12→14時", u"14→16時", u"16→18時",
-                                         u"18→20時"};
-
 // A row with a problem stands out in a pale red.
 const QColor kProblemRowColour(255, 222, 222);
 
 QString SlotCaption(const SlipRecord& slip) {
   for (std::size_t slot = 0; slot < slip.timeSlots.size(); ++slot) {
-    if (slip.timeSlots[slot]) return QString::fromUtf16(kSlotCaptions[slot]);
+    if (slip.timeSlots[slot]) return Cp932ToQString(TimeSlotCaption(slot));
   }
   return {};
 }
@@ -168,7 +166,7 @@ void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
       Cp932ToQString(slip.goods[0]),
       Cp932ToQString(slip.quantity),
       SlotCaption(slip),
-      QStringLiteral("依頼主%1").arg(row.senderSlot + 1),
+      Cp932ToQString(settings::SenderTabCaption(row.senderSlot)),
       Verdict(row),
   };
   for (int column = 0; column < kColumnCount; ++column) {
@@ -264,13 +262,13 @@ bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
       dialog.UpdateButtons();
     }
   };
-  batch::BatchRun run;
+  DocumentRun run;
   {
     const PrintingState state(*this);
     ProgressBar->setRange(0, static_cast<int>(slips.size()));
     ProgressBar->setValue(0);
-    batch::PrinterPageSink sink(setup_.printer);
-    run = batch::RunBatch(slips, values, sink, [this](std::size_t done, std::size_t) {
+    PrinterPageSink sink(setup_.printer);
+    run = ruvo::PrintSlips(slips, values, sink, [this](std::size_t done, std::size_t) {
       ProgressBar->setValue(static_cast<int>(done));
       QApplication::processEvents();
       return !cancelRequested_;

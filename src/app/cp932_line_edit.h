@@ -1,15 +1,9 @@
 #pragma once
 // The single-line edit box of the windows. Its text is a CP932 field of the
-// slip, so what the user types or pastes is held to the field's rules:
-//
-// - a byte limit counts CP932 bytes (a full-width character takes two) and
-//   cuts an insertion at a character boundary, never inside a character;
-// - a pasted text with line breaks keeps its first line, as the single-line
-//   edit of the platform the files come from does;
-// - control characters are dropped (a tab becomes a blank);
-// - a character CP932 cannot hold becomes "〓" at once, so the box shows
-//   what will be printed and saved, and charactersReplaced() tells the
-//   window.
+// slip, so what the user types or pastes is fitted to the field by
+// FitFieldInsertion (its first line, no control characters, "〓" for what
+// CP932 lacks, cut at the byte limit on a character boundary), and
+// inputAdjusted() tells the window what was changed.
 //
 // Texts the program sets itself (restored from files, written by the
 // transfer) go through SetCp932Text or setText and are kept whole: unlike a
@@ -65,20 +59,5 @@ class TCp932Edit : public QLineEdit {
   QString accepted_;          // the text before the edit being validated
   bool settingText_ = false;  // the program, not the user, changes the text
 };
-
-// What may be inserted into a single-line CP932 field: `inserted` with its
-// first line only, control characters dropped (a tab as a blank), characters
-// CP932 lacks as "〓", cut to `roomBytes` CP932 bytes at a character
-// boundary (no limit when `roomBytes` is npos).
-struct FieldInsertion {
-  QString text;
-  int replaced = 0;
-  int dropped = 0;
-  int cut = 0;  // bytes that did not fit
-};
-FieldInsertion FitFieldInsertion(const QString& inserted, std::size_t roomBytes);
-
-// CP932 bytes of a text whose characters CP932 can all hold.
-std::size_t Cp932ByteCount(QStringView text);
 
 }  // namespace ruvo::app

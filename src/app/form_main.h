@@ -18,9 +18,9 @@
 
 #include "app/app_services.h"
 #include "app/handler_guard.h"
-#include "app/slip_state.h"
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
+#include "slip/printer_in_force.h"
 
 class QLabel;
 class QStatusBar;
@@ -46,12 +46,11 @@ class TransferBand;
 // The print values the window keeps beside the slip, as decimal texts:
 // what the hidden labels of the window hold.
 struct PrintLabels {
-  std::filesystem::path currentDir;  // Label_CurrentDir: taken at every show
-  std::string printerIndex;          // Label_PrinterIndex; "-1" is the system default
-  std::string top;                   // Label_Prn_Top, printer dots as typed ("" counts as 0)
-  std::string left;                  // Label_Prn_Left
-  std::string dpiX;                  // Label_dpix: effective resolution of the last print
-  std::string dpiY;                  // Label_dpiy
+  std::string printerIndex;  // Label_PrinterIndex; "-1" is the system default
+  std::string top;           // Label_Prn_Top, printer dots as typed ("" counts as 0)
+  std::string left;          // Label_Prn_Left
+  std::string dpiX;          // Label_dpix: effective resolution of the last print
+  std::string dpiY;          // Label_dpiy
 };
 
 class TForm_Main : public QWidget {

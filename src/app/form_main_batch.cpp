@@ -14,7 +14,7 @@ namespace ruvo::app {
 void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   batch::OrderFileSource source;
   source.orderFile = file;
-  source.workingFolder = labels_.currentDir;
+  source.workingFolder = services_.workingFolder;
   source.selectedSender = std::max(SenderTab(), 0);
   source.postal = PostalDirectory();
   source.slipDate = SlipDate();

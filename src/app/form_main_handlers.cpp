@@ -15,9 +15,9 @@
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
 #include "app/transfer_band.h"
+#include "qt_text/qt_text.h"
 #include "transfer/mail_transfer.h"
 #include "transfer/recipient_fields.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 
@@ -67,8 +67,9 @@ void TForm_Main::ConnectHandlers() {
 // typing goes on.
 void TForm_Main::ConvertToHalfWidth(TCp932Edit* edit) {
   const std::string text = edit->Cp932().bytes;
-  const std::string half =
-      edit == recipient_->Edit_Zip ? PostalCodeFieldText(text) : TelephoneFieldText(text);
+  const SlipField field =
+      edit == recipient_->Edit_Zip ? SlipField::kRecipientZip : SlipField::kRecipientTel;
+  const std::string half = FieldTextAsHeld(field, text);
   if (half == text) return;
   const qsizetype fromEnd = edit->text().size() - edit->cursorPosition();
   edit->SetCp932Text(half);

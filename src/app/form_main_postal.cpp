@@ -13,8 +13,8 @@
 #include "postal/postal_check.h"
 #include "postal/postal_import.h"
 #include "postal/postal_loader.h"
+#include "qt_text/qt_text.h"
 #include "transfer/recipient_fields.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {
@@ -113,7 +113,7 @@ void TForm_Main::SpeedButton_F8Click() {
   try {
     const WaitCursor waiting;
     const postal::PostalDirectory& current = services_.postal->Get().directory;
-    imported = postal::ImportJapanPostFile(*file, current, labels_.currentDir);
+    imported = postal::ImportJapanPostFile(*file, current, services_.workingFolder);
   } catch (...) {
     SetStatus(QString());
     throw;

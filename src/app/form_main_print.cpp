@@ -10,18 +10,18 @@
 #include "app/form_slip97y_prn.h"
 #include "app/goods_band.h"
 #include "app/recipient_band.h"
-#include "app/slip_state.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/printer_setup_dialog.h"
 #include "print/printer_watch.h"
 #include "print/slip_units.h"
+#include "qt_text/qt_text.h"
 #include "settings/app_settings.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
 #include "settings/printer_registration.h"
+#include "slip/printer_in_force.h"
 #include "transfer/text_ops.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {
@@ -148,7 +148,7 @@ void TForm_Main::ComboBox_SELChange() {
 // paper and source.
 void TForm_Main::SpeedButton_PrnIdGetClick() {
   const settings::RegisteredPrintValues values =
-      settings::ReadRegistration(labels_.currentDir, PaperModeText());
+      settings::ReadRegistration(services_.workingFolder, PaperModeText());
   labels_.printerIndex = values.printerNumber;
   registered_ = RegisteredChoice(values);
   SetMargins(values.marginTop, values.marginLeft);
@@ -182,7 +182,8 @@ void TForm_Main::BitBtn_PrnSetClick() {
   values.printerQueue = choice.queue;
   values.paperName = choice.paperName;
   values.binName = choice.binName;
-  settings::WriteRegistration(labels_.currentDir, PaperModeText(), {choice.name, values});
+  settings::WriteRegistration(services_.workingFolder, PaperModeText(), {choice.name, values},
+                              services_.files);
 }
 
 void TForm_Main::BitBtn_PrnSet2Click() {
@@ -195,9 +196,9 @@ void TForm_Main::BitBtn_PrnSet2Click() {
 // Cancel keeps the printer in force.
 void TForm_Main::SpeedButton_F7Click() {
   TLmPrinter& printer = services_.printer;
-  printer.SetIndex(settings::ReadPrinterNumber(labels_.currentDir));
+  printer.SetIndex(settings::ReadPrinterNumber(services_.workingFolder));
   if (RunPrinterSetup() != SetupOutcome::kApplied) return RestorePrinterInForce();
-  settings::WritePrinterNumber(labels_.currentDir, printer.GetIndex());
+  settings::WritePrinterNumber(services_.workingFolder, printer.GetIndex(), services_.files);
   const PrinterChoice choice = SelectedPrinterChoice(printer);
   ApplyPrinterInForce(SelectRegisteredPrinter(printer, std::to_string(printer.GetIndex()), choice));
 }
@@ -216,7 +217,7 @@ void TForm_Main::OnPrintersChanged() {
 // paper mode unknown: a slip would come out misplaced on a pre-printed form.
 bool TForm_Main::RefusePrintingFromUnreadableFolder() {
   try {
-    settings::RequireFolder(labels_.currentDir);
+    settings::RequireFolder(services_.workingFolder);
     return false;
   } catch (const settings::WorkingFolderError& error) {
     services_.boxes.ShowError(

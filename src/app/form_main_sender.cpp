@@ -14,16 +14,17 @@
 namespace ruvo::app {
 namespace {
 
-// The sender files are named without a folder, so they are found in the
-// process's current folder (the working folder the settings are in) and
-// their errors name them as "my3.txt".
-const std::filesystem::path kSenderFolder;
-
 // Shown when the remembered tab is no tab.
 const QString kTabError = QStringLiteral("TabErr");
 
-bool IsSenderSlot(int tab) {
-  return tab >= 0 && tab < settings::kSenderSlotCount;
+// The sender of `tab` in `folder`; an error names the file alone
+// ("my3.txt"): the user knows the folder the window works in.
+settings::SenderFields LoadTabSender(const std::filesystem::path& folder, int tab) {
+  try {
+    return settings::LoadSender(folder, tab);
+  } catch (const settings::FileReadError& error) {
+    throw error.NamedAs(settings::SenderFileName(tab));
+  }
 }
 
 }  // namespace
@@ -32,8 +33,8 @@ bool IsSenderSlot(int tab) {
 // cannot be read leaves them as they were.
 void TForm_Main::SpeedButton_readMyClick() {
   const int tab = SenderTab();
-  if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
-  const settings::SenderFields fields = settings::LoadSender(kSenderFolder, tab);
+  if (!settings::IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
+  const settings::SenderFields fields = LoadTabSender(services_.workingFolder, tab);
   sender_->Edit_MyZip->SetCp932Text(fields.zip);
   sender_->Edit_MyADD1->SetCp932Text(fields.address1);
   sender_->Edit_MyADD2->SetCp932Text(fields.address2);
@@ -49,7 +50,8 @@ void TForm_Main::LoadRememberedSender() {
   try {
     SpeedButton_readMyClick();
   } catch (const settings::FileReadError& error) {
-    if (error.errorNumber() != ENOENT || settings::HoldsProgramFiles(labels_.currentDir)) throw;
+    if (error.errorNumber() != ENOENT || settings::HoldsProgramFiles(services_.workingFolder))
+      throw;
     SetStatus(QStringLiteral("ご依頼主が未登録です。入力して「ご依頼主登録」を押してください"));
   }
 }
@@ -66,10 +68,11 @@ void TForm_Main::BitBtn_MyClick() {
   }
   const SlipRecord slip = Record();
   const int tab = SenderTab();
-  if (!IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
+  if (!settings::IsSenderSlot(tab)) return services_.boxes.Notify(this, kTabError);
   settings::RegisterSender(
-      labels_.currentDir, tab,
-      {slip.senderZip, slip.senderAddress1, slip.senderAddress2, slip.senderName, slip.senderTel});
+      services_.workingFolder, tab,
+      {slip.senderZip, slip.senderAddress1, slip.senderAddress2, slip.senderName, slip.senderTel},
+      services_.files);
   services_.boxes.Notify(this, QStringLiteral("ご依頼主を登録しました"));
   SetHelp(QStringLiteral("    "));
   sender_->Edit_MyZip->setFocus(Qt::OtherFocusReason);

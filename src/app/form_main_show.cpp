@@ -8,19 +8,19 @@
 
 #include "app/app_identity.h"
 #include "app/cp932_line_edit.h"
-#include "app/error_texts.h"
 #include "app/form_main.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
-#include "app/slip_state.h"
 #include "app/transfer_band.h"
+#include "qt_text/qt_text.h"
 #include "settings/app_settings.h"
 #include "settings/file_errors.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
-#include "widgets/qt_text.h"
+#include "slip/error_texts.h"
+#include "slip/saved_slip.h"
 
 namespace ruvo::app {
 
@@ -32,7 +32,6 @@ namespace ruvo::app {
 void TForm_Main::FormShow() {
   setWindowTitle(kMainCaption);
   goods_->DateTimePicker_1->setDate(services_.today());
-  labels_.currentDir = std::filesystem::current_path();
   SetMargins({}, {});
   Edit_Cls();
   Edit_Cls_My();
@@ -56,7 +55,7 @@ void TForm_Main::FormShow() {
 void TForm_Main::ReadSettingsIntoWindow() {
   ReportUnreadableFiles();
   ReportForeignEncodings();
-  const settings::StartupSettings read = settings::ReadStartupSettings(labels_.currentDir);
+  const settings::StartupSettings read = settings::ReadStartupSettings(services_.workingFolder);
   labels_.printerIndex = std::to_string(read.printerNumber);
   registered_ = {};
   const int tab = read.saved.senderTab;
@@ -82,7 +81,7 @@ void TForm_Main::ReadSettingsIntoWindow() {
 // slip then lacks what the file held and a save would not keep it.
 void TForm_Main::ReportUnreadableFiles() {
   const std::vector<settings::FileReadError> problems =
-      settings::SettingsFileReadErrors(labels_.currentDir);
+      settings::SettingsFileReadErrors(services_.workingFolder);
   if (problems.empty()) return;
   QStringList lines;
   for (const settings::FileReadError& problem : problems)
@@ -96,7 +95,7 @@ void TForm_Main::ReportUnreadableFiles() {
 // the file's bytes (FormDestroy).
 void TForm_Main::ReportForeignEncodings() {
   const std::vector<settings::ForeignEncodedFile> files =
-      settings::ForeignEncodedSettingsFiles(labels_.currentDir);
+      settings::ForeignEncodedSettingsFiles(services_.workingFolder);
   if (files.empty()) return;
   QStringList lines;
   for (const settings::ForeignEncodedFile& file : files) {
@@ -118,7 +117,7 @@ void TForm_Main::FormDestroy() {
   exit.slip = settings::KeepUntouchedFields(SavedSlipOf(Record()), slipShown_, slipRead_);
   exit.paperMode = goods_->ComboBox_SEL->currentIndex();
   exit.senderTab = SenderTab();
-  settings::WriteExitSettings(labels_.currentDir, exit);
+  settings::WriteExitSettings(services_.workingFolder, exit, services_.files);
 }
 
 }  // namespace ruvo::app

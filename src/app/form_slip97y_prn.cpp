@@ -7,14 +7,14 @@
 
 #include "app/form_main.h"
 #include "app/window_kit.h"
+#include "numedit/num_edit_presets.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
+#include "qt_text/qt_text.h"
 #include "settings/printer_registration.h"
-#include "widgets/num_edit_presets.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {
@@ -146,7 +146,7 @@ void TForm_SLIP97YPrn::BitBtn_MRGNClick() {
   if (!services_.boxes.Ask(this, QStringLiteral("印字位置調整の余白を登録しますか?"))) return;
   const std::string top = OvNumEdit_TOP->GetText();
   const std::string left = OvNumEdit_LEFT->GetText();
-  settings::WriteRegisteredMargins(main_.Labels().currentDir, paperMode, top, left);
+  settings::WriteRegisteredMargins(services_.workingFolder, paperMode, top, left, services_.files);
   main_.SetMargins(top, left);
   accept();
 }

@@ -10,11 +10,11 @@
 
 #include "app/cp932_line_edit.h"
 #include "app/window_kit.h"
+#include "numedit/num_edit_presets.h"
+#include "qt_text/qt_text.h"
 #include "settings/settings_names.h"
-#include "widgets/num_edit_presets.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {
@@ -63,8 +63,8 @@ GoodsBand::GoodsBand(QWidget* parent) : QFrame(parent) {
   MakePrinterGroup();
   Label_de_date =
       MakeLabel(this, {"Label_de_date", {300, 7}, QStringLiteral("ご希望お届け日"), 11});
-  Edit_de_date1 = MakeEdit(this, {"Edit_de_date1", {374, 1, 23, 21}, 2});
-  Edit_de_date2 = MakeEdit(this, {"Edit_de_date2", {399, 1, 23, 21}, 2});
+  Edit_de_date1 = MakeEdit(this, {SlipField::kWishedMonth, {374, 1, 23, 21}});
+  Edit_de_date2 = MakeEdit(this, {SlipField::kWishedDay, {399, 1, 23, 21}});
   CheckBox_Date_1 =
       MakeCheckBox(this, {.name = "CheckBox_Date_1",
                           .rect = {301, 25, 48, 17},
@@ -83,9 +83,13 @@ GoodsBand::GoodsBand(QWidget* parent) : QFrame(parent) {
 
   Label_3 = MakeLabel(this, {"Label_3", {313, 46}, QStringLiteral("品名"), 16, true});
   Edit_G1 = MakeEdit(
-      this, {"Edit_G1", {350, 43, 255, 24}, 30, Ime::kOn, 0, QStringLiteral("30文字入力可")});
-  Edit_G2 = MakeEdit(this, {"Edit_G2", {350, 66, 255, 24}, 30, Ime::kOn});
-  Edit_G3 = MakeEdit(this, {"Edit_G3", {350, 90, 255, 24}, 30, Ime::kOn});
+      this, {SlipField::kGoods1,
+             {350, 43, 255, 24},
+             Ime::kOn,
+             0,
+             QStringLiteral("%1文字入力可").arg(SlipFieldOf(SlipField::kGoods1).entryBytes)});
+  Edit_G2 = MakeEdit(this, {SlipField::kGoods2, {350, 66, 255, 24}, Ime::kOn});
+  Edit_G3 = MakeEdit(this, {SlipField::kGoods3, {350, 90, 255, 24}, Ime::kOn});
   Label_KOSUU = MakeLabel(this, {"Label_KOSUU", {314, 115}, QStringLiteral("個数")});
   OvNumEdit_KOSUU = new TOvNumEdit(this);
   ApplyNumEditInstance(*OvNumEdit_KOSUU, num_presets::OvNumEdit_KOSUU());
@@ -135,15 +139,13 @@ void GoodsBand::MakePrinterGroup() {
 void GoodsBand::MakeTimeSlotGroup() {
   GroupBox_Time =
       MakeGroup(this, "GroupBox_Time", {508, 9, 77, 81}, QStringLiteral("ご希望時間帯"), 11);
-  const std::array<QString, kTimeSlotCount> captions = {
-      QStringLiteral("10→12時"), QStringLiteral("12→14時"), QStringLiteral("14→16時"),
-      QStringLiteral("16→18時"), QStringLiteral("18→20時")};
   const std::array<const char*, kTimeSlotCount> names = {
       "CheckBox_t1", "CheckBox_t2", "CheckBox_t3", "CheckBox_t4", "CheckBox_t5"};
   std::array<QCheckBox*, kTimeSlotCount> boxes{};
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     const int top = 11 + 13 * static_cast<int>(i);
-    boxes[i] = MakeCheckBox(GroupBox_Time, {names[i], {5, top, 69, 14}, captions[i]});
+    boxes[i] = MakeCheckBox(GroupBox_Time,
+                            {names[i], {5, top, 69, 14}, Cp932ToQString(TimeSlotCaption(i))});
   }
   // Made after the boxes, so that the group deletes it after them.
   auto* smallIndicators = new SmallIndicatorStyle;

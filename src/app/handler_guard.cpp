@@ -1,7 +1,7 @@
 #include "app/handler_guard.h"
 
-#include "app/error_texts.h"
-#include "widgets/qt_text.h"
+#include "qt_text/qt_text.h"
+#include "slip/error_texts.h"
 
 namespace ruvo::app {
 

@@ -2,6 +2,7 @@
 // its files in the folder it is started in, and runs once per user and
 // display.
 #include <QApplication>
+#include <filesystem>
 
 #include "app/form_main.h"
 #include "app/program.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   SingleInstance instance(SingleInstance::InstanceName());
   if (instance.AnotherIsRunning()) return 0;
 
-  Program program;
+  Program program(std::filesystem::current_path());
   QObject::connect(&instance, &SingleInstance::raiseRequested, &program.Window(),
                    &TForm_Main::BringForward);
   program.Window().show();

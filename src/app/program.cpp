@@ -21,20 +21,24 @@ std::string NamedZipDictionary() {
 
 }  // namespace
 
-// The program keeps its files in the folder it was started in; the postal
-// dictionary may be named there too, and its index imported there, and it
-// is compiled in the user's cache folder.
-Program::Program()
+// The program keeps its files in its working folder; the postal dictionary
+// may be named there too, and its index imported there, and it is compiled
+// in the user's cache folder.
+Program::Program(const std::filesystem::path& workingFolder)
     : printService_(std::make_unique<QtPrintService>()),
       printer_(
           std::make_unique<TLmPrinter>(*printService_, TLmPrinter::FirstSnapshot::kAtFirstUse)),
       postal_(std::make_unique<postal::PostalDirectoryLoader>(postal::ResolvePostalSource(
-          std::filesystem::current_path(), NamedZipDictionary(),
+          workingFolder, NamedZipDictionary(),
           postal::UserCacheFolder(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME"))))) {
   InstallQtJapanese(qtTexts_);
   UseWindowStyle();
-  window_ = std::make_unique<TForm_Main>(
-      AppServices{.printer = *printer_, .boxes = boxes_, .links = links_, .postal = postal_.get()});
+  window_ = std::make_unique<TForm_Main>(AppServices{.printer = *printer_,
+                                                     .boxes = boxes_,
+                                                     .links = links_,
+                                                     .workingFolder = workingFolder,
+                                                     .files = settings::PlatformFileReplacer(),
+                                                     .postal = postal_.get()});
 }
 
 Program::~Program() = default;

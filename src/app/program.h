@@ -5,6 +5,7 @@
 // the single-instance check and the event loop.
 
 #include <QTranslator>
+#include <filesystem>
 #include <memory>
 
 #include "app/desktop_links.h"
@@ -25,8 +26,8 @@ class TForm_Main;
 
 class Program {
  public:
-  // Needs a QApplication.
-  Program();
+  // The program working in `workingFolder`; needs a QApplication.
+  explicit Program(const std::filesystem::path& workingFolder);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

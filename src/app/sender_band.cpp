@@ -7,6 +7,7 @@
 
 #include "app/cp932_line_edit.h"
 #include "app/window_kit.h"
+#include "qt_text/qt_text.h"
 #include "settings/sender_file.h"
 
 namespace ruvo::app {
@@ -38,17 +39,20 @@ SenderBand::SenderBand(QWidget* parent) : QFrame(parent) {
   PageControl_My->setToolTip(
       QStringLiteral("依頼主番号ごとに登録してください。　登録後切り替えが可能になります。"));
   for (int slot = 0; slot < settings::kSenderSlotCount; ++slot)
-    PageControl_My->addTab(QStringLiteral("依頼主%1").arg(slot + 1));
+    PageControl_My->addTab(Cp932ToQString(settings::SenderTabCaption(slot)));
 
   Label4 = MakeLabel(this, {"Label4", {49, 21}, QStringLiteral("郵便番号")});
-  Edit_MyZip = MakeEdit(this, {"Edit_MyZip", {114, 21, 78, 23}, 8, Ime::kOff, kFieldFont});
+  Edit_MyZip = MakeEdit(this, {SlipField::kSenderZip, {114, 21, 78, 23}, Ime::kOff, kFieldFont});
   Label5 = MakeLabel(this, {"Label5", {58, 43}, QStringLiteral("おところ")});
-  Edit_MyADD1 = MakeEdit(this, {"Edit_MyADD1", {114, 43, 440, 23}, 0, Ime::kHiragana, kFieldFont});
-  Edit_MyADD2 = MakeEdit(this, {"Edit_MyADD2", {114, 65, 440, 23}, 0, Ime::kHiragana, kFieldFont});
+  Edit_MyADD1 =
+      MakeEdit(this, {SlipField::kSenderAddress1, {114, 43, 440, 23}, Ime::kHiragana, kFieldFont});
+  Edit_MyADD2 =
+      MakeEdit(this, {SlipField::kSenderAddress2, {114, 65, 440, 23}, Ime::kHiragana, kFieldFont});
   Label7 = MakeLabel(this, {"Label7", {56, 88}, QStringLiteral("おなまえ")});
-  Edit_My = MakeEdit(this, {"Edit_My", {114, 88, 360, 23}, 80, Ime::kHiragana, kFieldFont});
+  Edit_My =
+      MakeEdit(this, {SlipField::kSenderName, {114, 88, 360, 23}, Ime::kHiragana, kFieldFont});
   Label6 = MakeLabel(this, {"Label6", {67, 111}, QStringLiteral("でんわ")});
-  Edit_MyTEL = MakeEdit(this, {"Edit_MyTEL", {114, 111, 140, 23}, 0, Ime::kOff, kFieldFont});
+  Edit_MyTEL = MakeEdit(this, {SlipField::kSenderTel, {114, 111, 140, 23}, Ime::kOff, kFieldFont});
   BitBtn_My = MakeGlyphButton(this, {.name = "BitBtn_My",
                                      .rect = {610, 49, 39, 39},
                                      .glyph = Glyph::kSave,

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "app/window_kit.h"
+#include "qt_text/qt_text.h"
 #include "transfer/mail_transfer.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo::app {
 namespace {

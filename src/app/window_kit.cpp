@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/cp932_line_edit.h"
-#include "widgets/font_substitution.h"
-#include "widgets/num_edit_presets.h"
+#include "numedit/num_edit_presets.h"
+#include "qt_text/font_substitution.h"
 
 namespace ruvo::app {
 namespace {
@@ -58,10 +58,12 @@ QLabel* MakeCaptionPanel(QWidget* parent, const char* name, QRect rect, const QS
 }
 
 TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& def) {
+  const SlipFieldSpec& field = SlipFieldOf(def.field);
   auto* edit = new TCp932Edit(parent);
-  edit->setObjectName(QString::fromLatin1(def.name));
+  edit->setObjectName(
+      QString::fromLatin1(field.control.data(), static_cast<qsizetype>(field.control.size())));
   edit->setGeometry(def.rect);
-  edit->SetByteLimit(def.maxBytes);
+  edit->SetByteLimit(field.entryBytes);
   SetIme(*edit, def.ime);
   SetFontHeight(*edit, def.font);
   if (!def.hint.isEmpty()) edit->setToolTip(def.hint);

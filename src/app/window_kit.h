@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/glyphs.h"
+#include "slip/slip_fields.h"
 
 class QCheckBox;
 class QFont;
@@ -42,10 +43,10 @@ QLabel* MakeLabel(QWidget* parent, const LabelSpec& def);
 // A raised box with a field's name centred in it, left of the field.
 QLabel* MakeCaptionPanel(QWidget* parent, const char* name, QRect rect, const QString& text);
 
+// A slip field's edit box, named and limited as its row in kSlipFields says.
 struct EditSpec {
-  const char* name;
+  SlipField field;
   QRect rect;
-  std::size_t maxBytes = 0;  // CP932 bytes the user may enter; 0 for no limit
   Ime ime = Ime::kOn;
   int font = 0;
   QString hint = {};

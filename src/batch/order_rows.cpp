@@ -2,6 +2,8 @@
 
 #include "batch/order_values.h"
 #include "settings/file_errors.h"
+#include "slip/quantity.h"
+#include "slip/slip_fields.h"
 #include "transfer/address_split.h"
 #include "transfer/recipient_fields.h"
 #include "transfer/text_ops.h"
@@ -9,14 +11,16 @@
 namespace ruvo::batch {
 namespace {
 
-// The byte limits of the window's fields.
-constexpr std::size_t kZipMaxBytes = 16;    // Edit_Zip
-constexpr std::size_t kNameMaxBytes = 80;   // Edit_Custo1
-constexpr std::size_t kGoodsMaxBytes = 30;  // Edit_G1 … Edit_G3
-constexpr std::size_t kDateMaxBytes = 2;    // Edit_de_date1, Edit_de_date2
+// What the window lets the user enter into `field`.
+constexpr std::size_t EntryLimit(SlipField field) {
+  return SlipFieldOf(field).entryBytes;
+}
 
-constexpr OrderField kGoodsFields[] = {OrderField::kGoods1, OrderField::kGoods2,
-                                       OrderField::kGoods3};
+constexpr std::pair<OrderField, SlipField> kGoodsFields[] = {
+    {OrderField::kGoods1, SlipField::kGoods1},
+    {OrderField::kGoods2, SlipField::kGoods2},
+    {OrderField::kGoods3, SlipField::kGoods3},
+};
 
 // The column a slip field's text comes from, by the layout's name of the
 // field; the postal code's boxes all come from its column and every sender
@@ -109,7 +113,8 @@ class RowReader {
 
   void ReadRecipient() {
     SlipRecord& slip = row_.slip;
-    slip.recipientZip = SlipPostalCode(Required(OrderField::kZip, kZipMaxBytes));
+    slip.recipientZip =
+        SlipPostalCode(Required(OrderField::kZip, EntryLimit(SlipField::kRecipientZip)));
     if (!slip.recipientZip.empty() && !IsSlipPostalCode(slip.recipientZip)) {
       Problem(OrderField::kZip, reason::kBadZip);
     }
@@ -117,8 +122,8 @@ class RowReader {
     std::tie(slip.recipientAddress1, slip.recipientAddress2) =
         SplitLongAddress(address1, Text(OrderField::kAddress2));
     slip.recipientAddress3 = Text(OrderField::kAddress3);
-    slip.recipientName = Required(OrderField::kName, kNameMaxBytes);
-    slip.recipientTel = TelephoneFieldText(Text(OrderField::kTel));
+    slip.recipientName = Required(OrderField::kName, EntryLimit(SlipField::kRecipientName));
+    slip.recipientTel = FieldTextAsHeld(SlipField::kRecipientTel, Text(OrderField::kTel));
     CheckPostalCode(address1);
   }
 
@@ -133,11 +138,13 @@ class RowReader {
   }
 
   void ReadGoods() {
-    for (std::size_t line = 0; line < row_.slip.goods.size(); ++line)
-      row_.slip.goods[line] = Limited(kGoodsFields[line], kGoodsMaxBytes);
+    for (std::size_t line = 0; line < row_.slip.goods.size(); ++line) {
+      const auto [column, field] = kGoodsFields[line];
+      row_.slip.goods[line] = Limited(column, EntryLimit(field));
+    }
     // A quantity that is none stays as written, so that the row shows it.
     const std::string quantity = Text(OrderField::kQuantity);
-    if (const auto boxText = QuantityText(quantity)) {
+    if (const auto boxText = OrderQuantity(quantity)) {
       row_.slip.quantity = *boxText;
     } else {
       row_.slip.quantity = quantity;
@@ -162,8 +169,8 @@ class RowReader {
       }
       return;
     }
-    row_.slip.wishedMonth = Limited(OrderField::kWishedMonth, kDateMaxBytes);
-    row_.slip.wishedDay = Limited(OrderField::kWishedDay, kDateMaxBytes);
+    row_.slip.wishedMonth = Limited(OrderField::kWishedMonth, EntryLimit(SlipField::kWishedMonth));
+    row_.slip.wishedDay = Limited(OrderField::kWishedDay, EntryLimit(SlipField::kWishedDay));
   }
 
   void ReadSender() {

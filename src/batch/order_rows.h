@@ -58,16 +58,16 @@ struct OrderRow {
 // file, left out like a blank line.
 bool IsBlankRecord(const CsvRecord& record);
 
-// Reads and checks one row: the byte limits of the window's fields (postal
-// code 16, name 80, goods 30 each, wished month and day 2 each), a postal
-// code of seven digits, a non-empty address line 1 and name, a quantity of 1
-// to 999, a known time slot and wished date, a sender slot 1 to 10 whose file
-// was read, characters the slip can print, fields no more than the header's,
-// and a postal code that does not contradict the address where the directory
-// knows it (unknown codes pass), and, with a measurer, a text wider than
-// its box on the form (「おなまえが枠に収まりません (12 mm はみ出します)」 in
-// the column the text came from). The slip prints the date block and the
-// sender; address line 1 longer than 40 bytes continues on line 2. The
+// Reads and checks one row: the byte limits the window's fields set for
+// what the user enters (kSlipFields), a postal code of seven digits, a
+// non-empty address line 1 and name, a quantity the quantity box holds
+// (OrderQuantity), a known time slot and wished date, a sender slot whose
+// file was read, characters the slip can print, fields no more than the
+// header's, a postal code that does not contradict the address where the
+// directory knows it (unknown codes pass), and, with a measurer, a text
+// wider than its box on the form (「おなまえが枠に収まりません (12 mm はみ出します)」
+// in the column the text came from). The slip prints the date block and the
+// sender; an address line 1 too long for its place continues on line 2. The
 // measuring throws as SLIP97_Prn for fit values it cannot read.
 OrderRow ReadOrderRow(const CsvRecord& record, const OrderColumns& columns,
                       const OrderContext& context);

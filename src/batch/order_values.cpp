@@ -4,6 +4,8 @@
 #include <chrono>
 #include <vector>
 
+#include "settings/sender_file.h"
+#include "slip/slip_fields.h"
 #include "transfer/half_width.h"
 #include "transfer/recipient_fields.h"
 #include "transfer/sjis.h"
@@ -18,16 +20,10 @@ constexpr std::string_view kArrow = "\x81\xA8";       // →, as the window's sl
 constexpr std::string_view kYear = "\x94\x4E";        // 年
 constexpr std::string_view kMonth = "\x8C\x8E";       // 月
 constexpr std::string_view kDay = "\x93\xFA";         // 日
-constexpr std::string_view kSenderTab = "\x88\xCB\x97\x8A\x8E\xE5";  // 依頼主, the tabs' caption
 
 // Where the hours of a slot may be separated once the text is half-width
 // ("～" is "~" by then).
 constexpr std::string_view kHourSeparators[] = {"-", "~", kArrow};
-
-// The hour each slot starts at; each lasts two hours.
-constexpr int kSlotStartHours[] = {10, 12, 14, 16, 18};
-
-constexpr int kSenderSlots = 10;
 
 std::optional<int> WholeNumber(std::string_view text) {
   int value = 0;
@@ -48,9 +44,10 @@ std::string Compact(std::string_view text) {
 std::optional<int> SlotOfHours(std::string_view from, std::string_view to) {
   const auto start = WholeNumber(from);
   const auto end = WholeNumber(to);
-  for (int slot = 0; slot < static_cast<int>(std::size(kSlotStartHours)); ++slot) {
-    const int hour = kSlotStartHours[slot];
-    if (start == hour && end == hour + 2) return slot + 1;
+  for (std::size_t slot = 0; slot < kTimeSlots.size(); ++slot) {
+    if (start == kTimeSlots[slot].fromHour && end == kTimeSlots[slot].toHour) {
+      return static_cast<int>(slot) + 1;
+    }
   }
   return std::nullopt;
 }
@@ -89,7 +86,7 @@ std::string FoldControls(std::string_view text) {
 }
 
 std::string SlipPostalCode(std::string_view text) {
-  std::string code = PostalCodeFieldText(text);
+  std::string code = FieldTextAsHeld(SlipField::kRecipientZip, text);
   if (std::string_view(code).starts_with(kPostalMark)) code.erase(0, kPostalMark.size());
   code = std::string(TrimBlanks(code));
   if (code.size() == 7 && AllDigits(code)) code.insert(3, "-");
@@ -101,22 +98,11 @@ bool IsSlipPostalCode(std::string_view text) {
          AllDigits(text.substr(4));
 }
 
-std::optional<std::string> QuantityText(std::string_view text) {
-  const std::string compact = Compact(text);
-  if (compact.empty()) return "1";
-  if (!AllDigits(compact)) return std::nullopt;
-  // Leading zeros aside, as the numeric box drops them ("007" → "7").
-  const std::size_t first = compact.find_first_not_of('0');
-  const std::string_view significant =
-      first == std::string::npos ? std::string_view() : std::string_view(compact).substr(first);
-  if (significant.empty() || significant.size() > 3) return std::nullopt;
-  return std::string(significant);
-}
-
 std::optional<int> TimeSlotNumber(std::string_view text) {
   const std::string compact = Compact(text);
   if (compact.empty()) return 0;
-  if (const auto number = WholeNumber(compact); number && *number >= 1 && *number <= 5) {
+  if (const auto number = WholeNumber(compact);
+      number && *number >= 1 && *number <= kTimeSlotCount) {
     return number;
   }
   for (const std::string_view separator : kHourSeparators) {
@@ -160,12 +146,14 @@ std::optional<int> SenderSlot(std::string_view text, int selected) {
   std::string compact = Compact(text);
   // A remembered tab that is no tab (the window says "TabErr") names none.
   if (compact.empty()) {
-    return selected >= 0 && selected < kSenderSlots ? std::optional(selected) : std::nullopt;
+    return settings::IsSenderSlot(selected) ? std::optional(selected) : std::nullopt;
   }
-  if (std::string_view(compact).starts_with(kSenderTab)) compact.erase(0, kSenderTab.size());
+  if (std::string_view(compact).starts_with(settings::kSenderTabWord)) {
+    compact.erase(0, settings::kSenderTabWord.size());
+  }
   const auto number =
       AllDigits(compact) && compact.size() <= 2 ? WholeNumber(compact) : std::nullopt;
-  if (!number || *number < 1 || *number > kSenderSlots) return std::nullopt;
+  if (!number || *number < 1 || *number > settings::kSenderSlotCount) return std::nullopt;
   return *number - 1;
 }
 

@@ -20,16 +20,13 @@ std::string SlipPostalCode(std::string_view text);
 // Three digits, a hyphen, four digits: what the slip's seven boxes draw.
 bool IsSlipPostalCode(std::string_view text);
 
-// The quantity box's text: "" → "1", "００７" → "7"; 1 to 999, else nothing.
-std::optional<std::string> QuantityText(std::string_view text);
-
-// The time slot: 0 for none (an empty text), 1 to 5 for the slots 10→12 …
-// 18→20, given by their number or by their hours ("10-12", "14→16時",
+// The time slot: 0 for none (an empty text), 1 for the first of kTimeSlots
+// and so on, given by its number or by its hours ("10-12", "14→16時",
 // "16時～18時", "18:00-20:00").
 std::optional<int> TimeSlotNumber(std::string_view text);
 
 struct WishedDate {
-  std::string month;  // "3": as the window's field holds it, up to 2 bytes
+  std::string month;  // "3": as the window's field holds it
   std::string day;    // "15"
 };
 // "3/15", "03-15", "2026/03/15", "2026年3月15日", half- or full-width; the

@@ -5,6 +5,7 @@
 // user gave --cp932; inside, every text is CP932 like the rest of the core.
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -40,6 +41,9 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
   bool cp932 = false;  // stdin and stdout carry raw CP932 bytes
+  // The folder the tool was started in, where the postal dictionary is
+  // looked for when neither --dict nor --dir names one.
+  std::filesystem::path startFolder = ".";
 };
 
 // The longest input line a per-line command takes: far beyond any field or

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/slip_state.h"
-#include "batch/batch_runner.h"
 #include "batch/order_file.h"
 #include "cli/commands.h"
 #include "cli/journal_recording.h"
@@ -17,10 +15,12 @@
 #include "cli/zip_directory.h"
 #include "print/print_job.h"
 #include "print/qt_text_measurer.h"
+#include "print/slip_document.h"
 #include "print/slip_pdf.h"
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
 #include "settings/startup_state.h"
+#include "slip/saved_slip.h"
 
 namespace ruvo::cli {
 
@@ -91,7 +91,7 @@ BatchOptions ReadOptions(const Args& args, Context& ctx) {
 // whole like every file the program writes, so that a batch that fails
 // half-way leaves no shortened PDF behind; a stream ("-", "/dev/stdout")
 // gets it where it stands.
-class PdfPageSink : public batch::SlipPageSink {
+class PdfPageSink : public SlipPageSink {
  public:
   PdfPageSink(Context& ctx, std::string file, const SlipPrintValues& values)
       : ctx_(ctx),
@@ -118,7 +118,7 @@ class PdfPageSink : public batch::SlipPageSink {
 };
 
 // "12/340" on one line rewritten in place, when stderr is a terminal.
-batch::BatchProgress ProgressOn(Context& ctx) {
+DocumentProgress ProgressOn(Context& ctx) {
   if (::isatty(STDERR_FILENO) != 1) return {};
   return [&ctx](std::size_t done, std::size_t total) {
     ctx.err << '\r' << done << '/' << total << (done == total ? "\n" : "") << std::flush;
@@ -129,20 +129,20 @@ batch::BatchProgress ProgressOn(Context& ctx) {
 // The batch's run, and how its job was printed when the print service
 // accepted one (not for a PDF).
 struct PrintedBatch {
-  batch::BatchRun run;
+  DocumentRun run;
   std::optional<journal::PrintSetup> printedOn;
 };
 
-PrintedBatch PrintSlips(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
+PrintedBatch PrintOrders(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
                         Context& ctx) {
   EnsureGuiApplication();
   SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
   if (options.pdf) {
     PdfPageSink sink(ctx, *options.pdf, session.PrintValues());
-    return {batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx)), std::nullopt};
+    return {PrintSlips(slips, session.PrintValues(), sink, ProgressOn(ctx)), std::nullopt};
   }
-  batch::PrinterPageSink sink(session.Printer());
-  const batch::BatchRun run = batch::RunBatch(slips, session.PrintValues(), sink, ProgressOn(ctx));
+  PrinterPageSink sink(session.Printer());
+  const DocumentRun run = PrintSlips(slips, session.PrintValues(), sink, ProgressOn(ctx));
   if (run.pages == 0) return {run, std::nullopt};
   return {run, PrintSetupOf(session)};
 }
@@ -231,7 +231,7 @@ int RunBatch(const Args& args, Context& ctx) {
   bool pdfOnStandardOutput = false;
   if (!options.dryRun && (!problems || options.skipInvalid)) {
     pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
-    const PrintedBatch batch = PrintSlips(options, slips, ctx);
+    const PrintedBatch batch = PrintOrders(options, slips, ctx);
     printed = batch.run.pages;
     if (batch.printedOn) recorded = RecordRows(ctx, options, file, *batch.printedOn);
   }

@@ -77,7 +77,7 @@ int RunAdd(const Args& args, Context& ctx) {
   }
   // As the window's fields hold them: "１０５００１１" is 105-0011.
   recipient.zip = batch::SlipPostalCode(recipient.zip);
-  recipient.tel = TelephoneFieldText(recipient.tel);
+  recipient.tel = FieldTextAsHeld(SlipField::kRecipientTel, recipient.tel);
   journal::Journal journal = OpenedJournal(dir);
   const journal::BookChange change = journal::AddRecipient(journal, recipient);
   WarnSetAside(ctx, journal);

@@ -3,7 +3,7 @@
 // recorded as reprints of them.
 #include <ostream>
 
-#include "batch/batch_runner.h"
+#include "print/slip_document.h"
 #include "cli/journal_commands.h"
 #include "cli/journal_json.h"
 #include "cli/journal_recording.h"
@@ -108,8 +108,8 @@ int RunJournalReprint(const Args& args, Context& ctx) {
   std::vector<const SlipRecord*> slips;
   for (const journal::PrintedSlip& reprint : reprints)
     slips.push_back(&reprint.slip);
-  batch::PrinterPageSink sink(session.Printer());
-  batch::RunBatch(slips, session.PrintValues(), sink);
+  PrinterPageSink sink(session.Printer());
+  PrintSlips(slips, session.PrintValues(), sink);
 
   for (journal::PrintedSlip& reprint : reprints)
     reprint.setup = PrintSetupOf(session);

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "widgets/num_value_model.h"
+#include "numedit/num_value_model.h"
 
 namespace ruvo::cli {
 namespace {

@@ -28,11 +28,12 @@ struct ZipOptions {
   std::optional<std::string> address;
   std::optional<std::string> dict;
   std::optional<std::filesystem::path> import;
-  std::filesystem::path dir = ".";
+  std::filesystem::path dir;  // the working folder; where ruvo-slip started unless --dir
 };
 
 ZipOptions ReadZipOptions(const Args& args, Context& ctx) {
   ZipOptions options;
+  options.dir = ctx.startFolder;
   for (ArgReader reader(args); !reader.Done();) {
     const std::string option = reader.NextOption();
     if (option == "--address") {

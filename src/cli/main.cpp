@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -59,6 +60,9 @@ int main(int argc, char** argv) {
   std::istream in(&input);
   std::ostream out(&output);
   ruvo::cli::Context ctx{in, out, std::cerr};
+  // A folder removed under the shell has no path; "." then stands for it.
+  std::error_code noFolder;
+  if (auto folder = std::filesystem::current_path(noFolder); !noFolder) ctx.startFolder = folder;
   ruvo::cli::Args args;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/slip_state.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
 #include "print/slip_units.h"
@@ -14,14 +13,14 @@
 #include "settings/file_store.h"
 #include "settings/settings_names.h"
 #include "settings/startup_state.h"
+#include "slip/printer_in_force.h"
+#include "slip/saved_slip.h"
 #include "transfer/cp932_codec.h"
 #include "transfer/text_ops.h"
 
 namespace ruvo::cli {
 
 namespace {
-
-constexpr int kMaxDpi = 100000;
 
 // A whole decimal number within [min, max], or nothing.
 std::optional<int> ParseDecimal(std::string_view text, int min, int max) {
@@ -36,10 +35,10 @@ std::optional<int> ParseDecimal(std::string_view text, int min, int max) {
 // "360" → 360 × 360, "360x180" → 360 × 180.
 Resolution ParseDpi(const std::string& text) {
   const std::size_t cross = text.find('x');
-  const auto x = ParseDecimal(std::string_view(text).substr(0, cross), 1, kMaxDpi);
+  const auto x = ParseDecimal(std::string_view(text).substr(0, cross), 1, kMaxEffectiveDpi);
   const auto y = cross == std::string::npos
                      ? x
-                     : ParseDecimal(std::string_view(text).substr(cross + 1), 1, kMaxDpi);
+                     : ParseDecimal(std::string_view(text).substr(cross + 1), 1, kMaxEffectiveDpi);
   if (!x || !y) throw UsageError("option --dpi takes X or XxY dots per inch, not '" + text + "'");
   return {*x, *y};
 }

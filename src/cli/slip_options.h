@@ -10,11 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/slip_state.h"
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "print/print_service.h"
 #include "print/slip_record.h"
+#include "slip/printer_in_force.h"
+#include "slip/saved_slip.h"
 
 namespace ruvo {
 class TLmPrinter;

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "app/slip_state.h"
 #include "print/qt_print_service.h"
 #include "print/slip_units.h"
+#include "slip/printer_in_force.h"
 
 namespace ruvo::cli {
 

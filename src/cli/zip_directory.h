@@ -18,9 +18,8 @@ namespace ruvo::cli {
 // index, the setting's or Debian's dictionary (one that cannot be read gives
 // an empty directory and the window's notice on stderr). Dictionaries are
 // compiled in the user's cache folder (XDG_CACHE_HOME, else ~/.cache).
-postal::PostalDirectory LoadZipDirectory(
-    Context& ctx, const std::optional<std::string>& dict,
-    const std::filesystem::path& folder = std::filesystem::current_path());
+postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
+                                         const std::filesystem::path& folder);
 
 // The code's addresses as a JSON list: ["東京都港区芝公園"], [] when unknown.
 std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& directory,

@@ -93,7 +93,7 @@ class RecipientsReader {
       Problem(record.row, ColumnName(kNameColumn), batch::reason::kEmpty);
     if (problems_.size() > problemsBefore || columns_[kNameColumn] < 0) return;
     recipient.zip = batch::SlipPostalCode(recipient.zip);
-    recipient.tel = TelephoneFieldText(recipient.tel);
+    recipient.tel = FieldTextAsHeld(SlipField::kRecipientTel, recipient.tel);
     recipients_.push_back(std::move(recipient));
   }
 

@@ -1,6 +1,6 @@
 #include "print/print_job.h"
 
-#include "print/lm_d97_dot.h"
+#include "print/slip_document.h"
 
 namespace ruvo {
 
@@ -17,11 +17,9 @@ int EffectiveDpi(int dpi, std::uint16_t scalePercent) {
 }
 
 Resolution EffectiveResolution(TLmPrinter& printer) {
-  // The layer is asked once per axis, horizontal first, as the print command
-  // always did; a driver may answer differently between the calls.
-  const int x = EffectiveDpi(printer.GetResolution().x, printer.GetScale());
-  const int y = EffectiveDpi(printer.GetResolution().y, printer.GetScale());
-  return {x, y};
+  const Resolution dpi = printer.GetResolution();
+  const std::uint16_t scale = printer.GetScale();
+  return {EffectiveDpi(dpi.x, scale), EffectiveDpi(dpi.y, scale)};
 }
 
 SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
@@ -32,40 +30,22 @@ SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
           std::move(marginLeft), std::move(scaleX),     std::move(scaleY)};
 }
 
-namespace {
-
-// Starts a document, has `drawPage` fill its page and ends it; any failure
-// after the start abandons the document, so no partial page is printed.
-template <typename DrawPage>
-void InOneDocument(TLmPrinter& printer, DrawPage drawPage) {
-  printer.BeginDoc(std::string(kSlipDocumentTitle));
-  try {
-    drawPage();
-    printer.EndDoc();
-  } catch (...) {
-    printer.Abort();
-    throw;
-  }
-}
-
-void DrawPage(TLmPrinter& printer, const DrawList& list) {
-  for (const auto& op : list)
-    printer.Canvas().Draw(op);
-}
-
-}  // namespace
-
 void PrintDrawList(TLmPrinter& printer, const DrawList& list) {
-  InOneDocument(printer, [&] { DrawPage(printer, list); });
+  PrinterPageSink sink(printer);
+  PrintPages(
+      1, [&](std::size_t) { return list; }, sink);
+}
+
+void PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const SlipPrintValues& values) {
+  PrinterPageSink sink(printer);
+  PrintSlips({&slip}, values, sink);
 }
 
 SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
                           const std::string& marginLeft, const std::string& scaleX,
                           const std::string& scaleY) {
   SlipPrintValues values = EffectivePrintValues(printer, marginTop, marginLeft, scaleX, scaleY);
-  // The slip is laid out inside the open document, as the print command
-  // always did: a print value that is no integer abandons the started job.
-  InOneDocument(printer, [&] { DrawPage(printer, SLIP97_Prn(slip, values)); });
+  PrintSlip(printer, slip, values);
   return values;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The print command's job: the effective resolution of the selected printer,
-// then one document holding one slip, ended, or abandoned on any failure so
-// that no partial page reaches the printer.
+// then one document holding one slip (slip_document.h), ended, or abandoned
+// on any failure so that no partial page reaches the printer.
 
 #include <stdexcept>
 #include <string>
@@ -48,16 +48,20 @@ SlipPrintValues EffectivePrintValues(TLmPrinter& printer, std::string marginTop,
                                      std::string marginLeft, std::string scaleX = "",
                                      std::string scaleY = "");
 
-// Starts a document on the selected printer, draws `list` on its page and
-// ends it. Any failure while drawing or ending abandons the document and is
-// rethrown; a failure to start leaves nothing to abandon.
+// A document of the one page `list` on the selected printer. Any failure
+// while drawing or ending abandons the document and is rethrown; a failure
+// to start leaves nothing to abandon.
 void PrintDrawList(TLmPrinter& printer, const DrawList& list);
 
-// The whole print command after the user said yes: effective print values,
-// then the job: a document started, the slip laid out and drawn on its page,
-// the document ended. A resolution, margin or scale text that is no integer
-// throws ConversionError (a scale out of range SlipScaleError) and abandons
-// the started document. Returns the print values used.
+// `slip` with `values` as a document of one page on the selected printer: a
+// batch of one (PrintSlips). The slip is laid out inside the open document,
+// so a print value that is no integer (ConversionError) or a scale out of
+// range (SlipScaleError) abandons the started job.
+void PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const SlipPrintValues& values);
+
+// The whole print command after the user said yes: the printer's effective
+// print values with the window's margin texts and the registration's scale
+// texts, then PrintSlip. Returns the print values used.
 SlipPrintValues PrintSlip(TLmPrinter& printer, const SlipRecord& slip, const std::string& marginTop,
                           const std::string& marginLeft, const std::string& scaleX = "",
                           const std::string& scaleY = "");

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "print/printer_watch.h"
-#include "widgets/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace ruvo {
 namespace {

@@ -9,8 +9,8 @@
 #include "print/qt_print_lists.h"
 #include "print/qt_print_service.h"
 #include "print/slip_painter.h"
+#include "qt_text/qt_text.h"
 #include "transfer/cp932_codec.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 namespace {

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "print/paper_codes.h"
+#include "qt_text/qt_text.h"
 #include "transfer/cp932_codec.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 namespace {

@@ -7,8 +7,8 @@
 #include "print/lm_printer_errors.h"
 #include "print/qt_print_document.h"
 #include "print/qt_print_lists.h"
+#include "qt_text/qt_text.h"
 #include "transfer/cp932_codec.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 namespace {

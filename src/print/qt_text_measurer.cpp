@@ -4,7 +4,7 @@
 
 #include "print/slip_painter.h"
 #include "print/slip_units.h"
-#include "widgets/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace ruvo {
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "widgets/font_substitution.h"
-#include "widgets/qt_text.h"
+#include "qt_text/font_substitution.h"
+#include "qt_text/qt_text.h"
 
 namespace ruvo {
 

@@ -6,10 +6,11 @@
 #include <chrono>
 #include <string>
 
+#include "slip/slip_fields.h"
+
 namespace ruvo {
 
-inline constexpr int kTimeSlotCount = 5;  // 10→12, 12→14, 14→16, 16→18, 18→20 時
-
+// Each field's limits and kind: kSlipFields.
 struct SlipRecord {
   std::string recipientZip;  // expected "999-9999"; drawn one character per box
   std::string recipientAddress1;
@@ -17,13 +18,13 @@ struct SlipRecord {
   std::string recipientAddress3;  // never saved with the settings
   std::string recipientName;
   std::string recipientTel;
-  std::array<std::string, 3> goods;              // up to 30 bytes each
-  std::string quantity = "1";                    // the numeric box's text, up to 3 digits
+  std::array<std::string, 3> goods;
+  std::string quantity{SlipFieldOf(SlipField::kQuantity).initial};  // the quantity box's text
   std::chrono::year_month_day slipDate{};        // the shipping date printed on the slip
   bool printDate = true;                         // off: no dates, no quantity, no time-slot mark
-  std::string wishedMonth;                       // up to 2 bytes, drawn as typed
-  std::string wishedDay;                         // up to 2 bytes, drawn as typed
-  std::array<bool, kTimeSlotCount> timeSlots{};  // the first ticked one is marked
+  std::string wishedMonth;                       // drawn as typed
+  std::string wishedDay;                         // drawn as typed
+  std::array<bool, kTimeSlotCount> timeSlots{};  // kTimeSlots; the first ticked one is marked
   bool printSender = true;                       // off: nothing of the sender is drawn
   std::string senderZip;
   std::string senderAddress1;

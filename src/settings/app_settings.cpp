@@ -5,42 +5,45 @@
 
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
+#include "slip/slip_fields.h"
 
 namespace ruvo::settings {
 namespace {
 
-// A text key of the slip and its default.
+// A slip field's key (kSlipFields) and where its text is kept.
 template <typename Record>
 struct TextKey {
-  std::string_view key;
-  std::string Record::*field;
-  std::string_view fallback;
+  SlipField field;
+  std::string Record::*text;
+
+  std::string_view Key() const { return SlipFieldOf(field).settingsKey; }
+  std::string_view Fallback() const { return SlipFieldOf(field).initial; }
 };
 
 // Recipient, goods, quantity and delivery date, in the order they are read
 // and written.
 constexpr TextKey<SavedSlip> kSlipKeys[] = {
-    {"E_ZIP", &SavedSlip::zip, ""},               // recipient postal code
-    {"E_AD1", &SavedSlip::address1, ""},          // address line 1
-    {"E_AD2", &SavedSlip::address2, ""},          // address line 2
-    {"E_CUS", &SavedSlip::customer, ""},          // recipient name
-    {"E_TEL", &SavedSlip::tel, ""},               // recipient telephone
-    {"E_G1", &SavedSlip::goods1, ""},             // goods line 1
-    {"E_G2", &SavedSlip::goods2, ""},             // goods line 2
-    {"E_G3", &SavedSlip::goods3, ""},             // goods line 3
-    {"KOSUU", &SavedSlip::quantity, "1"},         // number of parcels
-    {"de_date1", &SavedSlip::deliveryMonth, ""},  // wished delivery month
-    {"de_date2", &SavedSlip::deliveryDay, ""},    // wished delivery day
+    {SlipField::kRecipientZip, &SavedSlip::zip},
+    {SlipField::kRecipientAddress1, &SavedSlip::address1},
+    {SlipField::kRecipientAddress2, &SavedSlip::address2},
+    {SlipField::kRecipientName, &SavedSlip::customer},
+    {SlipField::kRecipientTel, &SavedSlip::tel},
+    {SlipField::kGoods1, &SavedSlip::goods1},
+    {SlipField::kGoods2, &SavedSlip::goods2},
+    {SlipField::kGoods3, &SavedSlip::goods3},
+    {SlipField::kQuantity, &SavedSlip::quantity},
+    {SlipField::kWishedMonth, &SavedSlip::deliveryMonth},
+    {SlipField::kWishedDay, &SavedSlip::deliveryDay},
 };
 
 // The sender fields, in the order they are read and written (name first,
 // unlike the sender file).
 constexpr TextKey<SenderFields> kSenderKeys[] = {
-    {"OP023My", &SenderFields::name, ""},          // sender name
-    {"OP023MyZip", &SenderFields::zip, ""},        // sender postal code
-    {"OP023MyADD1", &SenderFields::address1, ""},  // sender address line 1
-    {"OP023MyADD2", &SenderFields::address2, ""},  // sender address line 2
-    {"OP023MyTEL", &SenderFields::tel, ""},        // sender telephone
+    {SlipField::kSenderName, &SenderFields::name},
+    {SlipField::kSenderZip, &SenderFields::zip},
+    {SlipField::kSenderAddress1, &SenderFields::address1},
+    {SlipField::kSenderAddress2, &SenderFields::address2},
+    {SlipField::kSenderTel, &SenderFields::tel},
 };
 
 std::filesystem::path SettingsFile(const std::filesystem::path& directory) {
@@ -55,7 +58,7 @@ template <typename Record, std::size_t N>
 void ReadTexts(const std::filesystem::path& file, const TextKey<Record> (&keys)[N],
                Record& record) {
   for (const TextKey<Record>& row : keys) {
-    record.*row.field = ReadProfileText(file, kSettingsSection, row.key, row.fallback);
+    record.*row.text = ReadProfileText(file, kSettingsSection, row.Key(), row.Fallback());
   }
 }
 
@@ -63,7 +66,7 @@ template <typename Record, std::size_t N>
 void AddTexts(const TextKey<Record> (&keys)[N], const Record& record,
               std::vector<ProfileSetting>& settings) {
   for (const TextKey<Record>& row : keys) {
-    settings.push_back({kSettingsSection, row.key, record.*row.field});
+    settings.push_back({kSettingsSection, row.Key(), record.*row.text});
   }
 }
 
@@ -71,7 +74,7 @@ template <typename Record, std::size_t N>
 void KeepUntouched(const TextKey<Record> (&keys)[N], const Record& now, const Record& shown,
                    const Record& read, Record& kept) {
   for (const TextKey<Record>& row : keys) {
-    if (now.*row.field == shown.*row.field) kept.*row.field = read.*row.field;
+    if (now.*row.text == shown.*row.text) kept.*row.text = read.*row.text;
   }
 }
 

@@ -9,23 +9,25 @@
 
 #include "settings/file_store.h"
 #include "settings/sender_file.h"
+#include "slip/slip_fields.h"
 
 namespace ruvo::settings {
 
-// The slip fields that survive a restart, each a control's text.
+// The slip fields that survive a restart, each a control's text, saved
+// under its field's key (kSlipFields).
 struct SavedSlip {
-  std::string zip;             // "E_ZIP"    Edit_Zip
-  std::string address1;        // "E_AD1"    Edit_Add1
-  std::string address2;        // "E_AD2"    Edit_Add2
-  std::string customer;        // "E_CUS"    Edit_Custo1
-  std::string tel;             // "E_TEL"    Edit_tel
-  std::string goods1;          // "E_G1"     Edit_G1
-  std::string goods2;          // "E_G2"     Edit_G2
-  std::string goods3;          // "E_G3"     Edit_G3
-  std::string quantity = "1";  // "KOSUU"   OvNumEdit_KOSUU
-  std::string deliveryMonth;   // "de_date1" Edit_de_date1
-  std::string deliveryDay;     // "de_date2" Edit_de_date2
-  SenderFields sender;  // "OP023MyZip", "OP023MyADD1", "OP023MyADD2", "OP023My", "OP023MyTEL"
+  std::string zip;       // SlipField::kRecipientZip
+  std::string address1;  // kRecipientAddress1
+  std::string address2;  // kRecipientAddress2
+  std::string customer;  // kRecipientName
+  std::string tel;       // kRecipientTel
+  std::string goods1;    // kGoods1
+  std::string goods2;    // kGoods2
+  std::string goods3;    // kGoods3
+  std::string quantity{SlipFieldOf(SlipField::kQuantity).initial};
+  std::string deliveryMonth;  // kWishedMonth
+  std::string deliveryDay;    // kWishedDay
+  SenderFields sender;        // kSenderZip … kSenderTel
   bool operator==(const SavedSlip&) const = default;
 };
 
@@ -56,17 +58,17 @@ struct StartupSettings {
 };
 
 // Reads every key in the order of the show: "Rezovodprnno", the two margins,
-// "Tab_My", "Addr_Font", the sender fields, the recipient and goods fields,
-// "KOSUU", "de_date1", "de_date2", "ComboBox_SEL". A missing file, key or an
-// integer key holding no integer gives the key's default.
+// "Tab_My", "Addr_Font", the sender fields, the recipient, goods, quantity
+// and wished-date fields, "ComboBox_SEL". A missing file, key or an integer
+// key holding no integer gives the key's default.
 StartupSettings ReadStartupSettings(const std::filesystem::path& directory);
 
-// Writes the exit's nineteen keys in order: "Addr_Font", "E_ZIP" … "E_G3",
-// "KOSUU", "de_date1", "de_date2", "OP023My", "OP023MyZip", "OP023MyADD1",
-// "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My", all in one
-// replacement of the file (WriteProfileTexts): a quit takes one flush to
-// disk, not nineteen. Throws FileWriteError when the file cannot be
-// written; it is then as it was.
+// Writes the exit's keys in order: "Addr_Font", the recipient, goods,
+// quantity and wished-date fields, the sender fields (name first),
+// "ComboBox_SEL", "Tab_My", all in one replacement of the file
+// (WriteProfileTexts): a quit takes one flush to disk, not one per key.
+// Throws FileWriteError when the file cannot be written; it is then as it
+// was.
 void WriteExitSettings(const std::filesystem::path& directory, const ExitSettings& settings,
                        FileReplacer& replacer = PlatformFileReplacer());
 

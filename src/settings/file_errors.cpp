@@ -63,6 +63,12 @@ FileReadError::FileReadError(const std::filesystem::path& file, int errorNumber)
   errorNumber_ = errorNumber;
 }
 
+FileReadError FileReadError::NamedAs(const std::filesystem::path& file) const {
+  FileReadError named(file, reason_);
+  named.errorNumber_ = errorNumber_;
+  return named;
+}
+
 FileWriteError::FileWriteError(const std::filesystem::path& file, std::string_view reason)
     : std::runtime_error(PathText(file) + std::string(kCannotBeWritten) + std::string(reason)),
       file_(file),

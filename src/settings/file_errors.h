@@ -26,6 +26,9 @@ class FileReadError : public std::runtime_error {
   // The platform's error number of the reason; 0 for a reason of the
   // program's own ("Not a regular file").
   int errorNumber() const { return errorNumber_; }
+  // The same error naming `file` instead, as a message that names the file
+  // by its name alone in the working folder ("my3.txt: ...").
+  FileReadError NamedAs(const std::filesystem::path& file) const;
 
  private:
   std::filesystem::path file_;

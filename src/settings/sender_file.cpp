@@ -55,6 +55,10 @@ std::string SenderFileName(int slot) {
   return "my" + std::to_string(slot) + ".txt";
 }
 
+std::string SenderTabCaption(int slot) {
+  return std::string(kSenderTabWord) + std::to_string(slot + 1);
+}
+
 SenderFields SenderFieldsFromText(std::string_view text) {
   const std::array<std::string, kSenderLineCount> lines = FirstLines(text);
   SenderFields fields;

@@ -1,8 +1,7 @@
 #pragma once
 // The ten stored senders, slot 0 to 9 in "my0.txt" to "my9.txt": five CP932
 // lines ended by CRLF, each a field's text unchanged (postal code, address
-// line 1, address line 2, name, telephone). An empty directory names the
-// files alone, resolved against the process's current directory.
+// line 1, address line 2, name, telephone).
 
 #include <filesystem>
 #include <string>
@@ -13,6 +12,17 @@
 namespace ruvo::settings {
 
 inline constexpr int kSenderSlotCount = 10;
+
+// The word of the window's sender tabs ("依頼主1" … "依頼主10"), CP932.
+inline constexpr std::string_view kSenderTabWord = "\x88\xCB\x97\x8A\x8E\xE5";  // 依頼主
+
+// Whether `slot` is one of the ten (a remembered tab may be none).
+constexpr bool IsSenderSlot(int slot) {
+  return slot >= 0 && slot < kSenderSlotCount;
+}
+
+// The caption of slot `slot`'s tab, "依頼主3" for slot 2 (CP932).
+std::string SenderTabCaption(int slot);
 
 // The five sender fields of the slip, in the order of the sender file.
 struct SenderFields {

@@ -13,10 +13,6 @@ namespace {
 // The window's message when the remembered tab is no tab.
 constexpr std::string_view kTabError = "TabErr";
 
-bool IsSenderSlot(int tab) {
-  return tab >= 0 && tab < kSenderSlotCount;
-}
-
 }  // namespace
 
 std::vector<FileReadError> SettingsFileReadErrors(const std::filesystem::path& directory) {

@@ -1,8 +1,8 @@
 #include "transfer/clean_lines.h"
 
+#include "numedit/num_value_model.h"
 #include "transfer/half_width.h"
 #include "transfer/text_ops.h"
-#include "widgets/num_value_model.h"
 
 namespace ruvo {
 

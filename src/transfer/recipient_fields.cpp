@@ -4,17 +4,14 @@
 
 namespace ruvo {
 
-std::string PostalCodeFieldText(std::string_view text) {
-  return ToHalfWidth(text);
-}
-
-std::string TelephoneFieldText(std::string_view text) {
-  return ToHalfWidth(text);
+std::string FieldTextAsHeld(SlipField field, std::string_view text) {
+  if (SlipFieldOf(field).kind == FieldKind::kHalfWidth) return ToHalfWidth(text);
+  return std::string(text);
 }
 
 RecipientFields AsHeldByWindow(RecipientFields written) {
-  written.zip = PostalCodeFieldText(written.zip);
-  written.tel = TelephoneFieldText(written.tel);
+  written.zip = FieldTextAsHeld(SlipField::kRecipientZip, written.zip);
+  written.tel = FieldTextAsHeld(SlipField::kRecipientTel, written.tel);
   return written;
 }
 

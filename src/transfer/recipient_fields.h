@@ -2,9 +2,10 @@
 // The recipient fields that the transfer fills, as the main window holds
 // them.
 
-#include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "slip/slip_fields.h"
 
 namespace ruvo {
 
@@ -21,18 +22,14 @@ struct RecipientFields {
   bool operator==(const RecipientFields&) const = default;
 };
 
-// What the postal-code and telephone fields hold once their text is set:
-// every change converts them to half-width ("１０５－００１１" → "105-0011").
-std::string PostalCodeFieldText(std::string_view text);
-std::string TelephoneFieldText(std::string_view text);
+// What `field` holds once `text` is set into it: a half-width field (the
+// recipient's postal code and telephone) converts every change
+// ("１０５－００１１" → "105-0011"), the others keep the text as it is.
+std::string FieldTextAsHeld(SlipField field, std::string_view text);
 
 // The fields as the window holds them after writing `written` into them:
 // postal code and telephone converted to half-width, the rest as written.
 RecipientFields AsHeldByWindow(RecipientFields written);
-
-// The longest first address line that fits its place on the slip: 40 bytes,
-// 20 full-width characters.
-inline constexpr std::size_t kAddressLine1MaxBytes = 40;
 
 // Shown in red under the recipient block while the first address line is too
 // long to print.
@@ -44,7 +41,7 @@ inline constexpr std::string_view kAddressTooLongWarning =
 // 警告:おところ①の文字数が多すぎます。　おところ②へ分割してください
 
 // The warning line's text for the first address line `add1`: the warning when
-// it holds more than 40 bytes, else empty. The window refreshes it on entering
+// it is longer than kAddressLine1MaxBytes, else empty. The window refreshes it on entering
 // an address field and after every transfer, not while typing.
 std::string_view AddressLengthWarning(std::string_view add1);
 

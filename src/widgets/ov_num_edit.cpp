@@ -10,8 +10,8 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "qt_text/qt_text.h"
 #include "widgets/ov_num_edit_services.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 namespace {

@@ -25,7 +25,7 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/num_edit_model.h"
+#include "numedit/num_edit_model.h"
 #include "widgets/ov_num_edit_layout.h"
 
 class QAction;

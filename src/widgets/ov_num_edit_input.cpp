@@ -11,8 +11,8 @@
 #include <QPointer>
 #include <array>
 
+#include "qt_text/qt_text.h"
 #include "widgets/ov_num_edit.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 namespace {

@@ -10,7 +10,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "widgets/num_edit_settings.h"
+#include "numedit/num_edit_settings.h"
 
 namespace ruvo {
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "qt_text/qt_text.h"
 #include "widgets/ov_num_edit.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 namespace {

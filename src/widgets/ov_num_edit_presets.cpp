@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-#include "widgets/font_substitution.h"
+#include "qt_text/font_substitution.h"
 #include "widgets/ov_num_edit.h"
 
 namespace ruvo {

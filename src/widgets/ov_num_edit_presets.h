@@ -2,7 +2,7 @@
 // Sets a TOvNumEdit up as one of the program's five boxes: name, place,
 // size, font, visibility, input method and every published setting.
 
-#include "widgets/num_edit_presets.h"
+#include "numedit/num_edit_presets.h"
 
 namespace ruvo {
 

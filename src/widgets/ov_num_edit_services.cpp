@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include "qt_text/qt_text.h"
 #include "widgets/ov_num_edit.h"
-#include "widgets/qt_text.h"
 
 namespace ruvo {
 

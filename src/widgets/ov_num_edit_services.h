@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/num_edit_services.h"
+#include "numedit/num_edit_services.h"
 
 namespace ruvo {
 

@@ -60,12 +60,6 @@ class FormMainCupsTest : public ::testing::Test {
     Q_UNUSED(application);
   }
 
-  void SetUp() override {
-    previous_ = fs::current_path();
-    fs::current_path(folder_.path());
-  }
-  void TearDown() override { fs::current_path(previous_); }
-
   static int NumberOf(TLmPrinter& printer, const std::string& queue) {
     const auto& names = printer.GetPrinterNames();
     return static_cast<int>(std::find(names.begin(), names.end(), queue) - names.begin());
@@ -87,7 +81,6 @@ class FormMainCupsTest : public ::testing::Test {
   }
 
   test::TempDir folder_;
-  fs::path previous_;
 };
 
 TEST_F(FormMainCupsTest, EachPaperModePrintsOnItsQueueShiftedByItsMargins) {
@@ -103,7 +96,11 @@ TEST_F(FormMainCupsTest, EachPaperModePrintsOnItsQueueShiftedByItsMargins) {
        "slpPrn_Top=" + modes[1].top, "slpPrn_Left=" + modes[1].left});
   test::ScriptedMessageBoxes boxes;
   test::RecordingLinks links;
-  app::TForm_Main window({.printer = printer, .boxes = boxes, .links = links});
+  app::TForm_Main window({.printer = printer,
+                          .boxes = boxes,
+                          .links = links,
+                          .workingFolder = folder_.path(),
+                          .files = settings::PlatformFileReplacer()});
   window.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.StartupDone(); }));
   FillSlip(window);
@@ -234,6 +231,8 @@ TEST_F(RegisteredQueuesTest, SlipsGoToTheRegisteredQueueWhateverTheSchedulerDoes
       {.printer = printer,
        .boxes = boxes,
        .links = links,
+       .workingFolder = folder_.path(),
+       .files = settings::PlatformFileReplacer(),
        .runPrinterSetup = [&](QWidget*, PrinterWatch*) { return Choose(printer); }});
   window.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.StartupDone(); }));

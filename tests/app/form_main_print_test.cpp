@@ -20,7 +20,7 @@
 #include "print/lm_d97_dot.h"
 #include "print/print_job.h"
 #include "print/printer_watch.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 #include "widgets/ov_num_edit.h"
 
 using ruvo::app::TForm_Main;

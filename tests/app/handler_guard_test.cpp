@@ -13,7 +13,7 @@
 #include "app/qt_japanese.h"
 #include "print/lm_printer_errors.h"
 #include "settings/file_errors.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 using ruvo::app::HandlerGuard;
 

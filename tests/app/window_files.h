@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main window over the fake print service in a working folder of its
-// own, with scripted message boxes: what every window test starts from.
+// own, with scripted message boxes and a file store that fails on demand:
+// what every window test starts from.
 
 #include <QApplication>
 #include <QTest>
@@ -9,9 +10,10 @@
 
 #include "app/app_fakes.h"
 #include "app/form_main.h"
-#include "print/fake_print_service.h"
 #include "print/lm_printers.h"
-#include "settings/temp_dir.h"
+#include "support/fake_print_service.h"
+#include "support/faulty_file_replacer.h"
+#include "support/temp_dir.h"
 
 namespace ruvo::test {
 
@@ -22,19 +24,14 @@ inline QDate PinnedToday() {
 
 class WindowHarness {
  public:
-  // Two printers, "Slip" (the default) and "Office"; the process works in a
-  // fresh folder until the harness goes.
-  WindowHarness() : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder_.path());
+  // Two printers, "Slip" (the default) and "Office"; a fresh working folder.
+  WindowHarness() {
     service.AddPrinter("Slip");
     service.AddPrinter("Office");
     service.SetDefaultPrinter("Slip");
     printer = std::make_unique<TLmPrinter>(service);
   }
-  ~WindowHarness() {
-    window.reset();
-    std::filesystem::current_path(previous_);
-  }
+  ~WindowHarness() { window.reset(); }
   WindowHarness(const WindowHarness&) = delete;
   WindowHarness& operator=(const WindowHarness&) = delete;
 
@@ -43,6 +40,8 @@ class WindowHarness {
     window = std::make_unique<app::TForm_Main>(app::AppServices{.printer = *printer,
                                                                 .boxes = boxes,
                                                                 .links = links,
+                                                                .workingFolder = Folder(),
+                                                                .files = files,
                                                                 .runPrinterSetup = setup,
                                                                 .postal = postal,
                                                                 .chooseZipDataFile = chooseZipData,
@@ -67,6 +66,8 @@ class WindowHarness {
   std::unique_ptr<TLmPrinter> printer;
   ScriptedMessageBoxes boxes;
   RecordingLinks links;
+  // Every file the window writes; its faults are off until a test sets one.
+  FaultyFileReplacer files;
   // The setup dialog: cancelled unless a test says otherwise.
   std::function<app::AppServices::SetupOutcome(QWidget*, PrinterWatch*)> setup =
       [](QWidget*, PrinterWatch*) { return app::AppServices::SetupOutcome::kCancelled; };
@@ -79,7 +80,6 @@ class WindowHarness {
 
  private:
   TempDir folder_;
-  std::filesystem::path previous_;
 };
 
 }  // namespace ruvo::test

@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "batch/order_fixture.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace ruvo::batch {
 namespace {

@@ -7,7 +7,7 @@
 #include "batch/order_values.h"
 #include "postal/zip_dictionary_fixture.h"
 #include "print/fake_text_measurer.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace ruvo::batch {
 namespace {

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "test_text.h"
+#include "support/test_text.h"
 #include "transfer/cp932_codec.h"
 #include "transfer/sjis.h"
 

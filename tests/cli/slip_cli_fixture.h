@@ -16,7 +16,7 @@
 #include <sstream>
 #include <string>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

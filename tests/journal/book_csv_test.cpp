@@ -4,7 +4,7 @@
 
 #include "batch/order_file.h"
 #include "journal/shipment_export.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::journal {
 namespace {

@@ -14,8 +14,8 @@
 #include "journal/journal_search.h"
 #include "journal/journal_slips.h"
 #include "journal/printed_slip.h"
-#include "settings/temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

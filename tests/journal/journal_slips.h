@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "journal/printed_slip.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

@@ -7,7 +7,7 @@
 #include <regex>
 #include <sstream>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "postal/postal_code.h"
-#include "test_text.h"
+#include "support/test_text.h"
 #include "zip_dictionary_fixture.h"
 
 namespace ruvo::postal {

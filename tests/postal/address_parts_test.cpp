@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "postal/address_spelling.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::postal {
 namespace {

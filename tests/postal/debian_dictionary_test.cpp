@@ -6,7 +6,7 @@
 #include "postal/address_match.h"
 #include "postal/postal_check.h"
 #include "postal/postal_loader.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::postal {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

@@ -7,8 +7,8 @@
 #include "postal/postal_index_file.h"
 #include "postal/postal_loader.h"
 #include "settings/file_errors.h"
-#include "settings/temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 #include "zip_dictionary_fixture.h"
 
 namespace ruvo::postal {

@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "postal/postal_index_file.h"
-#include "settings/temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 #include "zip_dictionary_fixture.h"
 
 namespace ruvo::postal {

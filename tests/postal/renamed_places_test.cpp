@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "postal/address_spelling.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::postal {
 namespace {

@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "print/slip_record.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

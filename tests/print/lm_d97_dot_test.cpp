@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "print/slip_units.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

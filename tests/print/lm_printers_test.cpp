@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "print/fake_print_service.h"
-#include "test_text.h"
+#include "support/fake_print_service.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

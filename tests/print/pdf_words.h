@@ -18,7 +18,7 @@
 
 #include "print/cups_test_server.h"
 #include "print/draw_op.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::test {
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "print/fake_print_service.h"
 #include "print/lm_d97_dot.h"
 #include "print/slip_units.h"
-#include "test_text.h"
+#include "support/fake_print_service.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

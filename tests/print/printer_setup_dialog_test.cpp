@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QSignalSpy>
 
-#include "print/fake_print_service.h"
 #include "print/printer_watch.h"
 #include "print/widget_app.h"
+#include "support/fake_print_service.h"
 
 namespace ruvo {
 namespace {

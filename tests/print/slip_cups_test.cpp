@@ -20,7 +20,7 @@
 #include "print/print_job.h"
 #include "print/qt_print_service.h"
 #include "print/slip_units.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

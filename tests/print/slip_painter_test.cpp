@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "print/gui_app.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "print/slip_layout.h"
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "faulty_file_replacer.h"
 #include "settings/file_errors.h"
 #include "settings/profile_file.h"
-#include "temp_dir.h"
-#include "test_text.h"
+#include "support/faulty_file_replacer.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

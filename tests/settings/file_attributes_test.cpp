@@ -12,7 +12,7 @@
 #include <string>
 
 #include "settings/posix_file_store.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "unprivileged_user.h"
 
 namespace ruvo::settings {

@@ -17,10 +17,10 @@
 #include <tuple>
 #include <utility>
 
-#include "faulty_file_replacer.h"
 #include "settings/file_errors.h"
-#include "temp_dir.h"
-#include "test_text.h"
+#include "support/faulty_file_replacer.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 #include "unprivileged_user.h"
 
 namespace ruvo::settings {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "faulty_file_replacer.h"
 #include "settings/file_errors.h"
-#include "temp_dir.h"
-#include "test_text.h"
+#include "support/faulty_file_replacer.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

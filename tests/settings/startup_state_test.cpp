@@ -5,8 +5,8 @@
 
 #include "settings/profile_file.h"
 #include "settings/settings_names.h"
-#include "temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

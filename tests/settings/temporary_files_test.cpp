@@ -9,8 +9,8 @@
 #include <string>
 
 #include "settings/posix_file_store.h"
-#include "temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

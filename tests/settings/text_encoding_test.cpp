@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

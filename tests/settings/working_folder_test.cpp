@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
-#include "test_text.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace ruvo::settings {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_text.h"
+#include "support/test_text.h"
 #include "transfer/recipient_fields.h"
 
 namespace ruvo {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "test_text.h"
+#include "support/test_text.h"
 #include "transfer/memo_lines.h"
 #include "transfer/recipient_fields.h"
 #include "transfer/shop_mails.h"

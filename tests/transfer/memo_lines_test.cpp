@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

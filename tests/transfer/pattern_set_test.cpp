@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "test_text.h"
+#include "support/test_text.h"
 #include "transfer/dprint.h"
 #include "transfer/sjis.h"
 #include "transfer/text_ops.h"

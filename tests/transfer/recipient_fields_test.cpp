@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {
@@ -20,9 +20,10 @@ TEST(AsHeldByWindow, ConvertsOnlyPostalCodeAndTelephone) {
   EXPECT_EQ(held.name, written.name);
 }
 
-TEST(PostalCodeFieldText, LeavesMarksAndKanjiWithoutAHalfWidthForm) {
-  EXPECT_EQ(PostalCodeFieldText(Sj("〒１０５")), Sj("〒") + "105");
-  EXPECT_EQ(TelephoneFieldText(Sj("０３（代）")), Sj("03(代)"));
+TEST(FieldTextAsHeld, ConvertsTheHalfWidthFieldsAndLeavesMarksAndKanji) {
+  EXPECT_EQ(FieldTextAsHeld(SlipField::kRecipientZip, Sj("〒１０５")), Sj("〒") + "105");
+  EXPECT_EQ(FieldTextAsHeld(SlipField::kRecipientTel, Sj("０３（代）")), Sj("03(代)"));
+  EXPECT_EQ(FieldTextAsHeld(SlipField::kSenderZip, Sj("１５０")), Sj("１５０"));
 }
 
 TEST(AddressLengthWarning, WarnsOnlyAboveFortyBytes) {

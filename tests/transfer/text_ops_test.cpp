@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "test_text.h"
+#include "support/test_text.h"
 
 namespace ruvo {
 namespace {

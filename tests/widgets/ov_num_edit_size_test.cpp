@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-#include "widgets/font_substitution.h"
+#include "qt_text/font_substitution.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
 

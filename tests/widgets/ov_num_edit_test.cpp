@@ -16,10 +16,10 @@
 #include <array>
 #include <span>
 
-#include "test_text.h"
-#include "widgets/num_edit_presets.h"
+#include "numedit/num_edit_presets.h"
+#include "qt_text/qt_text.h"
+#include "support/test_text.h"
 #include "widgets/ov_num_edit_presets.h"
-#include "widgets/qt_text.h"
 
 using ruvo::TOvNumEdit;
 using ruvo::test::Sj;
