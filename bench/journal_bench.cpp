@@ -17,8 +17,8 @@
 #include "journal/journal_search.h"
 #include "journal/journal_slips.h"
 #include "journal/recipient_book.h"
-#include "support/fake_print_service.h"
 #include "print/print_job.h"
+#include "support/fake_print_service.h"
 
 namespace {
 

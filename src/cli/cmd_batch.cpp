@@ -134,7 +134,7 @@ struct PrintedBatch {
 };
 
 PrintedBatch PrintOrders(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
-                        Context& ctx) {
+                         Context& ctx) {
   EnsureGuiApplication();
   SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
   if (options.pdf) {

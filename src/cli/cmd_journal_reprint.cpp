@@ -3,7 +3,6 @@
 // recorded as reprints of them.
 #include <ostream>
 
-#include "print/slip_document.h"
 #include "cli/journal_commands.h"
 #include "cli/journal_json.h"
 #include "cli/journal_recording.h"
@@ -12,6 +11,7 @@
 #include "cli/slip_session.h"
 #include "journal/journal_search.h"
 #include "journal/reprint.h"
+#include "print/slip_document.h"
 
 namespace ruvo::cli {
 namespace {
