@@ -1,7 +1,6 @@
 // The postal code checked against the address from the offline dictionary:
 // the code's address in the status bar, a warning when the two disagree,
 // and the address completed from the code.
-#include "app/cp932_line_edit.h"
 #include "app/form_main.h"
 #include "app/recipient_band.h"
 #include "postal/postal_check.h"
@@ -24,12 +23,12 @@ const postal::PostalDirectory* TForm_Main::PostalDirectory() {
 
 // The warning line: the first address line too long to print comes first,
 // then a postal code that names another place.
-void TForm_Main::Edit_Warning() {
-  const std::string add1 = recipient_->Edit_Add1->Cp932().bytes;
+void TForm_Main::ShowAddressWarning() {
+  const std::string add1 = recipient_->Address1();
   std::string warning(AddressLengthWarning(add1));
   if (warning.empty()) {
     if (const postal::PostalDirectory* directory = PostalDirectory())
-      warning = postal::ZipWarningText(*directory, recipient_->Edit_Zip->Cp932().bytes, add1);
+      warning = postal::ZipWarningText(*directory, recipient_->PostalCode(), add1);
   }
   recipient_->SetWarning(Cp932ToQString(warning));
 }
@@ -37,15 +36,15 @@ void TForm_Main::Edit_Warning() {
 void TForm_Main::ShowZipStatus() {
   const postal::PostalDirectory* directory = PostalDirectory();
   if (directory == nullptr) return;
-  const std::string status = postal::ZipStatusText(*directory, recipient_->Edit_Zip->Cp932().bytes);
+  const std::string status = postal::ZipStatusText(*directory, recipient_->PostalCode());
   if (!status.empty()) SetStatus(Cp932ToQString(status));
 }
 
 // Leaving the postal code names its place and checks it against the
 // address.
-void TForm_Main::Edit_ZipExit() {
+void TForm_Main::PostalCodeLeft() {
   ShowZipStatus();
-  Edit_Warning();
+  ShowAddressWarning();
 }
 
 // Enter in the postal code fills a blank first address line with the code's
@@ -53,9 +52,9 @@ void TForm_Main::Edit_ZipExit() {
 void TForm_Main::CompleteAddress() {
   const postal::PostalDirectory* directory = PostalDirectory();
   if (directory == nullptr) return;
-  const std::string address = postal::AddressToComplete(
-      *directory, recipient_->Edit_Zip->Cp932().bytes, recipient_->Edit_Add1->Cp932().bytes);
-  if (!address.empty()) recipient_->Edit_Add1->SetCp932Text(address);
+  const std::string address =
+      postal::AddressToComplete(*directory, recipient_->PostalCode(), recipient_->Address1());
+  if (!address.empty()) recipient_->SetAddress1(address);
 }
 
 }  // namespace ruvo::app
