@@ -12,15 +12,15 @@
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
 #include "app/order_file_drops.h"
+#include "app/paper_mode_printer.h"
 #include "app/printer_group.h"
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
+#include "app/single_instance.h"
 #include "app/transfer_band.h"
 #include "app/window_kit.h"
 #include "postal/postal_loader.h"
 #include "print/printer_watch.h"
-#include "settings/file_store.h"
-#include "settings/printer_registration.h"
 
 namespace ruvo::app {
 
@@ -35,15 +35,12 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
   setFixedSize(682, 663);
   MakeBands();
   MakeStatusLines();
-  printPosition_ = new TForm_SLIP97YPrn(
-      services_.boxes,
-      [this](const Margins& margins) {
-        settings::WriteRegisteredMargins(services_.workingFolder, printers_->PaperModeText(),
-                                         margins.top, margins.left, services_.files);
-        ShowMargins(margins.top, margins.left);
-      },
-      this);
   printerWatch_ = new PrinterWatch(services_.printer, this);
+  printer_ = new PaperModePrinter(services_.printer, *printerWatch_, *printers_, *StatusBar1,
+                                  services_.workingFolder, services_.files, this);
+  printPosition_ = new TForm_SLIP97YPrn(
+      services_.boxes, [this](const Margins& margins) { printer_->RegisterMargins(margins); },
+      this);
   new OrderFileDrops(this, [this](const std::filesystem::path& file) {
     guard_.Run([&] { OpenOrderFile(file); });
   });
@@ -83,10 +80,6 @@ void TForm_Main::MakeStatusLines() {
   StatusBar1->setGeometry(0, 647, 682, 16);
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setFont(WindowFont(12));
-  Label_PrinterInForce = new QLabel(StatusBar1);
-  Label_PrinterInForce->setObjectName(QStringLiteral("Label_PrinterInForce"));
-  Label_PrinterInForce->setText(QStringLiteral("印刷先: なし"));
-  StatusBar1->addPermanentWidget(Label_PrinterInForce);
 }
 
 template <typename Sender, typename Signal, typename Handler>
@@ -106,10 +99,11 @@ void TForm_Main::ConnectBands() {
   On(sender_, &SenderBand::registerRequested, [this] { RegisterSender(); });
   On(goods_, &GoodsBand::webHelpRequested, [this] { OpenWebHelp(); });
   On(goods_, &GoodsBand::mailRequested, [this] { OpenSupportMail(); });
-  On(printers_, &PrinterGroup::paperModeChosen, [this] { PaperModeChanged(); });
-  On(printers_, &PrinterGroup::registerPrinterRequested, [this] { RegisterPrinter(); });
+  On(printers_, &PrinterGroup::paperModeChosen, [this] { printer_->PaperModeChanged(); });
+  On(printers_, &PrinterGroup::registerPrinterRequested,
+     [this] { printer_->RegisterPrinter([this] { return RunPrinterSetup(); }); });
   On(printers_, &PrinterGroup::marginsRequested, [this] { AdjustMargins(); });
-  On(printerWatch_, &PrinterWatch::printersChanged, [this] { PrintersChanged(); });
+  On(printerWatch_, &PrinterWatch::printersChanged, [this] { printer_->PrintersChanged(); });
   const auto entered = [this](SlipField field) { EnterField(field); };
   const auto adjusted = [this](SlipField field, int replaced, int dropped, int cut) {
     ShowInputNotice(field, replaced, dropped, cut);
@@ -188,8 +182,16 @@ void TForm_Main::SetHelp(const QString& text) {
   Panel_HelpMess->setText(text);
 }
 
+const PrintLabels& TForm_Main::Labels() const {
+  return printer_->Labels();
+}
+
+const PrinterInForce& TForm_Main::PrinterInForceNow() const {
+  return printer_->InForce();
+}
+
 QString TForm_Main::PrinterInForceText() const {
-  return Label_PrinterInForce->text();
+  return printer_->InForceText();
 }
 
 void TForm_Main::ShowReplacedNotice(std::size_t replaced) {
@@ -211,8 +213,12 @@ void TForm_Main::ShowInputNotice(SlipField field, int replaced, int dropped, int
 
 void TForm_Main::FunctionKey(int number) {
   if (number == 2) AskToQuit();
-  if (number == 7) SetUpPrinter();
+  if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });
   if (number == 11) AskToPrint();
+}
+
+void TForm_Main::ComeForwardFor(SingleInstance& instance) {
+  On(&instance, &SingleInstance::raiseRequested, [this] { BringForward(); });
 }
 
 void TForm_Main::BringForward() {

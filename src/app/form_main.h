@@ -37,9 +37,11 @@ namespace ruvo::app {
 class FieldKeys;
 class FunctionKeyBar;
 class GoodsBand;
+class PaperModePrinter;
 class PrinterGroup;
 class RecipientBand;
 class SenderBand;
+class SingleInstance;
 class TForm_SLIP97YPrn;
 class TransferBand;
 
@@ -55,9 +57,9 @@ class TForm_Main : public QWidget {
   SlipRecord Record(std::size_t* replaced = nullptr) const;
   void WriteRecord(const SlipRecord& slip);
 
-  const PrintLabels& Labels() const { return labels_; }
+  const PrintLabels& Labels() const;
   // The printer, paper and source the next slip goes to, or why none.
-  const PrinterInForce& PrinterInForceNow() const { return printerInForce_; }
+  const PrinterInForce& PrinterInForceNow() const;
   // The status bar's permanent part: "印刷先: 事務所プリンタ / A5 / 手差しトレイ".
   QString PrinterInForceText() const;
   // The selected sender tab, -1 while the remembered tab is no tab.
@@ -69,6 +71,9 @@ class TForm_Main : public QWidget {
   bool StartupDone() const { return startupDone_; }
   // Restores a minimised window and brings it to the front.
   void BringForward();
+  // Comes to the front whenever a second start on this display asks
+  // `instance` for it.
+  void ComeForwardFor(SingleInstance& instance);
   // The batch dialog over the order file `file` (dropped on the window).
   void OpenOrderFile(const std::filesystem::path& file);
 
@@ -109,33 +114,10 @@ class TForm_Main : public QWidget {
   void SenderTabChanged();
   void RegisterSender();
 
-  // form_main_printer.cpp
-  // The printer in force from now on: its number into the labels, the
-  // printer group and the status bar showing it, a notice that no longer
-  // applies taken away.
-  void ApplyPrinterInForce(PrinterInForce inForce);
-  // Selects the current paper mode's registered printer (none registered:
-  // the labels' printer number chooses).
-  void SelectPaperModePrinter();
-  // The printer in force selected again after the layer's selection was
-  // changed for a dialog that was left without a choice.
-  void RestorePrinterInForce();
-  // Asks the print service for the printers now; when they changed, the
-  // printer in force is selected again by its name. Without one yet, the
-  // paper mode's registration is selected.
-  void KeepPrinterInForce();
-  void ShowPrinterLists();
-  void ShowMargins(std::string top, std::string left);
-  void ApplyRegistration(const settings::RegisteredPrintValues& values);
-  void PaperModeChanged();
-  void RegisterPrinter();
-  void AdjustMargins();
-  void SetUpPrinter();
-  void PrintersChanged();
+  // form_main_print.cpp
   // The setup dialog for the running program, and how it ended.
   AppServices::SetupOutcome RunPrinterSetup();
-
-  // form_main_print.cpp
+  void AdjustMargins();
   void AskToPrint();
   bool RefusePrintingFromUnreadableFolder();
 
@@ -159,15 +141,11 @@ class TForm_Main : public QWidget {
   QLabel* Panel_HelpMess = nullptr;
   FunctionKeyBar* keys_ = nullptr;
   QStatusBar* StatusBar1 = nullptr;
-  QLabel* Label_PrinterInForce = nullptr;
-  TForm_SLIP97YPrn* printPosition_ = nullptr;
   PrinterWatch* printerWatch_ = nullptr;
-  PrintLabels labels_;
-  PrinterChoice registered_;       // the current paper mode's registered printer, paper and source
-  PrinterInForce printerInForce_;  // nothing chosen until the start-up selects one
-  QString printerNotice_;          // the status text ApplyPrinterInForce last showed
-  int fontIndex_ = 1;              // "Addr_Font": the hidden font-size choice, used by nothing else
-  bool senderTabValid_ = true;     // false while the remembered tab is no tab
+  PaperModePrinter* printer_ = nullptr;
+  TForm_SLIP97YPrn* printPosition_ = nullptr;
+  int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
+  bool senderTabValid_ = true;  // false while the remembered tab is no tab
   // The settings file's slip fields as read, and as the controls showed them
   // right after: a field still showing that at exit is saved as read.
   settings::SavedSlip slipRead_;

@@ -1,13 +1,17 @@
 // Printing: F11's slip, and a day's orders from a shop's CSV file dropped on
 // the window, both on the paper mode's printer with its paper, source and
-// margins in force, or nowhere while that printer is missing.
+// margins in force, or nowhere while that printer is missing; and the
+// dialogs that set the printer and the margins up.
 #include <algorithm>
 
 #include "app/batch_dialog.h"
 #include "app/form_main.h"
+#include "app/form_slip97y_prn.h"
 #include "app/goods_band.h"
+#include "app/paper_mode_printer.h"
 #include "batch/order_file.h"
 #include "print/print_job.h"
+#include "print/printer_setup_dialog.h"
 #include "qt_text/qt_text.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
@@ -39,9 +43,8 @@ bool TForm_Main::RefusePrintingFromUnreadableFolder() {
 // printing, so the same slip can be printed again at once.
 void TForm_Main::AskToPrint() {
   if (RefusePrintingFromUnreadableFolder()) return;
-  KeepPrinterInForce();
-  RequirePrinterInForce(printerInForce_);
-  const QString printer = Cp932ToQString(printerInForce_.chosen.name);
+  printer_->RequireInForce();
+  const QString printer = Cp932ToQString(printer_->InForce().chosen.name);
   const QString question = printer.isEmpty() ? QStringLiteral("印刷しますか?")
                                              : QStringLiteral("「%1」に印刷しますか?").arg(printer);
   if (!services_.boxes.Ask(this, question)) {
@@ -49,9 +52,9 @@ void TForm_Main::AskToPrint() {
     return;
   }
   const SlipRecord slip = ReadRecordTellingReplaced();
-  const SlipPrintValues values = PrintSlip(services_.printer, slip, labels_.top, labels_.left);
-  labels_.dpiX = values.dpiX;
-  labels_.dpiY = values.dpiY;
+  const PrintLabels& labels = printer_->Labels();
+  const SlipPrintValues values = PrintSlip(services_.printer, slip, labels.top, labels.left);
+  printer_->SetPrintedResolution(values.dpiX, values.dpiY);
 }
 
 // The batch dialog shows every row and prints the good ones as one job, as
@@ -63,15 +66,33 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   source.selectedSender = std::max(SenderTab(), 0);
   source.postal = PostalDirectory();
   source.slipDate = goods_->SlipDate();
-  BatchDialog dialog({services_.printer, services_.boxes, labels_.top, labels_.left,
-                      [source] { return batch::LoadOrderFile(source); },
-                      QString::fromStdString(file.filename().string()),
-                      [this] {
-                        KeepPrinterInForce();
-                        RequirePrinterInForce(printerInForce_);
-                      }},
-                     this);
+  const PrintLabels& labels = printer_->Labels();
+  BatchDialog dialog(
+      {services_.printer, services_.boxes, labels.top, labels.left,
+       [source] { return batch::LoadOrderFile(source); },
+       QString::fromStdString(file.filename().string()), [this] { printer_->RequireInForce(); }},
+      this);
   dialog.exec();
+}
+
+AppServices::SetupOutcome TForm_Main::RunPrinterSetup() {
+  if (services_.runPrinterSetup) return services_.runPrinterSetup(this, printerWatch_);
+  TLmPrinterSetupDialog dialog(services_.printer, printerWatch_, this);
+  dialog.Execute();
+  return dialog.LastOutcome();
+}
+
+// The margins of the current paper mode, shown on paper at the printer's
+// resolution (unknown when the printer cannot tell it).
+void TForm_Main::AdjustMargins() {
+  Resolution dpi;
+  try {
+    dpi = EffectiveResolution(services_.printer);
+  } catch (const std::exception&) {
+    dpi = {};
+  }
+  const PrintLabels& labels = printer_->Labels();
+  printPosition_->Execute({labels.top, labels.left}, dpi);
 }
 
 }  // namespace ruvo::app

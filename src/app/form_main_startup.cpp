@@ -5,6 +5,7 @@
 #include "app/form_main.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
+#include "app/paper_mode_printer.h"
 #include "app/printer_group.h"
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
@@ -21,16 +22,16 @@ namespace ruvo::app {
 void TForm_Main::StartUp() {
   setWindowTitle(kMainCaption);
   goods_->SetSlipDate(services_.today());
-  ShowMargins({}, {});
+  printer_->ShowMargins({}, {});
   recipient_->Clear();
   sender_->Clear();
   transfer_->Clear();
   const WindowStartup startup = LoadWindowStartup(services_.workingFolder);
   ShowStartupSettings(startup);
-  SelectPaperModePrinter();
+  printer_->SelectRegistered();
   SetStatus(QStringLiteral("  "));
   keys_->ShowWindowKeys();
-  ApplyRegistration(startup.registration);
+  printer_->ApplyRegistration(startup.registration);
   if (printers_->PaperMode() < 0) printers_->SelectPaperMode(0);
   ShowRememberedSender(startup.sender);
   recipient_->FocusPostalCode();
@@ -46,12 +47,10 @@ void TForm_Main::ShowStartupSettings(const WindowStartup& startup) {
   if (!startup.foreignEncodingReport.empty()) {
     services_.boxes.Notify(this, Cp932ToQString(startup.foreignEncodingReport));
   }
-  labels_.printerIndex = startup.labels.printerIndex;
-  registered_ = {};
+  printer_->StartFrom(startup.labels);
   senderTabValid_ = startup.senderTab >= 0;
   if (senderTabValid_) sender_->SelectTab(startup.senderTab);
   fontIndex_ = startup.fontIndex;
-  ShowMargins(startup.labels.top, startup.labels.left);
   SlipRecord slip = Record();
   RestoreSavedSlip(slip, startup.saved);
   WriteRecord(slip);
