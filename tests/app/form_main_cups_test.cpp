@@ -22,14 +22,14 @@
 #include "app/form_main.h"
 #include "app/window_controls.h"
 #include "app/window_files.h"
-#include "print/cups_jobs.h"
-#include "print/cups_test_server.h"
 #include "print/lm_d97_dot.h"
 #include "print/lm_printers.h"
-#include "print/pdf_words.h"
 #include "print/printer_watch.h"
 #include "print/qt_print_service.h"
 #include "settings/profile_file.h"
+#include "support/cups_jobs.h"
+#include "support/cups_test_server.h"
+#include "support/pdf_words.h"
 #include "widgets/ov_num_edit.h"
 
 namespace ruvo {

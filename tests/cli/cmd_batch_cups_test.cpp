@@ -3,7 +3,7 @@
 // whose report must be written.
 #include "batch/order_fixture.h"
 #include "cli/slip_cli_fixture.h"
-#include "print/cups_test_server.h"
+#include "support/cups_test_server.h"
 
 namespace ruvo::test {
 namespace {
