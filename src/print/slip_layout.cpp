@@ -75,55 +75,52 @@ std::string SenderName(const SlipRecord& s, int) {
   return s.senderName;
 }
 
-constexpr SlipFace M = SlipFace::kPMincho;
-constexpr SlipFace L = SlipFace::kLucida;
-constexpr SlipGate kAll = SlipGate::kAlways;
-constexpr SlipGate kDat = SlipGate::kDate;
-constexpr SlipGate kSnd = SlipGate::kSender;
+using enum SlipFace;
+using enum SlipGate;
 
 // clang-format off
 constexpr std::array kLayout{
-    //              name               text               cell    x    y face pt gate
-    SlipLayoutField{"year",            Year,              0,  170,  24, L, 10, kDat},
-    SlipLayoutField{"month",           Month,             0,  265,  24, L, 10, kDat},
-    SlipLayoutField{"day",             Day,               0,  350,  24, L, 10, kDat},
-    SlipLayoutField{"wished month",    WishedMonth,       0,  690, 114, L, 12, kDat},
-    SlipLayoutField{"wished day",      WishedDay,         0,  780, 114, L, 12, kDat},
-    SlipLayoutField{"quantity 1",      QuantityCell,      0,  690, 570, L, 12, kDat},  // boxes 20 apart
-    SlipLayoutField{"quantity 2",      QuantityCell,      1,  710, 570, L, 12, kDat},
-    SlipLayoutField{"quantity 3",      QuantityCell,      2,  730, 570, L, 12, kDat},
-    SlipLayoutField{"slot 10-12",      TimeSlotMark,      0,  980,  90, L, 22, kDat},
-    SlipLayoutField{"slot 12-14",      TimeSlotMark,      1, 1020,  90, L, 22, kDat},
-    SlipLayoutField{"slot 14-16",      TimeSlotMark,      2, 1060,  90, L, 22, kDat},
-    SlipLayoutField{"slot 16-18",      TimeSlotMark,      3, 1100,  90, L, 22, kDat},
-    SlipLayoutField{"slot 18-20",      TimeSlotMark,      4, 1140,  90, L, 22, kDat},
-    SlipLayoutField{"zip 1",           RecipientZipCell,  0,  300,  68, L, 12, kAll},  // boxes 45 apart
-    SlipLayoutField{"zip 2",           RecipientZipCell,  1,  345,  68, L, 12, kAll},
-    SlipLayoutField{"zip 3",           RecipientZipCell,  2,  390,  68, L, 12, kAll},
-    SlipLayoutField{"zip 4",           RecipientZipCell,  3,  480,  68, L, 12, kAll},  // one box left out
-    SlipLayoutField{"zip 5",           RecipientZipCell,  4,  525,  68, L, 12, kAll},
-    SlipLayoutField{"zip 6",           RecipientZipCell,  5,  570,  68, L, 12, kAll},
-    SlipLayoutField{"zip 7",           RecipientZipCell,  6,  615,  68, L, 12, kAll},
-    SlipLayoutField{"tel",             RecipientTel,      0,  330, 120, L, 10, kAll},
-    SlipLayoutField{"address 1",       RecipientAddress1, 0,  220, 180, M, 11, kAll},
-    SlipLayoutField{"address 2",       RecipientAddress2, 0,  220, 230, M, 11, kAll},
-    SlipLayoutField{"address 3",       RecipientAddress3, 0,  220, 280, M, 11, kAll},
-    SlipLayoutField{"goods 1",         Goods,             0,  720, 200, M, 11, kAll},
-    SlipLayoutField{"goods 2",         Goods,             1,  720, 235, M, 11, kAll},
-    SlipLayoutField{"goods 3",         Goods,             2,  720, 270, M, 11, kAll},
-    SlipLayoutField{"name",            RecipientName,     0,  220, 330, M, 11, kAll},
-    SlipLayoutField{"sender zip 1",    SenderZipCell,     0,  300, 380, L, 12, kSnd},
-    SlipLayoutField{"sender zip 2",    SenderZipCell,     1,  345, 380, L, 12, kSnd},
-    SlipLayoutField{"sender zip 3",    SenderZipCell,     2,  390, 380, L, 12, kSnd},
-    SlipLayoutField{"sender zip 4",    SenderZipCell,     3,  480, 380, L, 12, kSnd},
-    SlipLayoutField{"sender zip 5",    SenderZipCell,     4,  525, 380, L, 12, kSnd},
-    SlipLayoutField{"sender zip 6",    SenderZipCell,     5,  570, 380, L, 12, kSnd},
-    SlipLayoutField{"sender zip 7",    SenderZipCell,     6,  615, 380, L, 12, kSnd},
-    SlipLayoutField{"sender tel",      SenderTel,         0,  330, 430, L, 12, kSnd},  // 12, not 10
-    SlipLayoutField{"sender address 1",SenderAddress1,    0,  220, 480, M,  9, SlipGate::kSenderTwoLines},
-    SlipLayoutField{"sender address 2",SenderAddress2,    0,  220, 505, M,  9, SlipGate::kSenderTwoLines},
-    SlipLayoutField{"sender address",  SenderAddress1,    0,  220, 490, M, 10, SlipGate::kSenderOneLine},
-    SlipLayoutField{"sender name",     SenderName,        0,  220, 550, M, 11, kSnd},
+    //              name               text               cell    x    y face      pt  gate
+    SlipLayoutField{"year",            Year,              0,  170,  24, kLucida,  10, kDate},
+    SlipLayoutField{"month",           Month,             0,  265,  24, kLucida,  10, kDate},
+    SlipLayoutField{"day",             Day,               0,  350,  24, kLucida,  10, kDate},
+    SlipLayoutField{"wished month",    WishedMonth,       0,  690, 114, kLucida,  12, kDate},
+    SlipLayoutField{"wished day",      WishedDay,         0,  780, 114, kLucida,  12, kDate},
+    SlipLayoutField{"quantity 1",      QuantityCell,      0,  690, 570, kLucida,  12, kDate},  // boxes 20 apart
+    SlipLayoutField{"quantity 2",      QuantityCell,      1,  710, 570, kLucida,  12, kDate},
+    SlipLayoutField{"quantity 3",      QuantityCell,      2,  730, 570, kLucida,  12, kDate},
+    SlipLayoutField{"slot 10-12",      TimeSlotMark,      0,  980,  90, kLucida,  22, kDate},
+    SlipLayoutField{"slot 12-14",      TimeSlotMark,      1, 1020,  90, kLucida,  22, kDate},
+    SlipLayoutField{"slot 14-16",      TimeSlotMark,      2, 1060,  90, kLucida,  22, kDate},
+    SlipLayoutField{"slot 16-18",      TimeSlotMark,      3, 1100,  90, kLucida,  22, kDate},
+    SlipLayoutField{"slot 18-20",      TimeSlotMark,      4, 1140,  90, kLucida,  22, kDate},
+    SlipLayoutField{"zip 1",           RecipientZipCell,  0,  300,  68, kLucida,  12, kAlways},  // boxes 45 apart
+    SlipLayoutField{"zip 2",           RecipientZipCell,  1,  345,  68, kLucida,  12, kAlways},
+    SlipLayoutField{"zip 3",           RecipientZipCell,  2,  390,  68, kLucida,  12, kAlways},
+    SlipLayoutField{"zip 4",           RecipientZipCell,  3,  480,  68, kLucida,  12, kAlways},  // one box left out
+    SlipLayoutField{"zip 5",           RecipientZipCell,  4,  525,  68, kLucida,  12, kAlways},
+    SlipLayoutField{"zip 6",           RecipientZipCell,  5,  570,  68, kLucida,  12, kAlways},
+    SlipLayoutField{"zip 7",           RecipientZipCell,  6,  615,  68, kLucida,  12, kAlways},
+    SlipLayoutField{"tel",             RecipientTel,      0,  330, 120, kLucida,  10, kAlways},
+    SlipLayoutField{"address 1",       RecipientAddress1, 0,  220, 180, kPMincho, 11, kAlways},
+    SlipLayoutField{"address 2",       RecipientAddress2, 0,  220, 230, kPMincho, 11, kAlways},
+    SlipLayoutField{"address 3",       RecipientAddress3, 0,  220, 280, kPMincho, 11, kAlways},
+    SlipLayoutField{"goods 1",         Goods,             0,  720, 200, kPMincho, 11, kAlways},
+    SlipLayoutField{"goods 2",         Goods,             1,  720, 235, kPMincho, 11, kAlways},
+    SlipLayoutField{"goods 3",         Goods,             2,  720, 270, kPMincho, 11, kAlways},
+    SlipLayoutField{"name",            RecipientName,     0,  220, 330, kPMincho, 11, kAlways},
+    SlipLayoutField{"sender zip 1",    SenderZipCell,     0,  300, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender zip 2",    SenderZipCell,     1,  345, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender zip 3",    SenderZipCell,     2,  390, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender zip 4",    SenderZipCell,     3,  480, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender zip 5",    SenderZipCell,     4,  525, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender zip 6",    SenderZipCell,     5,  570, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender zip 7",    SenderZipCell,     6,  615, 380, kLucida,  12, kSender},
+    SlipLayoutField{"sender tel",      SenderTel,         0,  330, 430, kLucida,  12, kSender},  // 12, not 10
+    SlipLayoutField{"sender address 1",SenderAddress1,    0,  220, 480, kPMincho,  9, kSenderTwoLines},
+    SlipLayoutField{"sender address 2",SenderAddress2,    0,  220, 505, kPMincho,  9, kSenderTwoLines},
+    SlipLayoutField{"sender address",  SenderAddress1,    0,  220, 490, kPMincho, 10, kSenderOneLine},
+    SlipLayoutField{"sender name",     SenderName,        0,  220, 550, kPMincho, 11, kSender},
 };
 // clang-format on
 
@@ -133,7 +130,7 @@ struct FaceNameRow {
 };
 
 constexpr std::array kFaceNames{
-    FaceNameRow{SlipFace::kPMincho, "\x82\x6C\x82\x72 \x82\x6F\x96\xBE\x92\xA9"},  // ＭＳ Ｐ明朝
+    FaceNameRow{SlipFace::kPMincho, "\x82\x6C\x82\x72 \x82\x6F\x96\xBE\x92\xA9"},  // "ＭＳ Ｐ明朝"
     FaceNameRow{SlipFace::kLucida, "Lucida Sans Unicode"},
 };
 
