@@ -5,20 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "support/cp932_rows.h"
-#include "support/test_text.h"
 
 namespace ruvo {
 namespace {
 
 TEST(Cp932Tables, EveryNumeditRowSaysInItsCommentWhatItHolds) {
-  for (const char* file : {"numedit/num_edit_menu.cpp", "numedit/num_edit_presets.cpp"}) {
-    const std::vector<test::HexRow> rows = test::HexRows(std::string(RUVO_SOURCE_DIR) + "/" + file);
-    EXPECT_FALSE(rows.empty()) << file;
-    for (const test::HexRow& row : rows) {
-      SCOPED_TRACE(std::string(file) + ":" + std::to_string(row.line));
-      EXPECT_EQ(test::Utf8(row.bytes), row.comment);
-    }
-  }
+  test::ExpectRowsAsCommented({"numedit/num_edit_menu.cpp", "numedit/num_edit_presets.cpp"});
 }
 
 }  // namespace

@@ -5,21 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "support/cp932_rows.h"
-#include "support/test_text.h"
 
 namespace ruvo {
 namespace {
 
 TEST(Cp932Tables, EveryPrintRowSaysInItsCommentWhatItHolds) {
-  for (const char* file :
-       {"print/lm_printer_errors.cpp", "print/printer_notices.cpp", "print/slip_layout.cpp"}) {
-    const std::vector<test::HexRow> rows = test::HexRows(std::string(RUVO_SOURCE_DIR) + "/" + file);
-    EXPECT_FALSE(rows.empty()) << file;
-    for (const test::HexRow& row : rows) {
-      SCOPED_TRACE(std::string(file) + ":" + std::to_string(row.line));
-      EXPECT_EQ(test::Utf8(row.bytes), row.comment);
-    }
-  }
+  test::ExpectRowsAsCommented(
+      {"print/lm_printer_errors.cpp", "print/printer_notices.cpp", "print/slip_layout.cpp"});
 }
 
 }  // namespace

@@ -5,21 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "support/cp932_rows.h"
-#include "support/test_text.h"
 
 namespace ruvo {
 namespace {
 
 TEST(Cp932Tables, EverySettingsRowSaysInItsCommentWhatItHolds) {
-  for (const char* file :
-       {"settings/file_errors.cpp", "settings/settings_names.h", "settings/sender_file.h"}) {
-    const std::vector<test::HexRow> rows = test::HexRows(std::string(RUVO_SOURCE_DIR) + "/" + file);
-    EXPECT_FALSE(rows.empty()) << file;
-    for (const test::HexRow& row : rows) {
-      SCOPED_TRACE(std::string(file) + ":" + std::to_string(row.line));
-      EXPECT_EQ(test::Utf8(row.bytes), row.comment);
-    }
-  }
+  test::ExpectRowsAsCommented(
+      {"settings/file_errors.cpp", "settings/settings_names.h", "settings/sender_file.h"});
 }
 
 }  // namespace

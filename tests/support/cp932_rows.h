@@ -14,12 +14,17 @@
 // and a code point in hex ("0x8340,  // ァ") counts as its two bytes.
 // HexRows reads a source and gives each row that holds a byte beyond ASCII.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/test_text.h"
 
 namespace ruvo::test {
 
@@ -152,6 +157,18 @@ inline std::vector<HexRow> HexRows(const std::filesystem::path& source) {
     }
   }
   return rows;
+}
+
+// Holds every row of each source (a path below src/) to its comment.
+inline void ExpectRowsAsCommented(std::initializer_list<const char*> sources) {
+  for (const char* source : sources) {
+    const std::vector<HexRow> rows = HexRows(std::string(RUVO_SOURCE_DIR) + "/" + source);
+    EXPECT_FALSE(rows.empty()) << source;
+    for (const HexRow& row : rows) {
+      SCOPED_TRACE(std::string(source) + ":" + std::to_string(row.line));
+      EXPECT_EQ(Utf8(row.bytes), row.comment);
+    }
+  }
 }
 
 }  // namespace ruvo::test
