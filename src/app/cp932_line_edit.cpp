@@ -106,6 +106,12 @@ Cp932Text TCp932Edit::Cp932() const {
   return QStringToCp932(text());
 }
 
+std::string TCp932Edit::Cp932(std::size_t& replaced) const {
+  Cp932Text text = Cp932();
+  replaced += text.replaced;
+  return std::move(text.bytes);
+}
+
 void TCp932Edit::SetCp932Text(std::string_view cp932) {
   setText(Cp932ToQString(cp932));
 }

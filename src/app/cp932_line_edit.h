@@ -34,6 +34,8 @@ class TCp932Edit : public QLineEdit {
 
   // The text as CP932; `replaced` counts characters that became "〓".
   Cp932Text Cp932() const;
+  // The text as CP932, its characters that became "〓" added to `replaced`.
+  std::string Cp932(std::size_t& replaced) const;
   void SetCp932Text(std::string_view cp932);
   // Sets a text of the program's own, kept whole. (Qt runs the validator for
   // QLineEdit::setText too, so the box must know which texts the user made.)

@@ -30,12 +30,6 @@ class SmallIndicatorStyle : public QProxyStyle {
   }
 };
 
-std::string Read(const TCp932Edit* edit, std::size_t& replaced) {
-  Cp932Text text = edit->Cp932();
-  replaced += text.replaced;
-  return std::move(text.bytes);
-}
-
 std::chrono::year_month_day ToYmd(QDate date) {
   return std::chrono::year_month_day{std::chrono::year(date.year()),
                                      std::chrono::month(static_cast<unsigned>(date.month())),
@@ -158,12 +152,12 @@ void GoodsBand::KeepOneTimeSlot(std::size_t ticked) {
 Goods GoodsBand::Fields(std::size_t& replaced) const {
   Goods goods;
   for (std::size_t line = 0; line < goods.lines.size(); ++line)
-    goods.lines[line] = Read(goods_[line], replaced);
+    goods.lines[line] = goods_[line]->Cp932(replaced);
   goods.quantity = OvNumEdit_KOSUU->GetText();
   goods.slipDate = SlipDate();
   goods.printDate = CheckBox_Date_1->isChecked();
-  goods.wishedMonth = Read(Edit_de_date1, replaced);
-  goods.wishedDay = Read(Edit_de_date2, replaced);
+  goods.wishedMonth = Edit_de_date1->Cp932(replaced);
+  goods.wishedDay = Edit_de_date2->Cp932(replaced);
   for (std::size_t slot = 0; slot < goods.timeSlots.size(); ++slot)
     goods.timeSlots[slot] = timeSlots_[slot]->isChecked();
   return goods;

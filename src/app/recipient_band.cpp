@@ -8,16 +8,6 @@
 #include "app/window_kit.h"
 
 namespace ruvo::app {
-namespace {
-
-std::string Read(const TCp932Edit* edit, std::size_t& replaced) {
-  Cp932Text text = edit->Cp932();
-  replaced += text.replaced;
-  return std::move(text.bytes);
-}
-
-}  // namespace
-
 RecipientBand::RecipientBand(FieldKeys& keys, QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Panel1"));
   setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -64,8 +54,8 @@ void RecipientBand::MakeFields() {
 }
 
 Recipient RecipientBand::Fields(std::size_t& replaced) const {
-  return {Read(Edit_Zip, replaced),  Read(Edit_Add1, replaced),   Read(Edit_Add2, replaced),
-          Read(Edit_Add3, replaced), Read(Edit_Custo1, replaced), Read(Edit_tel, replaced)};
+  return {Edit_Zip->Cp932(replaced),  Edit_Add1->Cp932(replaced),   Edit_Add2->Cp932(replaced),
+          Edit_Add3->Cp932(replaced), Edit_Custo1->Cp932(replaced), Edit_tel->Cp932(replaced)};
 }
 
 void RecipientBand::SetFields(const Recipient& recipient) {

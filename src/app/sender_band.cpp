@@ -18,12 +18,6 @@ namespace {
 const QColor kNotPrinted(128, 128, 128);
 constexpr int kFieldFont = 15;
 
-std::string Read(const TCp932Edit* edit, std::size_t& replaced) {
-  Cp932Text text = edit->Cp932();
-  replaced += text.replaced;
-  return std::move(text.bytes);
-}
-
 }  // namespace
 
 SenderBand::SenderBand(HandlerGuard& guard, FieldKeys& keys, QWidget* parent) : QFrame(parent) {
@@ -87,8 +81,8 @@ void SenderBand::MakeFields() {
 }
 
 settings::SenderFields SenderBand::Fields(std::size_t& replaced) const {
-  return {Read(Edit_MyZip, replaced), Read(Edit_MyADD1, replaced), Read(Edit_MyADD2, replaced),
-          Read(Edit_My, replaced), Read(Edit_MyTEL, replaced)};
+  return {Edit_MyZip->Cp932(replaced), Edit_MyADD1->Cp932(replaced), Edit_MyADD2->Cp932(replaced),
+          Edit_My->Cp932(replaced), Edit_MyTEL->Cp932(replaced)};
 }
 
 void SenderBand::SetFields(const settings::SenderFields& fields) {
