@@ -127,15 +127,16 @@ void BatchDialog::MakeControls() {
 
 void BatchDialog::ConnectButtons() {
   const auto on = [this](QPushButton* button, void (BatchDialog::*handler)()) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { guard_.Run([this, handler] { (this->*handler)(); }); });
+    ConnectGuarded(guard_, button, &QPushButton::clicked, this,
+                   [this, handler] { (this->*handler)(); });
   };
-  on(BitBtn_Reload, &BatchDialog::BitBtn_ReloadClick);
-  on(BitBtn_PrintAll, &BatchDialog::BitBtn_PrintAllClick);
-  on(BitBtn_PrintRow, &BatchDialog::BitBtn_PrintRowClick);
-  on(BitBtn_Cancel, &BatchDialog::BitBtn_CancelClick);
-  connect(BitBtn_Close, &QPushButton::clicked, this, &BatchDialog::reject);
-  connect(Table_Rows, &QTableWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
+  on(BitBtn_Reload, &BatchDialog::ReadFileAgain);
+  on(BitBtn_PrintAll, &BatchDialog::PrintAll);
+  on(BitBtn_PrintRow, &BatchDialog::PrintChosenRow);
+  on(BitBtn_Cancel, &BatchDialog::CancelPrinting);
+  on(BitBtn_Close, &BatchDialog::reject);
+  ConnectGuarded(guard_, Table_Rows, &QTableWidget::itemSelectionChanged, this,
+                 [this] { UpdateButtons(); });
 }
 
 void BatchDialog::ShowFile() {
@@ -197,14 +198,14 @@ void BatchDialog::UpdateButtons() {
   BitBtn_Cancel->setEnabled(printing_);
 }
 
-void BatchDialog::BitBtn_ReloadClick() {
+void BatchDialog::ReadFileAgain() {
   file_ = setup_.load();
   ShowFile();
 }
 
 // The good rows, after a question that says how many and how many rows are
 // left out; a file with a problem of its own prints nothing.
-void BatchDialog::BitBtn_PrintAllClick() {
+void BatchDialog::PrintAll() {
   const std::vector<const SlipRecord*> slips = file_.PrintableSlips();
   if (slips.empty()) return;
   const std::size_t invalid = file_.InvalidRowCount();
@@ -219,7 +220,7 @@ void BatchDialog::BitBtn_PrintAllClick() {
   }
 }
 
-void BatchDialog::BitBtn_PrintRowClick() {
+void BatchDialog::PrintChosenRow() {
   const int current = Table_Rows->currentRow();
   if (current < 0 || !file_.problems.empty()) return;
   const batch::OrderRow& row = file_.rows[static_cast<std::size_t>(current)];
@@ -231,7 +232,7 @@ void BatchDialog::BitBtn_PrintRowClick() {
   PrintSlips({&row.slip});
 }
 
-void BatchDialog::BitBtn_CancelClick() {
+void BatchDialog::CancelPrinting() {
   cancelRequested_ = true;
 }
 

@@ -44,24 +44,8 @@ class BatchDialog : public QDialog {
   // Reads the file; its read error propagates to the caller's guard.
   BatchDialog(BatchDialogSetup setup, QWidget* parent);
 
-  // Commands, as the buttons run them.
-  void BitBtn_ReloadClick();
-  void BitBtn_PrintAllClick();
-  void BitBtn_PrintRowClick();
-  void BitBtn_CancelClick();
-
   const batch::OrderFile& File() const { return file_; }
   bool Printing() const { return printing_; }
-
-  QLabel* Label_Summary;
-  QLabel* Label_Problems;  // the file's and the header's problems, red
-  QTableWidget* Table_Rows;
-  QProgressBar* ProgressBar;
-  QPushButton* BitBtn_Reload;
-  QPushButton* BitBtn_PrintAll;
-  QPushButton* BitBtn_PrintRow;
-  QPushButton* BitBtn_Cancel;
-  QPushButton* BitBtn_Close;
 
  protected:
   // While a job is being made, closing asks it to stop instead.
@@ -70,6 +54,11 @@ class BatchDialog : public QDialog {
  private:
   void MakeControls();
   void ConnectButtons();
+  // The commands of the buttons.
+  void ReadFileAgain();
+  void PrintAll();
+  void PrintChosenRow();
+  void CancelPrinting();
   void ShowFile();
   void ShowRow(int index, const batch::OrderRow& row);
   QString Verdict(const batch::OrderRow& row) const;
@@ -79,6 +68,15 @@ class BatchDialog : public QDialog {
 
   BatchDialogSetup setup_;
   HandlerGuard guard_;
+  QLabel* Label_Summary;
+  QLabel* Label_Problems;  // the file's and the header's problems, red
+  QTableWidget* Table_Rows;
+  QProgressBar* ProgressBar;
+  QPushButton* BitBtn_Reload;
+  QPushButton* BitBtn_PrintAll;
+  QPushButton* BitBtn_PrintRow;
+  QPushButton* BitBtn_Cancel;
+  QPushButton* BitBtn_Close;
   batch::OrderFile file_;
   bool printing_ = false;
   bool cancelRequested_ = false;

@@ -115,7 +115,7 @@ constexpr HeaderName kHeaderNames[] = {
     {OrderField::kOrderNumber, "\x8E\xF3\x92\x8D\x94\xD4\x8D\x86"},               // 受注番号
     {OrderField::kOrderNumber,
      "\x92\x8D\x95\xB6"
-     "id"},  // 注文ID, as headers are compared: letters half-width, lower case
+     "id"},  // 注文id: 注文ID as headers are compared, letters half-width, lower case
     {OrderField::kOrderNumber, "\x83\x49\x81\x5B\x83\x5F\x81\x5B\x94\xD4\x8D\x86"},  // オーダー番号
     {OrderField::kOrderNumber, "order_number"},                                      // order_number
     {OrderField::kOrderNumber, "order_id"},                                          // order_id

@@ -15,13 +15,14 @@
 #include <QUrl>
 
 #include "app/cp932_line_edit.h"
-#include "app/recipient_band.h"
 #include "app/window_harness.h"
 #include "batch/order_fixture.h"
 #include "print/lm_d97_dot.h"
 
 using ruvo::app::BatchDialog;
+using ruvo::app::TCp932Edit;
 using ruvo::test::FakeJob;
+using ruvo::test::Named;
 using ruvo::test::PutFile;
 using ruvo::test::Sj;
 using ruvo::test::WindowHarness;
@@ -69,7 +70,7 @@ class BatchDialogTest : public QObject {
 void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   WindowHarness harness;
   ruvo::app::TForm_Main& window = harness.Open();
-  window.Band2()->Edit_Custo1->setText(QStringLiteral("窓の宛名"));
+  Named<TCp932Edit>(window, "Edit_Custo1")->setText(QStringLiteral("窓の宛名"));
   const ruvo::DrawList before = ruvo::SLIP97_Prn(window.Record(), {"360", "360", "0", "0"});
   PutFile(harness.Folder() / "orders.csv", Sj(ruvo::test::OrderFileOf(3)));
   ruvo::test::WriteSenders(harness.Folder());
@@ -81,9 +82,9 @@ void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
     auto* dialog = qobject_cast<BatchDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return;
     poll.stop();
-    rowsShown = dialog->Table_Rows->rowCount();
-    dialog->BitBtn_PrintAll->click();
-    dialog->BitBtn_Close->click();
+    rowsShown = Named<QTableWidget>(*dialog, "Table_Rows")->rowCount();
+    Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
+    Named<QPushButton>(*dialog, "BitBtn_Close")->click();
   });
   poll.start(10);
   // Dropped on a field, which would otherwise take the file's name as text.
@@ -91,10 +92,10 @@ void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   data.setUrls(
       {QUrl::fromLocalFile(QString::fromStdString((harness.Folder() / "orders.csv").string()))});
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.Band2()->Edit_Custo1, &enter);
+  QApplication::sendEvent(Named<TCp932Edit>(window, "Edit_Custo1"), &enter);
   QVERIFY(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.Band2()->Edit_Custo1, &drop);
+  QApplication::sendEvent(Named<TCp932Edit>(window, "Edit_Custo1"), &drop);
   QTRY_COMPARE(rowsShown, 3);
   QVERIFY(harness.boxes.errors.isEmpty());
   const auto printed = harness.service.PrintedJobs();
@@ -102,25 +103,27 @@ void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   QCOMPARE(printed[0]->pages.size(), std::size_t{3});
   QVERIFY(PageNames(printed[0]->pages[0], "注文者1"));
   QVERIFY(PageNames(printed[0]->pages[2], "注文者3"));
-  QCOMPARE(window.Band2()->Edit_Custo1->text(), QStringLiteral("窓の宛名"));
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_Custo1")->text(), QStringLiteral("窓の宛名"));
   QVERIFY(ruvo::SLIP97_Prn(window.Record(), {"360", "360", "0", "0"}) == before);
 }
 
 void BatchDialogTest::problemRowsAreMarkedAndLeftOutOfTheJob() {
   WindowHarness harness;
   const auto dialog = DialogOn(harness, ThreeRowsSecondBad());
-  QCOMPARE(dialog->Table_Rows->rowCount(), 3);
-  QCOMPARE(dialog->Table_Rows->verticalHeaderItem(1)->text(),
+  QCOMPARE(Named<QTableWidget>(*dialog, "Table_Rows")->rowCount(), 3);
+  QCOMPARE(Named<QTableWidget>(*dialog, "Table_Rows")->verticalHeaderItem(1)->text(),
            QStringLiteral("3"));  // spreadsheet row
-  const QTableWidgetItem* verdict = dialog->Table_Rows->item(1, 6);
+  const QTableWidgetItem* verdict = Named<QTableWidget>(*dialog, "Table_Rows")->item(1, 6);
   QVERIFY2(verdict->text().startsWith(QStringLiteral("個数: 個数は 1 から 999")),
            qPrintable(verdict->text()));
-  QVERIFY(verdict->background() != dialog->Table_Rows->item(0, 6)->background());
-  QCOMPARE(dialog->Table_Rows->item(0, 6)->text(), QStringLiteral("印刷できます"));
+  QVERIFY(verdict->background() !=
+          Named<QTableWidget>(*dialog, "Table_Rows")->item(0, 6)->background());
+  QCOMPARE(Named<QTableWidget>(*dialog, "Table_Rows")->item(0, 6)->text(),
+           QStringLiteral("印刷できます"));
   QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
   QVERIFY(dialog->grab().save(QStringLiteral(RUVO_GRAB_DIR "/batch_dialog.png")));
   harness.boxes.answers = {true};
-  dialog->BitBtn_PrintAll->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QCOMPARE(harness.boxes.questions.last(),
            QStringLiteral("問題のある 1 行を除いて、2 枚の送り状を印刷しますか?"));
   const auto printed = harness.service.PrintedJobs();
@@ -134,27 +137,29 @@ void BatchDialogTest::fileProblemStopsPrintingUntilTheFixedFileIsReadAgain() {
   WindowHarness harness;
   const auto dialog =
       DialogOn(harness, "郵便番号,住所1,氏名,のし\r\n105-0011,東京都港区芝公園,山田,御中元\r\n");
-  QVERIFY(!dialog->Label_Problems->isHidden());
-  QVERIFY2(dialog->Label_Problems->text().startsWith(QStringLiteral("1 行目 のし: どの項目の列か")),
-           qPrintable(dialog->Label_Problems->text()));
-  QVERIFY(!dialog->BitBtn_PrintAll->isEnabled());
-  QCOMPARE(dialog->Table_Rows->item(0, 6)->text(),
+  QVERIFY(!Named<QLabel>(*dialog, "Label_Problems")->isHidden());
+  QVERIFY2(Named<QLabel>(*dialog, "Label_Problems")
+               ->text()
+               .startsWith(QStringLiteral("1 行目 のし: どの項目の列か")),
+           qPrintable(Named<QLabel>(*dialog, "Label_Problems")->text()));
+  QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
+  QCOMPARE(Named<QTableWidget>(*dialog, "Table_Rows")->item(0, 6)->text(),
            QStringLiteral("ファイルの問題を直すと印刷できます"));
   PutFile(harness.Folder() / "orders.csv",
           Sj("郵便番号,住所1,氏名\r\n105-0011,東京都港区芝公園,山田\r\n"));
-  dialog->BitBtn_Reload->click();
-  QVERIFY(dialog->Label_Problems->isHidden());
-  QVERIFY(dialog->BitBtn_PrintAll->isEnabled());
+  Named<QPushButton>(*dialog, "BitBtn_Reload")->click();
+  QVERIFY(Named<QLabel>(*dialog, "Label_Problems")->isHidden());
+  QVERIFY(Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
 }
 
 void BatchDialogTest::chosenRowPrintsAlone() {
   WindowHarness harness;
   const auto dialog = DialogOn(harness, ThreeRowsSecondBad());
-  dialog->Table_Rows->selectRow(1);
-  QVERIFY(!dialog->BitBtn_PrintRow->isEnabled());  // the row with a problem
-  dialog->Table_Rows->selectRow(2);
+  Named<QTableWidget>(*dialog, "Table_Rows")->selectRow(1);
+  QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_PrintRow")->isEnabled());  // the row with a problem
+  Named<QTableWidget>(*dialog, "Table_Rows")->selectRow(2);
   harness.boxes.answers = {true};
-  dialog->BitBtn_PrintRow->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintRow")->click();
   QCOMPARE(harness.boxes.questions.last(), QStringLiteral("4 行目 (三郎) の送り状を印刷しますか?"));
   const auto printed = harness.service.PrintedJobs();
   QCOMPARE(printed.size(), std::size_t{1});
@@ -170,16 +175,16 @@ void BatchDialogTest::cancelAbandonsTheWholeJob() {
   // after each page.
   QTimer::singleShot(0, dialog.get(), [&] {
     QVERIFY(dialog->Printing());
-    QVERIFY(!dialog->BitBtn_Close->isEnabled());
-    dialog->BitBtn_Cancel->click();
+    QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_Close")->isEnabled());
+    Named<QPushButton>(*dialog, "BitBtn_Cancel")->click();
   });
-  dialog->BitBtn_PrintAll->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QVERIFY(harness.service.PrintedJobs().empty());
   QCOMPARE(harness.service.Jobs().size(), std::size_t{1});
   QCOMPARE(harness.service.Jobs()[0]->state, FakeJob::State::kAborted);
   QVERIFY(harness.boxes.notices.last().startsWith(QStringLiteral("印刷を中止しました")));
   QVERIFY(!dialog->Printing());
-  QVERIFY(dialog->BitBtn_PrintAll->isEnabled());
+  QVERIFY(Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
 }
 
 void BatchDialogTest::refusedJobIsShownAndTheDialogGoesOn() {
@@ -187,11 +192,11 @@ void BatchDialogTest::refusedJobIsShownAndTheDialogGoesOn() {
   const auto dialog = DialogOn(harness, ruvo::test::OrderFileOf(2));
   harness.service.refuseAtEnd = true;
   harness.boxes.answers = {true};
-  dialog->BitBtn_PrintAll->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QCOMPARE(harness.boxes.errors.size(), 1);
   QVERIFY(harness.service.PrintedJobs().empty());
-  QVERIFY(dialog->BitBtn_PrintAll->isEnabled());
-  QVERIFY(!dialog->BitBtn_Cancel->isEnabled());
+  QVERIFY(Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
+  QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_Cancel")->isEnabled());
 }
 
 QTEST_MAIN(BatchDialogTest)
