@@ -86,7 +86,52 @@ std::string ImportStamp(store::Database& db) {
     stamp += std::to_string(imports.Int(0)) + ' ' + imports.Text(1) + ' ' + imports.Text(2) + ' ' +
              std::to_string(imports.Int(3)) + '\n';
   }
+  store::Statement old =
+      db.Prepare("SELECT moved_at, entry_count FROM old_index WHERE entry_count > 0");
+  if (old.Step()) {
+    stamp += "old index " + std::to_string(old.Int(0)) + ' ' + std::to_string(old.Int(1)) + '\n';
+  }
   return stamp;
+}
+
+bool HasOldIndex(store::Database& db) {
+  return db.QueryInt("SELECT count(*) FROM old_index") > 0;
+}
+
+bool MoveOldIndexIn(store::Database& db, const OldIndexFile& file,
+                    const PostalDirectory& directory) {
+  store::WriteTransaction transaction(db);
+  // Read again under the write lock: another program may have done it.
+  if (HasOldIndex(db)) return false;
+  store::Statement insert = db.Prepare(
+      "INSERT INTO old_index_entries (code, address, office, prefecture_size, county_size, "
+      "city_size, town_size, building_size, floor) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+  for (std::size_t i = 0; i < directory.EntryCount(); ++i) {
+    const DirectoryEntry entry = directory.EntryAt(i);
+    const AddressParts& parts = entry.parts;
+    insert.BindInt(1, entry.code.value)
+        .BindBlob(2, entry.address)
+        .BindBlob(3, entry.office)
+        .BindInt(4, static_cast<std::int64_t>(parts.prefecture))
+        .BindInt(5, static_cast<std::int64_t>(parts.county))
+        .BindInt(6, static_cast<std::int64_t>(parts.city))
+        .BindInt(7, static_cast<std::int64_t>(parts.town))
+        .BindInt(8, static_cast<std::int64_t>(parts.building))
+        .BindInt(9, parts.floor)
+        .Run();
+    insert.Reset();
+  }
+  db.Prepare(
+        "INSERT INTO old_index (id, file_name, file_size, file_modified, moved_at, entry_count) "
+        "VALUES (1, ?1, ?2, ?3, ?4, ?5)")
+      .BindBlob(1, file.name)
+      .BindInt(2, static_cast<std::int64_t>(file.size))
+      .BindInt(3, file.modified)
+      .BindInt(4, file.movedAt)
+      .BindInt(5, static_cast<std::int64_t>(directory.EntryCount()))
+      .Run();
+  transaction.Commit();
+  return true;
 }
 
 ImportWriter::ImportWriter(store::Database& db, const ImportedFile& file,
@@ -150,6 +195,16 @@ ImportedEntries ReadImportedEntries(store::Database& db) {
       if (number >= 0 && number < 256) imported.covered[KindIndex(kind)].set(Size(number));
     }
   }
+  store::Statement old = db.Prepare(
+      "SELECT code, address, office, prefecture_size, county_size, city_size, town_size, "
+      "building_size, floor FROM old_index_entries ORDER BY row_number");
+  while (old.Step()) {
+    const AddressParts parts{Size(old.Int(3)), Size(old.Int(4)),
+                             Size(old.Int(5)), Size(old.Int(6)),
+                             Size(old.Int(7)), static_cast<std::uint8_t>(old.Int(8))};
+    imported.oldIndex.push_back(
+        {PostalCode{static_cast<std::uint32_t>(old.Int(0))}, old.Blob(1), old.Blob(2), parts});
+  }
   store::Statement imports = db.Prepare("SELECT id, kind FROM imports ORDER BY id");
   while (imports.Step()) {
     const bool areas = KindNamed(imports.Text(1)) == JapanPostFileKind::Areas;
@@ -167,7 +222,11 @@ std::vector<std::string> ForgetImports(store::Database& db) {
   store::Statement imports = db.Prepare("SELECT file_name FROM imports ORDER BY id");
   while (imports.Step())
     names.push_back(imports.Blob(0));
-  db.Execute("DELETE FROM area_rows; DELETE FROM office_rows; DELETE FROM imports;");
+  store::Statement old = db.Prepare("SELECT file_name FROM old_index WHERE entry_count > 0");
+  if (old.Step()) names.push_back(old.Blob(0));
+  db.Execute(
+      "DELETE FROM area_rows; DELETE FROM office_rows; DELETE FROM imports; "
+      "DELETE FROM old_index_entries; UPDATE old_index SET entry_count = 0;");
   transaction.Commit();
   return names;
 }

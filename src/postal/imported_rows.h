@@ -38,8 +38,9 @@ struct ImportedFile {
 std::vector<ImportedFile> ImportedFiles(store::Database& db);
 
 // What the directory compiled from the database depends on: a line for
-// each import in use, "<id> <kind> <sha256> <imported_at>"; empty when
-// nothing is imported. Every import and every forgetting changes it.
+// each import in use, "<id> <kind> <sha256> <imported_at>", and one for the
+// old index's entries; empty when nothing is imported. Every import and
+// every forgetting changes it.
 std::string ImportStamp(store::Database& db);
 
 // One import, written in one write transaction: nothing of it is seen, and
@@ -64,8 +65,28 @@ class ImportWriter {
   std::int64_t rows_ = 0;
 };
 
+// "ruvo_zipcode.idx", where the program before kept the directory of its
+// imports (and of the dictionary then).
+struct OldIndexFile {
+  std::string name;  // bytes as the file system holds them
+  std::uintmax_t size = 0;
+  std::int64_t modified = 0;  // seconds since 1970-01-01 UTC
+  std::int64_t movedAt = 0;   // seconds since 1970-01-01 UTC
+};
+
+// Whether an old index has been moved in, forgotten since or not.
+bool HasOldIndex(store::Database& db);
+
+// Moves the entries of the old index `file` into the database in one write
+// transaction, unless one was moved in before (by another program at the
+// same moment too): false then.
+bool MoveOldIndexIn(store::Database& db, const OldIndexFile& file,
+                    const PostalDirectory& directory);
+
 struct ImportedEntries {
   std::vector<DirectoryEntry> entries;  // each import's in turn, oldest first
+  // The old index's, which stand in for the dictionary; empty for none.
+  std::vector<DirectoryEntry> oldIndex;
   // The prefectures imported, by kind (index: JapanPostFileKind).
   std::array<std::bitset<256>, 2> covered;
 };
@@ -73,7 +94,8 @@ struct ImportedEntries {
 // The entries of every import in use.
 ImportedEntries ReadImportedEntries(store::Database& db);
 
-// Drops every import; the names of the files dropped, oldest first.
+// Drops every import and the old index's entries (it is not moved in
+// again); the names of the files dropped, oldest first.
 std::vector<std::string> ForgetImports(store::Database& db);
 
 }  // namespace ruvo::postal

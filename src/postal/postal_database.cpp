@@ -122,6 +122,29 @@ CREATE TABLE office_rows (
   PRIMARY KEY (import_id, row_number)
 ) WITHOUT ROWID;
 CREATE INDEX office_rows_prefecture ON office_rows (prefecture_number);
+-- The directory the program before kept in "ruvo_zipcode.idx", moved in
+-- once: its entries, the dictionary's of then among them, stand in for the
+-- dictionary wherever no import above holds the kind and prefecture.
+CREATE TABLE old_index (
+  id INTEGER PRIMARY KEY CHECK (id = 1),  -- moved in once; kept when forgotten
+  file_name BLOB NOT NULL,
+  file_size INTEGER NOT NULL,
+  file_modified INTEGER NOT NULL,  -- seconds since 1970-01-01 UTC
+  moved_at INTEGER NOT NULL,       -- seconds since 1970-01-01 UTC
+  entry_count INTEGER NOT NULL     -- 0 once forgotten
+);
+CREATE TABLE old_index_entries (
+  row_number INTEGER PRIMARY KEY,
+  code INTEGER NOT NULL,           -- seven digits as a number
+  address BLOB NOT NULL,
+  office BLOB NOT NULL,            -- empty for an area
+  prefecture_size INTEGER NOT NULL,  -- bytes of each part of the address
+  county_size INTEGER NOT NULL,
+  city_size INTEGER NOT NULL,
+  town_size INTEGER NOT NULL,
+  building_size INTEGER NOT NULL,
+  floor INTEGER NOT NULL
+);
 )sql";
 
 constexpr std::string_view kLayoutSteps[] = {kImportsAndRows};

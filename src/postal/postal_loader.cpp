@@ -26,14 +26,15 @@ constexpr std::string_view kImportedIndexUnusable =
     "\x8E\xE6\x82\xE8\x8D\x9E\x82\xF1\x82\xBE\x97\x58\x95\xD6\x94\xD4\x8D\x86\x83\x66\x81\x5B"
     "\x83\x5E\x82\xF0\x93\xC7\x82\xDF\x82\xC8\x82\xA2\x82\xBD\x82\xDF\x81\x41\x8E\xAB\x8F\x91"
     "\x82\xF0\x8E\x67\x82\xA2\x82\xDC\x82\xB7: ";
-// "以前の版で取り込んだ郵便番号データ（ruvo_zipcode.idx）を使っています。日本郵便のデータをもう一度取り込んでください。"
-constexpr std::string_view kOldIndex =
-    "\x88\xC8\x91\x4F\x82\xCC\x94\xC5\x82\xC5\x8E\xE6\x82\xE8\x8D\x9E\x82\xF1\x82"
-    "\xBE\x97\x58\x95\xD6\x94\xD4\x8D\x86\x83\x66\x81\x5B\x83\x5E\x81"
-    "\x69ruvo_zipcode.idx\x81\x6A\x82\xF0\x8E\x67\x82\xC1\x82\xC4\x82\xA2\x82\xDC"
-    "\x82\xB7\x81\x42\x93\xFA\x96\x7B\x97\x58\x95\xD6\x82\xCC\x83\x66\x81\x5B\x83"
-    "\x5E\x82\xF0\x82\xE0\x82\xA4\x88\xEA\x93\x78\x8E\xE6\x82\xE8\x8D\x9E\x82\xF1"
-    "\x82\xC5\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81\x42";
+// "以前の版で取り込んだ郵便番号データ（ruvo_zipcode.idx）を新しい形式に移せないため、そのまま使います:
+// "
+constexpr std::string_view kOldIndexNotMoved =
+    "\x88\xC8\x91O\x82\xCC\x94\xC5\x82\xC5\x8E\xE6\x82\xE8\x8D\x9E\x82\xF1\x82\xBE\x97X"
+    "\x95\xD6\x94\xD4\x8D\x86\x83"
+    "f\x81\x5B\x83\x5E\x81iruvo_zipcode.idx\x81j\x82\xF0\x90V"
+    "\x82\xB5\x82\xA2\x8C\x60\x8E\xAE\x82\xC9\x88\xDA\x82\xB9\x82\xC8\x82\xA2\x82\xBD"
+    "\x82\xDF\x81"
+    "A\x82\xBB\x82\xCC\x82\xDC\x82\xDC\x8Eg\x82\xA2\x82\xDC\x82\xB7: ";
 
 // One line per file: its path, size and time of modification, or "-" when
 // it is missing. A dictionary's compiled index holds the lines it was made
@@ -144,13 +145,21 @@ PostalDirectory ImportedDirectory(const ImportedEntries& imported, const PostalS
   PostalDirectoryBuilder builder;
   for (const DirectoryEntry& entry : imported.entries)
     builder.Add(entry);
+  const auto uncovered = [&](const DirectoryEntry& entry) {
+    return !imported.covered[entry.office.empty() ? 0 : 1][PrefectureOfEntry(entry)];
+  };
+  if (!imported.oldIndex.empty()) {
+    // What the user had before stands in for the dictionary.
+    for (const DirectoryEntry& entry : imported.oldIndex) {
+      if (uncovered(entry)) builder.Add(entry);
+    }
+    return builder.Build();
+  }
   const LoadedPostalDirectory dictionary = LoadDictionary(source);
   const PostalDirectory& filler = dictionary.directory;
   for (std::size_t i = 0; i < filler.EntryCount(); ++i) {
     const DirectoryEntry entry = filler.EntryAt(i);
-    if (!imported.covered[entry.office.empty() ? 0 : 1][PrefectureOfEntry(entry)]) {
-      builder.Add(entry);
-    }
+    if (uncovered(entry)) builder.Add(entry);
   }
   return builder.Build();
 }
@@ -195,7 +204,65 @@ std::optional<PostalDirectory> LoadImported(const PostalSource& source, std::str
   return loaded;
 }
 
+std::int64_t SecondsSinceEpoch(std::filesystem::file_time_type when) {
+  return std::chrono::duration_cast<std::chrono::seconds>(
+             std::chrono::file_clock::to_sys(when).time_since_epoch())
+      .count();
+}
+
+OldIndexFile DescribedOldIndex(const std::filesystem::path& file) {
+  OldIndexFile described;
+  described.name = file.filename().string();
+  std::error_code error;
+  described.size = std::filesystem::file_size(file, error);
+  if (error) described.size = 0;
+  const auto modified = std::filesystem::last_write_time(file, error);
+  if (!error) described.modified = SecondsSinceEpoch(modified);
+  described.movedAt = std::chrono::duration_cast<std::chrono::seconds>(
+                          std::chrono::system_clock::now().time_since_epoch())
+                          .count();
+  return described;
+}
+
 }  // namespace
+
+std::optional<PostalDirectory> MoveOldIndexIntoDatabase(const PostalSource& source,
+                                                        std::string& notice) {
+  std::error_code missing;
+  if (source.oldIndex.empty() || source.database.empty() ||
+      !std::filesystem::exists(source.oldIndex, missing)) {
+    return std::nullopt;
+  }
+  const auto readOld = [&]() -> std::optional<PostalDirectory> {
+    try {
+      return PostalIndexCodec::Read(source.oldIndex).directory;
+    } catch (const std::exception& e) {
+      // Left as it is, for whoever looks into it.
+      notice = std::string(kImportedIndexUnusable) + e.what();
+      return std::nullopt;
+    }
+  };
+  PostalDatabase database(source.database);
+  bool read = false;
+  std::optional<PostalDirectory> old;
+  try {
+    database.Guarded([&] {
+      if (store::Database* db = database.ForReading(); db != nullptr && HasOldIndex(*db)) return;
+      read = true;
+      old = readOld();
+      if (old) MoveOldIndexIn(database.ForWriting(), DescribedOldIndex(source.oldIndex), *old);
+    });
+  } catch (const PostalDatabaseError& error) {
+    // A folder whose database cannot be written goes on with what it had.
+    if (!read) old = readOld();
+    if (old) notice = std::string(kOldIndexNotMoved) + error.what();
+    return old;
+  }
+  if (const std::optional<std::filesystem::path> aside = database.TakeSetAside()) {
+    notice = SetAsideNotice(*aside);
+  }
+  return std::nullopt;
+}
 
 ZipDictionaryFiles ZipDictionaryFilesFor(const std::filesystem::path& areas) {
   return {areas, areas.parent_path() / kOfficeDictionaryName};
@@ -231,19 +298,14 @@ PostalSource ResolvePostalSource(const std::filesystem::path& folder, const std:
 LoadedPostalDirectory LoadPostalDirectory(const PostalSource& source) {
   std::string notice;
   if (!source.database.empty()) {
-    if (std::optional<PostalDirectory> imported = LoadImported(source, notice)) {
-      return {std::move(*imported), {}, std::move(notice)};
+    if (std::optional<PostalDirectory> old = MoveOldIndexIntoDatabase(source, notice)) {
+      return {std::move(*old), {}, std::move(notice)};
     }
-  }
-  std::error_code missing;
-  if (!source.oldIndex.empty() && std::filesystem::exists(source.oldIndex, missing)) {
-    try {
-      return {PostalIndexCodec::Read(source.oldIndex).directory,
-              {},
-              notice.empty() ? std::string(kOldIndex) : notice};
-    } catch (const std::exception& e) {
-      if (notice.empty()) notice = std::string(kImportedIndexUnusable) + e.what();
+    std::string unread;
+    if (std::optional<PostalDirectory> imported = LoadImported(source, unread)) {
+      return {std::move(*imported), {}, notice.empty() ? std::move(unread) : std::move(notice)};
     }
+    if (notice.empty()) notice = std::move(unread);
   }
   LoadedPostalDirectory loaded = LoadDictionary(source);
   loaded.notice = std::move(notice);

@@ -20,16 +20,18 @@
 // database's path>.idx", again when an import or the dictionary changes.
 //
 // A folder that still has "ruvo_zipcode.idx", the whole directory as the
-// program before wrote it at an import, is read from it as before while the
-// database holds no import, and the user is told to import again: the file
-// cannot tell the imported entries from the dictionary's it was filled with,
-// nor from which file they came. The next import removes it.
+// program before wrote it at an import, has it moved into the database once
+// at its first load; its entries then stand in for the dictionary wherever
+// no new import holds the kind and prefecture. The file itself is left
+// alone, never read again. Where the database cannot be written it is read
+// as before, and the user is told.
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -74,7 +76,7 @@ struct PostalSource {
   ZipDictionaryFiles dictionary;                 // for what is not imported
   std::filesystem::path cacheFolder;             // empty: everything is compiled every time
   std::uintmax_t cacheFrom = kCacheWorthyBytes;  // a dictionary's size worth its index
-  std::filesystem::path oldIndex = {};  // read while the database holds no import; empty: none
+  std::filesystem::path oldIndex = {};           // moved into `database` once; empty: none
   bool operator==(const PostalSource&) const = default;
 };
 
@@ -92,6 +94,14 @@ struct LoadedPostalDirectory {
   // stands in for it, or it is still the old index's.
   std::string notice;
 };
+
+// Moves the old index `source.oldIndex` into `source.database` unless one
+// was moved in before. Returns the old index's directory when it could not
+// be moved in (the database cannot be written), for the caller to read;
+// nullopt otherwise. `notice` (CP932) says why the old index was read as it
+// is, could not be read at all, or the database was set aside.
+std::optional<PostalDirectory> MoveOldIndexIntoDatabase(const PostalSource& source,
+                                                        std::string& notice);
 
 // Reads the imported data when there is any, else the dictionary, each from
 // its compiled index when that is up to date, compiling it otherwise. Never

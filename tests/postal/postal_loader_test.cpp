@@ -217,30 +217,63 @@ TEST_F(ImportedDataLoader, CompilesTheImportedDataOnceAndAgainWhenAnImportChange
   EXPECT_EQ(PostalIndexCodec::Read(cached).directory.EntryCount(), both);
 }
 
-TEST_F(ImportedDataLoader, ReadsTheOldIndexUntilAnImportTakesItsPlace) {
+// "ruvo_zipcode.idx" as the program before wrote it: Hamamatsu's ward of
+// 2024, which the fixture dictionary lacks, and a code of Tokyo.
+std::string OldIndexBytes() {
   PostalDirectoryBuilder old;
   old.Add({{4300946}, test::Sj("静岡県浜松市中央区元城町"), {}, {6, 0, 12, 6, 0, kNoFloor}});
-  test::PutFile(dir / "ruvo_zipcode.idx",
-                PostalIndexCodec::Encode(old.Build(), "areas\tKEN_ALL.CSV\t1\n"));
-  const LoadedPostalDirectory fromOld = Load();
-  EXPECT_EQ(fromOld.directory.EntryCount(), 1u);
-  EXPECT_EQ(test::Utf8(fromOld.notice),
-            "以前の版で取り込んだ郵便番号データ（ruvo_zipcode.idx）を使っています。"
-            "日本郵便のデータをもう一度取り込んでください。");
+  old.Add({{1050011}, test::Sj("東京都港区芝浦"), {}, {6, 0, 4, 4, 0, kNoFloor}});
+  return PostalIndexCodec::Encode(old.Build(), "areas\tKEN_ALL.CSV\t2\n");
+}
 
+TEST_F(ImportedDataLoader, MovesTheOldIndexInOnceAndLeavesTheFileAlone) {
+  const std::string oldBytes = OldIndexBytes();
+  test::PutFile(dir / "ruvo_zipcode.idx", oldBytes);
+  const LoadedPostalDirectory moved = Load();
+  EXPECT_EQ(moved.notice, "");
+  EXPECT_EQ(moved.directory.EntryCount(), 2u);  // in place of the dictionary
+  EXPECT_EQ(FirstAddress(moved.directory, 4300946), "静岡県浜松市中央区元城町");
+  EXPECT_EQ(test::FileBytes(dir / "ruvo_zipcode.idx"), oldBytes);
+
+  // Never read again: damaged now, it changes nothing.
   test::PutFile(dir / "ruvo_zipcode.idx", "RUVO-ZIP");
-  const LoadedPostalDirectory fallback = Load();
-  EXPECT_EQ(FirstAddress(fallback.directory, 4300946),
-            "静岡県浜松市中区元城町");  // the dictionary's
-  EXPECT_EQ(test::Utf8(fallback.notice),
-            "取り込んだ郵便番号データを読めないため、辞書を使います: " +
-                (dir / "ruvo_zipcode.idx").string() + ": cut short");
+  const LoadedPostalDirectory again = Load();
+  EXPECT_EQ(again.notice, "");
+  EXPECT_EQ(again.directory.EntryCount(), 2u);
 
-  Import("JIGYOSYO.CSV", test::JigyosyoCsv());
-  EXPECT_FALSE(fs::exists(dir / "ruvo_zipcode.idx"));
-  const LoadedPostalDirectory imported = Load();
-  EXPECT_EQ(imported.notice, "");
-  EXPECT_EQ(FirstAddress(imported.directory, 1008994), "(none)");  // abolished in the import
+  // A prefecture's file takes the place of its prefecture only.
+  const PostalImport tokyo = Import("13TOKYO.CSV", test::Sj(test::kTokyoUtf8));
+  EXPECT_EQ(FirstAddress(tokyo.directory, 1050011), "東京都港区芝公園");
+  EXPECT_EQ(FirstAddress(tokyo.directory, 4300946), "静岡県浜松市中央区元城町");
+  EXPECT_EQ(FirstAddress(Load().directory, 4300946), "静岡県浜松市中央区元城町");
+
+  // Forgotten with the imports, and not moved in again.
+  EXPECT_EQ(ForgetJapanPostImports(dir.path()).files,
+            (std::vector<std::string>{"13TOKYO.CSV", "ruvo_zipcode.idx"}));
+  test::PutFile(dir / "ruvo_zipcode.idx", oldBytes);
+  EXPECT_EQ(FirstAddress(Load().directory, 4300946), "静岡県浜松市中区元城町");  // the dictionary's
+  EXPECT_TRUE(fs::exists(dir / "ruvo_zipcode.idx"));
+}
+
+TEST_F(ImportedDataLoader, AnOldIndexThatCannotBeMovedInIsReadAsItIs) {
+  test::PutFile(dir / "ruvo_zipcode.idx", OldIndexBytes());
+  fs::create_directory(Database());  // in the way: the database cannot be written
+  const LoadedPostalDirectory asItIs = Load();
+  EXPECT_EQ(FirstAddress(asItIs.directory, 4300946), "静岡県浜松市中央区元城町");
+  EXPECT_EQ(test::Utf8(asItIs.notice),
+            "以前の版で取り込んだ郵便番号データ（ruvo_zipcode.idx）を新しい形式に移せないため、"
+            "そのまま使います: " +
+                Database().string() +
+                ": 郵便番号データのファイルを開けないか、書き込みが許されていません。");
+
+  fs::remove(Database());
+  test::PutFile(dir / "ruvo_zipcode.idx", "RUVO-ZIP");
+  const LoadedPostalDirectory damaged = Load();
+  EXPECT_EQ(FirstAddress(damaged.directory, 4300946),
+            "静岡県浜松市中区元城町");  // the dictionary's
+  EXPECT_EQ(test::Utf8(damaged.notice), "取り込んだ郵便番号データを読めないため、辞書を使います: " +
+                                            (dir / "ruvo_zipcode.idx").string() + ": cut short");
+  EXPECT_EQ(test::FileBytes(dir / "ruvo_zipcode.idx"), "RUVO-ZIP");
 }
 
 // The damaged file's name, as the user is told it.
