@@ -100,7 +100,7 @@ void TForm_Main::CompleteAddress() {
 }
 
 // F8: Japan Post's file, downloaded by the user, imported into the working
-// folder's index, which the window checks with from then on and every later
+// folder's postal data, which the window checks with from then on and every later
 // start. The window stays as it was when the user cancels or the file is
 // none of Japan Post's (the error box says why).
 void TForm_Main::UpdatePostalData() {
@@ -112,14 +112,14 @@ void TForm_Main::UpdatePostalData() {
   postal::PostalImport imported;
   try {
     const WaitCursor waiting;
-    const postal::PostalDirectory& current = services_.postal->Get().directory;
-    imported = postal::ImportJapanPostFile(*file, current, services_.workingFolder);
+    imported =
+        postal::ImportJapanPostFile(*file, services_.workingFolder, services_.postal->Source());
   } catch (...) {
     SetStatus(QString());
     throw;
   }
   const QString notice = ImportedNotice(*file, imported);
-  services_.postal->Replace({std::move(imported.directory), {}, {}});
+  services_.postal->Replace({std::move(imported.directory), {}, std::move(imported.notice)});
   postalNoticeShown_ = false;
   SetStatus(notice);
   services_.boxes.Notify(this, notice);

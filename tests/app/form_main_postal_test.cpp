@@ -143,7 +143,7 @@ void FormMainPostalTest::f8ImportsJapanPostsFileAndChecksWithIt() {
       QStringLiteral("郵便番号データを更新しました: KEN_ALL.CSV（住所 15件・8都道府県）");
   QCOMPARE(harness.boxes.notices, QStringList{notice});
   QCOMPARE(window.StatusText(), notice);
-  QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+  QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_postal.db"));
   Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
   Named<TCp932Edit>(window, "Edit_Add2")->setFocus();
   QCOMPARE(window.StatusText(), QStringLiteral("〒430-0946 静岡県浜松市中央区元城町"));
@@ -159,7 +159,7 @@ void FormMainPostalTest::f8CancelledOrRefusedChangesNothing() {
   TForm_Main& window = harness.Open();
   QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F8);  // cancelled
   QVERIFY(harness.boxes.notices.isEmpty());
-  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_postal.db"));
 
   ruvo::test::PutFile(harness.Folder() / "orders.csv", ruvo::test::Sj("郵便番号,住所\r\n"));
   harness.chooseZipData = [&](QWidget*) {
@@ -174,12 +174,27 @@ void FormMainPostalTest::f8CancelledOrRefusedChangesNothing() {
            QStringLiteral("orders.csv: 日本郵便の郵便番号データ（KEN_ALL.CSV または "
                           "JIGYOSYO.CSV）ではありません。"));
   QVERIFY(reopened.StatusText().isEmpty());  // not "取り込んでいます…" any longer
-  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_postal.db"));
   Named<TCp932Edit>(reopened, "Edit_Zip")->setText(QStringLiteral("105-0011"));
   Named<TCp932Edit>(reopened, "Edit_Zip")->setFocus();
   Named<TCp932Edit>(reopened, "Edit_tel")->setFocus();
   QCOMPARE(reopened.StatusText(),
            QStringLiteral("〒105-0011 東京都港区芝公園"));  // the dictionary's still
+
+  // Japan Post's file, but the folder's database cannot be written.
+  std::filesystem::create_directory(harness.Folder() / "ruvo_postal.db");
+  ruvo::test::PutFile(harness.Folder() / "KEN_ALL.CSV", ruvo::test::KenAllCsv());
+  harness.chooseZipData = [&](QWidget*) {
+    return std::optional<std::filesystem::path>(harness.Folder() / "KEN_ALL.CSV");
+  };
+  harness.Close();
+  TForm_Main& locked = harness.Open();
+  const qsizetype errorsBefore = harness.boxes.errors.size();
+  QTest::keyClick(Named<TCp932Edit>(locked, "Edit_Zip"), Qt::Key_F8);
+  QCOMPARE(harness.boxes.errors.size(), errorsBefore + 1);
+  QVERIFY(harness.boxes.errors.last().endsWith(QStringLiteral(
+      "ruvo_postal.db: 郵便番号データのファイルを開けないか、書き込みが許されていません。")));
+  QVERIFY(harness.boxes.notices.isEmpty());
 }
 
 QTEST_MAIN(FormMainPostalTest)
