@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "journal/journal_time.h"
 #include "print/printer_setup_dialog.h"
 #include "settings/file_store.h"
 
@@ -49,6 +50,8 @@ struct AppServices {
   std::function<std::optional<std::filesystem::path>(QWidget* parent)> chooseZipDataFile = {};
   // Today's date, shown as the slip date when the window opens.
   std::function<QDate()> today = [] { return QDate::currentDate(); };
+  // The clock the shipment journal records printed slips by.
+  journal::JournalClock journalClock = journal::SystemNow;
 };
 
 }  // namespace ruvo::app
