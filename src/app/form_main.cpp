@@ -215,6 +215,7 @@ void TForm_Main::ShowInputNotice(SlipField field, int replaced, int dropped, int
 
 void TForm_Main::FunctionKey(int number) {
   if (number == 2) AskToQuit();
+  if (number == 5) OpenHistory();
   if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });
   if (number == 8) UpdatePostalData();
   if (number == 11) AskToPrint();

@@ -10,6 +10,7 @@
 // (Record, WriteRecord), and every handler runs inside the one HandlerGuard.
 
 #include <QWidget>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "app/app_services.h"
 #include "app/handler_guard.h"
 #include "journal/printed_slip.h"
+#include "journal/reprint.h"
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
 #include "slip/printer_in_force.h"
@@ -136,6 +138,12 @@ class TForm_Main : public QWidget {
   // The question before F11 prints `slip`: the duplicate warning when the
   // parcel was printed a short while ago, else the printer's.
   QString PrintQuestion(const SlipRecord& slip);
+  // The date the window takes as today, for the journal's dialogs.
+  std::chrono::year_month_day Today() const;
+  void OpenHistory();
+  // Prints `originals` again as one job on the paper mode's printer, after
+  // asking, and records them as reprints.
+  void Reprint(const std::vector<journal::PrintedSlip>& originals, journal::ReprintDate date);
 
   // form_main_postal.cpp
   // The postal-code dictionary; null when there is none (its notice is then
