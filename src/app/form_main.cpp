@@ -47,6 +47,7 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
     guard_.Run([&] { OpenOrderFile(file); });
   });
   ConnectBands();
+  MakeCompleters();
 }
 
 TForm_Main::~TForm_Main() = default;
@@ -216,6 +217,7 @@ void TForm_Main::ShowInputNotice(SlipField field, int replaced, int dropped, int
 void TForm_Main::FunctionKey(int number) {
   if (number == 2) AskToQuit();
   if (number == 5) OpenHistory();
+  if (number == 6) OpenRecipientBook();
   if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });
   if (number == 8) UpdatePostalData();
   if (number == 11) AskToPrint();

@@ -141,6 +141,10 @@ class TForm_Main : public QWidget {
   // The date the window takes as today, for the journal's dialogs.
   std::chrono::year_month_day Today() const;
   void OpenHistory();
+  void OpenRecipientBook();
+  void MakeCompleters();
+  // The recipient fields take the book's entry `id`.
+  void FillRecipient(std::int64_t id);
   // Prints `originals` again as one job on the paper mode's printer, after
   // asking, and records them as reprints.
   void Reprint(const std::vector<journal::PrintedSlip>& originals, journal::ReprintDate date);
