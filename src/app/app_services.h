@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "journal/journal_time.h"
 #include "print/printer_setup_dialog.h"
 #include "settings/file_store.h"
 
@@ -49,6 +50,18 @@ struct AppServices {
   std::function<std::optional<std::filesystem::path>(QWidget* parent)> chooseZipDataFile = {};
   // Today's date, shown as the slip date when the window opens.
   std::function<QDate()> today = [] { return QDate::currentDate(); };
+  // Asks for the CSV file the recipient book imports (F6); none when the
+  // user cancels. Empty: the desktop's file dialog.
+  std::function<std::optional<std::filesystem::path>(QWidget* parent)> chooseBookImportFile = {};
+  // Asks where the recipient book is exported to, and in which encoding;
+  // none when the user cancels. Empty: the desktop's file dialog.
+  struct BookExport {
+    std::filesystem::path file;
+    bool utf8 = true;  // UTF-8 with BOM; false: Shift-JIS (CP932)
+  };
+  std::function<std::optional<BookExport>(QWidget* parent)> chooseBookExportFile = {};
+  // The clock the shipment journal records printed slips by.
+  journal::JournalClock journalClock = journal::SystemNow;
 };
 
 }  // namespace ruvo::app

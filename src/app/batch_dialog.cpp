@@ -1,6 +1,7 @@
 #include "app/batch_dialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/window_kit.h"
 #include "print/lm_printers.h"
@@ -35,6 +37,8 @@ constexpr ColumnSpec kColumns[] = {
 
 // A row with a problem stands out in a pale red.
 const QColor kProblemRowColour(255, 222, 222);
+// A row printed a short while ago, in a pale yellow.
+const QColor kPrintedRowColour(255, 244, 200);
 
 QString SlotCaption(const SlipRecord& slip) {
   for (std::size_t slot = 0; slot < slip.timeSlots.size(); ++slot) {
@@ -105,6 +109,8 @@ void BatchDialog::MakeControls() {
   Table_Rows->setSelectionMode(QAbstractItemView::SingleSelection);
   ProgressBar = new QProgressBar(this);
   ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+  CheckBox_IncludePrinted = new QCheckBox(QStringLiteral("印刷済みの行も印刷する"), this);
+  CheckBox_IncludePrinted->setObjectName(QStringLiteral("CheckBox_IncludePrinted"));
   BitBtn_Reload = MakeButton(this, "BitBtn_Reload", QStringLiteral("読み直す"));
   BitBtn_PrintRow = MakeButton(this, "BitBtn_PrintRow", QStringLiteral("選んだ行を印刷"));
   BitBtn_PrintAll = MakeButton(this, "BitBtn_PrintAll", QStringLiteral("すべて印刷"));
@@ -112,6 +118,7 @@ void BatchDialog::MakeControls() {
   BitBtn_Close = MakeButton(this, "BitBtn_Close", QStringLiteral("閉じる"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BitBtn_Reload);
+  buttons->addWidget(CheckBox_IncludePrinted);
   buttons->addStretch();
   for (QWidget* widget :
        {static_cast<QWidget*>(ProgressBar), static_cast<QWidget*>(BitBtn_Cancel),
@@ -137,17 +144,30 @@ void BatchDialog::ConnectButtons() {
   on(BitBtn_Close, &BatchDialog::reject);
   ConnectGuarded(guard_, Table_Rows, &QTableWidget::itemSelectionChanged, this,
                  [this] { UpdateButtons(); });
+  ConnectGuarded(guard_, CheckBox_IncludePrinted, &QCheckBox::toggled, this,
+                 [this] { UpdateButtons(); });
+}
+
+void BatchDialog::FindEarlierPrints() {
+  std::vector<const SlipRecord*> slips;
+  for (const batch::OrderRow& row : file_.rows)
+    slips.push_back(&row.slip);
+  earlier_.assign(file_.rows.size(), QString());
+  if (setup_.earlierPrints) earlier_ = setup_.earlierPrints(slips);
+  earlier_.resize(file_.rows.size());
+  for (std::size_t i = 0; i < file_.rows.size(); ++i) {
+    if (!file_.rows[i].Printable()) earlier_[i].clear();
+  }
 }
 
 void BatchDialog::ShowFile() {
   Table_Rows->clearContents();
   Table_Rows->setRowCount(static_cast<int>(file_.rows.size()));
   QStringList rowNumbers;
-  for (std::size_t i = 0; i < file_.rows.size(); ++i) {
-    ShowRow(static_cast<int>(i), file_.rows[i]);
-    rowNumbers << QString::number(file_.rows[i].row);
-  }
+  for (const batch::OrderRow& row : file_.rows)
+    rowNumbers << QString::number(row.row);
   Table_Rows->setVerticalHeaderLabels(rowNumbers);
+  ShowRows();
   const std::size_t invalid = file_.InvalidRowCount();
   Label_Summary->setText(QStringLiteral("%1 行: 印刷できる行 %2、問題のある行 %3")
                              .arg(file_.rows.size())
@@ -157,6 +177,17 @@ void BatchDialog::ShowFile() {
   Label_Problems->setVisible(!file_.problems.empty());
   ProgressBar->setValue(0);
   UpdateButtons();
+}
+
+// The rows with what each would print, the ones printed a short while ago
+// marked.
+void BatchDialog::ShowRows() {
+  FindEarlierPrints();
+  for (std::size_t i = 0; i < file_.rows.size(); ++i)
+    ShowRow(static_cast<int>(i), file_.rows[i]);
+  const bool anyPrinted = std::any_of(earlier_.begin(), earlier_.end(),
+                                      [](const QString& when) { return !when.isEmpty(); });
+  CheckBox_IncludePrinted->setVisible(anyPrinted);
 }
 
 void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
@@ -175,6 +206,8 @@ void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
     if (!row.Printable()) {
       item->setBackground(kProblemRowColour);
       item->setToolTip(ProblemsText(row.problems, QStringLiteral("\n"), false));
+    } else if (PrintedEarlier(static_cast<std::size_t>(index))) {
+      item->setBackground(kPrintedRowColour);
     }
     Table_Rows->setItem(index, column, item);
   }
@@ -183,6 +216,8 @@ void BatchDialog::ShowRow(int index, const batch::OrderRow& row) {
 // A row's own problems; a row without any still waits while the file has one.
 QString BatchDialog::Verdict(const batch::OrderRow& row) const {
   if (!row.Printable()) return ProblemsText(row.problems, QStringLiteral("／"), false);
+  const auto index = static_cast<std::size_t>(&row - file_.rows.data());
+  if (PrintedEarlier(index)) return QStringLiteral("%1 に印刷済み").arg(earlier_[index]);
   return file_.problems.empty() ? QStringLiteral("印刷できます")
                                 : QStringLiteral("ファイルの問題を直すと印刷できます");
 }
@@ -191,7 +226,8 @@ void BatchDialog::UpdateButtons() {
   const int current = Table_Rows->currentRow();
   const bool rowPrintable = file_.problems.empty() && current >= 0 &&
                             file_.rows[static_cast<std::size_t>(current)].Printable();
-  BitBtn_PrintAll->setEnabled(!printing_ && !file_.PrintableSlips().empty());
+  BitBtn_PrintAll->setEnabled(!printing_ && !RowsToPrint().empty());
+  CheckBox_IncludePrinted->setEnabled(!printing_);
   BitBtn_PrintRow->setEnabled(!printing_ && rowPrintable);
   BitBtn_Reload->setEnabled(!printing_);
   BitBtn_Close->setEnabled(!printing_);
@@ -203,20 +239,40 @@ void BatchDialog::ReadFileAgain() {
   ShowFile();
 }
 
-// The good rows, after a question that says how many and how many rows are
-// left out; a file with a problem of its own prints nothing.
+std::vector<const batch::OrderRow*> BatchDialog::RowsToPrint() const {
+  std::vector<const batch::OrderRow*> rows;
+  if (!file_.problems.empty()) return rows;
+  const bool includePrinted = CheckBox_IncludePrinted->isChecked();
+  for (std::size_t i = 0; i < file_.rows.size(); ++i) {
+    if (file_.rows[i].Printable() && (includePrinted || !PrintedEarlier(i)))
+      rows.push_back(&file_.rows[i]);
+  }
+  return rows;
+}
+
+std::size_t BatchDialog::LeftOutAsPrinted() const {
+  if (CheckBox_IncludePrinted->isChecked()) return 0;
+  return static_cast<std::size_t>(std::count_if(
+      earlier_.begin(), earlier_.end(), [](const QString& when) { return !when.isEmpty(); }));
+}
+
+// The rows to print, after a question that says how many and how many rows
+// are left out; a file with a problem of its own prints nothing.
 void BatchDialog::PrintAll() {
-  const std::vector<const SlipRecord*> slips = file_.PrintableSlips();
-  if (slips.empty()) return;
-  const std::size_t invalid = file_.InvalidRowCount();
+  const std::vector<const batch::OrderRow*> rows = RowsToPrint();
+  if (rows.empty()) return;
+  QStringList leftOut;
+  if (const std::size_t invalid = file_.InvalidRowCount(); invalid > 0)
+    leftOut << QStringLiteral("問題のある %1 行").arg(invalid);
+  if (const std::size_t printed = LeftOutAsPrinted(); printed > 0)
+    leftOut << QStringLiteral("印刷済みの %1 行").arg(printed);
+  const QString count = QStringLiteral("%1 枚の送り状を印刷しますか?").arg(rows.size());
   const QString question =
-      invalid == 0 ? QStringLiteral("%1 枚の送り状を印刷しますか?").arg(slips.size())
-                   : QStringLiteral("問題のある %1 行を除いて、%2 枚の送り状を印刷しますか?")
-                         .arg(invalid)
-                         .arg(slips.size());
+      leftOut.isEmpty() ? count
+                        : leftOut.join(QStringLiteral("と")) + QStringLiteral("を除いて、") + count;
   if (!setup_.boxes.Ask(this, question)) return;
-  if (PrintSlips(slips)) {
-    setup_.boxes.Notify(this, QStringLiteral("%1 枚の送り状を印刷しました").arg(slips.size()));
+  if (PrintRows(rows)) {
+    setup_.boxes.Notify(this, QStringLiteral("%1 枚の送り状を印刷しました").arg(rows.size()));
   }
 }
 
@@ -225,11 +281,17 @@ void BatchDialog::PrintChosenRow() {
   if (current < 0 || !file_.problems.empty()) return;
   const batch::OrderRow& row = file_.rows[static_cast<std::size_t>(current)];
   if (!row.Printable()) return;
-  const QString question = QStringLiteral("%1 行目 (%2) の送り状を印刷しますか?")
-                               .arg(row.row)
-                               .arg(Cp932ToQString(row.slip.recipientName));
+  const QString name = Cp932ToQString(row.slip.recipientName);
+  const QString question =
+      PrintedEarlier(static_cast<std::size_t>(current))
+          ? QStringLiteral(
+                "%1 行目 (%2) は%3 に同じお届け先・品名で印刷済みです。もう一度印刷しますか?")
+                .arg(row.row)
+                .arg(name)
+                .arg(earlier_[static_cast<std::size_t>(current)])
+          : QStringLiteral("%1 行目 (%2) の送り状を印刷しますか?").arg(row.row).arg(name);
   if (!setup_.boxes.Ask(this, question)) return;
-  PrintSlips({&row.slip});
+  PrintRows({&row});
 }
 
 void BatchDialog::CancelPrinting() {
@@ -245,8 +307,12 @@ void BatchDialog::reject() {
 }
 
 // Events are let through after each page, so that the progress shows and the
-// cancel button works; the job is handed on only after its last page.
-bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
+// cancel button works; the job is handed on only after its last page. The
+// rows it printed are recorded, and marked as printed from then on.
+bool BatchDialog::PrintRows(const std::vector<const batch::OrderRow*>& rows) {
+  std::vector<const SlipRecord*> slips;
+  for (const batch::OrderRow* row : rows)
+    slips.push_back(&row->slip);
   if (setup_.requirePrinter) setup_.requirePrinter();
   const SlipPrintValues values =
       EffectivePrintValues(setup_.printer, setup_.marginTop, setup_.marginLeft);
@@ -279,8 +345,15 @@ bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
     ProgressBar->setValue(0);
     setup_.boxes.Notify(this,
                         QStringLiteral("印刷を中止しました。送り状は 1 枚も印刷されていません"));
+    return false;
   }
-  return !run.cancelled;
+  if (setup_.recordPrinted) {
+    const QString notice = setup_.recordPrinted(rows, values);
+    if (!notice.isEmpty()) setup_.boxes.Notify(this, notice);
+  }
+  ShowRows();
+  UpdateButtons();
+  return true;
 }
 
 }  // namespace ruvo::app

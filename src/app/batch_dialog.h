@@ -8,10 +8,12 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/handler_guard.h"
 #include "batch/order_file.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -35,6 +37,15 @@ struct BatchDialogSetup {
   // Run before a job starts; throws, printing nothing, while the paper
   // mode's printer is not there (ENoPrinterInForce). Empty: no check.
   std::function<void()> requirePrinter = {};
+  // When each slip was printed a short while ago ("本日 14:05"), empty for
+  // one that was not; such rows are marked and left out of the job unless
+  // the user includes them. Empty: no row is marked.
+  std::function<std::vector<QString>(const std::vector<const SlipRecord*>&)> earlierPrints = {};
+  // Records the rows of a job the print service accepted, printed with
+  // `values`; the notice for the user, empty when there is nothing to tell.
+  // Empty: nothing is recorded.
+  std::function<QString(const std::vector<const batch::OrderRow*>&, const SlipPrintValues&)>
+      recordPrinted = {};
 };
 
 class BatchDialog : public QDialog {
@@ -60,11 +71,21 @@ class BatchDialog : public QDialog {
   void PrintChosenRow();
   void CancelPrinting();
   void ShowFile();
+  void ShowRows();
   void ShowRow(int index, const batch::OrderRow& row);
   QString Verdict(const batch::OrderRow& row) const;
   void UpdateButtons();
-  // Prints `slips` as one job; false when the user cancelled it.
-  bool PrintSlips(const std::vector<const SlipRecord*>& slips);
+  // Marks the rows printed a short while ago.
+  void FindEarlierPrints();
+  bool PrintedEarlier(std::size_t index) const { return !earlier_.at(index).isEmpty(); }
+  // The rows "すべて印刷" prints: the good ones, without the ones printed a
+  // short while ago unless the user includes them; none while the file
+  // has a problem of its own.
+  std::vector<const batch::OrderRow*> RowsToPrint() const;
+  std::size_t LeftOutAsPrinted() const;
+  // Prints `rows` as one job and records them; false when the user
+  // cancelled it.
+  bool PrintRows(const std::vector<const batch::OrderRow*>& rows);
 
   BatchDialogSetup setup_;
   HandlerGuard guard_;
@@ -72,12 +93,14 @@ class BatchDialog : public QDialog {
   QLabel* Label_Problems;  // the file's and the header's problems, red
   QTableWidget* Table_Rows;
   QProgressBar* ProgressBar;
+  QCheckBox* CheckBox_IncludePrinted;
   QPushButton* BitBtn_Reload;
   QPushButton* BitBtn_PrintAll;
   QPushButton* BitBtn_PrintRow;
   QPushButton* BitBtn_Cancel;
   QPushButton* BitBtn_Close;
   batch::OrderFile file_;
+  std::vector<QString> earlier_;  // per row: when it was printed before, or empty
   bool printing_ = false;
   bool cancelRequested_ = false;
 };

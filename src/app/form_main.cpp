@@ -18,6 +18,7 @@
 #include "app/sender_band.h"
 #include "app/single_instance.h"
 #include "app/transfer_band.h"
+#include "app/window_journal.h"
 #include "app/window_kit.h"
 #include "postal/postal_loader.h"
 #include "print/printer_watch.h"
@@ -28,7 +29,8 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(std::move(services)),
-      guard_(services_.boxes, this) {
+      guard_(services_.boxes, this),
+      journal_(std::make_unique<WindowJournal>(services_.workingFolder, services_.journalClock)) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(kMainCaption);
   setFont(WindowFont(16));
@@ -45,6 +47,7 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
     guard_.Run([&] { OpenOrderFile(file); });
   });
   ConnectBands();
+  MakeCompleters();
 }
 
 TForm_Main::~TForm_Main() = default;
@@ -213,6 +216,8 @@ void TForm_Main::ShowInputNotice(SlipField field, int replaced, int dropped, int
 
 void TForm_Main::FunctionKey(int number) {
   if (number == 2) AskToQuit();
+  if (number == 5) OpenHistory();
+  if (number == 6) OpenRecipientBook();
   if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });
   if (number == 8) UpdatePostalData();
   if (number == 11) AskToPrint();
@@ -257,6 +262,9 @@ void TForm_Main::paintEvent(QPaintEvent* event) {
   QTimer::singleShot(0, this, [this] {
     guard_.Run([this] { StartUp(); });
     startupDone_ = true;
+    // The journal's check and the day's copy wait until the window is
+    // usable.
+    QTimer::singleShot(0, this, [this] { guard_.Run([this] { OpenJournal(); }); });
   });
 }
 

@@ -10,12 +10,17 @@
 // (Record, WriteRecord), and every handler runs inside the one HandlerGuard.
 
 #include <QWidget>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_services.h"
 #include "app/handler_guard.h"
+#include "journal/printed_slip.h"
+#include "journal/reprint.h"
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
 #include "slip/printer_in_force.h"
@@ -44,6 +49,7 @@ class SenderBand;
 class SingleInstance;
 class TForm_SLIP97YPrn;
 class TransferBand;
+class WindowJournal;
 
 class TForm_Main : public QWidget {
   Q_OBJECT
@@ -76,6 +82,8 @@ class TForm_Main : public QWidget {
   void ComeForwardFor(SingleInstance& instance);
   // The batch dialog over the order file `file` (dropped on the window).
   void OpenOrderFile(const std::filesystem::path& file);
+  // The shipment journal the window records its printed slips to.
+  WindowJournal& Journal() { return *journal_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -121,6 +129,26 @@ class TForm_Main : public QWidget {
   void AskToPrint();
   bool RefusePrintingFromUnreadableFolder();
 
+  // form_main_journal.cpp
+  void OpenJournal();
+  // How the slips of the job the print service accepted last were printed.
+  journal::PrintSetup PrintSetupNow(const SlipPrintValues& values) const;
+  // Records the job's slips; the notice when they were not recorded.
+  void RecordPrinted(std::vector<journal::PrintedSlip> slips);
+  // The question before F11 prints `slip`: the duplicate warning when the
+  // parcel was printed a short while ago, else the printer's.
+  QString PrintQuestion(const SlipRecord& slip);
+  // The date the window takes as today, for the journal's dialogs.
+  std::chrono::year_month_day Today() const;
+  void OpenHistory();
+  void OpenRecipientBook();
+  void MakeCompleters();
+  // The recipient fields take the book's entry `id`.
+  void FillRecipient(std::int64_t id);
+  // Prints `originals` again as one job on the paper mode's printer, after
+  // asking, and records them as reprints.
+  void Reprint(const std::vector<journal::PrintedSlip>& originals, journal::ReprintDate date);
+
   // form_main_postal.cpp
   // The postal-code dictionary; null when there is none (its notice is then
   // shown once).
@@ -145,6 +173,7 @@ class TForm_Main : public QWidget {
   PrinterWatch* printerWatch_ = nullptr;
   PaperModePrinter* printer_ = nullptr;
   TForm_SLIP97YPrn* printPosition_ = nullptr;
+  std::unique_ptr<WindowJournal> journal_;
   int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
   bool senderTabValid_ = true;  // false while the remembered tab is no tab
   // The settings file's slip fields as read, and as the controls showed them

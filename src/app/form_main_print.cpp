@@ -9,6 +9,7 @@
 #include "app/form_slip97y_prn.h"
 #include "app/goods_band.h"
 #include "app/paper_mode_printer.h"
+#include "app/window_journal.h"
 #include "batch/order_file.h"
 #include "print/print_job.h"
 #include "print/printer_setup_dialog.h"
@@ -44,17 +45,26 @@ bool TForm_Main::RefusePrintingFromUnreadableFolder() {
 void TForm_Main::AskToPrint() {
   if (RefusePrintingFromUnreadableFolder()) return;
   printer_->RequireInForce();
-  const QString printer = Cp932ToQString(printer_->InForce().chosen.name);
-  const QString question = printer.isEmpty() ? QStringLiteral("印刷しますか?")
-                                             : QStringLiteral("「%1」に印刷しますか?").arg(printer);
-  if (!services_.boxes.Ask(this, question)) {
+  const SlipRecord slip = ReadRecordTellingReplaced();
+  if (!services_.boxes.Ask(this, PrintQuestion(slip))) {
     goods_->FocusGoods(Qt::OtherFocusReason);
     return;
   }
-  const SlipRecord slip = ReadRecordTellingReplaced();
   const PrintLabels& labels = printer_->Labels();
   const SlipPrintValues values = PrintSlip(services_.printer, slip, labels.top, labels.left);
   printer_->SetPrintedResolution(values.dpiX, values.dpiY);
+  journal::PrintedSlip printed;
+  printed.setup = PrintSetupNow(values);
+  printed.slip = slip;
+  RecordPrinted({printed});
+}
+
+QString TForm_Main::PrintQuestion(const SlipRecord& slip) {
+  const QString duplicate = journal_->DuplicateQuestion(slip);
+  if (!duplicate.isEmpty()) return duplicate;
+  const QString printer = Cp932ToQString(printer_->InForce().chosen.name);
+  return printer.isEmpty() ? QStringLiteral("印刷しますか?")
+                           : QStringLiteral("「%1」に印刷しますか?").arg(printer);
 }
 
 // The batch dialog shows every row and prints the good ones as one job, as
@@ -70,7 +80,14 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   BatchDialog dialog(
       {services_.printer, services_.boxes, labels.top, labels.left,
        [source] { return batch::LoadOrderFile(source); },
-       QString::fromStdString(file.filename().string()), [this] { printer_->RequireInForce(); }},
+       QString::fromStdString(file.filename().string()), [this] { printer_->RequireInForce(); },
+       [this](const std::vector<const SlipRecord*>& slips) {
+         return journal_->EarlierPrints(slips);
+       },
+       [this, file](const std::vector<const batch::OrderRow*>& rows,
+                    const SlipPrintValues& values) {
+         return journal_->Record(BatchRowsPrinted(file, rows, PrintSetupNow(values)));
+       }},
       this);
   dialog.exec();
 }

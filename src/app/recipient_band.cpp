@@ -102,4 +102,11 @@ void RecipientBand::FocusPostalCode() {
   Edit_Zip->setFocus(Qt::OtherFocusReason);
 }
 
+void RecipientBand::SetCompleter(SlipField field, QCompleter* completer) {
+  TCp932Edit* edit = field == SlipField::kRecipientTel ? Edit_tel : Edit_Custo1;
+  edit->setCompleter(completer);
+  connect(edit, &QLineEdit::textEdited, this,
+          [this, field](const QString& text) { emit completionTyped(field, text); });
+}
+
 }  // namespace ruvo::app

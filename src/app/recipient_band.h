@@ -10,6 +10,7 @@
 #include "slip/slip_fields.h"
 #include "transfer/recipient_fields.h"
 
+class QCompleter;
 class QLabel;
 class QPushButton;
 
@@ -50,6 +51,9 @@ class RecipientBand : public QFrame {
   // The warning under the postal code (red; empty for none).
   void SetWarning(const QString& text);
   void FocusPostalCode();
+  // Completes the name or telephone field (`field`) with `completer`;
+  // what the user types there is told in completionTyped.
+  void SetCompleter(SlipField field, QCompleter* completer);
 
  signals:
   void clearRequested();
@@ -57,6 +61,7 @@ class RecipientBand : public QFrame {
   void inputAdjusted(ruvo::SlipField field, int replaced, int dropped, int cut);
   // The focus left the postal code for another control of the window.
   void postalCodeLeft();
+  void completionTyped(ruvo::SlipField field, const QString& text);
 
  private:
   void MakeFields();

@@ -95,9 +95,12 @@ std::vector<std::optional<EarlierPrint>> FindEarlierPrints(
   });
 }
 
+std::string EarlierPrintWhen(const LocalTime& earlier, const LocalTime& now) {
+  return DayWords(earlier.Date(), now.Date()) + " " + HourMinuteText(earlier);
+}
+
 std::string DuplicateQuestion(const LocalTime& earlier, const LocalTime& now) {
-  return DayWords(earlier.Date(), now.Date()) + " " + HourMinuteText(earlier) +
-         std::string(text::kAlreadyPrinted);
+  return EarlierPrintWhen(earlier, now) + std::string(text::kAlreadyPrinted);
 }
 
 }  // namespace ruvo::journal

@@ -35,6 +35,10 @@ std::optional<EarlierPrint> FindEarlierPrint(Journal& journal, const SlipRecord&
 std::vector<std::optional<EarlierPrint>> FindEarlierPrints(
     Journal& journal, const std::vector<const SlipRecord*>& slips);
 
+// When the earlier print was, as the question and the batch's rows say it,
+// CP932: "本日 14:05", "昨日 9:30", "3月14日 18:00".
+std::string EarlierPrintWhen(const LocalTime& earlier, const LocalTime& now);
+
 // The question before printing it again, CP932:
 // 「本日 14:05 に同じお届け先・品名で印刷済みです。もう一度印刷しますか?」, with
 // "昨日", "3月14日" or "2025年12月31日" for an earlier day.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -38,15 +39,17 @@ class WindowHarness {
 
   // Makes the window and shows it; returns once its start-up has run.
   app::TForm_Main& Open() {
-    window = std::make_unique<app::TForm_Main>(app::AppServices{.printer = *printer,
-                                                                .boxes = boxes,
-                                                                .links = links,
-                                                                .workingFolder = Folder(),
-                                                                .files = files,
-                                                                .runPrinterSetup = setup,
-                                                                .postal = postal,
-                                                                .chooseZipDataFile = chooseZipData,
-                                                                .today = PinnedToday});
+    window = std::make_unique<app::TForm_Main>(
+        app::AppServices{.printer = *printer,
+                         .boxes = boxes,
+                         .links = links,
+                         .workingFolder = Folder(),
+                         .files = files,
+                         .runPrinterSetup = setup,
+                         .postal = postal,
+                         .chooseZipDataFile = chooseZipData,
+                         .today = PinnedToday,
+                         .journalClock = [this] { return journalNow; }});
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
@@ -77,6 +80,11 @@ class WindowHarness {
   std::function<std::optional<std::filesystem::path>(QWidget*)> chooseZipData = [](QWidget*) {
     return std::optional<std::filesystem::path>();
   };
+  // The journal's clock: 2011-01-05 14:05 in Japan unless a test moves it.
+  std::chrono::system_clock::time_point journalNow =
+      std::chrono::sys_days(std::chrono::year_month_day(
+          std::chrono::year(2011), std::chrono::January, std::chrono::day(5))) +
+      std::chrono::hours(5) + std::chrono::minutes(5);
   std::unique_ptr<app::TForm_Main> window;
 
  private:
