@@ -248,8 +248,8 @@ void BatchDialog::reject() {
 // cancel button works; the job is handed on only after its last page.
 bool BatchDialog::PrintSlips(const std::vector<const SlipRecord*>& slips) {
   if (setup_.requirePrinter) setup_.requirePrinter();
-  const SlipPrintValues values =
-      EffectivePrintValues(setup_.printer, setup_.marginTop, setup_.marginLeft);
+  const SlipPrintValues values = EffectivePrintValues(
+      setup_.printer, setup_.marginTop, setup_.marginLeft, setup_.scaleX, setup_.scaleY);
   // The buttons come back however the job ends, an error included.
   struct PrintingState {
     BatchDialog& dialog;

@@ -35,6 +35,8 @@ struct BatchDialogSetup {
   // Run before a job starts; throws, printing nothing, while the paper
   // mode's printer is not there (ENoPrinterInForce). Empty: no check.
   std::function<void()> requirePrinter = {};
+  std::string scaleX = "";  // the paper mode's registered form scale, as F11 prints with it
+  std::string scaleY = "";
 };
 
 class BatchDialog : public QDialog {

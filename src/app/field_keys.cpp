@@ -10,7 +10,7 @@ namespace {
 
 // The function keys that run a command from any field.
 constexpr int kCommandKeys[][2] = {
-    {Qt::Key_F2, 2}, {Qt::Key_F7, 7}, {Qt::Key_F8, 8}, {Qt::Key_F11, 11}};
+    {Qt::Key_F2, 2}, {Qt::Key_F7, 7}, {Qt::Key_F8, 8}, {Qt::Key_F9, 9}, {Qt::Key_F11, 11}};
 
 }  // namespace
 

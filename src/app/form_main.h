@@ -16,6 +16,7 @@
 
 #include "app/app_services.h"
 #include "app/handler_guard.h"
+#include "print/print_service.h"
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
 #include "slip/printer_in_force.h"
@@ -42,6 +43,9 @@ class PrinterGroup;
 class RecipientBand;
 class SenderBand;
 class SingleInstance;
+class SlipPreview;
+struct PrintPosition;
+struct ProofPicture;
 class TForm_SLIP97YPrn;
 class TransferBand;
 
@@ -120,6 +124,17 @@ class TForm_Main : public QWidget {
   void AdjustMargins();
   void AskToPrint();
   bool RefusePrintingFromUnreadableFolder();
+  SlipPrintValues FitValues(const PrintLabels& labels);
+
+  // form_main_proof.cpp
+  bool AskToPrintOnPlainPaper(const QString& what);
+  void PrintTestSheet(const PrintPosition& position);
+  void PrintProof(const PrintPosition& position);
+  void ShowPreview();
+  ProofPicture DrawPreview() const;
+  // `question`, after the texts of `slip` that do not fit their boxes.
+  QString OverflowQuestion(const SlipRecord& slip, const SlipPrintValues& values,
+                           const QString& question) const;
 
   // form_main_postal.cpp
   // The postal-code dictionary; null when there is none (its notice is then
@@ -145,6 +160,9 @@ class TForm_Main : public QWidget {
   PrinterWatch* printerWatch_ = nullptr;
   PaperModePrinter* printer_ = nullptr;
   TForm_SLIP97YPrn* printPosition_ = nullptr;
+  SlipPreview* preview_ = nullptr;
+  Resolution previewDpi_;       // asked when the preview opens
+  QString previewNote_;         // why the preview is not at the printer's resolution
   int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
   bool senderTabValid_ = true;  // false while the remembered tab is no tab
   // The settings file's slip fields as read, and as the controls showed them

@@ -12,6 +12,7 @@
 #include "batch/order_file.h"
 #include "print/print_job.h"
 #include "print/printer_setup_dialog.h"
+#include "print/qt_text_measurer.h"
 #include "qt_text/qt_text.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
@@ -47,14 +48,28 @@ void TForm_Main::AskToPrint() {
   const QString printer = Cp932ToQString(printer_->InForce().chosen.name);
   const QString question = printer.isEmpty() ? QStringLiteral("印刷しますか?")
                                              : QStringLiteral("「%1」に印刷しますか?").arg(printer);
-  if (!services_.boxes.Ask(this, question)) {
+  const SlipRecord slip = ReadRecordTellingReplaced();
+  const PrintLabels& labels = printer_->Labels();
+  const SlipPrintValues values = EffectivePrintValues(services_.printer, labels.top, labels.left,
+                                                      labels.scaleX, labels.scaleY);
+  if (!services_.boxes.Ask(this, OverflowQuestion(slip, values, question))) {
     goods_->FocusGoods(Qt::OtherFocusReason);
     return;
   }
-  const SlipRecord slip = ReadRecordTellingReplaced();
-  const PrintLabels& labels = printer_->Labels();
-  const SlipPrintValues values = PrintSlip(services_.printer, slip, labels.top, labels.left);
+  PrintSlip(services_.printer, slip, values);
   printer_->SetPrintedResolution(values.dpiX, values.dpiY);
+}
+
+// What a batch's texts are measured at: the printer's resolution when it
+// tells it (the reference resolution else) and the form's scale in force.
+SlipPrintValues TForm_Main::FitValues(const PrintLabels& labels) {
+  Resolution dpi{kFitReferenceDpi, kFitReferenceDpi};
+  try {
+    dpi = EffectiveResolution(services_.printer);
+  } catch (const std::exception&) {
+    // the rows are checked all the same; printing asks the printer again
+  }
+  return {std::to_string(dpi.x), std::to_string(dpi.y), "", "", labels.scaleX, labels.scaleY};
 }
 
 // The batch dialog shows every row and prints the good ones as one job, as
@@ -67,11 +82,14 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   source.postal = PostalDirectory();
   source.slipDate = goods_->SlipDate();
   const PrintLabels& labels = printer_->Labels();
-  BatchDialog dialog(
-      {services_.printer, services_.boxes, labels.top, labels.left,
-       [source] { return batch::LoadOrderFile(source); },
-       QString::fromStdString(file.filename().string()), [this] { printer_->RequireInForce(); }},
-      this);
+  const QtTextMeasurer measurer;
+  source.measurer = &measurer;
+  source.fitValues = FitValues(labels);
+  BatchDialog dialog({services_.printer, services_.boxes, labels.top, labels.left,
+                      [source] { return batch::LoadOrderFile(source); },
+                      QString::fromStdString(file.filename().string()),
+                      [this] { printer_->RequireInForce(); }, labels.scaleX, labels.scaleY},
+                     this);
   dialog.exec();
 }
 
@@ -92,7 +110,7 @@ void TForm_Main::AdjustMargins() {
     dpi = {};
   }
   const PrintLabels& labels = printer_->Labels();
-  printPosition_->Execute({labels.top, labels.left}, dpi);
+  printPosition_->Execute({labels.top, labels.left, labels.scaleX, labels.scaleY}, dpi);
 }
 
 }  // namespace ruvo::app

@@ -24,6 +24,8 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QFrame(parent) {
   }
   Key(8)->setToolTip(
       QStringLiteral("郵便番号データの更新: 日本郵便の KEN_ALL.CSV・JIGYOSYO.CSV を取り込みます"));
+  Key(9)->setToolTip(
+      QStringLiteral("送り状を印刷するとおりに画面に表示します (枠に収まらない文字は赤)"));
   Key(11)->setToolTip(QStringLiteral("プリンタセットされているプリンタにゆうパック送り状を印刷"));
   ShowWindowKeys();
 }
@@ -35,9 +37,11 @@ void FunctionKeyBar::ShowWindowKeys() {
   }
   Key(2)->setText(QStringLiteral("中止"));
   Key(8)->setText(QStringLiteral("〒更新"));
+  Key(9)->setText(QStringLiteral("プレビュー"));
   Key(11)->setText(QStringLiteral("印刷"));
   Key(2)->setEnabled(true);
   Key(8)->setEnabled(true);
+  Key(9)->setEnabled(true);
   Key(11)->setEnabled(true);
 }
 

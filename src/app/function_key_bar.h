@@ -20,8 +20,8 @@ class FunctionKeyBar : public QFrame {
   explicit FunctionKeyBar(QWidget* parent);
 
   // Every key disabled and captioned "F1" … "F12", then F2 "中止", F8
-  // "〒更新" (the postal-code data's update) and F11 "印刷" captioned and
-  // enabled: the bar as the shown window has it.
+  // "〒更新" (the postal-code data's update), F9 "プレビュー" and F11
+  // "印刷" captioned and enabled: the bar as the shown window has it.
   void ShowWindowKeys();
 
  signals:
