@@ -286,13 +286,15 @@ void TForm_SLIP97YPrn::RegisterPosition() {
   accept();
 }
 
-// Enter goes on to the next control. Up in the left margin goes back to
+// Enter goes on to the next control, the millimetres left showing the dot
+// they were rounded to. Up in the left margin goes back to
 // the top margin and does nothing in the top margin; in the millimetres and
 // scales it steps the value.
 bool TForm_SLIP97YPrn::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const int key = static_cast<const QKeyEvent*>(event)->key();
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (watched == SpinBox_TopMm || watched == SpinBox_LeftMm) ShowOnPaper();
     focusNextPrevChild(true);
     return true;
   }

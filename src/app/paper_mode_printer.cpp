@@ -191,9 +191,15 @@ void PaperModePrinter::RegisterPosition(const PrintPosition& position) {
   settings::WriteRegisteredMargins(folder_, paperMode, position.top, position.left, files_);
   ShowMargins(position.top, position.left);
   if (position.scaleX == labels_.scaleX && position.scaleY == labels_.scaleY) return;
-  settings::WriteRegisteredScale(folder_, paperMode, position.scaleX, position.scaleY, files_);
-  labels_.scaleX = position.scaleX;
-  labels_.scaleY = position.scaleY;
+  // Both axes are written, an unset one as 100.0 %.
+  const auto stored = [](const std::string& scale) {
+    return scale.empty() ? std::to_string(kScaleUnity) : scale;
+  };
+  const std::string scaleX = stored(position.scaleX);
+  const std::string scaleY = stored(position.scaleY);
+  settings::WriteRegisteredScale(folder_, paperMode, scaleX, scaleY, files_);
+  labels_.scaleX = scaleX;
+  labels_.scaleY = scaleY;
 }
 
 }  // namespace ruvo::app

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "print/slip_painter.h"
 
@@ -48,8 +49,24 @@ ProofView::ProofView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// A printer with fewer dots on one axis (360×180) has that axis's dots
+// moved onto the grid of the finer one, as its page is painted, so that the
+// texts keep their shape and land where they print.
 void ProofView::SetPicture(ProofPicture picture) {
   picture_ = std::move(picture);
+  paintDpi_ = std::max(picture_.dpiX, picture_.dpiY);
+  painted_ = picture_.list;
+  const auto onGrid = [this](int dots, int dpi) {
+    return static_cast<int>(std::lround(static_cast<double>(dots) * paintDpi_ / dpi));
+  };
+  if (picture_.dpiX > 0 && picture_.dpiY > 0) {
+    for (DrawOp& op : painted_) {
+      op.x = onGrid(op.x, picture_.dpiX);
+      op.x2 = onGrid(op.x2, picture_.dpiX);
+      op.y = onGrid(op.y, picture_.dpiY);
+      op.y2 = onGrid(op.y2, picture_.dpiY);
+    }
+  }
   Resize();
   update();
 }
@@ -73,18 +90,19 @@ void ProofView::Resize() {
          std::max(1, static_cast<int>(picture_.pageDots.height() * scale.y()) + 1));
 }
 
-// The page white, the rest of the view grey; the fonts are sized for the
-// printer's finer axis, as the page is painted.
+// The page white, the rest of the view grey.
 void ProofView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Mid));
   const QPointF scale = PixelsPerDot();
   if (scale.x() <= 0 || scale.y() <= 0) return;
+  painter.fillRect(
+      QRectF(0, 0, picture_.pageDots.width() * scale.x(), picture_.pageDots.height() * scale.y()),
+      Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.scale(scale.x(), scale.y());
-  painter.fillRect(QRect(QPoint(0, 0), picture_.pageDots), Qt::white);
-  PaintDrawList(painter, picture_.list, std::max(picture_.dpiX, picture_.dpiY));
+  painter.scale(scale.x() * picture_.dpiX / paintDpi_, scale.y() * picture_.dpiY / paintDpi_);
+  PaintDrawList(painter, painted_, paintDpi_);
 }
 
 SlipPreview::SlipPreview(MessageBoxes& boxes, std::function<ProofPicture()> draw, QWidget& watched,

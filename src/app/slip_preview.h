@@ -34,6 +34,8 @@ struct ProofPicture {
 // Paints a proof at a zoom, 100 % showing it life size at the screen's
 // resolution. Setters update and repaint; painting only reads.
 class ProofView : public QWidget {
+  Q_OBJECT
+
  public:
   explicit ProofView(QWidget* parent);
 
@@ -50,10 +52,14 @@ class ProofView : public QWidget {
   void Resize();
 
   ProofPicture picture_;
+  DrawList painted_;  // the picture's list on the grid of its finer axis
+  int paintDpi_ = 0;
   int zoom_ = 100;
 };
 
 class SlipPreview : public QDialog {
+  Q_OBJECT
+
  public:
   // `draw` makes the proof of the slip as it stands; what it throws is
   // shown in the preview instead of a page. Input to `watched` or any
@@ -65,7 +71,7 @@ class SlipPreview : public QDialog {
   void Redraw();
   // Draws it once the events waiting now are handled.
   void RedrawSoon();
-  const ProofView& View() const { return *View_Proof; }
+  ProofView& View() { return *View_Proof; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
