@@ -314,8 +314,8 @@ bool BatchDialog::PrintRows(const std::vector<const batch::OrderRow*>& rows) {
   for (const batch::OrderRow* row : rows)
     slips.push_back(&row->slip);
   if (setup_.requirePrinter) setup_.requirePrinter();
-  const SlipPrintValues values =
-      EffectivePrintValues(setup_.printer, setup_.marginTop, setup_.marginLeft);
+  const SlipPrintValues values = EffectivePrintValues(
+      setup_.printer, setup_.marginTop, setup_.marginLeft, setup_.scaleX, setup_.scaleY);
   // The buttons come back however the job ends, an error included.
   struct PrintingState {
     BatchDialog& dialog;

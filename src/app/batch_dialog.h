@@ -46,6 +46,8 @@ struct BatchDialogSetup {
   // Empty: nothing is recorded.
   std::function<QString(const std::vector<const batch::OrderRow*>&, const SlipPrintValues&)>
       recordPrinted = {};
+  std::string scaleX = "";  // the paper mode's registered form scale, as F11 prints with it
+  std::string scaleY = "";
 };
 
 class BatchDialog : public QDialog {

@@ -41,7 +41,10 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
   printer_ = new PaperModePrinter(services_.printer, *printerWatch_, *printers_, *StatusBar1,
                                   services_.workingFolder, services_.files, this);
   printPosition_ = new TForm_SLIP97YPrn(
-      services_.boxes, [this](const Margins& margins) { printer_->RegisterMargins(margins); },
+      services_.boxes,
+      {.registerPosition = [this](const PrintPosition& at) { printer_->RegisterPosition(at); },
+       .printTestSheet = [this](const PrintPosition& at) { PrintTestSheet(at); },
+       .printProof = [this](const PrintPosition& at) { PrintProof(at); }},
       this);
   new OrderFileDrops(this, [this](const std::filesystem::path& file) {
     guard_.Run([&] { OpenOrderFile(file); });
@@ -220,6 +223,7 @@ void TForm_Main::FunctionKey(int number) {
   if (number == 6) OpenRecipientBook();
   if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });
   if (number == 8) UpdatePostalData();
+  if (number == 9) ShowPreview();
   if (number == 11) AskToPrint();
 }
 

@@ -21,6 +21,7 @@
 #include "app/handler_guard.h"
 #include "journal/printed_slip.h"
 #include "journal/reprint.h"
+#include "print/print_service.h"
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
 #include "slip/printer_in_force.h"
@@ -47,6 +48,9 @@ class PrinterGroup;
 class RecipientBand;
 class SenderBand;
 class SingleInstance;
+class SlipPreview;
+struct PrintPosition;
+struct ProofPicture;
 class TForm_SLIP97YPrn;
 class TransferBand;
 class WindowJournal;
@@ -128,6 +132,17 @@ class TForm_Main : public QWidget {
   void AdjustMargins();
   void AskToPrint();
   bool RefusePrintingFromUnreadableFolder();
+  SlipPrintValues FitValues(const PrintLabels& labels);
+
+  // form_main_proof.cpp
+  bool AskToPrintOnPlainPaper(const QString& what);
+  void PrintTestSheet(const PrintPosition& position);
+  void PrintProof(const PrintPosition& position);
+  void ShowPreview();
+  ProofPicture DrawPreview() const;
+  // `question`, after the texts of `slip` that do not fit their boxes.
+  QString OverflowQuestion(const SlipRecord& slip, const SlipPrintValues& values,
+                           const QString& question) const;
 
   // form_main_journal.cpp
   void OpenJournal();
@@ -174,6 +189,9 @@ class TForm_Main : public QWidget {
   PaperModePrinter* printer_ = nullptr;
   TForm_SLIP97YPrn* printPosition_ = nullptr;
   std::unique_ptr<WindowJournal> journal_;
+  SlipPreview* preview_ = nullptr;
+  Resolution previewDpi_;       // asked when the preview opens
+  QString previewNote_;         // why the preview is not at the printer's resolution
   int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
   bool senderTabValid_ = true;  // false while the remembered tab is no tab
   // The settings file's slip fields as read, and as the controls showed them

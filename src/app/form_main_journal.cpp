@@ -87,7 +87,8 @@ void TForm_Main::Reprint(const std::vector<journal::PrintedSlip>& originals,
   for (const journal::PrintedSlip& reprint : reprints)
     slips.push_back(&reprint.slip);
   const PrintLabels& labels = printer_->Labels();
-  const SlipPrintValues values = EffectivePrintValues(services_.printer, labels.top, labels.left);
+  const SlipPrintValues values = EffectivePrintValues(services_.printer, labels.top, labels.left,
+                                                      labels.scaleX, labels.scaleY);
   PrinterPageSink sink(services_.printer);
   PrintSlips(slips, values, sink);
   for (journal::PrintedSlip& reprint : reprints)

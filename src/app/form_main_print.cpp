@@ -13,6 +13,7 @@
 #include "batch/order_file.h"
 #include "print/print_job.h"
 #include "print/printer_setup_dialog.h"
+#include "print/qt_text_measurer.h"
 #include "qt_text/qt_text.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
@@ -46,12 +47,14 @@ void TForm_Main::AskToPrint() {
   if (RefusePrintingFromUnreadableFolder()) return;
   printer_->RequireInForce();
   const SlipRecord slip = ReadRecordTellingReplaced();
-  if (!services_.boxes.Ask(this, PrintQuestion(slip))) {
+  const PrintLabels& labels = printer_->Labels();
+  const SlipPrintValues values = EffectivePrintValues(services_.printer, labels.top, labels.left,
+                                                      labels.scaleX, labels.scaleY);
+  if (!services_.boxes.Ask(this, OverflowQuestion(slip, values, PrintQuestion(slip)))) {
     goods_->FocusGoods(Qt::OtherFocusReason);
     return;
   }
-  const PrintLabels& labels = printer_->Labels();
-  const SlipPrintValues values = PrintSlip(services_.printer, slip, labels.top, labels.left);
+  PrintSlip(services_.printer, slip, values);
   printer_->SetPrintedResolution(values.dpiX, values.dpiY);
   journal::PrintedSlip printed;
   printed.setup = PrintSetupNow(values);
@@ -67,6 +70,18 @@ QString TForm_Main::PrintQuestion(const SlipRecord& slip) {
                            : QStringLiteral("「%1」に印刷しますか?").arg(printer);
 }
 
+// What a batch's texts are measured at: the printer's resolution when it
+// tells it (the reference resolution else) and the form's scale in force.
+SlipPrintValues TForm_Main::FitValues(const PrintLabels& labels) {
+  Resolution dpi{kFitReferenceDpi, kFitReferenceDpi};
+  try {
+    dpi = EffectiveResolution(services_.printer);
+  } catch (const std::exception&) {
+    // the rows are checked all the same; printing asks the printer again
+  }
+  return {std::to_string(dpi.x), std::to_string(dpi.y), "", "", labels.scaleX, labels.scaleY};
+}
+
 // The batch dialog shows every row and prints the good ones as one job, as
 // F11 would; the window's own slip stays as it is.
 void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
@@ -77,6 +92,9 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   source.postal = PostalDirectory();
   source.slipDate = goods_->SlipDate();
   const PrintLabels& labels = printer_->Labels();
+  const QtTextMeasurer measurer;
+  source.measurer = &measurer;
+  source.fitValues = FitValues(labels);
   BatchDialog dialog(
       {services_.printer, services_.boxes, labels.top, labels.left,
        [source] { return batch::LoadOrderFile(source); },
@@ -87,7 +105,8 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
        [this, file](const std::vector<const batch::OrderRow*>& rows,
                     const SlipPrintValues& values) {
          return journal_->Record(BatchRowsPrinted(file, rows, PrintSetupNow(values)));
-       }},
+       },
+       labels.scaleX, labels.scaleY},
       this);
   dialog.exec();
 }
@@ -109,7 +128,7 @@ void TForm_Main::AdjustMargins() {
     dpi = {};
   }
   const PrintLabels& labels = printer_->Labels();
-  printPosition_->Execute({labels.top, labels.left}, dpi);
+  printPosition_->Execute({labels.top, labels.left, labels.scaleX, labels.scaleY}, dpi);
 }
 
 }  // namespace ruvo::app

@@ -26,6 +26,8 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QFrame(parent) {
       QStringLiteral("郵便番号データの更新: 日本郵便の KEN_ALL.CSV・JIGYOSYO.CSV を取り込みます"));
   Key(5)->setToolTip(QStringLiteral("印刷した送り状の履歴: 検索・再印刷・呼び出し"));
   Key(6)->setToolTip(QStringLiteral("住所録: お届け先を選んで入力します"));
+  Key(9)->setToolTip(
+      QStringLiteral("送り状を印刷するとおりに画面に表示します (枠に収まらない文字は赤)"));
   Key(11)->setToolTip(QStringLiteral("プリンタセットされているプリンタにゆうパック送り状を印刷"));
   ShowWindowKeys();
 }
@@ -39,11 +41,13 @@ void FunctionKeyBar::ShowWindowKeys() {
   Key(5)->setText(QStringLiteral("履歴"));
   Key(6)->setText(QStringLiteral("住所録"));
   Key(8)->setText(QStringLiteral("〒更新"));
+  Key(9)->setText(QStringLiteral("プレビュー"));
   Key(11)->setText(QStringLiteral("印刷"));
   Key(2)->setEnabled(true);
   Key(5)->setEnabled(true);
   Key(6)->setEnabled(true);
   Key(8)->setEnabled(true);
+  Key(9)->setEnabled(true);
   Key(11)->setEnabled(true);
 }
 

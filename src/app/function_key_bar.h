@@ -21,8 +21,8 @@ class FunctionKeyBar : public QFrame {
 
   // Every key disabled and captioned "F1" … "F12", then F2 "中止", F5
   // "履歴" (the printed slips), F6 "住所録" (the recipient book), F8
-  // "〒更新" (the postal-code data's update) and F11 "印刷" captioned and
-  // enabled: the bar as the shown window has it.
+  // "〒更新" (the postal-code data's update), F9 "プレビュー" and F11 "印刷"
+  // captioned and enabled: the bar as the shown window has it.
   void ShowWindowKeys();
 
  signals:

@@ -54,6 +54,8 @@ QString PaperModePrinter::InForceText() const {
 
 void PaperModePrinter::StartFrom(const PrintLabels& settings) {
   labels_.printerIndex = settings.printerIndex;
+  labels_.scaleX.clear();
+  labels_.scaleY.clear();
   registered_ = {};
   ShowMargins(settings.top, settings.left);
 }
@@ -126,6 +128,8 @@ void PaperModePrinter::SetPrintedResolution(std::string dpiX, std::string dpiY) 
 void PaperModePrinter::ApplyRegistration(const settings::RegisteredPrintValues& values) {
   labels_.printerIndex = values.printerNumber;
   registered_ = RegisteredChoice(values);
+  labels_.scaleX = values.scaleX;
+  labels_.scaleY = values.scaleY;
   ShowMargins(values.marginTop, values.marginLeft);
   SelectRegistered();
 }
@@ -182,10 +186,20 @@ void PaperModePrinter::SetUpForTheRun(const RunSetup& runSetup) {
   Apply(SelectRegisteredPrinter(printer_, std::to_string(printer_.GetIndex()), choice));
 }
 
-void PaperModePrinter::RegisterMargins(const Margins& margins) {
-  settings::WriteRegisteredMargins(folder_, group_.PaperModeText(), margins.top, margins.left,
-                                   files_);
-  ShowMargins(margins.top, margins.left);
+void PaperModePrinter::RegisterPosition(const PrintPosition& position) {
+  const std::string paperMode = group_.PaperModeText();
+  settings::WriteRegisteredMargins(folder_, paperMode, position.top, position.left, files_);
+  ShowMargins(position.top, position.left);
+  if (position.scaleX == labels_.scaleX && position.scaleY == labels_.scaleY) return;
+  // Both axes are written, an unset one as 100.0 %.
+  const auto stored = [](const std::string& scale) {
+    return scale.empty() ? std::to_string(kScaleUnity) : scale;
+  };
+  const std::string scaleX = stored(position.scaleX);
+  const std::string scaleY = stored(position.scaleY);
+  settings::WriteRegisteredScale(folder_, paperMode, scaleX, scaleY, files_);
+  labels_.scaleX = scaleX;
+  labels_.scaleY = scaleY;
 }
 
 }  // namespace ruvo::app

@@ -31,7 +31,7 @@ struct RegisteredPrintValues;
 namespace ruvo::app {
 
 class PrinterGroup;
-struct Margins;
+struct PrintPosition;
 
 class PaperModePrinter : public QObject {
  public:
@@ -69,9 +69,11 @@ class PaperModePrinter : public QObject {
   // F7: the printer chosen in `runSetup`'s dialog for the run, its number
   // stored as the settings file's.
   void SetUpForTheRun(const RunSetup& runSetup);
-  // Registers `margins` for the current paper mode; its printer, paper and
-  // source stay registered as they are.
-  void RegisterMargins(const Margins& margins);
+  // Registers `position`'s margins for the current paper mode, and its
+  // form scale when that differs from the registered one (a file without
+  // scale keys keeps lacking them while the scale stays 100.0 %); the
+  // printer, paper and source stay registered as they are.
+  void RegisterPosition(const PrintPosition& position);
   void ShowMargins(std::string top, std::string left);
   // The effective resolution the last slip was printed at.
   void SetPrintedResolution(std::string dpiX, std::string dpiY);

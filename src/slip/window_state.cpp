@@ -89,6 +89,8 @@ PrintLabels WithRegistration(PrintLabels labels, const settings::RegisteredPrint
   labels.printerIndex = values.printerNumber;
   labels.top = values.marginTop;
   labels.left = values.marginLeft;
+  labels.scaleX = values.scaleX;
+  labels.scaleY = values.scaleY;
   return labels;
 }
 

@@ -25,6 +25,10 @@ struct PrintLabels {
   std::string left;          // Label_Prn_Left
   std::string dpiX;          // Label_dpix: effective resolution of the last print
   std::string dpiY;          // Label_dpiy
+  // The paper mode's registered form scale per axis, per mille as
+  // registered ("" prints at 100.0 %); no label shows it.
+  std::string scaleX = "";
+  std::string scaleY = "";
   bool operator==(const PrintLabels&) const = default;
 };
 
@@ -70,8 +74,8 @@ struct WindowStartup {
 
 WindowStartup LoadWindowStartup(const std::filesystem::path& folder);
 
-// The labels a paper mode's registration sets: its printer number and
-// margins; the resolution of the last print stays.
+// The labels a paper mode's registration sets: its printer number, margins
+// and form scale; the resolution of the last print stays.
 PrintLabels WithRegistration(PrintLabels labels, const settings::RegisteredPrintValues& values);
 
 // The registration the printer-registration button writes for `choice`:

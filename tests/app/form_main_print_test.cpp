@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -383,7 +384,7 @@ void FormMainPrintTest::marginDialogRegistersOnlyOnYes() {
   WithMarginDialog(window, [&](TForm_SLIP97YPrn& dialog) {
     Named<TOvNumEdit>(dialog, "OvNumEdit_TOP")->SetText("7");
     Named<TOvNumEdit>(dialog, "OvNumEdit_LEFT")->SetText("-3");
-    QCOMPARE(Named<QLabel>(dialog, "Label_TopMm")->toolTip(),
+    QCOMPARE(Named<QDoubleSpinBox>(dialog, "SpinBox_TopMm")->toolTip(),
              QStringLiteral("7 dots = 0.49 mm at 360 dpi"));
     QTest::mouseClick(Named<QPushButton>(dialog, "BitBtn_MRGN"), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
@@ -421,13 +422,15 @@ void FormMainPrintTest::marginDialogKeys() {
     QCOMPARE(dialog.focusWidget(), top);
     QTest::keyClick(top, Qt::Key_Up);
     QCOMPARE(dialog.focusWidget(), top);
-    QTest::keyClick(top, Qt::Key_Return);
-    QCOMPARE(dialog.focusWidget(), left);
+    // Enter walks each margin's dots and millimetres, then the scales.
+    const char* const path[] = {"SpinBox_TopMm",  "OvNumEdit_LEFT", "SpinBox_LeftMm",
+                                "SpinBox_ScaleX", "SpinBox_ScaleY", "BitBtn_MRGN"};
+    for (const char* next : path) {
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+      QCOMPARE(dialog.focusWidget()->objectName(), QString::fromLatin1(next));
+    }
     QTest::keyClick(left, Qt::Key_Up);
     QCOMPARE(dialog.focusWidget(), top);
-    left->setFocus();
-    QTest::keyClick(left, Qt::Key_Return);
-    QCOMPARE(dialog.focusWidget(), registerButton);
     // The path ends on the button, and the next Enter presses it.
     harness.boxes.answers = {false};
     QTest::keyClick(registerButton, Qt::Key_Return);
@@ -455,7 +458,7 @@ void FormMainPrintTest::marginDialogHasOneSizeAndItsFiguresFit() {
   WithMarginDialog(window, [&](TForm_SLIP97YPrn& dialog) {
     QVERIFY(Named<QPushButton>(dialog, "BitBtn_MRGN")->geometry().bottom() < size.height());
     Named<TOvNumEdit>(dialog, "OvNumEdit_TOP")->SetText("-701");
-    auto* figure = Named<QLabel>(dialog, "Label_TopMm");
+    auto* figure = Named<QDoubleSpinBox>(dialog, "SpinBox_TopMm");
     QCOMPARE(figure->text(), QStringLiteral("-98.92 mm"));
     QVERIFY(figure->sizeHint().width() <= figure->width());
     QVERIFY(figure->geometry().right() < Named<QWidget>(dialog, "GroupBox1")->width());
