@@ -126,11 +126,9 @@ void PaperModePrinter::SetPrintedResolution(std::string dpiX, std::string dpiY) 
 }
 
 void PaperModePrinter::ApplyRegistration(const settings::RegisteredPrintValues& values) {
-  labels_.printerIndex = values.printerNumber;
+  labels_ = WithRegistration(std::move(labels_), values);
   registered_ = RegisteredChoice(values);
-  labels_.scaleX = values.scaleX;
-  labels_.scaleY = values.scaleY;
-  ShowMargins(values.marginTop, values.marginLeft);
+  group_.ShowMargins(labels_.top, labels_.left);
   SelectRegistered();
 }
 
