@@ -64,13 +64,17 @@ const postal::PostalDirectory* TForm_Main::PostalDirectory() {
 }
 
 // The warning line: the first address line too long to print comes first,
-// then a postal code that names another place.
+// then a postal code that names another place than the address, its three
+// lines taken together.
 void TForm_Main::Edit_Warning() {
   const std::string add1 = recipient_->Edit_Add1->Cp932().bytes;
   std::string warning(AddressLengthWarning(add1));
   if (warning.empty()) {
-    if (const postal::PostalDirectory* directory = PostalDirectory())
-      warning = postal::ZipWarningText(*directory, recipient_->Edit_Zip->Cp932().bytes, add1);
+    if (const postal::PostalDirectory* directory = PostalDirectory()) {
+      const std::string address = postal::WholeAddress(add1, recipient_->Edit_Add2->Cp932().bytes,
+                                                       recipient_->Edit_Add3->Cp932().bytes);
+      warning = postal::ZipWarningText(*directory, recipient_->Edit_Zip->Cp932().bytes, address);
+    }
   }
   recipient_->SetWarning(Cp932ToQString(warning));
 }
