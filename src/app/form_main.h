@@ -92,6 +92,7 @@ class TForm_Main : public QWidget {
   void FormShow();
   void FormDestroy();
   void SpeedButton_F2Click();
+  void SpeedButton_F3Click();
   void SpeedButton_F7Click();
   void SpeedButton_F8Click();
   void SpeedButton_F11Click();
@@ -112,7 +113,8 @@ class TForm_Main : public QWidget {
   void Edit_Cls();
   void Edit_Cls_My();
   void Edit_Warning();
-  // The batch dialog over the order file `file` (dropped on the window).
+  // The batch dialog over the order file `file` (dropped on the window, or
+  // chosen with F3).
   void OpenOrderFile(const std::filesystem::path& file);
 
   // The paper mode's text as the registration file names its section

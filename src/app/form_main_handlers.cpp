@@ -29,6 +29,7 @@ void TForm_Main::On(Sender* sender, Signal signal, void (TForm_Main::*handler)()
 
 void TForm_Main::ConnectHandlers() {
   On(keys_->Key(2), &QToolButton::clicked, &TForm_Main::SpeedButton_F2Click);
+  On(keys_->Key(3), &QToolButton::clicked, &TForm_Main::SpeedButton_F3Click);
   On(keys_->Key(8), &QToolButton::clicked, &TForm_Main::SpeedButton_F8Click);
   On(keys_->Key(11), &QToolButton::clicked, &TForm_Main::SpeedButton_F11Click);
   On(transfer_->BitBtn_1, &QPushButton::clicked, &TForm_Main::BitBtn_1Click);

@@ -74,6 +74,9 @@ bool TForm_Main::HandleKey(QWidget* field, const KeyRoute& route, int key) {
       if (!route.upMovesBack) return false;
       MoveFocus(false);
       return true;
+    case Qt::Key_F3:
+      SpeedButton_F3Click();
+      return true;
     case Qt::Key_F7:
       SpeedButton_F7Click();
       return true;

@@ -21,6 +21,9 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QFrame(parent) {
     key->setFocusPolicy(Qt::NoFocus);
     keys_.at(static_cast<std::size_t>(number - 1)) = key;
   }
+  Key(3)->setToolTip(
+      QStringLiteral("注文ファイルを開く: ショップの受注データ・送り状データ (CSV・TXT・TSV) "
+                     "をまとめて印刷します"));
   Key(8)->setToolTip(
       QStringLiteral("郵便番号データの更新: 日本郵便の KEN_ALL.CSV・JIGYOSYO.CSV を取り込みます"));
   Key(11)->setToolTip(QStringLiteral("プリンタセットされているプリンタにゆうパック送り状を印刷"));
@@ -33,9 +36,11 @@ void FunctionKeyBar::ShowWindowKeys() {
     Key(number)->setText(QStringLiteral("F%1").arg(number));
   }
   Key(2)->setText(QStringLiteral("中止"));
+  Key(3)->setText(QStringLiteral("CSV取込"));
   Key(8)->setText(QStringLiteral("〒更新"));
   Key(11)->setText(QStringLiteral("印刷"));
   Key(2)->setEnabled(true);
+  Key(3)->setEnabled(true);
   Key(8)->setEnabled(true);
   Key(11)->setEnabled(true);
 }

@@ -22,9 +22,10 @@ class FunctionKeyBar : public QFrame {
   // SpeedButton_F1 … SpeedButton_F12; `number` counts from 1.
   QToolButton* Key(int number) const { return keys_.at(static_cast<std::size_t>(number - 1)); }
 
-  // Every key disabled and captioned "F1" … "F12", then F2 "中止", F8
-  // "〒更新" (the postal-code data's update) and F11 "印刷" captioned and
-  // enabled: the bar as the shown window has it.
+  // Every key disabled and captioned "F1" … "F12", then F2 "中止", F3
+  // "CSV取込" (a shop's order file), F8 "〒更新" (the postal-code data's
+  // update) and F11 "印刷" captioned and enabled: the bar as the shown window
+  // has it.
   void ShowWindowKeys();
 
  private:

@@ -45,6 +45,7 @@ class WindowHarness {
                                                                 .runPrinterSetup = setup,
                                                                 .postal = postal,
                                                                 .chooseZipDataFile = chooseZipData,
+                                                                .chooseOrderFile = chooseOrderFile,
                                                                 .today = PinnedToday});
     window->show();
     window->activateWindow();
@@ -74,6 +75,10 @@ class WindowHarness {
   postal::PostalDirectoryLoader* postal = nullptr;
   // The file F8 imports: none (cancelled) unless a test says otherwise.
   std::function<std::optional<std::filesystem::path>(QWidget*)> chooseZipData = [](QWidget*) {
+    return std::optional<std::filesystem::path>();
+  };
+  // The order file F3 opens: none (cancelled) unless a test says otherwise.
+  std::function<std::optional<std::filesystem::path>(QWidget*)> chooseOrderFile = [](QWidget*) {
     return std::optional<std::filesystem::path>();
   };
   std::unique_ptr<app::TForm_Main> window;
