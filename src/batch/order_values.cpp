@@ -216,6 +216,8 @@ std::optional<int> TimeSlotNumber(std::string_view text, bool boxNumbers) {
   if (AllDigits(compact)) {
     const auto number = WholeNumber(compact);
     if (boxNumbers && number && *number >= 1 && *number <= kTimeSlotCount) return number;
+    // The platforms' codes for no wish: Rakuten's "0", Japan Post's "00".
+    if (!boxNumbers && number == 0) return 0;
     return SlotOfCode(compact);
   }
   for (const std::string_view separator : kHourSeparators) {
