@@ -121,7 +121,9 @@ void TForm_Main::ConnectEntryHandlers() {
       {recipient_->Edit_Add1, QStringLiteral("お届け先のおところ①を入力して下さい"), true},
       {recipient_->Edit_Add2, QStringLiteral("お届け先のおところを入力して下さい"), true},
       {recipient_->Edit_Add3, QStringLiteral("お届け先のおところを入力して下さい"), true},
-      {recipient_->Edit_Custo1, QStringLiteral("お届け先のおなまえを入力して下さい")},
+      // The lines are checked together: leaving the last one for the name
+      // checks them again.
+      {recipient_->Edit_Custo1, QStringLiteral("お届け先のおなまえを入力して下さい"), true},
       {recipient_->Edit_tel, QStringLiteral("お届け先のでんわを入力して下さい")},
       {goods_->Edit_G1, QStringLiteral("品名を入力して下さい")},
       {goods_->Edit_G2, QStringLiteral("品名を入力して下さい")},

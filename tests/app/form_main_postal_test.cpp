@@ -45,6 +45,7 @@ class FormMainPostalTest : public QObject {
   void leavingThePostalCodeNamesItsPlace();
   void transferWithAWrongCodeWarns();
   void addressLengthWarningComesFirst();
+  void addressSplitOverTwoLinesIsCheckedWhole();
   void missingDictionaryIsToldOnceAndChangesNothing();
   void f8ImportsJapanPostsFileAndChecksWithIt();
   void f8CancelledOrRefusedChangesNothing();
@@ -109,6 +110,21 @@ void FormMainPostalTest::addressLengthWarningComesFirst() {
   band->Edit_Add1->setText(QString(21, u'京'));
   band->Edit_Add2->setFocus();
   QVERIFY(band->Label_Warning->text().startsWith(QStringLiteral("警告:おところ①")));
+}
+
+// An address broken inside its place name, as a mail or a shop's export
+// wraps it: line 1 alone names 芝 (105-0014), the lines together 芝公園.
+void FormMainPostalTest::addressSplitOverTwoLinesIsCheckedWhole() {
+  PostalHarness harness;
+  TForm_Main& window = harness.Open();
+  auto* band = window.Band2();
+  band->Edit_Zip->setText(QStringLiteral("105-0011"));
+  band->Edit_Add1->setText(QStringLiteral("東京都港区芝"));
+  band->Edit_Add2->setFocus();
+  QVERIFY(band->Label_Warning->text().startsWith(kMismatch));
+  band->Edit_Add2->setText(QStringLiteral("公園4-2-8"));
+  band->Edit_Custo1->setFocus();
+  QVERIFY2(band->Label_Warning->text().isEmpty(), qPrintable(band->Label_Warning->text()));
 }
 
 void FormMainPostalTest::missingDictionaryIsToldOnceAndChangesNothing() {
