@@ -90,8 +90,11 @@ BatchDialog::BatchDialog(BatchDialogSetup setup, QWidget* parent)
   StartLoading();
 }
 
+// The table's model outlives the orders it shows (a child, deleted after
+// them): it lets go of them first, as the dialog is still hidden after.
 BatchDialog::~BatchDialog() {
   loader_->Cancel();
+  model_->SetFile(nullptr);
 }
 
 void BatchDialog::MakeControls() {
