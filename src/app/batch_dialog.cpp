@@ -278,6 +278,13 @@ void BatchDialog::ShowFile() {
           .arg(file_.orders.size() - invalid)
           .arg(invalid)
           .arg(warned));
+  // Which columns fed each field, as a map would write it.
+  QStringList sources;
+  for (const auto& [field, source] : file_.sources) {
+    sources << Cp932ToQString(std::string(batch::OrderFieldName(field))) + QStringLiteral(" ← ") +
+                   Cp932ToQString(source);
+  }
+  Label_Summary->setToolTip(sources.join(QStringLiteral("\n")));
   ShowProblems();
   ShowUnusedColumns();
   UpdateButtons();

@@ -90,6 +90,7 @@ class BatchDialogTest : public QObject {
   void fileProblemStopsPrintingUntilTheFixedFileIsReadAgain();
   void chosenRowPrintsAlone();
   void refusedValuesAndTheWishedDateAreShown();
+  void giftsShowTheirBuyer();
   void tenThousandProblemsFitTheSmallScreen();
   void f3AndTheKeyBarOpenAnOrderFile();
   void cancelAbandonsTheWholeJob();
@@ -248,6 +249,19 @@ void BatchDialogTest::refusedValuesAndTheWishedDateAreShown() {
            qPrintable(Cell(*dialog, 0, Model::kVerdict)));
   QCOMPARE(Cell(*dialog, 1, Model::kTimeSlot), QStringLiteral("14→16時"));
   QCOMPARE(Cell(*dialog, 1, Model::kWishedDate), QStringLiteral("3/15"));
+  QVERIFY2(dialog->Label_Summary->toolTip().startsWith(QStringLiteral("郵便番号 ← 郵便番号\n")),
+           qPrintable(dialog->Label_Summary->toolTip()));
+}
+
+void BatchDialogTest::giftsShowTheirBuyer() {
+  WindowHarness harness;
+  const auto dialog = DialogOn(harness,
+                               "郵便番号,住所1,氏名,注文者\r\n"
+                               "105-0011,東京都港区芝公園,山田 花子 様,鈴木 一郎\r\n"
+                               "105-0011,東京都港区芝公園,佐藤 恵,佐藤 恵\r\n");
+  QCOMPARE(Cell(*dialog, 0, Model::kRecipient), QStringLiteral("山田 花子"));
+  QCOMPARE(Cell(*dialog, 0, Model::kBuyer), QStringLiteral("鈴木 一郎"));
+  QCOMPARE(Cell(*dialog, 1, Model::kBuyer), QString());  // ordered for oneself
 }
 
 // A column map of 10,000 lines that say nothing: the dialog still fits a
