@@ -14,13 +14,13 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "app/cp932_line_edit.h"
 #include "app/form_main.h"
-#include "app/goods_band.h"
 #include "app/program.h"
 
 namespace {
@@ -70,13 +70,13 @@ class QuitWithF2 : public QObject {
     }
     // A quit follows a change, as after a slip typed and printed: the exit
     // then has the settings file to write.
-    ruvo::app::TCp932Edit* goods = window_.Band4()->Edit_G1;
+    auto* goods = window_.findChild<ruvo::app::TCp932Edit*>(QStringLiteral("Edit_G1"));
     goods->setText(goods->text() == QStringLiteral("書籍") ? QStringLiteral("雑貨")
                                                            : QStringLiteral("書籍"));
     std::fputs("F2\n", stdout);
     std::fflush(stdout);
     QTimer::singleShot(0, this, [this] { AnswerYes(); });
-    window_.SpeedButton_F2Click();
+    window_.findChild<QToolButton*>(QStringLiteral("SpeedButton_F2"))->click();
   }
   void AnswerYes() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

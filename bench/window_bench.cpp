@@ -13,10 +13,12 @@
 #include <sys/wait.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -28,7 +30,6 @@
 #include "app/app_fakes.h"
 #include "app/batch_dialog.h"
 #include "app/form_main.h"
-#include "app/transfer_band.h"
 #include "app/window_files.h"
 #include "batch/order_fixture.h"
 #include "print/lm_printers.h"
@@ -69,13 +70,14 @@ void BM_TransferToRepaintedFields(benchmark::State& state) {
   service.SetDefaultPrinter("Slip");
   TLmPrinter printer(service);
   BenchWindow bench(printer);
-  QPlainTextEdit* memo = bench.window->Band1()->Memo1;
+  auto* memo = bench.window->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+  auto* transfer = bench.window->findChild<QPushButton*>(QStringLiteral("BitBtn_1"));
   for (auto _ : state) {
     state.PauseTiming();
     memo->setPlainText(kPaste);
     QCoreApplication::processEvents();
     state.ResumeTiming();
-    bench.window->BitBtn_1Click();
+    transfer->click();
     bench.window->repaint();
   }
 }
@@ -153,11 +155,12 @@ void BM_F11YesToJobAccepted(benchmark::State& state) {
   TLmPrinter printer(service);
   BenchWindow bench(printer);
   test::PutCp932Lines(bench.folder / "ruvo_q710.ini", {"[手差し]", "PrnName=ruvo_pass360"});
-  bench.window->ComboBox_SELChange();
+  emit bench.window->findChild<QComboBox*>(QStringLiteral("ComboBox_SEL"))->activated(0);
   bench.boxes.errors.clear();  // the first start's missing sender file
+  auto* f11 = bench.window->findChild<QToolButton*>(QStringLiteral("SpeedButton_F11"));
   for (auto _ : state) {
     bench.boxes.answers = {true};
-    bench.window->SpeedButton_F11Click();
+    f11->click();
   }
   if (!bench.boxes.errors.isEmpty())
     return state.SkipWithError(bench.boxes.errors.first().toStdString().c_str());

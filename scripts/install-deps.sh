@@ -16,7 +16,9 @@ packages=(
   poppler-utils xvfb xauth
   skkdic-extra  # the postal-code dictionaries of the postal-code check
   libcsv-dev    # the CSV parser of the order files printed as a batch
-  libsqlite3-dev  # the shipment journal, ruvo_journal.db (FTS5 with its trigram tokenizer)
+  libsqlite3-dev  # the shipment journal, ruvo_journal.db (FTS5 with its trigram tokenizer),
+                  # and the imported postal codes, ruvo_postal.db
+  nettle-dev      # SHA-256 of the imported postal-code files
   acl attr      # the file tests set an ACL and a user attribute as a user would
 )
 

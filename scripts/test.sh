@@ -36,8 +36,7 @@ for preset in dev asan; do
   cmake --build --preset "$preset" -j "$jobs"
   step "$preset tests"
   run_ctest --preset "$preset" -j "$jobs" --label-exclude serial
-  # The CUPS tests print the print-job times; --verbose shows them here.
-  run_ctest --preset "$preset" --label-regex serial --verbose
+  run_ctest --preset "$preset" --label-regex serial
 done
 
 step "fuzzers"

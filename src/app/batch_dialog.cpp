@@ -175,22 +175,21 @@ void BatchDialog::MakeControls() {
 
 void BatchDialog::ConnectControls() {
   const auto on = [this](QPushButton* button, void (BatchDialog::*handler)()) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { guard_.Run([this, handler] { (this->*handler)(); }); });
+    ConnectGuarded(guard_, button, &QPushButton::clicked, this,
+                   [this, handler] { (this->*handler)(); });
   };
-  on(BitBtn_Open, &BatchDialog::BitBtn_OpenClick);
-  on(BitBtn_ChooseMap, &BatchDialog::BitBtn_ChooseMapClick);
-  on(BitBtn_Reload, &BatchDialog::BitBtn_ReloadClick);
-  on(BitBtn_PrintAll, &BatchDialog::BitBtn_PrintAllClick);
-  on(BitBtn_PrintRow, &BatchDialog::BitBtn_PrintRowClick);
-  on(BitBtn_Cancel, &BatchDialog::BitBtn_CancelClick);
-  connect(BitBtn_Close, &QPushButton::clicked, this, &BatchDialog::reject);
-  connect(ComboBox_Encoding, &QComboBox::activated, this,
-          [this] { guard_.Run([this] { ChoicesChanged(); }); });
-  connect(ComboBox_Map, &QComboBox::activated, this,
-          [this] { guard_.Run([this] { ChoicesChanged(); }); });
-  connect(Table_Rows->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this] { UpdateButtons(); });
+  on(BitBtn_Open, &BatchDialog::OpenAnotherFile);
+  on(BitBtn_ChooseMap, &BatchDialog::ChooseColumnMap);
+  on(BitBtn_Reload, &BatchDialog::ReadFileAgain);
+  on(BitBtn_PrintAll, &BatchDialog::PrintAll);
+  on(BitBtn_PrintRow, &BatchDialog::PrintChosenOrder);
+  on(BitBtn_Cancel, &BatchDialog::CancelReadingOrPrinting);
+  on(BitBtn_Close, &BatchDialog::reject);
+  ConnectGuarded(guard_, ComboBox_Encoding, &QComboBox::activated, this,
+                 [this] { ChoicesChanged(); });
+  ConnectGuarded(guard_, ComboBox_Map, &QComboBox::activated, this, [this] { ChoicesChanged(); });
+  ConnectGuarded(guard_, Table_Rows->selectionModel(), &QItemSelectionModel::currentRowChanged,
+                 this, [this] { UpdateButtons(); });
   connect(loader_, &OrderFileLoader::progressed, this, &BatchDialog::ShowProgress);
   connect(loader_, &OrderFileLoader::finished, this, &BatchDialog::LoadFinished);
 }
@@ -358,7 +357,7 @@ void BatchDialog::UpdateButtons() {
   BitBtn_Cancel->setEnabled(busy);
 }
 
-void BatchDialog::BitBtn_OpenClick() {
+void BatchDialog::OpenAnotherFile() {
   const ChooseFile choose = setup_.chooseOrderFile ? setup_.chooseOrderFile : [](QWidget* parent) {
     return AskForFile(parent, QStringLiteral("注文ファイルを開く"),
                       QStringLiteral("注文ファイル (*.csv *.txt *.tsv *.CSV *.TXT *.TSV);;"
@@ -370,7 +369,7 @@ void BatchDialog::BitBtn_OpenClick() {
   StartLoading();
 }
 
-void BatchDialog::BitBtn_ChooseMapClick() {
+void BatchDialog::ChooseColumnMap() {
   const ChooseFile choose = setup_.chooseColumnMap ? setup_.chooseColumnMap : [](QWidget* parent) {
     return AskForFile(parent, QStringLiteral("対応表を選ぶ"),
                       QStringLiteral("対応表 (*.txt *.TXT);;すべてのファイル (*)"));
@@ -387,13 +386,13 @@ void BatchDialog::BitBtn_ChooseMapClick() {
   ChoicesChanged();
 }
 
-void BatchDialog::BitBtn_ReloadClick() {
+void BatchDialog::ReadFileAgain() {
   StartLoading();
 }
 
 // The good orders, after a question that says how many and how many are
 // left out; a file with a problem of its own prints nothing.
-void BatchDialog::BitBtn_PrintAllClick() {
+void BatchDialog::PrintAll() {
   const std::vector<const SlipRecord*> slips = file_.PrintableSlips();
   if (slips.empty()) return;
   const std::size_t invalid = file_.InvalidOrderCount();
@@ -408,7 +407,7 @@ void BatchDialog::BitBtn_PrintAllClick() {
   }
 }
 
-void BatchDialog::BitBtn_PrintRowClick() {
+void BatchDialog::PrintChosenOrder() {
   const batch::Order* order = model_->OrderAt(CurrentRow());
   if (order == nullptr || !file_.problems.empty() || !order->Printable()) return;
   const QString question = QStringLiteral("%1 行目 (%2) の送り状を印刷しますか?")
@@ -418,7 +417,7 @@ void BatchDialog::BitBtn_PrintRowClick() {
   PrintSlips({&order->slip});
 }
 
-void BatchDialog::BitBtn_CancelClick() {
+void BatchDialog::CancelReadingOrPrinting() {
   if (Loading()) loader_->Cancel();
   cancelRequested_ = true;
 }

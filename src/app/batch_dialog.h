@@ -69,14 +69,6 @@ class BatchDialog : public QDialog {
   BatchDialog(BatchDialogSetup setup, QWidget* parent);
   ~BatchDialog() override;
 
-  // Commands, as the buttons run them.
-  void BitBtn_OpenClick();
-  void BitBtn_ChooseMapClick();
-  void BitBtn_ReloadClick();
-  void BitBtn_PrintAllClick();
-  void BitBtn_PrintRowClick();
-  void BitBtn_CancelClick();
-
   const batch::OrderFile& File() const { return file_; }
   const BatchChoices& Choices() const { return setup_.choices; }
   bool Loading() const;
@@ -85,22 +77,6 @@ class BatchDialog : public QDialog {
   // The most problems of the file the list shows; the total is said below.
   static constexpr int kProblemsShown = 200;
 
-  QLabel* Label_Summary;
-  QLabel* Label_Problems;  // how many problems the file has, red
-  QListWidget* List_Problems;
-  QLabel* Label_Unused;  // the columns left unused
-  QTableView* Table_Rows;
-  QComboBox* ComboBox_Encoding;
-  QComboBox* ComboBox_Map;
-  QProgressBar* ProgressBar;
-  QPushButton* BitBtn_Open;
-  QPushButton* BitBtn_ChooseMap;
-  QPushButton* BitBtn_Reload;
-  QPushButton* BitBtn_PrintAll;
-  QPushButton* BitBtn_PrintRow;
-  QPushButton* BitBtn_Cancel;
-  QPushButton* BitBtn_Close;
-
  protected:
   // While a job is being made or the file read, closing asks it to stop
   // instead.
@@ -108,6 +84,13 @@ class BatchDialog : public QDialog {
 
  private:
   void MakeControls();
+  // The commands of the buttons.
+  void OpenAnotherFile();
+  void ChooseColumnMap();
+  void ReadFileAgain();
+  void PrintAll();
+  void PrintChosenOrder();
+  void CancelReadingOrPrinting();
   void ConnectControls();
   void FitScreen();
   void StartLoading();
@@ -124,6 +107,22 @@ class BatchDialog : public QDialog {
 
   BatchDialogSetup setup_;
   HandlerGuard guard_;
+  QLabel* Label_Summary;
+  QLabel* Label_Problems;  // how many problems the file has, red
+  QListWidget* List_Problems;
+  QLabel* Label_Unused;  // the columns left unused
+  QTableView* Table_Rows;
+  QComboBox* ComboBox_Encoding;
+  QComboBox* ComboBox_Map;
+  QProgressBar* ProgressBar;
+  QPushButton* BitBtn_Open;
+  QPushButton* BitBtn_ChooseMap;
+  QPushButton* BitBtn_Reload;
+  QPushButton* BitBtn_PrintAll;
+  QPushButton* BitBtn_PrintRow;
+  QPushButton* BitBtn_Cancel;
+  QPushButton* BitBtn_Close;
+
   batch::OrderFile file_;
   BatchOrdersModel* model_ = nullptr;
   OrderFileLoader* loader_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "qt_text/qt_text.h"
 #include "slip/field_insertion.h"
+#include "transfer/recipient_fields.h"
 
 namespace ruvo::app {
 namespace {
@@ -46,7 +47,7 @@ class TCp932Edit::Validator final : public QValidator {
     if (fitting == inserted) return Acceptable;
     input = input.left(head) + fitting + input.right(tail);
     pos = static_cast<int>(head + fitting.size());
-    emit edit_.inputAdjusted(fit.replaced, fit.dropped, fit.cut);
+    emit edit_.inputAdjusted(edit_.field_, fit.replaced, fit.dropped, fit.cut);
     return Acceptable;
   }
 
@@ -74,13 +75,41 @@ class TCp932Edit::Validator final : public QValidator {
   TCp932Edit& edit_;
 };
 
-TCp932Edit::TCp932Edit(QWidget* parent) : QLineEdit(parent) {
+TCp932Edit::TCp932Edit(SlipField field, QWidget* parent)
+    : QLineEdit(parent), field_(field), byteLimit_(SlipFieldOf(field).entryBytes) {
+  const std::string_view name = SlipFieldOf(field).control;
+  setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   setValidator(new Validator(*this));
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+  if (SlipFieldOf(field).kind == FieldKind::kHalfWidth) {
+    connect(this, &QLineEdit::textChanged, this, &TCp932Edit::KeepHalfWidth);
+  }
+}
+
+// Whatever sets the text, the field holds its half-width form; setting that
+// changes the text once more, to the same text, and there it ends. The caret
+// keeps its place counted from the end, where the typing goes on. Should the
+// codec fail, the text stays as it came: no exception may leave Qt's signal.
+void TCp932Edit::KeepHalfWidth() {
+  try {
+    const std::string text = Cp932().bytes;
+    const std::string half = FieldTextAsHeld(field_, text);
+    if (half == text) return;
+    const qsizetype fromEnd = this->text().size() - cursorPosition();
+    SetCp932Text(half);
+    setCursorPosition(static_cast<int>(std::max<qsizetype>(0, this->text().size() - fromEnd)));
+  } catch (...) {
+  }
 }
 
 Cp932Text TCp932Edit::Cp932() const {
   return QStringToCp932(text());
+}
+
+std::string TCp932Edit::Cp932(std::size_t& replaced) const {
+  Cp932Text text = Cp932();
+  replaced += text.replaced;
+  return std::move(text.bytes);
 }
 
 void TCp932Edit::SetCp932Text(std::string_view cp932) {
@@ -95,7 +124,11 @@ void TCp932Edit::setText(const QString& text) {
 
 void TCp932Edit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  emit entered();
+  if (caretToEnd_) {
+    deselect();
+    end(false);
+  }
+  emit entered(field_);
 }
 
 void TCp932Edit::focusOutEvent(QFocusEvent* event) {

@@ -1,9 +1,10 @@
 #pragma once
-// The single-line edit box of the windows. Its text is a CP932 field of the
-// slip, so what the user types or pastes is fitted to the field by
+// The single-line edit box of the windows. Its text is a field of the slip
+// (kSlipFields), so what the user types or pastes is fitted to the field by
 // FitFieldInsertion (its first line, no control characters, "〓" for what
 // CP932 lacks, cut at the byte limit on a character boundary), and
-// inputAdjusted() tells the window what was changed.
+// inputAdjusted() tells the window what was changed. A half-width field
+// turns every change half-width.
 //
 // Texts the program sets itself (restored from files, written by the
 // transfer) go through SetCp932Text or setText and are kept whole: unlike a
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "slip/slip_fields.h"
 #include "transfer/cp932_codec.h"
 
 namespace ruvo::app {
@@ -22,30 +24,33 @@ class TCp932Edit : public QLineEdit {
   Q_OBJECT
 
  public:
-  explicit TCp932Edit(QWidget* parent = nullptr);
+  // The box of `field`: its byte limit and kind from kSlipFields.
+  TCp932Edit(SlipField field, QWidget* parent);
 
-  // The most CP932 bytes the user may enter; 0 for no limit.
-  void SetByteLimit(std::size_t bytes) { byteLimit_ = bytes; }
-  std::size_t ByteLimit() const { return byteLimit_; }
+  SlipField Field() const { return field_; }
+  // Whether entering the box leaves its text unselected, the caret at its
+  // end, where the user goes on typing.
+  void SetCaretToEndOnEntry(bool atEnd) { caretToEnd_ = atEnd; }
 
   // The text as CP932; `replaced` counts characters that became "〓".
   Cp932Text Cp932() const;
+  // The text as CP932, its characters that became "〓" added to `replaced`.
+  std::string Cp932(std::size_t& replaced) const;
   void SetCp932Text(std::string_view cp932);
   // Sets a text of the program's own, kept whole. (Qt runs the validator for
   // QLineEdit::setText too, so the box must know which texts the user made.)
   void setText(const QString& text);
 
  signals:
-  // The box received the focus, after Qt's own focus handling (which may
-  // select the text): an entry handler may move the caret.
-  void entered();
+  // The box received the focus, after Qt's own focus handling.
+  void entered(ruvo::SlipField field);
   // The focus moved on to another control of the window (not: the window
   // lost the keyboard, or a menu opened).
   void exited();
   // A user edit changed characters to fit the field: `replaced` became "〓",
   // `dropped` control characters or lines were left out, `cut` bytes beyond
   // the limit were not taken.
-  void inputAdjusted(int replaced, int dropped, int cut);
+  void inputAdjusted(ruvo::SlipField field, int replaced, int dropped, int cut);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -55,7 +60,11 @@ class TCp932Edit : public QLineEdit {
   class Validator;
   friend class Validator;
 
-  std::size_t byteLimit_ = 0;
+  void KeepHalfWidth();
+
+  SlipField field_;
+  std::size_t byteLimit_ = 0;  // 0 for no limit
+  bool caretToEnd_ = false;
   QString accepted_;          // the text before the edit being validated
   bool settingText_ = false;  // the program, not the user, changes the text
 };

@@ -1,53 +1,28 @@
 #include "app/form_main.h"
 
-#include <QCheckBox>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTimer>
-#include <QToolButton>
 
 #include "app/app_identity.h"
-#include "app/cp932_line_edit.h"
+#include "app/field_keys.h"
 #include "app/form_slip97y_prn.h"
 #include "app/function_key_bar.h"
 #include "app/goods_band.h"
 #include "app/order_file_drops.h"
+#include "app/paper_mode_printer.h"
+#include "app/printer_group.h"
 #include "app/recipient_band.h"
 #include "app/sender_band.h"
+#include "app/single_instance.h"
 #include "app/transfer_band.h"
 #include "app/window_kit.h"
 #include "postal/postal_loader.h"
 #include "print/printer_watch.h"
-#include "widgets/ov_num_edit.h"
 
 namespace ruvo::app {
-namespace {
-
-std::chrono::year_month_day ToYmd(QDate date) {
-  return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                     std::chrono::month(static_cast<unsigned>(date.month())),
-                                     std::chrono::day(static_cast<unsigned>(date.day()))};
-}
-
-QDate ToQDate(std::chrono::year_month_day date) {
-  return QDate(static_cast<int>(date.year()), static_cast<int>(unsigned{date.month()}),
-               static_cast<int>(unsigned{date.day()}));
-}
-
-// Reads a field as CP932 and counts what became "〓".
-std::string ReadField(const TCp932Edit* edit, std::size_t& replaced) {
-  Cp932Text text = edit->Cp932();
-  replaced += text.replaced;
-  return std::move(text.bytes);
-}
-
-}  // namespace
 
 TForm_Main::TForm_Main(AppServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -59,26 +34,38 @@ TForm_Main::TForm_Main(AppServices services, QWidget* parent)
   setFont(WindowFont(16));
   setFixedSize(682, 663);
   MakeBands();
-  SetTabOrder();
-  RouteKeys();
-  ConnectHandlers();
-  ConnectEntryHandlers();
-  printPosition_ = new TForm_SLIP97YPrn(*this, services_, this);
+  MakeStatusLines();
   printerWatch_ = new PrinterWatch(services_.printer, this);
+  printer_ = new PaperModePrinter(services_.printer, *printerWatch_, *printers_, *StatusBar1,
+                                  services_.workingFolder, services_.files, this);
+  printPosition_ = new TForm_SLIP97YPrn(
+      services_.boxes, [this](const Margins& margins) { printer_->RegisterMargins(margins); },
+      this);
   new OrderFileDrops(this, [this](const std::filesystem::path& file) {
     guard_.Run([&] { OpenOrderFile(file); });
   });
-  connect(printerWatch_, &PrinterWatch::printersChanged, this,
-          [this] { guard_.Run([&] { OnPrintersChanged(); }); });
+  ConnectBands();
 }
 
 TForm_Main::~TForm_Main() = default;
 
+// The bands are made in the order Tab and Enter walk them: the recipient,
+// the goods, the sender.
 void TForm_Main::MakeBands() {
-  transfer_ = new TransferBand(this);
-  recipient_ = new RecipientBand(this);
-  sender_ = new SenderBand(this);
-  goods_ = new GoodsBand(this);
+  fieldKeys_ = new FieldKeys(guard_,
+                             {.functionKey = [this](int number) { FunctionKey(number); },
+                              .moveFocus = [this](bool next) { focusNextPrevChild(next); },
+                              .focusGoods = [this] { goods_->FocusGoods(Qt::TabFocusReason); },
+                              .completeAddress = [this] { CompleteAddress(); }},
+                             this);
+  transfer_ = new TransferBand(guard_, this);
+  recipient_ = new RecipientBand(*fieldKeys_, this);
+  goods_ = new GoodsBand(guard_, *fieldKeys_, this);
+  printers_ = &goods_->Printers();
+  sender_ = new SenderBand(guard_, *fieldKeys_, this);
+}
+
+void TForm_Main::MakeStatusLines() {
   Panel_HelpMess = new QLabel(this);
   Panel_HelpMess->setObjectName(QStringLiteral("Panel_HelpMess"));
   Panel_HelpMess->setGeometry(0, 589, 682, 30);
@@ -93,106 +80,118 @@ void TForm_Main::MakeBands() {
   StatusBar1->setGeometry(0, 647, 682, 16);
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setFont(WindowFont(12));
-  Label_PrinterInForce = new QLabel(StatusBar1);
-  Label_PrinterInForce->setObjectName(QStringLiteral("Label_PrinterInForce"));
-  Label_PrinterInForce->setText(QStringLiteral("印刷先: なし"));
-  StatusBar1->addPermanentWidget(Label_PrinterInForce);
 }
 
-// Recipient, then band 4, then the sender; the memo and the glyph buttons
-// of the transfer band are no tab stops.
-void TForm_Main::SetTabOrder() {
-  const QList<QWidget*> order = {
-      recipient_->Edit_Zip,     recipient_->Edit_Add1,   recipient_->Edit_Add2,
-      recipient_->Edit_Add3,    recipient_->Edit_Custo1, recipient_->Edit_tel,
-      goods_->CheckBox_Date_1,  goods_->Edit_de_date1,   goods_->Edit_de_date2,
-      goods_->DateTimePicker_1, goods_->Edit_G1,         goods_->Edit_G2,
-      goods_->Edit_G3,          goods_->OvNumEdit_KOSUU, goods_->ComboBox_SEL,
-      goods_->BitBtn_PrnSet2,   goods_->BitBtn_PrnSet,   goods_->CheckBox_t1,
-      goods_->CheckBox_t2,      goods_->CheckBox_t3,     goods_->CheckBox_t4,
-      goods_->CheckBox_t5,      goods_->BitBtn_SendMail, sender_->PageControl_My,
-      sender_->CheckBox_My,     sender_->Edit_MyZip,     sender_->Edit_MyADD1,
-      sender_->Edit_MyADD2,     sender_->Edit_My,        sender_->Edit_MyTEL,
-      sender_->BitBtn_My};
-  for (qsizetype i = 1; i < order.size(); ++i)
-    QWidget::setTabOrder(order.at(i - 1), order.at(i));
+template <typename Sender, typename Signal, typename Handler>
+void TForm_Main::On(Sender* sender, Signal signal, Handler handler) {
+  ConnectGuarded(guard_, sender, signal, this, handler);
 }
 
-SlipRecord TForm_Main::Record() {
-  std::size_t replaced = 0;
+void TForm_Main::ConnectBands() {
+  On(keys_, &FunctionKeyBar::keyClicked, [this](int number) { FunctionKey(number); });
+  On(transfer_, &TransferBand::transferRequested, [this] { TransferMemo(); });
+  On(transfer_, &TransferBand::memoEntered, [this] {
+    SetHelp(QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
+  });
+  On(recipient_, &RecipientBand::clearRequested, [this] { AskToClearRecipient(); });
+  On(recipient_, &RecipientBand::postalCodeLeft, [this] { PostalCodeLeft(); });
+  On(sender_, &SenderBand::tabChanged, [this] { SenderTabChanged(); });
+  On(sender_, &SenderBand::registerRequested, [this] { RegisterSender(); });
+  On(goods_, &GoodsBand::webHelpRequested, [this] { OpenWebHelp(); });
+  On(goods_, &GoodsBand::mailRequested, [this] { OpenSupportMail(); });
+  On(printers_, &PrinterGroup::paperModeChosen, [this] { printer_->PaperModeChanged(); });
+  On(printers_, &PrinterGroup::registerPrinterRequested,
+     [this] { printer_->RegisterPrinter([this] { return RunPrinterSetup(); }); });
+  On(printers_, &PrinterGroup::marginsRequested, [this] { AdjustMargins(); });
+  On(printerWatch_, &PrinterWatch::printersChanged, [this] { printer_->PrintersChanged(); });
+  const auto entered = [this](SlipField field) { EnterField(field); };
+  const auto adjusted = [this](SlipField field, int replaced, int dropped, int cut) {
+    ShowInputNotice(field, replaced, dropped, cut);
+  };
+  On(recipient_, &RecipientBand::fieldEntered, entered);
+  On(recipient_, &RecipientBand::inputAdjusted, adjusted);
+  On(goods_, &GoodsBand::fieldEntered, entered);
+  On(goods_, &GoodsBand::inputAdjusted, adjusted);
+  On(sender_, &SenderBand::fieldEntered, entered);
+  On(sender_, &SenderBand::inputAdjusted, adjusted);
+}
+
+SlipRecord TForm_Main::Record(std::size_t* replaced) const {
+  std::size_t count = 0;
+  const Recipient recipient = recipient_->Fields(count);
+  const Goods goods = goods_->Fields(count);
+  const settings::SenderFields sender = sender_->Fields(count);
+  if (replaced != nullptr) *replaced = count;
   SlipRecord slip;
-  slip.recipientZip = ReadField(recipient_->Edit_Zip, replaced);
-  slip.recipientAddress1 = ReadField(recipient_->Edit_Add1, replaced);
-  slip.recipientAddress2 = ReadField(recipient_->Edit_Add2, replaced);
-  slip.recipientAddress3 = ReadField(recipient_->Edit_Add3, replaced);
-  slip.recipientName = ReadField(recipient_->Edit_Custo1, replaced);
-  slip.recipientTel = ReadField(recipient_->Edit_tel, replaced);
-  for (std::size_t i = 0; i < slip.goods.size(); ++i)
-    slip.goods[i] = ReadField(goods_->Goods()[i], replaced);
-  slip.quantity = goods_->OvNumEdit_KOSUU->GetText();
-  slip.slipDate = SlipDate();
-  slip.printDate = goods_->CheckBox_Date_1->isChecked();
-  slip.wishedMonth = ReadField(goods_->Edit_de_date1, replaced);
-  slip.wishedDay = ReadField(goods_->Edit_de_date2, replaced);
-  for (std::size_t i = 0; i < slip.timeSlots.size(); ++i)
-    slip.timeSlots[i] = goods_->TimeSlots()[i]->isChecked();
-  slip.printSender = sender_->CheckBox_My->isChecked();
-  slip.senderZip = ReadField(sender_->Edit_MyZip, replaced);
-  slip.senderAddress1 = ReadField(sender_->Edit_MyADD1, replaced);
-  slip.senderAddress2 = ReadField(sender_->Edit_MyADD2, replaced);
-  slip.senderName = ReadField(sender_->Edit_My, replaced);
-  slip.senderTel = ReadField(sender_->Edit_MyTEL, replaced);
-  ShowReplacedNotice(replaced);
+  slip.recipientZip = recipient.zip;
+  slip.recipientAddress1 = recipient.address1;
+  slip.recipientAddress2 = recipient.address2;
+  slip.recipientAddress3 = recipient.address3;
+  slip.recipientName = recipient.name;
+  slip.recipientTel = recipient.tel;
+  slip.goods = goods.lines;
+  slip.quantity = goods.quantity;
+  slip.slipDate = goods.slipDate;
+  slip.printDate = goods.printDate;
+  slip.wishedMonth = goods.wishedMonth;
+  slip.wishedDay = goods.wishedDay;
+  slip.timeSlots = goods.timeSlots;
+  slip.printSender = sender_->Printed();
+  slip.senderZip = sender.zip;
+  slip.senderAddress1 = sender.address1;
+  slip.senderAddress2 = sender.address2;
+  slip.senderName = sender.name;
+  slip.senderTel = sender.tel;
   return slip;
 }
 
 void TForm_Main::WriteRecord(const SlipRecord& slip) {
-  recipient_->Edit_Zip->SetCp932Text(slip.recipientZip);
-  recipient_->Edit_Add1->SetCp932Text(slip.recipientAddress1);
-  recipient_->Edit_Add2->SetCp932Text(slip.recipientAddress2);
-  recipient_->Edit_Add3->SetCp932Text(slip.recipientAddress3);
-  recipient_->Edit_Custo1->SetCp932Text(slip.recipientName);
-  recipient_->Edit_tel->SetCp932Text(slip.recipientTel);
-  for (std::size_t i = 0; i < slip.goods.size(); ++i)
-    goods_->Goods()[i]->SetCp932Text(slip.goods[i]);
-  goods_->OvNumEdit_KOSUU->SetText(slip.quantity);
-  goods_->DateTimePicker_1->setDate(ToQDate(slip.slipDate));
-  goods_->CheckBox_Date_1->setChecked(slip.printDate);
-  goods_->Edit_de_date1->SetCp932Text(slip.wishedMonth);
-  goods_->Edit_de_date2->SetCp932Text(slip.wishedDay);
-  for (std::size_t i = 0; i < slip.timeSlots.size(); ++i)
-    goods_->TimeSlots()[i]->setChecked(slip.timeSlots[i]);
-  sender_->CheckBox_My->setChecked(slip.printSender);
+  recipient_->SetFields({slip.recipientZip, slip.recipientAddress1, slip.recipientAddress2,
+                         slip.recipientAddress3, slip.recipientName, slip.recipientTel});
+  goods_->SetFields({slip.goods, slip.quantity, slip.slipDate, slip.printDate, slip.wishedMonth,
+                     slip.wishedDay, slip.timeSlots});
   sender_->SetPrinted(slip.printSender);
-  sender_->Edit_MyZip->SetCp932Text(slip.senderZip);
-  sender_->Edit_MyADD1->SetCp932Text(slip.senderAddress1);
-  sender_->Edit_MyADD2->SetCp932Text(slip.senderAddress2);
-  sender_->Edit_My->SetCp932Text(slip.senderName);
-  sender_->Edit_MyTEL->SetCp932Text(slip.senderTel);
+  sender_->SetFields(
+      {slip.senderZip, slip.senderAddress1, slip.senderAddress2, slip.senderName, slip.senderTel});
+}
+
+SlipRecord TForm_Main::ReadRecordTellingReplaced() {
+  std::size_t replaced = 0;
+  SlipRecord slip = Record(&replaced);
+  ShowReplacedNotice(replaced);
+  return slip;
 }
 
 int TForm_Main::SenderTab() const {
-  return senderTabValid_ ? sender_->PageControl_My->currentIndex() : -1;
-}
-
-std::chrono::year_month_day TForm_Main::SlipDate() const {
-  return ToYmd(goods_->DateTimePicker_1->date());
+  return senderTabValid_ ? sender_->Tab() : -1;
 }
 
 QString TForm_Main::StatusText() const {
   return StatusBar1->currentMessage();
 }
 
-QString TForm_Main::HelpText() const {
-  return Panel_HelpMess->text();
-}
-
 void TForm_Main::SetStatus(const QString& text) {
   StatusBar1->showMessage(text);
 }
 
+QString TForm_Main::HelpText() const {
+  return Panel_HelpMess->text();
+}
+
 void TForm_Main::SetHelp(const QString& text) {
   Panel_HelpMess->setText(text);
+}
+
+const PrintLabels& TForm_Main::Labels() const {
+  return printer_->Labels();
+}
+
+const PrinterInForce& TForm_Main::PrinterInForceNow() const {
+  return printer_->InForce();
+}
+
+QString TForm_Main::PrinterInForceText() const {
+  return printer_->InForceText();
 }
 
 void TForm_Main::ShowReplacedNotice(std::size_t replaced) {
@@ -200,14 +199,28 @@ void TForm_Main::ShowReplacedNotice(std::size_t replaced) {
   SetStatus(QStringLiteral("Shift-JISで表せない文字 %1 個を「〓」にしました").arg(replaced));
 }
 
-void TForm_Main::ShowInputNotice(const TCp932Edit& edit, int replaced, int dropped, int cut) {
+void TForm_Main::ShowInputNotice(SlipField field, int replaced, int dropped, int cut) {
   QStringList parts;
   if (replaced > 0)
     parts << QStringLiteral("Shift-JISで表せない文字 %1 個を「〓」にしました").arg(replaced);
   if (dropped > 0) parts << QStringLiteral("改行より後と制御文字は入力されません");
-  if (cut > 0)
-    parts << QStringLiteral("この欄には %1 バイトまで入力できます").arg(edit.ByteLimit());
+  if (cut > 0) {
+    parts << QStringLiteral("この欄には %1 バイトまで入力できます")
+                 .arg(SlipFieldOf(field).entryBytes);
+  }
   SetStatus(parts.join(QStringLiteral("。")));
+}
+
+void TForm_Main::FunctionKey(int number) {
+  if (number == 2) AskToQuit();
+  if (number == 3) ChooseOrderFile();
+  if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });
+  if (number == 8) UpdatePostalData();
+  if (number == 11) AskToPrint();
+}
+
+void TForm_Main::ComeForwardFor(SingleInstance& instance) {
+  On(&instance, &SingleInstance::raiseRequested, [this] { BringForward(); });
 }
 
 void TForm_Main::BringForward() {
@@ -243,13 +256,13 @@ void TForm_Main::paintEvent(QPaintEvent* event) {
   if (startupQueued_) return;
   startupQueued_ = true;
   QTimer::singleShot(0, this, [this] {
-    guard_.Run([this] { FormShow(); });
+    guard_.Run([this] { StartUp(); });
     startupDone_ = true;
   });
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event) {
-  guard_.Run([this] { FormDestroy(); });
+  guard_.Run([this] { SaveSlip(); });
   QWidget::closeEvent(event);
 }
 

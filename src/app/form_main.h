@@ -1,17 +1,15 @@
 #pragma once
-// The main window: the whole working surface of the program. It holds every
-// value of the slip in its controls, restores the last slip when shown,
-// saves it when it goes away, and runs the commands behind its fields and
-// buttons: the transfer of pasted text, the senders, the printer of each
-// paper mode and the print command.
+// The main window: the whole working surface of the program. Its bands hold
+// the slip's values; the window restores the last slip when shown, saves it
+// when it goes away, and runs the commands behind its fields, buttons and
+// keys: the transfer of pasted text, the senders, the printer of each paper
+// mode and the print command. It coordinates and shows: the values live in
+// the bands, the rules in the core.
 //
-// Its controls live in per-band widgets; the window maps them to a
-// SlipRecord and back in exactly two functions (Record, WriteRecord), and
-// every handler runs inside the one HandlerGuard.
+// The slip is mapped to and from the bands in exactly two functions
+// (Record, WriteRecord), and every handler runs inside the one HandlerGuard.
 
-#include <QHash>
 #include <QWidget>
-#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -21,6 +19,7 @@
 #include "print/slip_record.h"
 #include "settings/app_settings.h"
 #include "slip/printer_in_force.h"
+#include "slip/window_state.h"
 
 class QLabel;
 class QStatusBar;
@@ -35,23 +34,16 @@ class PostalDirectory;
 
 namespace ruvo::app {
 
+class FieldKeys;
 class FunctionKeyBar;
 class GoodsBand;
+class PaperModePrinter;
+class PrinterGroup;
 class RecipientBand;
 class SenderBand;
-class TCp932Edit;
+class SingleInstance;
 class TForm_SLIP97YPrn;
 class TransferBand;
-
-// The print values the window keeps beside the slip, as decimal texts:
-// what the hidden labels of the window hold.
-struct PrintLabels {
-  std::string printerIndex;  // Label_PrinterIndex; "-1" is the system default
-  std::string top;           // Label_Prn_Top, printer dots as typed ("" counts as 0)
-  std::string left;          // Label_Prn_Left
-  std::string dpiX;          // Label_dpix: effective resolution of the last print
-  std::string dpiY;          // Label_dpiy
-};
 
 class TForm_Main : public QWidget {
   Q_OBJECT
@@ -60,146 +52,104 @@ class TForm_Main : public QWidget {
   explicit TForm_Main(AppServices services, QWidget* parent = nullptr);
   ~TForm_Main() override;
 
-  // The slip as the controls hold it (CP932). A character CP932 cannot hold
-  // is read as "〓" and the status bar says so.
-  SlipRecord Record();
+  // The slip as the bands hold it (CP932); `replaced`, when given, counts
+  // the characters CP932 cannot hold, read as "〓". Nothing else happens.
+  SlipRecord Record(std::size_t* replaced = nullptr) const;
   void WriteRecord(const SlipRecord& slip);
 
-  const PrintLabels& Labels() const { return labels_; }
+  const PrintLabels& Labels() const;
   // The printer, paper and source the next slip goes to, or why none.
-  const PrinterInForce& PrinterInForceNow() const { return printerInForce_; }
+  const PrinterInForce& PrinterInForceNow() const;
   // The status bar's permanent part: "印刷先: 事務所プリンタ / A5 / 手差しトレイ".
   QString PrinterInForceText() const;
-  // The selected sender tab, -1 when the remembered tab is no tab.
+  // The selected sender tab, -1 while the remembered tab is no tab.
   int SenderTab() const;
-  // The shipping date the date picker shows.
-  std::chrono::year_month_day SlipDate() const;
   QString StatusText() const;
+  void SetStatus(const QString& text);
   QString HelpText() const;
-  // The start-up (FormShow) has run, to its end or to the step that failed.
+  // The start-up has run, to its end or to the step that failed.
   bool StartupDone() const { return startupDone_; }
   // Restores a minimised window and brings it to the front.
   void BringForward();
-
-  TransferBand* Band1() const { return transfer_; }
-  RecipientBand* Band2() const { return recipient_; }
-  SenderBand* Band3() const { return sender_; }
-  GoodsBand* Band4() const { return goods_; }
-  FunctionKeyBar* Keys() const { return keys_; }
-  TForm_SLIP97YPrn* PrintPositionDialog() const { return printPosition_; }
-
-  // Commands, as the buttons, keys and fields run them.
-  void FormShow();
-  void FormDestroy();
-  void SpeedButton_F2Click();
-  void SpeedButton_F3Click();
-  void SpeedButton_F7Click();
-  void SpeedButton_F8Click();
-  void SpeedButton_F11Click();
-  void BitBtn_1Click();
-  void BitBtn_MemoCLSClick();
-  void BitBtn_CLSClick();
-  void BitBtn_MyClick();
-  void SpeedButton_readMyClick();
-  void PageControl_MyChange();
-  void CheckBox_MyClick();
-  void BitBtn_WebHelpClick();
-  void BitBtn_SendMailClick();
-  void SpeedButton_PRNSETClick();
-  void ComboBox_SELChange();
-  void SpeedButton_PrnIdGetClick();
-  void BitBtn_PrnSetClick();
-  void BitBtn_PrnSet2Click();
-  void Edit_Cls();
-  void Edit_Cls_My();
-  void Edit_Warning();
+  // Comes to the front whenever a second start on this display asks
+  // `instance` for it.
+  void ComeForwardFor(SingleInstance& instance);
   // The batch dialog over the order file `file` (dropped on the window, or
   // chosen with F3).
   void OpenOrderFile(const std::filesystem::path& file);
 
-  // The paper mode's text as the registration file names its section
-  // (CP932; empty while the choice has no selection).
-  std::string PaperModeText() const;
-  // The printer box's text, blanks at both ends removed (CP932).
-  std::string PrinterBoxText() const;
-  // Puts the margins into the labels the renderer reads.
-  void SetMargins(std::string top, std::string left);
-  void SetStatus(const QString& text);
-  void SetHelp(const QString& text);
-
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class EnterMove { kNext, kToGoods1, kNothing };
-  struct KeyRoute {
-    bool upMovesBack = true;
-    EnterMove enter = EnterMove::kNext;
-  };
-
   void MakeBands();
-  void SetTabOrder();
-  void RouteKeys();
-  void ConnectHandlers();
-  void ConnectEntryHandlers();
-  template <typename Sender, typename Signal>
-  void On(Sender* sender, Signal signal, void (TForm_Main::*handler)());
-  bool HandleKey(QWidget* field, const KeyRoute& route, int key);
-  void MoveFocus(bool next);
-  void EnterField(TCp932Edit* edit, const QString& help, bool addressWarning);
-  void ConvertToHalfWidth(TCp932Edit* edit);
-  void TimeSlotClick(std::size_t slot);
-  void ShowInputNotice(const TCp932Edit& edit, int replaced, int dropped, int cut);
+  void MakeStatusLines();
+  void ConnectBands();
+  template <typename Sender, typename Signal, typename Handler>
+  void On(Sender* sender, Signal signal, Handler handler);
+  void SetHelp(const QString& text);
   void ShowReplacedNotice(std::size_t replaced);
+  // Record, and the status bar says when characters became "〓".
+  SlipRecord ReadRecordTellingReplaced();
+  void ShowInputNotice(SlipField field, int replaced, int dropped, int cut);
+  void EnterField(SlipField field);
+  void FunctionKey(int number);
+
+  // form_main_startup.cpp
+  void StartUp();
+  void ShowStartupSettings(const WindowStartup& startup);
+  void ShowRememberedSender(const TabSender& sender);
+  void SaveSlip();
+
+  // form_main_fields.cpp
+  void TransferMemo();
+  void AskToClearRecipient();
+  void AskToQuit();
+  void OpenWebHelp();
+  void OpenSupportMail();
+
+  // form_main_sender.cpp
+  void ShowTabSender(const TabSender& sender);
+  void SenderTabChanged();
+  void RegisterSender();
+
+  // form_main_print.cpp
+  // The setup dialog for the running program, and how it ended.
+  AppServices::SetupOutcome RunPrinterSetup();
+  void AdjustMargins();
+  void AskToPrint();
+  // F3: the order file chosen in the desktop's file dialog, as if dropped.
+  void ChooseOrderFile();
+  bool RefusePrintingFromUnreadableFolder();
+
+  // form_main_postal.cpp
   // The postal-code dictionary; null when there is none (its notice is then
   // shown once).
   const postal::PostalDirectory* PostalDirectory();
+  void ShowAddressWarning();
   void ShowZipStatus();
-  void Edit_ZipExit();
+  void PostalCodeLeft();
   void CompleteAddress();
-  void OnPrintersChanged();
-  // The setup dialog for the running program, and how it ended.
-  AppServices::SetupOutcome RunPrinterSetup();
-  // The printer in force from now on: its number into Label_PrinterIndex,
-  // the boxes and the status bar showing it, a notice that no longer
-  // applies taken away.
-  void ApplyPrinterInForce(PrinterInForce inForce);
-  // The printer in force selected again after the layer's selection was
-  // changed for a dialog that was left without a choice.
-  void RestorePrinterInForce();
-  // Asks the print service for the printers now; when they changed, the
-  // printer in force is selected again by its name. Without one yet, the
-  // paper mode's registration is selected.
-  void KeepPrinterInForce();
-  bool RefusePrintingFromUnreadableFolder();
-  void FillPrinterBoxes();
-  void ReadSettingsIntoWindow();
-  void LoadRememberedSender();
-  void ReportUnreadableFiles();
-  void ReportForeignEncodings();
+  void UpdatePostalData();
 
   AppServices services_;
   HandlerGuard guard_;
+  FieldKeys* fieldKeys_ = nullptr;
   TransferBand* transfer_ = nullptr;
   RecipientBand* recipient_ = nullptr;
-  SenderBand* sender_ = nullptr;
   GoodsBand* goods_ = nullptr;
+  PrinterGroup* printers_ = nullptr;
+  SenderBand* sender_ = nullptr;
   QLabel* Panel_HelpMess = nullptr;
   FunctionKeyBar* keys_ = nullptr;
   QStatusBar* StatusBar1 = nullptr;
-  QLabel* Label_PrinterInForce = nullptr;
-  TForm_SLIP97YPrn* printPosition_ = nullptr;
   PrinterWatch* printerWatch_ = nullptr;
-  QHash<QObject*, KeyRoute> keyRoutes_;
-  PrintLabels labels_;
-  PrinterChoice registered_;       // the current paper mode's registered printer, paper and source
-  PrinterInForce printerInForce_;  // nothing chosen until the start-up selects one
-  QString printerNotice_;          // the status text ApplyPrinterInForce last showed
-  int fontIndex_ = 1;              // "Addr_Font": the hidden font-size choice, used by nothing else
-  bool senderTabValid_ = true;     // false while the remembered tab is no tab
+  PaperModePrinter* printer_ = nullptr;
+  TForm_SLIP97YPrn* printPosition_ = nullptr;
+  int fontIndex_ = 1;           // "Addr_Font": the hidden font-size choice, used by nothing else
+  bool senderTabValid_ = true;  // false while the remembered tab is no tab
   // The settings file's slip fields as read, and as the controls showed them
   // right after: a field still showing that at exit is saved as read.
   settings::SavedSlip slipRead_;

@@ -66,14 +66,15 @@ const postal::PostalDirectory* TForm_Main::PostalDirectory() {
 // The warning line: the first address line too long to print comes first,
 // then a postal code that names another place than the address, its three
 // lines taken together.
-void TForm_Main::Edit_Warning() {
-  const std::string add1 = recipient_->Edit_Add1->Cp932().bytes;
-  std::string warning(AddressLengthWarning(add1));
+void TForm_Main::ShowAddressWarning() {
+  std::size_t replaced = 0;
+  const Recipient recipient = recipient_->Fields(replaced);
+  std::string warning(AddressLengthWarning(recipient.address1));
   if (warning.empty()) {
     if (const postal::PostalDirectory* directory = PostalDirectory()) {
-      const std::string address = postal::WholeAddress(add1, recipient_->Edit_Add2->Cp932().bytes,
-                                                       recipient_->Edit_Add3->Cp932().bytes);
-      warning = postal::ZipWarningText(*directory, recipient_->Edit_Zip->Cp932().bytes, address);
+      const std::string address =
+          postal::WholeAddress(recipient.address1, recipient.address2, recipient.address3);
+      warning = postal::ZipWarningText(*directory, recipient_->PostalCode(), address);
     }
   }
   recipient_->SetWarning(Cp932ToQString(warning));
@@ -82,15 +83,15 @@ void TForm_Main::Edit_Warning() {
 void TForm_Main::ShowZipStatus() {
   const postal::PostalDirectory* directory = PostalDirectory();
   if (directory == nullptr) return;
-  const std::string status = postal::ZipStatusText(*directory, recipient_->Edit_Zip->Cp932().bytes);
+  const std::string status = postal::ZipStatusText(*directory, recipient_->PostalCode());
   if (!status.empty()) SetStatus(Cp932ToQString(status));
 }
 
 // Leaving the postal code names its place and checks it against the
 // address.
-void TForm_Main::Edit_ZipExit() {
+void TForm_Main::PostalCodeLeft() {
   ShowZipStatus();
-  Edit_Warning();
+  ShowAddressWarning();
 }
 
 // Enter in the postal code fills a blank first address line with the code's
@@ -98,16 +99,16 @@ void TForm_Main::Edit_ZipExit() {
 void TForm_Main::CompleteAddress() {
   const postal::PostalDirectory* directory = PostalDirectory();
   if (directory == nullptr) return;
-  const std::string address = postal::AddressToComplete(
-      *directory, recipient_->Edit_Zip->Cp932().bytes, recipient_->Edit_Add1->Cp932().bytes);
-  if (!address.empty()) recipient_->Edit_Add1->SetCp932Text(address);
+  const std::string address =
+      postal::AddressToComplete(*directory, recipient_->PostalCode(), recipient_->Address1());
+  if (!address.empty()) recipient_->SetAddress1(address);
 }
 
 // F8: Japan Post's file, downloaded by the user, imported into the working
-// folder's index, which the window checks with from then on and every later
+// folder's postal data, which the window checks with from then on and every later
 // start. The window stays as it was when the user cancels or the file is
 // none of Japan Post's (the error box says why).
-void TForm_Main::SpeedButton_F8Click() {
+void TForm_Main::UpdatePostalData() {
   if (services_.postal == nullptr) return;
   const auto choose = services_.chooseZipDataFile ? services_.chooseZipDataFile : AskForZipDataFile;
   const std::optional<std::filesystem::path> file = choose(this);
@@ -116,18 +117,18 @@ void TForm_Main::SpeedButton_F8Click() {
   postal::PostalImport imported;
   try {
     const WaitCursor waiting;
-    const postal::PostalDirectory& current = services_.postal->Get().directory;
-    imported = postal::ImportJapanPostFile(*file, current, services_.workingFolder);
+    imported =
+        postal::ImportJapanPostFile(*file, services_.workingFolder, services_.postal->Source());
   } catch (...) {
     SetStatus(QString());
     throw;
   }
   const QString notice = ImportedNotice(*file, imported);
-  services_.postal->Replace({std::move(imported.directory), {}, {}});
+  services_.postal->Replace({std::move(imported.directory), {}, std::move(imported.notice)});
   postalNoticeShown_ = false;
   SetStatus(notice);
   services_.boxes.Notify(this, notice);
-  Edit_Warning();
+  ShowAddressWarning();
 }
 
 }  // namespace ruvo::app

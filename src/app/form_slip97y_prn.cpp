@@ -5,14 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/form_main.h"
+#include "app/message_boxes.h"
 #include "app/window_kit.h"
 #include "numedit/num_edit_presets.h"
-#include "print/lm_printers.h"
-#include "print/print_job.h"
 #include "print/slip_units.h"
 #include "qt_text/qt_text.h"
-#include "settings/printer_registration.h"
 #include "widgets/ov_num_edit.h"
 #include "widgets/ov_num_edit_presets.h"
 
@@ -57,18 +54,19 @@ MarginOnPaperText MarginOnPaper(const std::string& dotsText, int dpi) {
   return {mm, QStringLiteral("%1 dots = %2 at %3 dpi").arg(dots).arg(mm).arg(dpi)};
 }
 
-TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main& main, const AppServices& services, QWidget* parent)
+TForm_SLIP97YPrn::TForm_SLIP97YPrn(MessageBoxes& boxes,
+                                   std::function<void(const Margins&)> registerMargins,
+                                   QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      main_(main),
-      services_(services),
-      guard_(services_.boxes, this) {
+      guard_(boxes, this),
+      registerMargins_(std::move(registerMargins)) {
   setObjectName(QStringLiteral("Form_SLIP97YPrn"));
   setWindowTitle(QStringLiteral("印字位置調整"));
   GroupBox1 = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   GroupBox1->setFont(WindowFont(12));
-  Label_Top = MakeCaption(GroupBox1, "Label_Top", 15, QStringLiteral("TOPﾏｰｼﾞﾝ"));
-  Label_Left = MakeCaption(GroupBox1, "Label_Left", 39, QStringLiteral("LEFTﾏｰｼﾞﾝ"));
+  MakeCaption(GroupBox1, "Label_Top", 15, QStringLiteral("TOPﾏｰｼﾞﾝ"));
+  MakeCaption(GroupBox1, "Label_Left", 39, QStringLiteral("LEFTﾏｰｼﾞﾝ"));
   OvNumEdit_TOP = new TOvNumEdit(GroupBox1);
   ApplyNumEditInstance(*OvNumEdit_TOP, num_presets::OvNumEdit_TOP());
   OvNumEdit_LEFT = new TOvNumEdit(GroupBox1);
@@ -84,29 +82,32 @@ TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main& main, const AppServices& services
                                        .glyph = Glyph::kSave,
                                        .caption = QStringLiteral("印字位置登録")});
   setFixedSize(groupWidth + 2 * kMargin, BitBtn_MRGN->geometry().bottom() + 1 + kMargin);
-  QWidget::setTabOrder(OvNumEdit_TOP, OvNumEdit_LEFT);
-  QWidget::setTabOrder(OvNumEdit_LEFT, BitBtn_MRGN);
+  ChainTabOrder({OvNumEdit_TOP, OvNumEdit_LEFT, BitBtn_MRGN});
   OvNumEdit_TOP->installEventFilter(this);
   OvNumEdit_LEFT->installEventFilter(this);
-  connect(OvNumEdit_TOP, &TOvNumEdit::changed, this, &TForm_SLIP97YPrn::ShowOnPaper);
-  connect(OvNumEdit_LEFT, &TOvNumEdit::changed, this, &TForm_SLIP97YPrn::ShowOnPaper);
-  connect(BitBtn_MRGN, &QPushButton::clicked, this,
-          [this] { guard_.Run([this] { BitBtn_MRGNClick(); }); });
+  for (TOvNumEdit* margin : {OvNumEdit_TOP, OvNumEdit_LEFT})
+    ConnectGuarded(guard_, margin, &TOvNumEdit::changed, this, [this] { ShowOnPaper(); });
+  ConnectGuarded(guard_, BitBtn_MRGN, &QPushButton::clicked, this, [this] { RegisterMargins(); });
 }
 
-void TForm_SLIP97YPrn::Execute() {
-  if (!guard_.Run([this] { FormShow(); })) return;
-  exec();
-}
-
-void TForm_SLIP97YPrn::FormShow() {
-  OvNumEdit_TOP->SetText(main_.Labels().top);
-  OvNumEdit_LEFT->SetText(main_.Labels().left);
+void TForm_SLIP97YPrn::Prepare(const Margins& margins, Resolution dpi) {
+  dpi_ = dpi;
+  OvNumEdit_TOP->SetText(margins.top);
+  OvNumEdit_LEFT->SetText(margins.left);
   ShowOnPaper();
   OvNumEdit_TOP->setFocus(Qt::OtherFocusReason);
 }
 
-// Centred over the main window each time it is shown.
+void TForm_SLIP97YPrn::Execute(const Margins& margins, Resolution dpi) {
+  Prepare(margins, dpi);
+  exec();
+}
+
+Margins TForm_SLIP97YPrn::Values() const {
+  return {OvNumEdit_TOP->GetText(), OvNumEdit_LEFT->GetText()};
+}
+
+// Centred over the window that opened it, each time it is shown.
 void TForm_SLIP97YPrn::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (parentWidget() != nullptr) {
@@ -116,38 +117,20 @@ void TForm_SLIP97YPrn::showEvent(QShowEvent* event) {
   }
 }
 
-// The dots of each margin on paper, at the selected printer's effective
-// resolution: down for the top margin, across for the left.
+// The dots of each margin on paper: down for the top margin, across for the
+// left; the tooltip says it whole.
 void TForm_SLIP97YPrn::ShowOnPaper() {
-  Resolution dpi;
-  try {
-    dpi = EffectiveResolution(services_.printer);
-  } catch (const std::exception&) {
-    dpi = {};
-  }
   const auto show = [](QLabel& label, const MarginOnPaperText& text) {
     label.setText(text.brief);
     label.setToolTip(text.line);
   };
-  show(*Label_TopMm, MarginOnPaper(OvNumEdit_TOP->GetText(), dpi.y));
-  show(*Label_LeftMm, MarginOnPaper(OvNumEdit_LEFT->GetText(), dpi.x));
+  show(*Label_TopMm, MarginOnPaper(OvNumEdit_TOP->GetText(), dpi_.y));
+  show(*Label_LeftMm, MarginOnPaper(OvNumEdit_LEFT->GetText(), dpi_.x));
 }
 
-QString TForm_SLIP97YPrn::TopOnPaper() const {
-  return Label_TopMm->toolTip();
-}
-
-QString TForm_SLIP97YPrn::LeftOnPaper() const {
-  return Label_LeftMm->toolTip();
-}
-
-void TForm_SLIP97YPrn::BitBtn_MRGNClick() {
-  const std::string paperMode = main_.PaperModeText();
-  if (!services_.boxes.Ask(this, QStringLiteral("印字位置調整の余白を登録しますか?"))) return;
-  const std::string top = OvNumEdit_TOP->GetText();
-  const std::string left = OvNumEdit_LEFT->GetText();
-  settings::WriteRegisteredMargins(services_.workingFolder, paperMode, top, left, services_.files);
-  main_.SetMargins(top, left);
+void TForm_SLIP97YPrn::RegisterMargins() {
+  if (!guard_.Boxes().Ask(this, QStringLiteral("印字位置調整の余白を登録しますか?"))) return;
+  registerMargins_(Values());
   accept();
 }
 

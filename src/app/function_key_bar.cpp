@@ -20,6 +20,7 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QFrame(parent) {
     key->setGeometry(kKeyLefts.at(static_cast<std::size_t>(number - 1)), 1, 55, 26);
     key->setFocusPolicy(Qt::NoFocus);
     keys_.at(static_cast<std::size_t>(number - 1)) = key;
+    connect(key, &QToolButton::clicked, this, [this, number] { emit keyClicked(number); });
   }
   Key(3)->setToolTip(
       QStringLiteral("注文ファイルを開く: ショップの受注データ・送り状データ (CSV・TXT・TSV) "

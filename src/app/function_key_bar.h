@@ -19,16 +19,20 @@ class FunctionKeyBar : public QFrame {
 
   explicit FunctionKeyBar(QWidget* parent);
 
-  // SpeedButton_F1 … SpeedButton_F12; `number` counts from 1.
-  QToolButton* Key(int number) const { return keys_.at(static_cast<std::size_t>(number - 1)); }
-
   // Every key disabled and captioned "F1" … "F12", then F2 "中止", F3
   // "CSV取込" (a shop's order file), F8 "〒更新" (the postal-code data's
   // update) and F11 "印刷" captioned and enabled: the bar as the shown window
   // has it.
   void ShowWindowKeys();
 
+ signals:
+  // The key's button was clicked; `number` counts from 1.
+  void keyClicked(int number);
+
  private:
+  // SpeedButton_F1 … SpeedButton_F12.
+  QToolButton* Key(int number) const { return keys_.at(static_cast<std::size_t>(number - 1)); }
+
   std::array<QToolButton*, kKeyCount> keys_{};
 };
 

@@ -1,19 +1,21 @@
 #pragma once
 // Band 4 of the main window: the printer group, the wished delivery date,
 // the slip date, the goods, the quantity, the time slot and the support
-// buttons.
+// buttons. It offers the goods and dates as values and keeps its controls to
+// itself; the printer group is a part of its own.
 
-#include <QComboBox>
+#include <QDate>
 #include <QFrame>
-#include <QProxyStyle>
 #include <array>
+#include <chrono>
+#include <cstddef>
+#include <string>
 
-#include "print/slip_record.h"
+#include "slip/slip_fields.h"
 
 class QCheckBox;
 class QDateEdit;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 
 namespace ruvo {
@@ -22,71 +24,63 @@ class TOvNumEdit;
 
 namespace ruvo::app {
 
+class FieldKeys;
+class HandlerGuard;
+class PrinterGroup;
 class TCp932Edit;
 
-// A combo box that only shows: its list holds the printer's choices and the
-// current one is selected, but the user cannot open or change it.
-class DisplayComboBox : public QComboBox {
-  Q_OBJECT
-
- public:
-  using QComboBox::QComboBox;
-  void showPopup() override {}
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-};
-
-// Check boxes 13 pixels apart: the indicator must fit one row.
-class SmallIndicatorStyle : public QProxyStyle {
- public:
-  int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
-                  const QWidget* widget = nullptr) const override;
+// The goods and dates of the slip as the band holds them (CP932).
+struct Goods {
+  std::array<std::string, 3> lines;
+  std::string quantity;
+  std::chrono::year_month_day slipDate{};
+  bool printDate = true;
+  std::string wishedMonth;
+  std::string wishedDay;
+  std::array<bool, kTimeSlotCount> timeSlots{};
+  bool operator==(const Goods&) const = default;
 };
 
 class GoodsBand : public QFrame {
   Q_OBJECT
 
  public:
-  explicit GoodsBand(QWidget* parent);
+  // Its fields' keys go through `keys`, its handlers through `guard`.
+  GoodsBand(HandlerGuard& guard, FieldKeys& keys, QWidget* parent);
 
-  std::array<TCp932Edit*, 3> Goods() const { return {Edit_G1, Edit_G2, Edit_G3}; }
-  std::array<QCheckBox*, kTimeSlotCount> TimeSlots() const;
+  // `replaced` counts the characters read as "〓".
+  Goods Fields(std::size_t& replaced) const;
+  void SetFields(const Goods& goods);
+  std::chrono::year_month_day SlipDate() const;
+  void SetSlipDate(QDate date);
 
-  QGroupBox* GroupBox1;
-  DisplayComboBox* ComboBox1;
-  DisplayComboBox* ComboBox2;
-  DisplayComboBox* ComboBox3;
-  QLabel* Label_4;
-  QComboBox* ComboBox_SEL;
-  QPushButton* BitBtn_PrnSet2;
-  QLabel* Label_Prn_Top;
-  QLabel* Label_Prn_Left;
-  QPushButton* BitBtn_PrnSet;
-  QLabel* Label_de_date;
+  PrinterGroup& Printers() const { return *printers_; }
+  void FocusGoods(Qt::FocusReason reason);
+
+ signals:
+  void webHelpRequested();
+  void mailRequested();
+  void fieldEntered(ruvo::SlipField field);
+  void inputAdjusted(ruvo::SlipField field, int replaced, int dropped, int cut);
+
+ private:
+  void MakeDates();
+  void MakeGoods();
+  void MakeTimeSlots();
+  // Ticking a slot unticks the others; unticking leaves none.
+  void KeepOneTimeSlot(std::size_t ticked);
+
+  PrinterGroup* printers_;
   TCp932Edit* Edit_de_date1;
   TCp932Edit* Edit_de_date2;
   QCheckBox* CheckBox_Date_1;
   QDateEdit* DateTimePicker_1;
-  QLabel* Label_3;
-  TCp932Edit* Edit_G1;
-  TCp932Edit* Edit_G2;
-  TCp932Edit* Edit_G3;
-  QLabel* Label_KOSUU;
+  std::array<TCp932Edit*, 3> goods_{};
   TOvNumEdit* OvNumEdit_KOSUU;
   QGroupBox* GroupBox_Time;
-  QCheckBox* CheckBox_t1;
-  QCheckBox* CheckBox_t2;
-  QCheckBox* CheckBox_t3;
-  QCheckBox* CheckBox_t4;
-  QCheckBox* CheckBox_t5;
+  std::array<QCheckBox*, kTimeSlotCount> timeSlots_{};
   QPushButton* BitBtn_WebHelp;
   QPushButton* BitBtn_SendMail;
-
- private:
-  void MakePrinterGroup();
-  void MakeTimeSlotGroup();
 };
 
 }  // namespace ruvo::app

@@ -3,8 +3,10 @@
 // that a handler raises stops that handler, is shown in the error box and
 // never reaches Qt's event dispatch, so the program goes on.
 
+#include <QObject>
 #include <QString>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 #include "app/message_boxes.h"
@@ -46,5 +48,22 @@ class HandlerGuard {
   MessageBoxes& boxes_;
   QWidget* owner_;
 };
+
+// Connects `signal` of `sender` to `handler`, which runs inside `guard`,
+// given the signal's arguments when it takes them; the connection ends with
+// `context`. The windows connect every handler this way.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection ConnectGuarded(HandlerGuard& guard, Sender* sender, Signal signal,
+                                       const QObject* context, Handler handler) {
+  return QObject::connect(sender, signal, context, [&guard, handler](auto... arguments) {
+    guard.Run([&] {
+      if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) {
+        handler(arguments...);
+      } else {
+        handler();
+      }
+    });
+  });
+}
 
 }  // namespace ruvo::app

@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
   if (instance.AnotherIsRunning()) return 0;
 
   Program program(std::filesystem::current_path());
-  QObject::connect(&instance, &SingleInstance::raiseRequested, &program.Window(),
-                   &TForm_Main::BringForward);
+  program.Window().ComeForwardFor(instance);
   program.Window().show();
   return QApplication::exec();
 }

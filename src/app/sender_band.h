@@ -1,43 +1,65 @@
 #pragma once
 // Band 3 of the main window: the sender ("ご依頼主"), one of ten stored
-// senders chosen by tab.
+// senders chosen by tab. It offers the five fields, the tab and the
+// sender-print switch as values and keeps its controls to itself.
 
 #include <QFrame>
+#include <cstddef>
+
+#include "settings/sender_file.h"
+#include "slip/slip_fields.h"
 
 class QCheckBox;
-class QLabel;
 class QPushButton;
 class QTabBar;
 
 namespace ruvo::app {
 
+class FieldKeys;
+class HandlerGuard;
 class TCp932Edit;
 
 class SenderBand : public QFrame {
   Q_OBJECT
 
  public:
-  explicit SenderBand(QWidget* parent);
+  // Its fields' keys go through `keys`, its switch's handler through `guard`.
+  SenderBand(HandlerGuard& guard, FieldKeys& keys, QWidget* parent);
 
-  // The five fields, in the order of the sender file.
-  std::array<TCp932Edit*, 5> Fields() const;
-  // Normal background while the sender is printed, grey (RGB 128, 128, 128)
-  // while it is not; the fields stay editable either way.
+  // `replaced` counts the characters read as "〓".
+  settings::SenderFields Fields(std::size_t& replaced) const;
+  void SetFields(const settings::SenderFields& fields);
+  void Clear();
+
+  // Whether the slip prints the sender. While it does not, the fields are
+  // grey (RGB 128, 128, 128); they stay editable either way.
+  bool Printed() const;
   void SetPrinted(bool printed);
+
+  int Tab() const;
+  // Selects `tab` without tabChanged.
+  void SelectTab(int tab);
+  void FocusPostalCode();
+
+ signals:
+  void tabChanged();
+  void registerRequested();
+  void fieldEntered(ruvo::SlipField field);
+  void inputAdjusted(ruvo::SlipField field, int replaced, int dropped, int cut);
+
+ private:
+  void MakeTabs();
+  void MakeFields();
+  void ShowPrinted(bool printed);
 
   QCheckBox* CheckBox_My;
   QTabBar* PageControl_My;
-  QLabel* Label4;
   TCp932Edit* Edit_MyZip;
-  QLabel* Label5;
   TCp932Edit* Edit_MyADD1;
   TCp932Edit* Edit_MyADD2;
-  QLabel* Label7;
   TCp932Edit* Edit_My;
-  QLabel* Label6;
   TCp932Edit* Edit_MyTEL;
   QPushButton* BitBtn_My;
-  QLabel* Label3;
 };
 
 }  // namespace ruvo::app

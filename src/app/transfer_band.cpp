@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <algorithm>
 
+#include "app/handler_guard.h"
 #include "app/window_kit.h"
 #include "qt_text/qt_text.h"
 #include "transfer/mail_transfer.h"
@@ -18,7 +19,7 @@ const QColor kSilver(192, 192, 192);
 
 }  // namespace
 
-TransferBand::TransferBand(QWidget* parent) : QFrame(parent) {
+TransferBand::TransferBand(HandlerGuard& guard, QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Panel3"));
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setGeometry(0, 0, 682, 130);
@@ -33,34 +34,43 @@ TransferBand::TransferBand(QWidget* parent) : QFrame(parent) {
       "ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です　"
       "(15行以内に収まるようにして下さい)"));
   Memo1->setAutoFillBackground(true);
-  connect(Memo1, &QPlainTextEdit::textChanged, this, &TransferBand::Memo1Change);
-  Memo1Change();
+  Memo1->installEventFilter(this);
+  ShowEmpty();
 
   BitBtn_1 = MakeGlyphButton(this, {.name = "BitBtn_1",
                                     .rect = {55, 23, 39, 39},
                                     .glyph = Glyph::kTransfer,
                                     .hint = QStringLiteral("お届け先にテキストデータを転送します"),
                                     .tabStop = false});
-  Label1 = MakeLabel(this, {"Label1", {33, 64}, QStringLiteral("テキスト転送"), 12});
-  Label8 = MakeLabel(this, {.name = "Label8",
-                            .at = {114, 116},
-                            .text = QStringLiteral("↑↑ここクリップボードから貼り付けが、可能です　"
-                                                   "(　15行以内に収めてください　)↑↑"),
-                            .font = 11,
-                            .bold = true});
+  MakeLabel(this, {"Label1", {33, 64}, QStringLiteral("テキスト転送"), 12});
+  MakeLabel(this, {.name = "Label8",
+                   .at = {114, 116},
+                   .text = QStringLiteral("↑↑ここクリップボードから貼り付けが、可能です　"
+                                          "(　15行以内に収めてください　)↑↑"),
+                   .font = 11,
+                   .bold = true});
   BitBtn_MemoCLS = MakeGlyphButton(this, {.name = "BitBtn_MemoCLS",
                                           .rect = {610, 90, 39, 21},
                                           .glyph = Glyph::kClear,
                                           .hint = QStringLiteral("メモをクリアします"),
                                           .tabStop = false});
-  Label12 = MakeLabel(this, {"Label12", {606, 114}, QStringLiteral("Memoｸﾘｱ"), 12});
+  MakeLabel(this, {"Label12", {606, 114}, QStringLiteral("Memoｸﾘｱ"), 12});
+
+  ConnectGuarded(guard, Memo1, &QPlainTextEdit::textChanged, this, [this] { ShowEmpty(); });
+  ConnectGuarded(guard, BitBtn_MemoCLS, &QPushButton::clicked, this, [this] { Clear(); });
+  connect(BitBtn_1, &QPushButton::clicked, this, &TransferBand::transferRequested);
 }
 
-void TransferBand::Memo1Change() {
+void TransferBand::ShowEmpty() {
   QPalette palette = Memo1->palette();
   const bool empty = Memo1->document()->isEmpty();
   palette.setColor(QPalette::Base, empty ? kSilver : QPalette().color(QPalette::Base));
   Memo1->setPalette(palette);
+}
+
+bool TransferBand::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Memo1 && event->type() == QEvent::FocusIn) emit memoEntered();
+  return false;
 }
 
 MemoLines TransferBand::Lines(std::size_t& replaced) const {

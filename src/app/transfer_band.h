@@ -1,22 +1,26 @@
 #pragma once
 // Band 1 of the main window: the paste box and the transfer into the
-// recipient fields.
+// recipient fields. It offers the memo's lines and tells when the transfer
+// is asked for; its controls are its own.
 
 #include <QFrame>
+#include <cstddef>
 
 #include "transfer/memo_lines.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace ruvo::app {
 
+class HandlerGuard;
+
 class TransferBand : public QFrame {
   Q_OBJECT
 
  public:
-  explicit TransferBand(QWidget* parent);
+  // Its handlers run through `guard`.
+  TransferBand(HandlerGuard& guard, QWidget* parent);
 
   // The memo's lines as CP932, up to the transfer's kMailLineLimit (a line
   // at most 4096 bytes is read, as the transfer reads them): a whole order
@@ -30,17 +34,21 @@ class TransferBand : public QFrame {
   // Empties the memo (silver again).
   void Clear();
 
-  QPlainTextEdit* Memo1;
-  QPushButton* BitBtn_1;
-  QLabel* Label1;
-  QLabel* Label8;
-  QPushButton* BitBtn_MemoCLS;
-  QLabel* Label12;
+ signals:
+  void transferRequested();
+  void memoEntered();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Silver while the memo is empty, the window's background colour while
   // it holds text.
-  void Memo1Change();
+  void ShowEmpty();
+
+  QPlainTextEdit* Memo1;
+  QPushButton* BitBtn_1;
+  QPushButton* BitBtn_MemoCLS;
 };
 
 }  // namespace ruvo::app

@@ -58,13 +58,10 @@ QLabel* MakeCaptionPanel(QWidget* parent, const char* name, QRect rect, const QS
 }
 
 TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& def) {
-  const SlipFieldSpec& field = SlipFieldOf(def.field);
-  auto* edit = new TCp932Edit(parent);
-  edit->setObjectName(
-      QString::fromLatin1(field.control.data(), static_cast<qsizetype>(field.control.size())));
+  auto* edit = new TCp932Edit(def.field, parent);
   edit->setGeometry(def.rect);
-  edit->SetByteLimit(field.entryBytes);
   SetIme(*edit, def.ime);
+  edit->SetCaretToEndOnEntry(def.caretToEndOnEntry);
   SetFontHeight(*edit, def.font);
   if (!def.hint.isEmpty()) edit->setToolTip(def.hint);
   return edit;
@@ -93,12 +90,12 @@ QCheckBox* MakeCheckBox(QWidget* parent, const CheckSpec& def) {
   return box;
 }
 
-QFrame* MakePanel(QWidget* parent, const char* name, QRect rect) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setGeometry(rect);
-  return panel;
+void ChainTabOrder(std::initializer_list<QWidget*> order) {
+  QWidget* previous = nullptr;
+  for (QWidget* widget : order) {
+    if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 }  // namespace ruvo::app

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 
 #include "app/glyphs.h"
@@ -50,6 +51,7 @@ struct EditSpec {
   Ime ime = Ime::kOn;
   int font = 0;
   QString hint = {};
+  bool caretToEndOnEntry = true;  // entering leaves the text unselected, the caret at its end
 };
 TCp932Edit* MakeEdit(QWidget* parent, const EditSpec& def);
 
@@ -73,8 +75,8 @@ struct CheckSpec {
 };
 QCheckBox* MakeCheckBox(QWidget* parent, const CheckSpec& def);
 
-// A band or panel of the window: a raised frame at `rect`.
-QFrame* MakePanel(QWidget* parent, const char* name, QRect rect);
+// Tab and Enter walk `order` from the first control to the last.
+void ChainTabOrder(std::initializer_list<QWidget*> order);
 
 void SetIme(QWidget& field, Ime ime);
 

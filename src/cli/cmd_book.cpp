@@ -86,24 +86,11 @@ int RunAdd(const Args& args, Context& ctx) {
 }
 
 int RunDelete(const Args& args, Context& ctx) {
-  std::filesystem::path dir = ".";
-  std::optional<std::int64_t> id;
-  ArgReader reader(args);
-  while (!reader.Done()) {
-    const std::string option = reader.NextOption();
-    if (option == "--dir") {
-      dir = reader.Value();
-    } else if (!option.starts_with("--") && !id) {
-      id = ParseId(option);
-    } else {
-      reader.Unknown();
-    }
-  }
-  if (!id) throw UsageError("the entry's ID is required");
-  journal::Journal journal = OpenedJournal(dir);
-  journal::DeleteRecipient(journal, *id);
+  const IdArgs read = ReadIdArgs(args, "the entry's ID");
+  journal::Journal journal = OpenedJournal(read.dir);
+  journal::DeleteRecipient(journal, read.id);
   WarnSetAside(ctx, journal);
-  ctx.out << JsonObject(ctx).Number("deleted", *id).Str() << '\n';
+  ctx.out << JsonObject(ctx).Number("deleted", read.id).Str() << '\n';
   return 0;
 }
 
@@ -131,22 +118,7 @@ std::string ImportJson(const Context& ctx, const journal::RecipientsFile& file,
 }
 
 int RunImport(const Args& args, Context& ctx) {
-  std::filesystem::path dir = ".";
-  std::optional<std::string> file;
-  std::optional<batch::CsvEncoding> encoding;
-  ArgReader reader(args);
-  while (!reader.Done()) {
-    const std::string option = reader.NextOption();
-    if (option == "--dir") {
-      dir = reader.Value();
-    } else if (option == "--encoding") {
-      encoding = ParseEncoding(reader.Value());
-    } else if (!option.starts_with("--") && !file) {
-      file = option;
-    } else {
-      reader.Unknown();
-    }
-  }
+  const auto [dir, file, encoding] = ReadCsvFileArgs(args);
   if (!file) throw UsageError("the CSV FILE is required");
   journal::Journal journal = OpenedJournal(dir);
   const journal::RecipientsFile read = journal::ReadRecipientsCsv(
@@ -162,22 +134,7 @@ int RunImport(const Args& args, Context& ctx) {
 }
 
 int RunExport(const Args& args, Context& ctx) {
-  std::filesystem::path dir = ".";
-  std::optional<std::string> file;
-  std::optional<batch::CsvEncoding> encoding;
-  ArgReader reader(args);
-  while (!reader.Done()) {
-    const std::string option = reader.NextOption();
-    if (option == "--dir") {
-      dir = reader.Value();
-    } else if (option == "--encoding") {
-      encoding = ParseEncoding(reader.Value());
-    } else if (!option.starts_with("--") && !file) {
-      file = option;
-    } else {
-      reader.Unknown();
-    }
-  }
+  const auto [dir, file, encoding] = ReadCsvFileArgs(args);
   journal::Journal journal = OpenedJournal(dir);
   journal::RecipientQuery everyone;
   everyone.limit = 0;

@@ -91,24 +91,11 @@ int RunList(const Args& args, Context& ctx) {
 }
 
 int RunShow(const Args& args, Context& ctx) {
-  std::filesystem::path dir = ".";
-  std::optional<std::int64_t> id;
-  ArgReader reader(args);
-  while (!reader.Done()) {
-    const std::string option = reader.NextOption();
-    if (option == "--dir") {
-      dir = reader.Value();
-    } else if (!option.starts_with("--") && !id) {
-      id = ParseId(option);
-    } else {
-      reader.Unknown();
-    }
-  }
-  if (!id) throw UsageError("the slip's ID is required");
+  const auto [dir, id] = ReadIdArgs(args, "the slip's ID");
   journal::Journal journal = OpenedJournal(dir);
-  const std::optional<journal::PrintedSlip> slip = journal::FindSlip(journal, *id);
+  const std::optional<journal::PrintedSlip> slip = journal::FindSlip(journal, id);
   WarnSetAside(ctx, journal);
-  if (!slip) throw std::runtime_error("no slip " + std::to_string(*id) + " in the journal");
+  if (!slip) throw std::runtime_error("no slip " + std::to_string(id) + " in the journal");
   ctx.out << SlipJson(ctx, *slip) << '\n';
   return 0;
 }

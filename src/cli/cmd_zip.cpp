@@ -1,8 +1,10 @@
 // ruvo-slip zip CODE...: the postal codes' addresses from the offline
 // dictionary, and with --address whether an address agrees with the code;
 // without codes, one line a code (and an address) on stdin, one answer a
-// line; with --import, Japan Post's file imported into the working folder.
+// line; with --import, Japan Post's file imported into the working folder,
+// with --forget-import everything imported dropped again.
 
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -28,6 +30,7 @@ struct ZipOptions {
   std::optional<std::string> address;
   std::optional<std::string> dict;
   std::optional<std::filesystem::path> import;
+  bool forgetImport = false;
   std::filesystem::path dir;  // the working folder; where ruvo-slip started unless --dir
 };
 
@@ -44,12 +47,17 @@ ZipOptions ReadZipOptions(const Args& args, Context& ctx) {
       options.dir = reader.Value();
     } else if (option == "--import") {
       options.import = reader.Value();
+    } else if (option == "--forget-import") {
+      options.forgetImport = true;
     } else if (!option.starts_with("--")) {
       // Anything CP932 lacks becomes "〓", which no postal code holds.
       options.codes.push_back(ctx.cp932 ? option : Utf8ToCp932(option).bytes);
     } else {
       reader.Unknown();
     }
+  }
+  if (options.import && options.forgetImport) {
+    throw UsageError("--import and --forget-import exclude each other");
   }
   if (options.address && options.codes.size() != 1) {
     throw UsageError(options.codes.empty()
@@ -75,17 +83,38 @@ std::string_view KindName(postal::JapanPostFileKind kind) {
   return kind == postal::JapanPostFileKind::Areas ? "areas" : "offices";
 }
 
-// Imports the file and says what it read; the directory is the import's
-// afterwards.
-void Import(Context& ctx, const std::filesystem::path& file, const std::filesystem::path& dir,
-            postal::PostalDirectory& directory) {
-  postal::PostalImport imported = postal::ImportJapanPostFile(file, directory, dir);
-  ctx.out << "{\"imported\":" << JsonString(ctx, ToOutput(ctx, settings::PathText(file.filename())))
+std::string JsonPath(const Context& ctx, const std::filesystem::path& path) {
+  return JsonString(ctx, ToOutput(ctx, settings::PathText(path)));
+}
+
+// Imports the file and says what it read; the folder's directory with the
+// import. A failed import says so on stdout too, {"imported", "error"}, so
+// that a script reading the JSON learns of it (the data before stays).
+postal::PostalDirectory Import(Context& ctx, const ZipOptions& options) {
+  const std::filesystem::path& file = *options.import;
+  postal::PostalImport imported;
+  try {
+    imported = postal::ImportJapanPostFile(file, options.dir, ZipSource(options.dict, options.dir));
+  } catch (const std::exception& e) {
+    ctx.out << "{\"imported\":" << JsonPath(ctx, file.filename())
+            << ", \"error\":" << JsonString(ctx, ToOutput(ctx, e.what())) << "}\n";
+    throw;
+  }
+  if (!imported.notice.empty()) Warn(ctx, imported.notice);
+  ctx.out << "{\"imported\":" << JsonPath(ctx, file.filename())
           << ", \"kind\":" << JsonString(ctx, KindName(imported.kind))
           << ", \"entries\":" << imported.entries << ", \"prefectures\":" << imported.prefectures
-          << ", \"index\":" << JsonString(ctx, ToOutput(ctx, settings::PathText(imported.index)))
-          << "}\n";
-  directory = std::move(imported.directory);
+          << ", \"index\":" << JsonPath(ctx, imported.index) << "}\n";
+  return std::move(imported.directory);
+}
+
+// Drops what was imported and says what.
+void ForgetImport(Context& ctx, const std::filesystem::path& dir) {
+  const postal::ForgottenImports forgotten = postal::ForgetJapanPostImports(dir);
+  ctx.out << "{\"forgotten\":[";
+  for (std::size_t i = 0; i < forgotten.files.size(); ++i)
+    ctx.out << (i == 0 ? "" : ", ") << JsonPath(ctx, forgotten.files[i]);
+  ctx.out << "], \"database\":" << JsonPath(ctx, forgotten.database) << "}\n";
 }
 
 // A line "CODE", or "CODE" and the address after a tab or blanks (CP932).
@@ -121,8 +150,12 @@ bool AnswerLines(Context& ctx, const postal::PostalDirectory& directory) {
 int RunZip(const Args& args, Context& ctx) {
   const ZipOptions options = ReadZipOptions(args, ctx);
   const std::vector<postal::PostalCode> codes = ParsedCodes(ctx, options);
-  postal::PostalDirectory directory = LoadZipDirectory(ctx, options.dict, options.dir);
-  if (options.import) Import(ctx, *options.import, options.dir, directory);
+  if (options.forgetImport) {
+    ForgetImport(ctx, options.dir);
+    if (codes.empty()) return 0;
+  }
+  const postal::PostalDirectory directory =
+      options.import ? Import(ctx, options) : LoadZipDirectory(ctx, options.dict, options.dir);
   for (const postal::PostalCode code : codes)
     ctx.out << JsonZipAnswer(ctx, directory, code, options.address) << '\n';
   if (!codes.empty() || options.import) return 0;

@@ -25,8 +25,11 @@ constexpr std::string_view kZipDetails =
     "address, \"verdict\" (match, mismatch or unknown); a line without code gets\n"
     "\"error\" and the exit status is 1.\n"
     "--import FILE reads Japan Post's KEN_ALL.CSV or JIGYOSYO.CSV, as downloaded,\n"
-    "into DIR's own index (ruvo_zipcode.idx), which then comes before Debian's\n"
-    "dictionary; it says {\"imported\", \"kind\", \"entries\", \"prefectures\", \"index\"}.\n"
+    "into DIR's database ruvo_postal.db, which then comes before Debian's\n"
+    "dictionary; it says {\"imported\", \"kind\", \"entries\", \"prefectures\", \"index\"}\n"
+    "(\"index\": the database).\n"
+    "--forget-import drops everything imported into DIR, so that the dictionary is\n"
+    "read again; it says {\"forgotten\": [file names], \"database\"}.\n"
     "--dict PATH reads that dictionary (SKK-JISYO.zipcode form) alone.\n";
 
 constexpr std::string_view kBatchDetails =
@@ -52,7 +55,8 @@ const std::vector<Command>& AllCommands() {
        "pasted memo text -> recipient fields, memo and postal-code check as JSON", RunTransfer},
       {"halfwidth", "", "each stdin line -> its half-width form", RunHalfWidth},
       {"classify", "", "each stdin line -> its line judgements as JSON", RunClassify},
-      {"zip", "[CODE...] [--address TEXT] [--dict PATH] [--dir DIR] [--import FILE]",
+      {"zip",
+       "[CODE...] [--address TEXT] [--dict PATH] [--dir DIR] [--import FILE] [--forget-import]",
        "postal codes (or stdin lines CODE [ADDRESS]) -> addresses as JSON, one object a line; "
        "with an address, whether it agrees",
        RunZip, kZipDetails},

@@ -17,6 +17,43 @@ std::int64_t ParseId(const std::string& text) {
   return id;
 }
 
+IdArgs ReadIdArgs(const Args& args, std::string_view what) {
+  IdArgs read;
+  std::optional<std::int64_t> id;
+  ArgReader reader(args);
+  while (!reader.Done()) {
+    const std::string option = reader.NextOption();
+    if (option == "--dir") {
+      read.dir = reader.Value();
+    } else if (!option.starts_with("--") && !id) {
+      id = ParseId(option);
+    } else {
+      reader.Unknown();
+    }
+  }
+  if (!id) throw UsageError(std::string(what) + " is required");
+  read.id = *id;
+  return read;
+}
+
+CsvFileArgs ReadCsvFileArgs(const Args& args) {
+  CsvFileArgs read;
+  ArgReader reader(args);
+  while (!reader.Done()) {
+    const std::string option = reader.NextOption();
+    if (option == "--dir") {
+      read.dir = reader.Value();
+    } else if (option == "--encoding") {
+      read.encoding = ParseEncoding(reader.Value());
+    } else if (!option.starts_with("--") && !read.file) {
+      read.file = option;
+    } else {
+      reader.Unknown();
+    }
+  }
+  return read;
+}
+
 batch::CsvEncoding ParseEncoding(const std::string& text) {
   const std::optional<batch::CsvEncoding> encoding = batch::CsvEncodingNamed(text);
   if (!encoding) throw UsageError("option --encoding takes utf-8 or cp932, not '" + text + "'");

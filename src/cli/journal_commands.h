@@ -10,12 +10,29 @@
 
 #include "batch/csv_encoding.h"
 #include "cli/cli_io.h"
+#include "cli/commands.h"
 #include "journal/journal.h"
 
 namespace ruvo::cli {
 
 // A slip's or an entry's id: a whole number from 1; UsageError otherwise.
 std::int64_t ParseId(const std::string& text);
+
+// --dir and one id, nothing else (journal show, book delete); `what` names
+// the id in the usage error when it is missing ("the slip's ID").
+struct IdArgs {
+  std::filesystem::path dir = ".";
+  std::int64_t id = 0;
+};
+IdArgs ReadIdArgs(const Args& args, std::string_view what);
+
+// --dir, --encoding and at most one FILE (book import and export).
+struct CsvFileArgs {
+  std::filesystem::path dir = ".";
+  std::optional<std::string> file;
+  std::optional<batch::CsvEncoding> encoding;
+};
+CsvFileArgs ReadCsvFileArgs(const Args& args);
 
 // --encoding's value; UsageError for another name.
 batch::CsvEncoding ParseEncoding(const std::string& text);

@@ -84,8 +84,8 @@ bool ReadSlipOption(const std::string& option, ArgReader& reader, Context& ctx,
 PreparedSlip PrepareSlip(const SlipOptions& options, Context& ctx) {
   settings::RequireFolder(options.dir);
   const settings::StartupState state = settings::LoadStartupState(options.dir);
-  for (const std::string& problem : state.unreadableFiles) {
-    Warn(ctx, problem + "; its values read as the defaults");
+  for (const settings::FileReadError& problem : state.unreadableFiles) {
+    Warn(ctx, std::string(problem.what()) + "; its values read as the defaults");
   }
   for (const settings::ForeignEncodedFile& foreign : state.foreignEncodedFiles) {
     Warn(ctx, settings::PathText(foreign.file) + " seems written in " +

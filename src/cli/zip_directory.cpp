@@ -6,17 +6,20 @@
 #include <stdexcept>
 
 #include "postal/postal_check.h"
-#include "postal/postal_loader.h"
 
 namespace ruvo::cli {
 
-postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
-                                         const std::filesystem::path& folder) {
+postal::PostalSource ZipSource(const std::optional<std::string>& dict,
+                               const std::filesystem::path& folder) {
   const char* variable = std::getenv(postal::kZipDictionaryVariable);
   const std::string named = dict ? *dict : variable != nullptr ? variable : "";
-  const postal::PostalSource source = postal::ResolvePostalSource(
+  return postal::ResolvePostalSource(
       folder, named, postal::UserCacheFolder(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
-  postal::LoadedPostalDirectory loaded = postal::LoadPostalDirectory(source);
+}
+
+postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
+                                         const std::filesystem::path& folder) {
+  postal::LoadedPostalDirectory loaded = postal::LoadPostalDirectory(ZipSource(dict, folder));
   if (!loaded.notice.empty()) Warn(ctx, loaded.notice);
   if (!loaded.problem.empty()) {
     if (dict) throw std::runtime_error(loaded.problem);

@@ -9,15 +9,21 @@
 
 #include "cli/cli_io.h"
 #include "postal/postal_directory.h"
+#include "postal/postal_loader.h"
 
 namespace ruvo::cli {
 
-// The directory from --dict's file when given (one that cannot be read is an
-// error, exit code 1), else from what the window would read in the working
-// folder `folder`: the variable RUVO_ZIP_DICT's dictionary, the imported
-// index, the setting's or Debian's dictionary (one that cannot be read gives
-// an empty directory and the window's notice on stderr). Dictionaries are
-// compiled in the user's cache folder (XDG_CACHE_HOME, else ~/.cache).
+// Where the directory comes from: --dict's file when given, else what the
+// window would read in the working folder `folder`: the variable
+// RUVO_ZIP_DICT's dictionary, the imported data, the setting's or Debian's
+// dictionary. Compiled in the user's cache folder (XDG_CACHE_HOME, else
+// ~/.cache).
+postal::PostalSource ZipSource(const std::optional<std::string>& dict,
+                               const std::filesystem::path& folder);
+
+// The directory of ZipSource: one from --dict's file that cannot be read is
+// an error (exit code 1); any other gives an empty directory and the
+// window's notice on stderr.
 postal::PostalDirectory LoadZipDirectory(Context& ctx, const std::optional<std::string>& dict,
                                          const std::filesystem::path& folder);
 

@@ -22,6 +22,7 @@ void UseNarrowMargins(NumEditLayout& layout) {
 
 }  // namespace
 
+// "ＭＳ Ｐゴシック"
 const char* const kFontFace = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
 
 NumEditInstance OvNumEdit_KOSUU() {

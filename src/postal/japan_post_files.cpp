@@ -24,10 +24,6 @@ constexpr std::string_view kAnyFloorNote =
 constexpr std::string_view kWholeCity = "\x88\xEA\x89\x7E";      // 一円
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-constexpr std::size_t kAreaColumns = 15;
-constexpr std::size_t kOfficeColumns = 13;
-constexpr std::string_view kAbolished = "5";  // the offices' 修正コード
-
 // The fields of one CSV row; quotes around a field are taken off.
 std::vector<std::string> CsvFields(std::string_view row) {
   std::vector<std::string> fields(1);
@@ -102,14 +98,6 @@ std::size_t Count(std::string_view text, std::string_view word) {
   return count;
 }
 
-// An areas row with its town's name whole.
-struct AreaRow {
-  PostalCode code;
-  std::string prefecture;
-  std::string city;
-  std::string town;
-};
-
 // The floor that closes a town's name in brackets, and where its bracket
 // opens: "霞が関霞が関ビル（１２階）" → 12.
 std::optional<std::pair<std::size_t, std::uint8_t>> FloorNoteAt(std::string_view town) {
@@ -156,28 +144,45 @@ TownReading ReadTown(const AreaRow& row) {
 }
 
 // Rows of one code whose town's name goes on over several rows, joined.
-std::vector<AreaRow> AreaRows(std::string_view text, std::size_t& skipped) {
-  std::vector<AreaRow> rows;
+std::vector<AreaRow> JoinedAreaRows(std::vector<AreaRow> rows) {
+  std::vector<AreaRow> joined;
   bool open = false;  // the last row's town has a bracket not closed yet
-  ForEachRow(text, [&](const std::vector<std::string>& fields) {
-    if (fields.size() != kAreaColumns || !IsPostalCode(fields[2]) ||
-        PrefectureSizeAt(fields[6]) != fields[6].size() || fields[6].empty()) {
-      ++skipped;
-      return;
-    }
-    const PostalCode code = CodeOf(fields[2]);
-    if (open && rows.back().code == code && rows.back().city == fields[7]) {
-      rows.back().town += fields[8];
+  for (AreaRow& row : rows) {
+    if (open && joined.back().code == row.code && joined.back().city == row.city) {
+      joined.back().town += row.town;
     } else {
-      rows.push_back({code, fields[6], fields[7], fields[8]});
+      joined.push_back(std::move(row));
     }
-    const std::string& town = rows.back().town;
+    const std::string& town = joined.back().town;
     open = Count(town, kOpen) > Count(town, kClose);
-  });
-  return rows;
+  }
+  return joined;
 }
 
-std::vector<DirectoryEntry> AreaEntries(const std::vector<AreaRow>& rows) {
+bool IsSoundAreaRow(const JapanPostRowFields& fields) {
+  return fields.size() == kAreaColumns && IsPostalCode(fields[2]) && !fields[6].empty() &&
+         PrefectureSizeAt(fields[6]) == fields[6].size();
+}
+
+bool IsSoundOfficeRow(const JapanPostRowFields& fields) {
+  return fields.size() == kOfficeColumns && IsPostalCode(fields[7]) && !fields[3].empty() &&
+         PrefectureSizeAt(fields[3]) == fields[3].size();
+}
+
+// The kind of file by the columns of its first row that has any.
+std::optional<JapanPostFileKind> KindOf(std::string_view text) {
+  std::optional<JapanPostFileKind> kind;
+  const std::size_t end = std::min(text.find('\n'), text.size());
+  const std::vector<std::string> fields = CsvFields(text.substr(0, end));
+  if (fields.size() == kAreaColumns) kind = JapanPostFileKind::Areas;
+  if (fields.size() == kOfficeColumns) kind = JapanPostFileKind::Offices;
+  return kind;
+}
+
+}  // namespace
+
+std::vector<DirectoryEntry> AreaEntries(std::vector<AreaRow> published) {
+  const std::vector<AreaRow> rows = JoinedAreaRows(std::move(published));
   std::vector<TownReading> towns;
   std::unordered_set<std::string> plainTowns;  // prefecture, city and town of rows in no building
   towns.reserve(rows.size());
@@ -214,50 +219,74 @@ std::vector<DirectoryEntry> AreaEntries(const std::vector<AreaRow>& rows) {
   return entries;
 }
 
-std::vector<DirectoryEntry> OfficeEntries(std::string_view text, std::size_t& skipped) {
+std::vector<DirectoryEntry> OfficeEntries(const std::vector<OfficeRow>& rows) {
   std::vector<DirectoryEntry> entries;
-  ForEachRow(text, [&](const std::vector<std::string>& fields) {
-    if (fields.size() != kOfficeColumns || !IsPostalCode(fields[7]) ||
-        PrefectureSizeAt(fields[3]) != fields[3].size() || fields[3].empty()) {
-      ++skipped;
-      return;
-    }
-    if (fields[12] == kAbolished) return;
-    const std::string town = WithoutBracketed(fields[5]);
-    DirectoryEntry entry{
-        CodeOf(fields[7]), fields[3] + fields[4] + town + fields[6], fields[2], {}};
-    entry.parts.prefecture = fields[3].size();
-    entry.parts.county = CountySize(fields[4]);
-    entry.parts.city = fields[4].size() - entry.parts.county;
+  for (const OfficeRow& row : rows) {
+    if (row.abolished) continue;
+    const std::string town = WithoutBracketed(row.town);
+    DirectoryEntry entry{row.code, row.prefecture + row.city + town + row.block, row.name, {}};
+    entry.parts.prefecture = row.prefecture.size();
+    entry.parts.county = CountySize(row.city);
+    entry.parts.city = row.city.size() - entry.parts.county;
     entry.parts.town = town.size();
     entries.push_back(std::move(entry));
-  });
+  }
   return entries;
 }
 
-// The kind of file by the columns of its first row that has any.
-std::optional<JapanPostFileKind> KindOf(std::string_view text) {
-  std::optional<JapanPostFileKind> kind;
-  const std::size_t end = std::min(text.find('\n'), text.size());
-  const std::vector<std::string> fields = CsvFields(text.substr(0, end));
-  if (fields.size() == kAreaColumns) kind = JapanPostFileKind::Areas;
-  if (fields.size() == kOfficeColumns) kind = JapanPostFileKind::Offices;
-  return kind;
-}
-
-}  // namespace
-
-JapanPostFile ReadJapanPostFile(std::string_view bytes, std::string_view name) {
+JapanPostFileKind ForEachJapanPostRow(std::string_view bytes, std::string_view name,
+                                      const std::function<void(const JapanPostRowFields&)>& onRow,
+                                      std::size_t& skipped) {
   const std::string text = Cp932Text(bytes);
   const std::optional<JapanPostFileKind> kind = KindOf(text);
+  if (!kind) throw JapanPostFileError(std::string(name) + ": " + std::string(kNotJapanPostFile));
+  const auto sound = *kind == JapanPostFileKind::Areas ? IsSoundAreaRow : IsSoundOfficeRow;
+  ForEachRow(text, [&](const JapanPostRowFields& fields) {
+    if (sound(fields)) {
+      onRow(fields);
+    } else {
+      ++skipped;
+    }
+  });
+  return *kind;
+}
+
+AreaRow AreaRowOf(const JapanPostRowFields& fields) {
+  return {CodeOf(fields[2]), fields[6], fields[7], fields[8]};
+}
+
+OfficeRow OfficeRowOf(const JapanPostRowFields& fields) {
+  return {CodeOf(fields[7]),
+          fields[2],
+          fields[3],
+          fields[4],
+          fields[5],
+          fields[6],
+          fields[12] == kAbolishedOffice};
+}
+
+std::uint8_t PrefectureOfRow(const JapanPostRowFields& fields) {
+  return PrefectureNumberAt(fields[fields.size() == kAreaColumns ? 6 : 3]);
+}
+
+JapanPostFile ReadJapanPostFile(std::string_view bytes, std::string_view name) {
   JapanPostFile file;
-  if (kind == JapanPostFileKind::Areas) {
-    file.kind = JapanPostFileKind::Areas;
-    file.entries = AreaEntries(AreaRows(text, file.skippedRows));
-  } else if (kind == JapanPostFileKind::Offices) {
-    file.kind = JapanPostFileKind::Offices;
-    file.entries = OfficeEntries(text, file.skippedRows);
-  }
+  std::vector<AreaRow> areas;
+  std::vector<OfficeRow> offices;
+  file.kind = ForEachJapanPostRow(
+      bytes, name,
+      [&](const JapanPostRowFields& fields) {
+        ++file.rows;
+        file.prefectures.set(PrefectureOfRow(fields));
+        if (fields.size() == kAreaColumns) {
+          areas.push_back(AreaRowOf(fields));
+        } else {
+          offices.push_back(OfficeRowOf(fields));
+        }
+      },
+      file.skippedRows);
+  file.entries = file.kind == JapanPostFileKind::Areas ? AreaEntries(std::move(areas))
+                                                       : OfficeEntries(offices);
   if (file.entries.empty()) {
     throw JapanPostFileError(std::string(name) + ": " + std::string(kNotJapanPostFile));
   }

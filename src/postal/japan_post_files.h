@@ -17,7 +17,9 @@
 // 大口事業所個別番号, 旧郵便番号, 取扱局, 個別番号の種別, 複数番号の有無,
 // 修正コード (5: abolished, left out).
 
+#include <bitset>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,15 +42,66 @@ class JapanPostFileError : public UserMessageError {
   using UserMessageError::UserMessageError;
 };
 
+// The columns of an areas row the directory is made of, CP932.
+struct AreaRow {
+  PostalCode code;
+  std::string prefecture;
+  std::string city;
+  std::string town;  // part of the name only, when it goes on over several rows
+};
+
+// The columns of an offices row the directory is made of, CP932.
+struct OfficeRow {
+  PostalCode code;
+  std::string name;
+  std::string prefecture;
+  std::string city;
+  std::string town;
+  std::string block;  // 小字名、丁目、番地等
+  bool abolished = false;
+};
+
+inline constexpr std::size_t kAreaColumns = 15;
+inline constexpr std::size_t kOfficeColumns = 13;
+// The offices' 修正コード of an abolished office.
+inline constexpr std::string_view kAbolishedOffice = "5";
+
+// A row's columns as the file writes them, quotes taken off (CP932).
+using JapanPostRowFields = std::vector<std::string>;
+
+// Reads the file's `bytes` row by row: `onRow` gets each row that has the
+// layout of the file's kind (its columns, a postal code of seven digits, a
+// prefecture's name), in the file's order; `skipped` counts the others.
+// Returns the kind, told by the first row. Throws JapanPostFileError, `name`
+// (CP932) naming the file, when that row has the layout of neither file.
+JapanPostFileKind ForEachJapanPostRow(std::string_view bytes, std::string_view name,
+                                      const std::function<void(const JapanPostRowFields&)>& onRow,
+                                      std::size_t& skipped);
+
+// The directory's columns of a row ForEachJapanPostRow passed on.
+AreaRow AreaRowOf(const JapanPostRowFields& fields);
+OfficeRow OfficeRowOf(const JapanPostRowFields& fields);
+// The prefecture a row ForEachJapanPostRow passed on lies in: 1 + index in
+// PrefectureNames().
+std::uint8_t PrefectureOfRow(const JapanPostRowFields& fields);
+
+// The entries of one file's rows, in the file's order: a town's name
+// continued over several rows is joined, its notes read, floors found.
+std::vector<DirectoryEntry> AreaEntries(std::vector<AreaRow> rows);
+// Abolished offices are left out.
+std::vector<DirectoryEntry> OfficeEntries(const std::vector<OfficeRow>& rows);
+
 struct JapanPostFile {
   JapanPostFileKind kind = JapanPostFileKind::Areas;
   std::vector<DirectoryEntry> entries;
-  std::size_t skippedRows = 0;  // rows that break the layout
+  std::size_t rows = 0;          // rows of the file's layout
+  std::size_t skippedRows = 0;   // rows that break it
+  std::bitset<256> prefectures;  // that the rows lie in (PrefectureOfRow)
 };
 
 // The entries of the file's `bytes`; `name` (CP932) names the file in
 // errors. Throws JapanPostFileError when no row has the layout of either
-// file.
+// file, or no row gives an entry.
 JapanPostFile ReadJapanPostFile(std::string_view bytes, std::string_view name);
 
 }  // namespace ruvo::postal

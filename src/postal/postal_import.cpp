@@ -1,11 +1,14 @@
 #include "postal/postal_import.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
+#include <nettle/sha2.h>
 
-#include "postal/postal_index_file.h"
-#include "postal/postal_loader.h"
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <system_error>
+
+#include "postal/imported_rows.h"
+#include "postal/postal_database.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
 
@@ -33,46 +36,117 @@ bool IsMonthlyChanges(const std::filesystem::path& file) {
                      [&](std::string_view prefix) { return name.starts_with(prefix); });
 }
 
-bool IsOffice(const DirectoryEntry& entry) {
-  return !entry.office.empty();
+std::string Sha256Hex(std::string_view bytes) {
+  sha256_ctx context;
+  sha256_init(&context);
+  sha256_update(&context, bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()));
+  std::uint8_t digest[SHA256_DIGEST_SIZE];
+  sha256_digest(&context, sizeof digest, digest);
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string hex;
+  for (const std::uint8_t byte : digest) {
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 0xF];
+  }
+  return hex;
 }
 
-std::uint8_t PrefectureOf(const DirectoryEntry& entry) {
-  return entry.parts.prefecture == 0 ? 0 : PrefectureNumberAt(entry.address);
+std::int64_t SecondsSinceEpoch(std::chrono::system_clock::time_point when) {
+  return std::chrono::duration_cast<std::chrono::seconds>(when.time_since_epoch()).count();
+}
+
+// What is imported, before its rows are written.
+ImportedFile Described(const std::filesystem::path& file, std::string_view bytes,
+                       const JapanPostFile& read) {
+  ImportedFile described;
+  described.kind = read.kind;
+  described.name = file.filename().string();
+  described.size = bytes.size();
+  std::error_code error;
+  const auto modified = std::filesystem::last_write_time(file, error);
+  if (!error) {
+    described.modified = SecondsSinceEpoch(std::chrono::file_clock::to_sys(modified));
+  }
+  described.sha256 = Sha256Hex(bytes);
+  described.importedAt = SecondsSinceEpoch(std::chrono::system_clock::now());
+  described.entries = read.entries.size();
+  described.prefectures = read.prefectures.count();
+  return described;
+}
+
+// After a large import the log holds the whole file: it is folded into the
+// database and emptied, unless a reader still needs it (then SQLite does
+// it later).
+void FoldLog(store::Database& db) {
+  try {
+    db.QueryText("PRAGMA wal_checkpoint(TRUNCATE)");
+  } catch (const store::SqliteError&) {
+    // Left to SQLite's own checkpoints.
+  }
 }
 
 }  // namespace
 
-PostalImport ImportJapanPostFile(const std::filesystem::path& file, const PostalDirectory& current,
-                                 const std::filesystem::path& folder) {
+PostalImport ImportJapanPostFile(const std::filesystem::path& file,
+                                 const std::filesystem::path& folder, const PostalSource& source) {
   const std::string name = settings::PathText(file.filename());
   if (IsMonthlyChanges(file)) throw JapanPostFileError(name + ": " + std::string(kMonthlyChanges));
-  const JapanPostFile read =
-      ReadJapanPostFile(settings::ReadWholeFile(file, kMaxJapanPostFileBytes), name);
-  const bool offices = read.kind == JapanPostFileKind::Offices;
+  const std::string bytes = settings::ReadWholeFile(file, kMaxJapanPostFileBytes);
+  // Read whole before anything is written: a file that is none of Japan
+  // Post's leaves the folder as it was.
+  const JapanPostFile read = ReadJapanPostFile(bytes, name);
 
-  std::array<bool, 256> held{};  // prefectures the file holds
-  PostalDirectoryBuilder builder;
-  for (const DirectoryEntry& entry : read.entries) {
-    held[PrefectureOf(entry)] = true;
-    builder.Add(entry);
-  }
-  for (std::size_t i = 0; i < current.EntryCount(); ++i) {
-    const DirectoryEntry entry = current.EntryAt(i);
-    if (IsOffice(entry) != offices || !held[PrefectureOf(entry)]) builder.Add(entry);
-  }
+  PostalDatabase database(folder / kPostalDatabaseName);
+  database.Guarded([&] {
+    store::Database& db = database.ForWriting();
+    ImportWriter writer(db, Described(file, bytes, read), read.prefectures);
+    std::size_t skipped = 0;
+    ForEachJapanPostRow(
+        bytes, name, [&](const JapanPostRowFields& fields) { writer.Add(fields); }, skipped);
+    writer.Commit();
+    FoldLog(db);
+  });
+  std::error_code ignored;
+  std::filesystem::remove(folder / kOldImportedIndexName, ignored);
+
   PostalImport imported;
   imported.kind = read.kind;
   imported.entries = read.entries.size();
-  imported.prefectures = static_cast<std::size_t>(std::count(held.begin() + 1, held.end(), true));
-  imported.index = folder / kImportedIndexName;
-  imported.directory = builder.Build();
-  const std::string sources = std::string(offices ? "offices" : "areas") + '\t' +
-                              file.filename().string() + '\t' + std::to_string(imported.entries) +
-                              '\n';
-  settings::PlatformFileReplacer().Replace(imported.index,
-                                           PostalIndexCodec::Encode(imported.directory, sources));
+  imported.prefectures = read.prefectures.count();
+  imported.index = database.File();
+  if (const std::optional<std::filesystem::path> aside = database.TakeSetAside()) {
+    imported.notice = SetAsideNotice(*aside);
+  }
+  PostalSource withImport = source;
+  withImport.database = database.File();
+  withImport.oldIndex.clear();
+  imported.directory = LoadPostalDirectory(withImport).directory;
   return imported;
+}
+
+ForgottenImports ForgetJapanPostImports(const std::filesystem::path& folder) {
+  ForgottenImports forgotten;
+  PostalDatabase database(folder / kPostalDatabaseName);
+  forgotten.database = database.File();
+  std::error_code error;
+  if (std::filesystem::exists(database.File(), error)) {
+    forgotten.files = database.Guarded([&] {
+      store::Database& db = database.ForWriting();
+      std::vector<std::string> files = ForgetImports(db);
+      try {
+        // The space of the rows goes back to the disk.
+        db.Execute("VACUUM");
+      } catch (const store::SqliteError&) {
+        // Forgotten all the same; the next import takes the space again.
+      }
+      FoldLog(db);
+      return files;
+    });
+  }
+  if (std::filesystem::remove(folder / kOldImportedIndexName, error)) {
+    forgotten.files.emplace_back(kOldImportedIndexName);
+  }
+  return forgotten;
 }
 
 }  // namespace ruvo::postal

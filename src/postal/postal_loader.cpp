@@ -3,8 +3,11 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <system_error>
 
+#include "postal/imported_rows.h"
+#include "postal/postal_database.h"
 #include "postal/postal_index_file.h"
 #include "postal/zip_dictionary_entries.h"
 #include "postal/zip_dictionary_reader.h"
@@ -23,6 +26,15 @@ constexpr std::string_view kImportedIndexUnusable =
     "\x8E\xE6\x82\xE8\x8D\x9E\x82\xF1\x82\xBE\x97\x58\x95\xD6\x94\xD4\x8D\x86\x83\x66\x81\x5B"
     "\x83\x5E\x82\xF0\x93\xC7\x82\xDF\x82\xC8\x82\xA2\x82\xBD\x82\xDF\x81\x41\x8E\xAB\x8F\x91"
     "\x82\xF0\x8E\x67\x82\xA2\x82\xDC\x82\xB7: ";
+// "以前の版で取り込んだ郵便番号データ（ruvo_zipcode.idx）を新しい形式に移せないため、そのまま使います:
+// "
+constexpr std::string_view kOldIndexNotMoved =
+    "\x88\xC8\x91O\x82\xCC\x94\xC5\x82\xC5\x8E\xE6\x82\xE8\x8D\x9E\x82\xF1\x82\xBE\x97X"
+    "\x95\xD6\x94\xD4\x8D\x86\x83"
+    "f\x81\x5B\x83\x5E\x81iruvo_zipcode.idx\x81j\x82\xF0\x90V"
+    "\x82\xB5\x82\xA2\x8C\x60\x8E\xAE\x82\xC9\x88\xDA\x82\xB9\x82\xC8\x82\xA2\x82\xBD"
+    "\x82\xDF\x81"
+    "A\x82\xBB\x82\xCC\x82\xDC\x82\xDC\x8Eg\x82\xA2\x82\xDC\x82\xB7: ";
 
 // One line per file: its path, size and time of modification, or "-" when
 // it is missing. A dictionary's compiled index holds the lines it was made
@@ -41,19 +53,42 @@ std::string SourcesOf(const ZipDictionaryFiles& files) {
   return FileLine("areas", files.areas) + FileLine("offices", files.offices);
 }
 
-// The compiled index of `files` in `cacheFolder`, named after the areas
-// dictionary's path (FNV-1a).
+// The compiled index of `source` (a dictionary's areas file, a database) in
+// `cacheFolder`, named `kind` and the hash of its path (FNV-1a).
 std::filesystem::path CachedIndexFile(const std::filesystem::path& cacheFolder,
-                                      const ZipDictionaryFiles& files) {
+                                      std::string_view kind, const std::filesystem::path& source) {
   std::error_code error;
-  const std::filesystem::path areas = std::filesystem::absolute(files.areas, error);
+  const std::filesystem::path absolute = std::filesystem::absolute(source, error);
   std::uint64_t hash = 14695981039346656037u;
-  for (const char c : (error ? files.areas : areas).string()) {
+  for (const char c : (error ? source : absolute).string()) {
     hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
   }
-  char name[40];
-  std::snprintf(name, sizeof name, "zipcode-%016llx.idx", static_cast<unsigned long long>(hash));
+  char name[48];
+  std::snprintf(name, sizeof name, "%.*s-%016llx.idx", static_cast<int>(kind.size()), kind.data(),
+                static_cast<unsigned long long>(hash));
   return cacheFolder / "ruvo" / name;
+}
+
+// The directory of the compiled index `cached` when it was made from
+// `sources` and is sound.
+std::optional<PostalDirectory> ReadCachedIndex(const std::filesystem::path& cached,
+                                               const std::string& sources) {
+  if (PostalIndexCodec::SourcesOf(cached) != sources) return std::nullopt;
+  try {
+    return PostalIndexCodec::Read(cached).directory;
+  } catch (const std::exception&) {
+    return std::nullopt;  // damaged: compiled again
+  }
+}
+
+void WriteCachedIndex(const std::filesystem::path& cached, const PostalDirectory& directory,
+                      const std::string& sources) {
+  try {
+    std::filesystem::create_directories(cached.parent_path());
+    settings::PlatformFileReplacer().Replace(cached, PostalIndexCodec::Encode(directory, sources));
+  } catch (const std::exception&) {
+    // A cache that cannot be written costs time, nothing else.
+  }
 }
 
 std::string OfficesTextIfThere(const std::filesystem::path& file) {
@@ -89,29 +124,145 @@ bool WorthCaching(const PostalSource& source) {
 // compiled and its index written otherwise.
 LoadedPostalDirectory LoadDictionary(const PostalSource& source) {
   if (!WorthCaching(source)) return CompileDictionary(source.dictionary);
-  const std::filesystem::path cached = CachedIndexFile(source.cacheFolder, source.dictionary);
+  const std::filesystem::path cached =
+      CachedIndexFile(source.cacheFolder, "zipcode", source.dictionary.areas);
   const std::string sources = SourcesOf(source.dictionary);
-  if (PostalIndexCodec::SourcesOf(cached) == sources) {
-    try {
-      return {PostalIndexCodec::Read(cached).directory, {}, {}};
-    } catch (const std::exception&) {
-      // Damaged: compiled again below.
-    }
+  if (std::optional<PostalDirectory> read = ReadCachedIndex(cached, sources)) {
+    return {std::move(*read), {}, {}};
   }
   LoadedPostalDirectory compiled = CompileDictionary(source.dictionary);
-  if (compiled.problem.empty()) {
-    try {
-      std::filesystem::create_directories(cached.parent_path());
-      settings::PlatformFileReplacer().Replace(
-          cached, PostalIndexCodec::Encode(compiled.directory, sources));
-    } catch (const std::exception&) {
-      // A cache that cannot be written costs time, nothing else.
-    }
-  }
+  if (compiled.problem.empty()) WriteCachedIndex(cached, compiled.directory, sources);
   return compiled;
 }
 
+std::uint8_t PrefectureOfEntry(const DirectoryEntry& entry) {
+  return entry.parts.prefecture == 0 ? 0 : PrefectureNumberAt(entry.address);
+}
+
+// The imported entries, and the dictionary's of the kinds and prefectures
+// no import holds.
+PostalDirectory ImportedDirectory(const ImportedEntries& imported, const PostalSource& source) {
+  PostalDirectoryBuilder builder;
+  for (const DirectoryEntry& entry : imported.entries)
+    builder.Add(entry);
+  const auto uncovered = [&](const DirectoryEntry& entry) {
+    return !imported.covered[entry.office.empty() ? 0 : 1][PrefectureOfEntry(entry)];
+  };
+  if (!imported.oldIndex.empty()) {
+    // What the user had before stands in for the dictionary.
+    for (const DirectoryEntry& entry : imported.oldIndex) {
+      if (uncovered(entry)) builder.Add(entry);
+    }
+    return builder.Build();
+  }
+  const LoadedPostalDirectory dictionary = LoadDictionary(source);
+  const PostalDirectory& filler = dictionary.directory;
+  for (std::size_t i = 0; i < filler.EntryCount(); ++i) {
+    const DirectoryEntry entry = filler.EntryAt(i);
+    if (uncovered(entry)) builder.Add(entry);
+  }
+  return builder.Build();
+}
+
+// The imported data from its compiled index while that is up to date,
+// compiled and its index written otherwise; nullopt when the database holds
+// none (or cannot be used: `notice` says why).
+std::optional<PostalDirectory> LoadImported(const PostalSource& source, std::string& notice) {
+  PostalDatabase database(source.database);
+  std::optional<PostalDirectory> loaded;
+  try {
+    loaded = database.Guarded([&]() -> std::optional<PostalDirectory> {
+      store::Database* db = database.ForReading();
+      if (db == nullptr) return std::nullopt;
+      ImportedEntries imported;
+      std::string sources;
+      std::filesystem::path cached;
+      {
+        // The stamp and the rows of one state of the database.
+        const store::ReadTransaction snapshot(*db);
+        const std::string stamp = ImportStamp(*db);
+        if (stamp.empty()) return std::nullopt;
+        sources =
+            "database\t" + source.database.string() + '\n' + stamp + SourcesOf(source.dictionary);
+        if (!source.cacheFolder.empty()) {
+          cached = CachedIndexFile(source.cacheFolder, "postal", source.database);
+          if (std::optional<PostalDirectory> read = ReadCachedIndex(cached, sources)) return read;
+        }
+        database.CheckWhole();
+        imported = ReadImportedEntries(*db);
+      }
+      PostalDirectory directory = ImportedDirectory(imported, source);
+      if (!cached.empty()) WriteCachedIndex(cached, directory, sources);
+      return directory;
+    });
+  } catch (const PostalDatabaseError& error) {
+    notice = std::string(kImportedIndexUnusable) + error.what();
+  }
+  if (const std::optional<std::filesystem::path> aside = database.TakeSetAside()) {
+    notice = SetAsideNotice(*aside);
+  }
+  return loaded;
+}
+
+std::int64_t SecondsSinceEpoch(std::filesystem::file_time_type when) {
+  return std::chrono::duration_cast<std::chrono::seconds>(
+             std::chrono::file_clock::to_sys(when).time_since_epoch())
+      .count();
+}
+
+OldIndexFile DescribedOldIndex(const std::filesystem::path& file) {
+  OldIndexFile described;
+  described.name = file.filename().string();
+  std::error_code error;
+  described.size = std::filesystem::file_size(file, error);
+  if (error) described.size = 0;
+  const auto modified = std::filesystem::last_write_time(file, error);
+  if (!error) described.modified = SecondsSinceEpoch(modified);
+  described.movedAt = std::chrono::duration_cast<std::chrono::seconds>(
+                          std::chrono::system_clock::now().time_since_epoch())
+                          .count();
+  return described;
+}
+
 }  // namespace
+
+std::optional<PostalDirectory> MoveOldIndexIntoDatabase(const PostalSource& source,
+                                                        std::string& notice) {
+  std::error_code missing;
+  if (source.oldIndex.empty() || source.database.empty() ||
+      !std::filesystem::exists(source.oldIndex, missing)) {
+    return std::nullopt;
+  }
+  const auto readOld = [&]() -> std::optional<PostalDirectory> {
+    try {
+      return PostalIndexCodec::Read(source.oldIndex).directory;
+    } catch (const std::exception& e) {
+      // Left as it is, for whoever looks into it.
+      notice = std::string(kImportedIndexUnusable) + e.what();
+      return std::nullopt;
+    }
+  };
+  PostalDatabase database(source.database);
+  bool read = false;
+  std::optional<PostalDirectory> old;
+  try {
+    database.Guarded([&] {
+      if (store::Database* db = database.ForReading(); db != nullptr && HasOldIndex(*db)) return;
+      read = true;
+      old = readOld();
+      if (old) MoveOldIndexIn(database.ForWriting(), DescribedOldIndex(source.oldIndex), *old);
+    });
+  } catch (const PostalDatabaseError& error) {
+    // A folder whose database cannot be written goes on with what it had.
+    if (!read) old = readOld();
+    if (old) notice = std::string(kOldIndexNotMoved) + error.what();
+    return old;
+  }
+  if (const std::optional<std::filesystem::path> aside = database.TakeSetAside()) {
+    notice = SetAsideNotice(*aside);
+  }
+  return std::nullopt;
+}
 
 ZipDictionaryFiles ZipDictionaryFilesFor(const std::filesystem::path& areas) {
   return {areas, areas.parent_path() / kOfficeDictionaryName};
@@ -140,18 +291,21 @@ std::filesystem::path UserCacheFolder(const char* xdgCacheHome, const char* home
 PostalSource ResolvePostalSource(const std::filesystem::path& folder, const std::string& dictionary,
                                  const std::filesystem::path& cacheFolder) {
   if (!dictionary.empty()) return {{}, ZipDictionaryFilesFor(dictionary), cacheFolder};
-  return {folder / kImportedIndexName, ResolveZipDictionary(folder, nullptr), cacheFolder};
+  return {folder / kPostalDatabaseName, ResolveZipDictionary(folder, nullptr), cacheFolder,
+          kCacheWorthyBytes, folder / kOldImportedIndexName};
 }
 
 LoadedPostalDirectory LoadPostalDirectory(const PostalSource& source) {
   std::string notice;
-  std::error_code missing;
-  if (!source.importedIndex.empty() && std::filesystem::exists(source.importedIndex, missing)) {
-    try {
-      return {PostalIndexCodec::Read(source.importedIndex).directory, {}, {}};
-    } catch (const std::exception& e) {
-      notice = std::string(kImportedIndexUnusable) + e.what();
+  if (!source.database.empty()) {
+    if (std::optional<PostalDirectory> old = MoveOldIndexIntoDatabase(source, notice)) {
+      return {std::move(*old), {}, std::move(notice)};
     }
+    std::string unread;
+    if (std::optional<PostalDirectory> imported = LoadImported(source, unread)) {
+      return {std::move(*imported), {}, notice.empty() ? std::move(unread) : std::move(notice)};
+    }
+    if (notice.empty()) notice = std::move(unread);
   }
   LoadedPostalDirectory loaded = LoadDictionary(source);
   loaded.notice = std::move(notice);

@@ -3,22 +3,35 @@
 // holding up the window.
 //
 // In this order: a dictionary named for the process (ruvo-slip's --dict, the
-// environment variable RUVO_ZIP_DICT) alone; else the index imported from
-// Japan Post's files into the working folder (postal_import.h); else the
-// dictionary named by the key "ZipDict" of section "rv_RezovodPrn" in the
-// settings file "ruvo_Rezovod.ini" of the working folder (read only; the
-// program never writes it), else Debian's /usr/share/skk/SKK-JISYO.zipcode.
-// The large-office dictionary is read from the same folder when it is there.
+// environment variable RUVO_ZIP_DICT) alone; else Japan Post's files imported
+// into the working folder's "ruvo_postal.db" (postal_import.h), with the
+// dictionary for the kind of entries (areas, offices) and the prefectures no
+// import holds; else the dictionary named by the key "ZipDict" of section
+// "rv_RezovodPrn" in the settings file "ruvo_Rezovod.ini" of the working
+// folder (read only; the program never writes it), else Debian's
+// /usr/share/skk/SKK-JISYO.zipcode. The large-office dictionary is read from
+// the same folder when it is there.
 //
-// A dictionary is compiled once into an index in the user's cache folder
-// (XDG_CACHE_HOME, else ~/.cache: "ruvo/zipcode-<hash of its path>.idx") and
-// compiled again when its files change (size or time of modification).
+// What is read is compiled once into an index in the user's cache folder
+// (XDG_CACHE_HOME, else ~/.cache), which loads in about a millisecond, and
+// compiled again when its source changes: a dictionary into
+// "ruvo/zipcode-<hash of its path>.idx", again when its files change (size
+// or time of modification); the imported data into "ruvo/postal-<hash of the
+// database's path>.idx", again when an import or the dictionary changes.
+//
+// A folder that still has "ruvo_zipcode.idx", the whole directory as the
+// program before wrote it at an import, has it moved into the database once
+// at its first load; its entries then stand in for the dictionary wherever
+// no new import holds the kind and prefecture. The file itself is left
+// alone, never read again. Where the database cannot be written it is read
+// as before, and the user is told.
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,7 +43,8 @@ inline constexpr char kZipDictionaryVariable[] = "RUVO_ZIP_DICT";
 inline constexpr std::string_view kZipDictionaryKey = "ZipDict";
 inline constexpr std::string_view kDebianZipDictionary = "/usr/share/skk/SKK-JISYO.zipcode";
 inline constexpr std::string_view kOfficeDictionaryName = "SKK-JISYO.office.zipcode";
-inline constexpr std::string_view kImportedIndexName = "ruvo_zipcode.idx";
+// The directory imported by the program before ruvo_postal.db.
+inline constexpr std::string_view kOldImportedIndexName = "ruvo_zipcode.idx";
 
 // Dictionaries smaller than this compile in about the time their index
 // takes to read, so they are compiled every time and leave nothing in the
@@ -58,29 +72,39 @@ ZipDictionaryFiles ResolveZipDictionary(
 std::filesystem::path UserCacheFolder(const char* xdgCacheHome, const char* home);
 
 struct PostalSource {
-  std::filesystem::path importedIndex;  // read when the file exists; empty for none
-  ZipDictionaryFiles dictionary;        // otherwise
-  std::filesystem::path cacheFolder;    // empty: dictionaries are compiled every time
-  std::uintmax_t cacheFrom = kCacheWorthyBytes;
+  std::filesystem::path database;                // the imported data; empty for none
+  ZipDictionaryFiles dictionary;                 // for what is not imported
+  std::filesystem::path cacheFolder;             // empty: everything is compiled every time
+  std::uintmax_t cacheFrom = kCacheWorthyBytes;  // a dictionary's size worth its index
+  std::filesystem::path oldIndex = {};           // moved into `database` once; empty: none
   bool operator==(const PostalSource&) const = default;
 };
 
 // The source for working folder `folder`: `dictionary` (--dict, or the
 // variable's value; empty when neither) alone, else the folder's imported
-// index before its dictionary (ResolveZipDictionary).
+// data before its dictionary (ResolveZipDictionary).
 PostalSource ResolvePostalSource(const std::filesystem::path& folder, const std::string& dictionary,
                                  const std::filesystem::path& cacheFolder);
 
 struct LoadedPostalDirectory {
   PostalDirectory directory;  // empty when no source could be read
   std::string problem;        // why not, CP932: "<file>: <reason>"; empty when read
-  // CP932, for the user though the directory was read: the imported index
-  // could not be read and the dictionary stands in for it.
+  // CP932, for the user though the directory was read: the imported data
+  // could not be read (or was damaged and set aside) and the dictionary
+  // stands in for it, or it is still the old index's.
   std::string notice;
 };
 
-// Reads the imported index when there is one, else the dictionary (from its
-// compiled index when it is up to date, compiling it otherwise). Never
+// Moves the old index `source.oldIndex` into `source.database` unless one
+// was moved in before. Returns the old index's directory when it could not
+// be moved in (the database cannot be written), for the caller to read;
+// nullopt otherwise. `notice` (CP932) says why the old index was read as it
+// is, could not be read at all, or the database was set aside.
+std::optional<PostalDirectory> MoveOldIndexIntoDatabase(const PostalSource& source,
+                                                        std::string& notice);
+
+// Reads the imported data when there is any, else the dictionary, each from
+// its compiled index when that is up to date, compiling it otherwise. Never
 // throws: a missing, unreadable or codeless areas dictionary gives an empty
 // directory and the problem; a missing or unreadable offices dictionary is
 // left out quietly, since the areas cover almost every slip; a cache that

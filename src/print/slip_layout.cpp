@@ -3,6 +3,7 @@
 #include <array>
 
 #include "print/slip_text.h"
+#include "slip/slip_fields.h"
 
 namespace ruvo {
 
@@ -83,11 +84,6 @@ constexpr std::string_view kDayCaption            = "\x94\xAD\x91\x97\x93\xFA\x8
 constexpr std::string_view kWishedMonthCaption    = "\x82\xB2\x8A\xF3\x96\x5D\x82\xA8\x93\xCD\x82\xAF\x93\xFA\x81\x69\x8C\x8E\x81\x6A";  // ご希望お届け日（月）
 constexpr std::string_view kWishedDayCaption      = "\x82\xB2\x8A\xF3\x96\x5D\x82\xA8\x93\xCD\x82\xAF\x93\xFA\x81\x69\x93\xFA\x81\x6A";  // ご希望お届け日（日）
 constexpr std::string_view kQuantityCaption       = "\x8C\xC2\x90\x94";                                      // 個数
-constexpr std::string_view kSlot1Caption          = "\x31\x30\x81\xA8\x31\x32\x8E\x9E";                      // 10→12時
-constexpr std::string_view kSlot2Caption          = "\x31\x32\x81\xA8\x31\x34\x8E\x9E";                      // 12→14時
-constexpr std::string_view kSlot3Caption          = "\x31\x34\x81\xA8\x31\x36\x8E\x9E";                      // 14→16時
-constexpr std::string_view kSlot4Caption          = "\x31\x36\x81\xA8\x31\x38\x8E\x9E";                      // 16→18時
-constexpr std::string_view kSlot5Caption          = "\x31\x38\x81\xA8\x32\x30\x8E\x9E";                      // 18→20時
 constexpr std::string_view kZipCaption            = "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x97\x58\x95\xD6\x94\xD4\x8D\x86";  // お届け先郵便番号
 constexpr std::string_view kTelCaption            = "\x82\xC5\x82\xF1\x82\xED";                              // でんわ
 constexpr std::string_view kAddress1Caption       = "\x82\xA8\x82\xC6\x82\xB1\x82\xEB\x87\x40";              // おところ①
@@ -148,11 +144,11 @@ constexpr std::array kLayout{
     SlipLayoutField{"quantity 1",       kQuantityCaption,       QuantityCell,      0,  690, 570,  20, 27, kLucida,  12, kDate,           kProgram},  // boxes 20 apart
     SlipLayoutField{"quantity 2",       kQuantityCaption,       QuantityCell,      1,  710, 570,  20, 27, kLucida,  12, kDate,           kProgram},
     SlipLayoutField{"quantity 3",       kQuantityCaption,       QuantityCell,      2,  730, 570,  20, 27, kLucida,  12, kDate,           kProgram},
-    SlipLayoutField{"slot 10-12",       kSlot1Caption,          TimeSlotMark,      0,  980,  90,  40, 49, kLucida,  22, kDate,           kProgram},
-    SlipLayoutField{"slot 12-14",       kSlot2Caption,          TimeSlotMark,      1, 1020,  90,  40, 49, kLucida,  22, kDate,           kProgram},
-    SlipLayoutField{"slot 14-16",       kSlot3Caption,          TimeSlotMark,      2, 1060,  90,  40, 49, kLucida,  22, kDate,           kProgram},
-    SlipLayoutField{"slot 16-18",       kSlot4Caption,          TimeSlotMark,      3, 1100,  90,  40, 49, kLucida,  22, kDate,           kProgram},
-    SlipLayoutField{"slot 18-20",       kSlot5Caption,          TimeSlotMark,      4, 1140,  90,  40, 49, kLucida,  22, kDate,           kProgram},
+    SlipLayoutField{"slot 10-12",       {},                     TimeSlotMark,      0,  980,  90,  40, 49, kLucida,  22, kDate,           kProgram},
+    SlipLayoutField{"slot 12-14",       {},                     TimeSlotMark,      1, 1020,  90,  40, 49, kLucida,  22, kDate,           kProgram},
+    SlipLayoutField{"slot 14-16",       {},                     TimeSlotMark,      2, 1060,  90,  40, 49, kLucida,  22, kDate,           kProgram},
+    SlipLayoutField{"slot 16-18",       {},                     TimeSlotMark,      3, 1100,  90,  40, 49, kLucida,  22, kDate,           kProgram},
+    SlipLayoutField{"slot 18-20",       {},                     TimeSlotMark,      4, 1140,  90,  40, 49, kLucida,  22, kDate,           kProgram},
     SlipLayoutField{"zip 1",            kZipCaption,            RecipientZipCell,  0,  300,  68,  45, 27, kLucida,  12, kAlways,         kTyped},  // boxes 45 apart
     SlipLayoutField{"zip 2",            kZipCaption,            RecipientZipCell,  1,  345,  68,  45, 27, kLucida,  12, kAlways,         kTyped},
     SlipLayoutField{"zip 3",            kZipCaption,            RecipientZipCell,  2,  390,  68,  45, 27, kLucida,  12, kAlways,         kTyped},
@@ -194,7 +190,7 @@ struct FaceNameRow {
 };
 
 constexpr std::array kFaceNames{
-    FaceNameRow{SlipFace::kPMincho, "\x82\x6C\x82\x72 \x82\x6F\x96\xBE\x92\xA9"},  // ＭＳ Ｐ明朝
+    FaceNameRow{SlipFace::kPMincho, "\x82\x6C\x82\x72 \x82\x6F\x96\xBE\x92\xA9"},  // "ＭＳ Ｐ明朝"
     FaceNameRow{SlipFace::kLucida, "Lucida Sans Unicode"},
 };
 
@@ -213,6 +209,11 @@ std::string_view SlipFaceName(SlipFace face) {
     if (row.face == face) return row.cp932Name;
   }
   return {};
+}
+
+std::string FieldCaption(const SlipLayoutField& field) {
+  if (field.textOf == TimeSlotMark) return TimeSlotCaption(static_cast<std::size_t>(field.cell));
+  return std::string(field.caption);
 }
 
 bool SlipGateOpen(SlipGate gate, const SlipRecord& slip) {

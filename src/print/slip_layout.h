@@ -40,8 +40,10 @@ enum class SlipTextSource {
 using SlipTextOf = std::string (*)(const SlipRecord& slip, int cell);
 
 struct SlipLayoutField {
-  std::string_view name;     // ASCII, for scripts, tests and diagnostics ("name", "goods 1")
-  std::string_view caption;  // CP932, as the user knows the field ("おなまえ", "品名1")
+  std::string_view name;  // ASCII, for scripts, tests and diagnostics ("name", "goods 1")
+  // CP932, as the user knows the field ("おなまえ", "品名1"); empty for the
+  // time-slot marks, whose captions are the time slots' own (FieldCaption).
+  std::string_view caption;
   SlipTextOf textOf;
   int cell;
   int x;  // 1/160 inch: the text's anchor, the top-left corner of its box
@@ -68,6 +70,9 @@ SlipFormExtent SlipForm();
 
 // The face's name as the layout gives it (CP932).
 std::string_view SlipFaceName(SlipFace face);
+
+// The caption the user knows `field` by (CP932).
+std::string FieldCaption(const SlipLayoutField& field);
 
 bool SlipGateOpen(SlipGate gate, const SlipRecord& slip);
 

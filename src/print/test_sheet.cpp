@@ -107,14 +107,15 @@ class SheetBuilder {
                              kOutlinePen));
       Line(x - arm, y, x + arm, y, kOutlinePen);
       Line(x, y - arm, x, y + arm, kOutlinePen);
-      if (field.caption != last.text) last = PlaceCaption(field, last);
+      if (std::string caption = FieldCaption(field); caption != last.text)
+        last = PlaceCaption(field, std::move(caption), last);
     }
   }
 
   // A caption placed: its text, the box row it stands on, where it ends
   // (units) and whether it took the lower of the two rows.
   struct Caption {
-    std::string_view text;
+    std::string text;
     int y = -1;
     long double end = 0;
     bool lower = false;
@@ -124,13 +125,14 @@ class SheetBuilder {
   // the same line (the time slots', the wished date's) would run into it
   // there. Widths are reckoned from the bytes, half an em each, as a
   // full-width character is one em.
-  Caption PlaceCaption(const SlipLayoutField& field, const Caption& before) {
+  Caption PlaceCaption(const SlipLayoutField& field, std::string caption, const Caption& before) {
     const long double em = kCaptionPoints * 160.0L / 72;
     const long double x = field.x + MmToUnits(kCaptionInsetMm);
     const bool crowded = before.y == field.y && !before.lower && x < before.end;
     const long double y = field.y + MmToUnits(kCaptionDropMm) + (crowded ? em * kCaptionRowEms : 0);
-    Label(Mincho(), kCaptionPoints, x, y, std::string(field.caption));
-    return {field.caption, field.y, x + em * field.caption.size() / 2 + em / 4, crowded};
+    const long double end = x + em * caption.size() / 2 + em / 4;
+    Label(Mincho(), kCaptionPoints, x, y, caption);
+    return {std::move(caption), field.y, end, crowded};
   }
 
   static double TickMm(int mm) {

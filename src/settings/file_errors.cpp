@@ -7,7 +7,7 @@
 namespace ruvo::settings {
 namespace {
 
-// " に書き込めません" ("cannot be written to") in CP932.
+// " に書き込めません: " (cannot be written to), in CP932.
 constexpr std::string_view kCannotBeWritten =
     " \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1: ";
 

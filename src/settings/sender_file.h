@@ -16,6 +16,10 @@ inline constexpr int kSenderSlotCount = 10;
 // The word of the window's sender tabs ("依頼主1" … "依頼主10"), CP932.
 inline constexpr std::string_view kSenderTabWord = "\x88\xCB\x97\x8A\x8E\xE5";  // 依頼主
 
+// What the window and ruvo-slip say when the remembered tab is none of the
+// ten.
+inline constexpr std::string_view kNoSenderTabText = "TabErr";
+
 // Whether `slot` is one of the ten (a remembered tab may be none).
 constexpr bool IsSenderSlot(int slot) {
   return slot >= 0 && slot < kSenderSlotCount;

@@ -8,12 +8,6 @@
 #include "settings/text_encoding.h"
 
 namespace ruvo::settings {
-namespace {
-
-// The window's message when the remembered tab is no tab.
-constexpr std::string_view kTabError = "TabErr";
-
-}  // namespace
 
 std::vector<FileReadError> SettingsFileReadErrors(const std::filesystem::path& directory) {
   std::vector<FileReadError> errors;
@@ -25,13 +19,6 @@ std::vector<FileReadError> SettingsFileReadErrors(const std::filesystem::path& d
     }
   }
   return errors;
-}
-
-std::vector<std::string> UnreadableSettingsFiles(const std::filesystem::path& directory) {
-  std::vector<std::string> problems;
-  for (const FileReadError& error : SettingsFileReadErrors(directory))
-    problems.emplace_back(error.what());
-  return problems;
 }
 
 std::vector<ForeignEncodedFile> ForeignEncodedSettingsFiles(
@@ -53,21 +40,23 @@ std::vector<ForeignEncodedFile> ForeignEncodedSettingsFiles(
 
 StartupState LoadStartupState(const std::filesystem::path& directory) {
   StartupState state;
-  state.unreadableFiles = UnreadableSettingsFiles(directory);
+  state.unreadableFiles = SettingsFileReadErrors(directory);
   state.foreignEncodedFiles = ForeignEncodedSettingsFiles(directory);
-  state.saved = ReadStartupSettings(directory).saved;
+  state.read = ReadStartupSettings(directory);
+  state.saved = state.read.saved;
   // A stored index that is no item leaves the choice empty while its
   // registration is loaded; the window then shows the first item.
   state.printValues = ReadRegistration(directory, PaperModeName(state.saved.paperMode));
   if (PaperModeName(state.saved.paperMode).empty()) state.saved.paperMode = 0;
   if (!IsSenderSlot(state.saved.senderTab)) {
-    state.senderError = std::string(kTabError);
+    state.senderError = std::string(kNoSenderTabText);
     return state;
   }
   try {
     state.saved.slip.sender = LoadSender(directory, state.saved.senderTab);
   } catch (const FileReadError& error) {
     state.senderError = error.what();
+    state.senderReadError = error;
   }
   return state;
 }

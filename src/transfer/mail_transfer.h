@@ -3,7 +3,7 @@
 // recipient block with its heading and labels, or a whole order mail.
 //
 // A plain block (no section heading, no bracket, no run of seven digits)
-// goes to the transfer's rules as it stands and comes out as it always has.
+// goes to the transfer's rules as it stands, untouched by the finder.
 // Any other paste goes through the recipient-block finder first, which
 // hands the rules the lines of the recipient's section, written as the rules
 // read them. Either way an address longer than line 1 holds continues on

@@ -1,8 +1,8 @@
 #pragma once
 // A fixed table of patterns counted in one walk over a text.
 //
-// The line judgements and the label-word removal look for up to 57 patterns
-// in every line, on every press of the transfer button. Walking the text once
+// The line judgements and the label-word removal look for every word of
+// their tables in every line, on every press of the transfer button. Walking the text once
 // and trying only the patterns that begin with the byte at hand gives exactly
 // what one SubStrCount per pattern gives: each pattern is found only at
 // character boundaries and without overlapping itself.

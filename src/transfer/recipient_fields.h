@@ -32,13 +32,13 @@ std::string FieldTextAsHeld(SlipField field, std::string_view text);
 RecipientFields AsHeldByWindow(RecipientFields written);
 
 // Shown in red under the recipient block while the first address line is too
-// long to print.
+// long to print:
+// "警告:おところ①の文字数が多すぎます。　おところ②へ分割してください"
 inline constexpr std::string_view kAddressTooLongWarning =
     "\x8C\x78\x8D\x90\x3A\x82\xA8\x82\xC6\x82\xB1\x82\xEB\x87\x40\x82\xCC\x95"
     "\xB6\x8E\x9A\x90\x94\x82\xAA\x91\xBD\x82\xB7\x82\xAC\x82\xDC\x82\xB7\x81"
     "\x42\x81\x40\x82\xA8\x82\xC6\x82\xB1\x82\xEB\x87\x41\x82\xD6\x95\xAA\x8A"
     "\x84\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
-// 警告:おところ①の文字数が多すぎます。　おところ②へ分割してください
 
 // The warning line's text for the first address line `add1`: the warning when
 // it is longer than kAddressLine1MaxBytes, else empty. The window refreshes it on entering

@@ -19,7 +19,8 @@ bool IsBlankAt(std::string_view text, std::size_t pos) {
   return text[pos] == ' ' || text.substr(pos).starts_with(kFullWidthSpace);
 }
 
-// Label words in deletion order; "TEL" stands twice, as it always has.
+// Label words in deletion order. "TEL" stands twice: the words deleted in
+// between can join the letters around them into a new one ("TTelEL").
 constexpr std::array<std::string_view, 45> kLabelWords = {
     "\x81\x46",                                                          // ：
     ":",                                                                 // :

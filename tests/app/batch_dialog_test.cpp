@@ -20,14 +20,14 @@
 
 #include "app/batch_orders_model.h"
 #include "app/cp932_line_edit.h"
-#include "app/function_key_bar.h"
-#include "app/recipient_band.h"
 #include "app/window_harness.h"
 #include "batch/order_fixture.h"
 #include "print/lm_d97_dot.h"
 
 using ruvo::app::BatchDialog;
+using ruvo::app::TCp932Edit;
 using ruvo::test::FakeJob;
+using ruvo::test::Named;
 using ruvo::test::PutFile;
 using ruvo::test::Sj;
 using ruvo::test::WindowHarness;
@@ -71,7 +71,7 @@ std::unique_ptr<BatchDialog> DialogOn(WindowHarness& harness, const std::string&
 }
 
 QString Cell(const BatchDialog& dialog, int row, int column) {
-  return dialog.Table_Rows->model()->index(row, column).data().toString();
+  return Named<QTableView>(dialog, "Table_Rows")->model()->index(row, column).data().toString();
 }
 
 std::string ThreeRowsSecondBad() {
@@ -100,7 +100,7 @@ class BatchDialogTest : public QObject {
 void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   WindowHarness harness;
   ruvo::app::TForm_Main& window = harness.Open();
-  window.Band2()->Edit_Custo1->setText(QStringLiteral("窓の宛名"));
+  Named<TCp932Edit>(window, "Edit_Custo1")->setText(QStringLiteral("窓の宛名"));
   const ruvo::DrawList before = ruvo::SLIP97_Prn(window.Record(), {"360", "360", "0", "0"});
   // Excel's "Unicode text": UTF-16LE, tab-separated, saved as .txt.
   std::u16string text = QString::fromStdString(ruvo::test::OrderFileOf(3))
@@ -121,9 +121,9 @@ void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
     auto* dialog = qobject_cast<BatchDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr || dialog->Loading()) return;
     poll.stop();
-    rowsShown = dialog->Table_Rows->model()->rowCount();
-    dialog->BitBtn_PrintAll->click();
-    dialog->BitBtn_Close->click();
+    rowsShown = Named<QTableView>(*dialog, "Table_Rows")->model()->rowCount();
+    Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
+    Named<QPushButton>(*dialog, "BitBtn_Close")->click();
   });
   poll.start(10);
   // Dropped on a field, which would otherwise take the file's name as text.
@@ -131,10 +131,10 @@ void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   data.setUrls(
       {QUrl::fromLocalFile(QString::fromStdString((harness.Folder() / "orders.txt").string()))});
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.Band2()->Edit_Custo1, &enter);
+  QApplication::sendEvent(Named<TCp932Edit>(window, "Edit_Custo1"), &enter);
   QVERIFY(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.Band2()->Edit_Custo1, &drop);
+  QApplication::sendEvent(Named<TCp932Edit>(window, "Edit_Custo1"), &drop);
   QTRY_COMPARE(rowsShown, 3);
   QVERIFY(harness.boxes.errors.isEmpty());
   const auto printed = harness.service.PrintedJobs();
@@ -142,27 +142,32 @@ void BatchDialogTest::droppedFileOpensTheBatchAndLeavesTheWindowsSlip() {
   QCOMPARE(printed[0]->pages.size(), std::size_t{3});
   QVERIFY(PageNames(printed[0]->pages[0], "注文者1"));
   QVERIFY(PageNames(printed[0]->pages[2], "注文者3"));
-  QCOMPARE(window.Band2()->Edit_Custo1->text(), QStringLiteral("窓の宛名"));
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_Custo1")->text(), QStringLiteral("窓の宛名"));
   QVERIFY(ruvo::SLIP97_Prn(window.Record(), {"360", "360", "0", "0"}) == before);
 }
 
 void BatchDialogTest::problemRowsAreMarkedAndLeftOutOfTheJob() {
   WindowHarness harness;
   const auto dialog = DialogOn(harness, ThreeRowsSecondBad());
-  QCOMPARE(dialog->Table_Rows->model()->rowCount(), 3);
-  QCOMPARE(dialog->Table_Rows->model()->headerData(1, Qt::Vertical).toString(),
-           QStringLiteral("3"));  // spreadsheet row
+  QCOMPARE(Named<QTableView>(*dialog, "Table_Rows")->model()->rowCount(), 3);
+  QCOMPARE(
+      Named<QTableView>(*dialog, "Table_Rows")->model()->headerData(1, Qt::Vertical).toString(),
+      QStringLiteral("3"));  // spreadsheet row
   const QString verdict = Cell(*dialog, 1, Model::kVerdict);
   QVERIFY2(verdict.startsWith(QStringLiteral("個数: 個数は 1 から 999")), qPrintable(verdict));
-  const QModelIndex bad = dialog->Table_Rows->model()->index(1, Model::kVerdict);
+  const QModelIndex bad =
+      Named<QTableView>(*dialog, "Table_Rows")->model()->index(1, Model::kVerdict);
   QVERIFY(bad.data(Qt::BackgroundRole).isValid());
-  QVERIFY(
-      !dialog->Table_Rows->model()->index(0, Model::kVerdict).data(Qt::BackgroundRole).isValid());
+  QVERIFY(!Named<QTableView>(*dialog, "Table_Rows")
+               ->model()
+               ->index(0, Model::kVerdict)
+               .data(Qt::BackgroundRole)
+               .isValid());
   QCOMPARE(Cell(*dialog, 0, Model::kVerdict), QStringLiteral("印刷できます"));
   QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
   QVERIFY(dialog->grab().save(QStringLiteral(RUVO_GRAB_DIR "/batch_dialog.png")));
   harness.boxes.answers = {true};
-  dialog->BitBtn_PrintAll->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QCOMPARE(harness.boxes.questions.last(),
            QStringLiteral("問題のある 1 件の注文を除いて、2 枚の送り状を印刷しますか?"));
   const auto printed = harness.service.PrintedJobs();
@@ -176,28 +181,30 @@ void BatchDialogTest::fileProblemStopsPrintingUntilTheFixedFileIsReadAgain() {
   WindowHarness harness;
   const auto dialog =
       DialogOn(harness, "郵便番号,住所1,のし\r\n105-0011,東京都港区芝公園,御中元\r\n");
-  QVERIFY(!dialog->Label_Problems->isHidden());
-  QCOMPARE(dialog->List_Problems->count(), 1);
-  QCOMPARE(dialog->List_Problems->item(0)->text(), QStringLiteral("1 行目 氏名: 列がありません"));
-  QVERIFY(!dialog->BitBtn_PrintAll->isEnabled());
+  QVERIFY(!Named<QLabel>(*dialog, "Label_Problems")->isHidden());
+  QCOMPARE(Named<QListWidget>(*dialog, "List_Problems")->count(), 1);
+  QCOMPARE(Named<QListWidget>(*dialog, "List_Problems")->item(0)->text(),
+           QStringLiteral("1 行目 氏名: 列がありません"));
+  QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
   QCOMPARE(Cell(*dialog, 0, Model::kVerdict), QStringLiteral("ファイルの問題を直すと印刷できます"));
-  QCOMPARE(dialog->Label_Unused->text(), QStringLiteral("使わない列 (1): のし"));
+  QCOMPARE(Named<QLabel>(*dialog, "Label_Unused")->text(), QStringLiteral("使わない列 (1): のし"));
   PutFile(harness.Folder() / "orders.csv",
           Sj("郵便番号,住所1,氏名\r\n105-0011,東京都港区芝公園,山田\r\n"));
-  dialog->BitBtn_Reload->click();
+  Named<QPushButton>(*dialog, "BitBtn_Reload")->click();
   QVERIFY(QTest::qWaitFor([&] { return !dialog->Loading(); }));
-  QVERIFY(dialog->Label_Problems->isHidden());
-  QVERIFY(dialog->BitBtn_PrintAll->isEnabled());
+  QVERIFY(Named<QLabel>(*dialog, "Label_Problems")->isHidden());
+  QVERIFY(Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
 }
 
 void BatchDialogTest::chosenRowPrintsAlone() {
   WindowHarness harness;
   const auto dialog = DialogOn(harness, ThreeRowsSecondBad());
-  dialog->Table_Rows->selectRow(1);
-  QVERIFY(!dialog->BitBtn_PrintRow->isEnabled());  // the order with a problem
-  dialog->Table_Rows->selectRow(2);
+  Named<QTableView>(*dialog, "Table_Rows")->selectRow(1);
+  QVERIFY(
+      !Named<QPushButton>(*dialog, "BitBtn_PrintRow")->isEnabled());  // the order with a problem
+  Named<QTableView>(*dialog, "Table_Rows")->selectRow(2);
   harness.boxes.answers = {true};
-  dialog->BitBtn_PrintRow->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintRow")->click();
   QCOMPARE(harness.boxes.questions.last(), QStringLiteral("4 行目 (三郎) の送り状を印刷しますか?"));
   const auto printed = harness.service.PrintedJobs();
   QCOMPARE(printed.size(), std::size_t{1});
@@ -213,16 +220,16 @@ void BatchDialogTest::cancelAbandonsTheWholeJob() {
   // after each page.
   QTimer::singleShot(0, dialog.get(), [&] {
     QVERIFY(dialog->Printing());
-    QVERIFY(!dialog->BitBtn_Close->isEnabled());
-    dialog->BitBtn_Cancel->click();
+    QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_Close")->isEnabled());
+    Named<QPushButton>(*dialog, "BitBtn_Cancel")->click();
   });
-  dialog->BitBtn_PrintAll->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QVERIFY(harness.service.PrintedJobs().empty());
   QCOMPARE(harness.service.Jobs().size(), std::size_t{1});
   QCOMPARE(harness.service.Jobs()[0]->state, FakeJob::State::kAborted);
   QVERIFY(harness.boxes.notices.last().startsWith(QStringLiteral("印刷を中止しました")));
   QVERIFY(!dialog->Printing());
-  QVERIFY(dialog->BitBtn_PrintAll->isEnabled());
+  QVERIFY(Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
 }
 
 void BatchDialogTest::refusedJobIsShownAndTheDialogGoesOn() {
@@ -230,11 +237,11 @@ void BatchDialogTest::refusedJobIsShownAndTheDialogGoesOn() {
   const auto dialog = DialogOn(harness, ruvo::test::OrderFileOf(2));
   harness.service.refuseAtEnd = true;
   harness.boxes.answers = {true};
-  dialog->BitBtn_PrintAll->click();
+  Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QCOMPARE(harness.boxes.errors.size(), 1);
   QVERIFY(harness.service.PrintedJobs().empty());
-  QVERIFY(dialog->BitBtn_PrintAll->isEnabled());
-  QVERIFY(!dialog->BitBtn_Cancel->isEnabled());
+  QVERIFY(Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());
+  QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_Cancel")->isEnabled());
 }
 
 void BatchDialogTest::refusedValuesAndTheWishedDateAreShown() {
@@ -249,8 +256,10 @@ void BatchDialogTest::refusedValuesAndTheWishedDateAreShown() {
            qPrintable(Cell(*dialog, 0, Model::kVerdict)));
   QCOMPARE(Cell(*dialog, 1, Model::kTimeSlot), QStringLiteral("14→16時"));
   QCOMPARE(Cell(*dialog, 1, Model::kWishedDate), QStringLiteral("3/15"));
-  QVERIFY2(dialog->Label_Summary->toolTip().startsWith(QStringLiteral("郵便番号 ← 郵便番号\n")),
-           qPrintable(dialog->Label_Summary->toolTip()));
+  QVERIFY2(Named<QLabel>(*dialog, "Label_Summary")
+               ->toolTip()
+               .startsWith(QStringLiteral("郵便番号 ← 郵便番号\n")),
+           qPrintable(Named<QLabel>(*dialog, "Label_Summary")->toolTip()));
 }
 
 void BatchDialogTest::giftsShowTheirBuyer() {
@@ -276,8 +285,8 @@ void BatchDialogTest::tenThousandProblemsFitTheSmallScreen() {
   PutFile(mapFile, Sj(map));
   const auto dialog = DialogOn(harness, ruvo::test::OrderFileOf(2), mapFile);
   QCOMPARE(dialog->File().problems.size(), std::size_t{10000});
-  QCOMPARE(dialog->List_Problems->count(), BatchDialog::kProblemsShown + 1);
-  QCOMPARE(dialog->List_Problems->item(BatchDialog::kProblemsShown)->text(),
+  QCOMPARE(Named<QListWidget>(*dialog, "List_Problems")->count(), BatchDialog::kProblemsShown + 1);
+  QCOMPARE(Named<QListWidget>(*dialog, "List_Problems")->item(BatchDialog::kProblemsShown)->text(),
            QStringLiteral("… ほか 9800 件 (全 10000 件)"));
   const QRect room = QApplication::primaryScreen()->availableGeometry();
   QVERIFY(dialog->width() <= std::min(1024, room.width()));
@@ -285,9 +294,10 @@ void BatchDialogTest::tenThousandProblemsFitTheSmallScreen() {
   dialog->show();
   QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
   // The buttons lie inside the dialog, none pushed out by the list.
-  QVERIFY(dialog->rect().contains(QRect(dialog->BitBtn_Close->mapTo(dialog.get(), QPoint(0, 0)),
-                                        dialog->BitBtn_Close->size())));
-  QVERIFY(dialog->List_Problems->height() < dialog->height() / 3);
+  QVERIFY(dialog->rect().contains(
+      QRect(Named<QPushButton>(*dialog, "BitBtn_Close")->mapTo(dialog.get(), QPoint(0, 0)),
+            Named<QPushButton>(*dialog, "BitBtn_Close")->size())));
+  QVERIFY(Named<QListWidget>(*dialog, "List_Problems")->height() < dialog->height() / 3);
 }
 
 // F3 ("CSV取込" on the key bar) opens the order file the user chooses.
@@ -304,19 +314,18 @@ void BatchDialogTest::f3AndTheKeyBarOpenAnOrderFile() {
     return std::optional(csv);
   };
   ruvo::app::TForm_Main& window = harness.Open();
-  QCOMPARE(window.findChild<ruvo::app::FunctionKeyBar*>()->Key(3)->text(),
-           QStringLiteral("CSV取込"));
+  QCOMPARE(Named<QToolButton>(window, "SpeedButton_F3")->text(), QStringLiteral("CSV取込"));
   int ordersShown = -1;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, &window, [&] {
     auto* dialog = qobject_cast<BatchDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr || dialog->Loading()) return;
     poll.stop();
-    ordersShown = dialog->Table_Rows->model()->rowCount();
-    dialog->BitBtn_Close->click();
+    ordersShown = Named<QTableView>(*dialog, "Table_Rows")->model()->rowCount();
+    Named<QPushButton>(*dialog, "BitBtn_Close")->click();
   });
   poll.start(10);
-  QTest::keyClick(window.Band2()->Edit_Custo1, Qt::Key_F3);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Custo1"), Qt::Key_F3);
   QTRY_COMPARE(ordersShown, 2);
   QCOMPARE(asked, 1);
 }

@@ -20,24 +20,24 @@
 #include "app/app_fakes.h"
 #include "app/cp932_line_edit.h"
 #include "app/form_main.h"
-#include "app/goods_band.h"
-#include "app/recipient_band.h"
-#include "app/sender_band.h"
+#include "app/window_controls.h"
 #include "app/window_files.h"
-#include "print/cups_jobs.h"
-#include "print/cups_test_server.h"
 #include "print/lm_d97_dot.h"
 #include "print/lm_printers.h"
-#include "print/pdf_words.h"
 #include "print/printer_watch.h"
 #include "print/qt_print_service.h"
 #include "settings/profile_file.h"
+#include "support/cups_jobs.h"
+#include "support/cups_test_server.h"
+#include "support/pdf_words.h"
 #include "widgets/ov_num_edit.h"
 
 namespace ruvo {
 namespace {
 
 namespace fs = std::filesystem;
+using app::TCp932Edit;
+using test::Named;
 
 struct PaperMode {
   int index;
@@ -66,18 +66,18 @@ class FormMainCupsTest : public ::testing::Test {
   }
 
   static void FillSlip(app::TForm_Main& window) {
-    window.Band2()->Edit_Zip->setText(QStringLiteral("730-0001"));
-    window.Band2()->Edit_Add1->setText(QStringLiteral("広島県広島市中区白島北町"));
-    window.Band2()->Edit_Add2->setText(QStringLiteral("ルヴォビル２階"));
-    window.Band2()->Edit_Custo1->setText(QStringLiteral("山田太郎"));
-    window.Band2()->Edit_tel->setText(QStringLiteral("082-123-4567"));
-    window.Band4()->Edit_G1->setText(QStringLiteral("書籍"));
-    window.Band4()->OvNumEdit_KOSUU->SetText("12");
-    window.Band4()->Edit_de_date1->setText(QStringLiteral("1"));
-    window.Band4()->Edit_de_date2->setText(QStringLiteral("10"));
-    window.Band4()->CheckBox_t4->setChecked(true);
-    window.Band3()->Edit_My->setText(QStringLiteral("株式会社ルヴォ"));
-    window.Band3()->Edit_MyADD1->setText(QStringLiteral("東京都渋谷区渋谷"));
+    Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("730-0001"));
+    Named<TCp932Edit>(window, "Edit_Add1")->setText(QStringLiteral("広島県広島市中区白島北町"));
+    Named<TCp932Edit>(window, "Edit_Add2")->setText(QStringLiteral("ルヴォビル２階"));
+    Named<TCp932Edit>(window, "Edit_Custo1")->setText(QStringLiteral("山田太郎"));
+    Named<TCp932Edit>(window, "Edit_tel")->setText(QStringLiteral("082-123-4567"));
+    Named<TCp932Edit>(window, "Edit_G1")->setText(QStringLiteral("書籍"));
+    Named<TOvNumEdit>(window, "OvNumEdit_KOSUU")->SetText("12");
+    Named<TCp932Edit>(window, "Edit_de_date1")->setText(QStringLiteral("1"));
+    Named<TCp932Edit>(window, "Edit_de_date2")->setText(QStringLiteral("10"));
+    Named<QCheckBox>(window, "CheckBox_t4")->setChecked(true);
+    Named<TCp932Edit>(window, "Edit_My")->setText(QStringLiteral("株式会社ルヴォ"));
+    Named<TCp932Edit>(window, "Edit_MyADD1")->setText(QStringLiteral("東京都渋谷区渋谷"));
   }
 
   test::TempDir folder_;
@@ -106,12 +106,12 @@ TEST_F(FormMainCupsTest, EachPaperModePrintsOnItsQueueShiftedByItsMargins) {
   FillSlip(window);
   for (const PaperMode& mode : {modes[1], modes[0], modes[1]}) {
     SCOPED_TRACE(mode.queue);
-    window.Band4()->ComboBox_SEL->setCurrentIndex(mode.index);
-    emit window.Band4()->ComboBox_SEL->activated(mode.index);
+    Named<QComboBox>(window, "ComboBox_SEL")->setCurrentIndex(mode.index);
+    emit Named<QComboBox>(window, "ComboBox_SEL")->activated(mode.index);
     const fs::path pdf = test::TestCupsOutputDir() / (mode.queue + ".pdf");
     fs::remove(pdf);
     boxes.answers = {true};
-    QTest::keyClick(window.Band4()->Edit_G1, Qt::Key_F11);
+    QTest::keyClick(Named<TCp932Edit>(window, "Edit_G1"), Qt::Key_F11);
     ASSERT_TRUE(boxes.errors.filter(QStringLiteral("TLmPrinter")).isEmpty())
         << boxes.errors.join(u'\n').toStdString();
     const std::string dpi = std::to_string(mode.dpi);
@@ -192,11 +192,11 @@ class RegisteredQueuesTest : public FormMainCupsTest {
                                            test::ScriptedMessageBoxes& boxes,
                                            const Registered& mode) {
     SCOPED_TRACE(mode.queue);
-    window.Band4()->ComboBox_SEL->setCurrentIndex(mode.mode);
-    emit window.Band4()->ComboBox_SEL->activated(mode.mode);
+    Named<QComboBox>(window, "ComboBox_SEL")->setCurrentIndex(mode.mode);
+    emit Named<QComboBox>(window, "ComboBox_SEL")->activated(mode.mode);
     boxes.answers = {true};
     const int before = test::NewestJobOnTheServer().id;
-    QTest::keyClick(window.Band4()->Edit_G1, Qt::Key_F11);
+    QTest::keyClick(Named<TCp932Edit>(window, "Edit_G1"), Qt::Key_F11);
     ASSERT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'\n').toStdString();
     ExpectNewJob(before, mode);
     settings::WriteProfileInteger(folder_.path() / "ruvo_Rezovod.ini", "rv_RezovodPrn",
@@ -240,10 +240,10 @@ TEST_F(RegisteredQueuesTest, SlipsGoToTheRegisteredQueueWhateverTheSchedulerDoes
   const Registered modes[] = {{0, "ruvo_pass600", "A5", "Manual Feed", "Manual"},
                               {1, "ruvo_caf\xC3\xA9", "RA4", "Upper Tray", "Upper"}};
   for (const Registered& mode : modes) {
-    window.Band4()->ComboBox_SEL->setCurrentIndex(mode.mode);
-    emit window.Band4()->ComboBox_SEL->activated(mode.mode);
+    Named<QComboBox>(window, "ComboBox_SEL")->setCurrentIndex(mode.mode);
+    emit Named<QComboBox>(window, "ComboBox_SEL")->activated(mode.mode);
     choice_ = mode;
-    QTest::mouseClick(window.Band4()->BitBtn_PrnSet, Qt::LeftButton);
+    QTest::mouseClick(Named<QPushButton>(window, "BitBtn_PrnSet"), Qt::LeftButton);
   }
   PrinterWatch& watch = *window.findChild<PrinterWatch*>();
   std::optional<TestQueue> first;
@@ -283,7 +283,7 @@ TEST_F(RegisteredQueuesTest, SlipsGoToTheRegisteredQueueWhateverTheSchedulerDoes
   watch.CheckPrinters();
   const int before = test::NewestJobOnTheServer().id;
   boxes.answers = {true};
-  QTest::keyClick(window.Band4()->Edit_G1, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_G1"), Qt::Key_F11);
   ASSERT_EQ(boxes.errors.size(), 1);
   EXPECT_TRUE(boxes.errors[0].startsWith(
       QStringLiteral("印刷できません。登録されたプリンタ「ruvo_caf〓」")))

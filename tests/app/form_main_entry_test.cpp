@@ -11,16 +11,13 @@
 #include <QTest>
 
 #include "app/cp932_line_edit.h"
-#include "app/goods_band.h"
-#include "app/recipient_band.h"
-#include "app/sender_band.h"
-#include "app/transfer_band.h"
 #include "app/window_harness.h"
 #include "transfer/mail_text.h"
 #include "widgets/ov_num_edit.h"
 
 using ruvo::app::TCp932Edit;
 using ruvo::app::TForm_Main;
+using ruvo::test::Named;
 using ruvo::test::WindowHarness;
 
 namespace {
@@ -162,40 +159,39 @@ void FormMainEntryTest::enterPressesTheFocusedButton() {
 // The key handlers are filters on the fields: a key they handle must not
 // take the next key's character with it.
 void FormMainEntryTest::characterAfterEnterLandsInTheNextField() {
-  window_->Band2()->Edit_Zip->setFocus();
-  QTest::keyClick(window_->Band2()->Edit_Zip, Qt::Key_Return);
+  Named<TCp932Edit>(*window_, "Edit_Zip")->setFocus();
+  QTest::keyClick(Named<TCp932Edit>(*window_, "Edit_Zip"), Qt::Key_Return);
   QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a"));
-  QCOMPARE(window_->Band2()->Edit_Add1->text(), QStringLiteral("a"));
-  QVERIFY(window_->Band2()->Edit_Zip->text().isEmpty());
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add1")->text(), QStringLiteral("a"));
+  QVERIFY(Named<TCp932Edit>(*window_, "Edit_Zip")->text().isEmpty());
 }
 
 void FormMainEntryTest::fullWidthPostalCodeAndTelephoneTurnHalfWidth() {
-  QSignalSpy changes(window_->Band2()->Edit_Zip, &QLineEdit::textChanged);
-  Paste(window_->Band2()->Edit_Zip, QStringLiteral("１０５－００１１"));
-  QCOMPARE(window_->Band2()->Edit_Zip->text(), QStringLiteral("105-0011"));
+  QSignalSpy changes(Named<TCp932Edit>(*window_, "Edit_Zip"), &QLineEdit::textChanged);
+  Paste(Named<TCp932Edit>(*window_, "Edit_Zip"), QStringLiteral("１０５－００１１"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Zip")->text(), QStringLiteral("105-0011"));
   QCOMPARE(changes.count(), 2);  // the paste, then its half-width form: no loop
-  Commit(window_->Band2()->Edit_tel, QStringLiteral("０３"));
-  QCOMPARE(window_->Band2()->Edit_tel->text(), QStringLiteral("03"));
+  Commit(Named<TCp932Edit>(*window_, "Edit_tel"), QStringLiteral("０３"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_tel")->text(), QStringLiteral("03"));
   // The sender's postal code has no conversion.
-  Paste(window_->Band3()->Edit_MyZip, QStringLiteral("１５０"));
-  QCOMPARE(window_->Band3()->Edit_MyZip->text(), QStringLiteral("１５０"));
+  Paste(Named<TCp932Edit>(*window_, "Edit_MyZip"), QStringLiteral("１５０"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_MyZip")->text(), QStringLiteral("１５０"));
 }
 
 // 40 bytes (20 full-width characters) print; 41 do not, and the warning
 // shows on entering an address field, not while typing.
 void FormMainEntryTest::addressWarningStartsAt41Bytes() {
-  auto* band = window_->Band2();
-  band->Edit_Add1->setText(QString(20, u'東') + u'x');
-  QVERIFY(band->Label_Warning->text().isEmpty());
-  band->Edit_Add2->setFocus();
-  QCOMPARE(band->Label_Warning->text(), kWarning);
-  band->Edit_Add1->setText(QString(20, u'東'));
-  band->Edit_Add1->setFocus();
-  QVERIFY(band->Label_Warning->text().isEmpty());
+  Named<TCp932Edit>(*window_, "Edit_Add1")->setText(QString(20, u'東') + u'x');
+  QVERIFY(Named<QLabel>(*window_, "Label_Warning")->text().isEmpty());
+  Named<TCp932Edit>(*window_, "Edit_Add2")->setFocus();
+  QCOMPARE(Named<QLabel>(*window_, "Label_Warning")->text(), kWarning);
+  Named<TCp932Edit>(*window_, "Edit_Add1")->setText(QString(20, u'東'));
+  Named<TCp932Edit>(*window_, "Edit_Add1")->setFocus();
+  QVERIFY(Named<QLabel>(*window_, "Label_Warning")->text().isEmpty());
 }
 
 void FormMainEntryTest::atMostOneTimeSlot() {
-  const auto boxes = window_->Band4()->TimeSlots();
+  const auto boxes = ruvo::test::TimeSlotBoxes(*window_);
   QTest::mouseClick(boxes[0], Qt::LeftButton);
   QTest::mouseClick(boxes[2], Qt::LeftButton);
   QVERIFY(!boxes[0]->isChecked());
@@ -206,18 +202,17 @@ void FormMainEntryTest::atMostOneTimeSlot() {
 }
 
 void FormMainEntryTest::clearKeepsTheThirdLineAndTheGoods() {
-  auto* band = window_->Band2();
-  band->Edit_Zip->setText(QStringLiteral("105-0011"));
-  band->Edit_Add3->setText(QStringLiteral("3"));
-  window_->Band4()->Edit_G1->setText(QStringLiteral("g"));
+  Named<TCp932Edit>(*window_, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(*window_, "Edit_Add3")->setText(QStringLiteral("3"));
+  Named<TCp932Edit>(*window_, "Edit_G1")->setText(QStringLiteral("g"));
   harness_->boxes.answers = {false, true};
-  QTest::mouseClick(band->BitBtn_CLS, Qt::LeftButton);
-  QCOMPARE(band->Edit_Zip->text(), QStringLiteral("105-0011"));
-  QTest::mouseClick(band->BitBtn_CLS, Qt::LeftButton);
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_CLS"), Qt::LeftButton);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Zip")->text(), QStringLiteral("105-0011"));
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_CLS"), Qt::LeftButton);
   QCOMPARE(harness_->boxes.questions.last(), QStringLiteral("お届け先をクリアますか?"));
-  QVERIFY(band->Edit_Zip->text().isEmpty());
-  QCOMPARE(band->Edit_Add3->text(), QStringLiteral("3"));
-  QCOMPARE(window_->Band4()->Edit_G1->text(), QStringLiteral("g"));
+  QVERIFY(Named<TCp932Edit>(*window_, "Edit_Zip")->text().isEmpty());
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add3")->text(), QStringLiteral("3"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_G1")->text(), QStringLiteral("g"));
 }
 
 void FormMainEntryTest::userInputIsFittedToTheField_data() {
@@ -277,31 +272,32 @@ void FormMainEntryTest::userInputIsFittedToTheField() {
 // them, unlike QLineEdit's own maxLength.
 void FormMainEntryTest::programTextIsKeptWhole() {
   const QString long40(40, u'x');
-  window_->Band4()->Edit_G1->setText(long40);
-  QCOMPARE(window_->Band4()->Edit_G1->text(), long40);
-  window_->Band4()->Edit_G1->setFocus();
-  QTest::keyClick(window_->Band4()->Edit_G1, Qt::Key_Backspace);
-  QCOMPARE(window_->Band4()->Edit_G1->text(), QString(39, u'x'));
+  Named<TCp932Edit>(*window_, "Edit_G1")->setText(long40);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_G1")->text(), long40);
+  Named<TCp932Edit>(*window_, "Edit_G1")->setFocus();
+  QTest::keyClick(Named<TCp932Edit>(*window_, "Edit_G1"), Qt::Key_Backspace);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_G1")->text(), QString(39, u'x'));
 }
 
 void FormMainEntryTest::transferFillsTheFieldsAndRewritesTheMemo() {
-  window_->Band2()->Edit_Add3->setText(QStringLiteral("kept"));
-  window_->Band1()->Memo1->setPlainText(
-      QStringLiteral("〒１０５－００１１ 東京都港区芝公園一丁目二番三号芝公園大通館\n\n山田太郎 "
-                     "様\nTEL ０３-1234-5678\n"
-                     "yamada@example.jp"));
-  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
-  auto* band = window_->Band2();
-  QCOMPARE(band->Edit_Zip->text(), QStringLiteral("105-0011"));
+  Named<TCp932Edit>(*window_, "Edit_Add3")->setText(QStringLiteral("kept"));
+  Named<QPlainTextEdit>(*window_, "Memo1")
+      ->setPlainText(QStringLiteral(
+          "〒１０５－００１１ 東京都港区芝公園一丁目二番三号芝公園大通館\n\n山田太郎 "
+          "様\nTEL ０３-1234-5678\n"
+          "yamada@example.jp"));
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_1"), Qt::LeftButton);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Zip")->text(), QStringLiteral("105-0011"));
   // 21 full-width characters: the building goes to line 2, and no warning.
-  QCOMPARE(band->Edit_Add1->text(), QStringLiteral("東京都港区芝公園一丁目二番三号"));
-  QCOMPARE(band->Edit_Add2->text(), QStringLiteral("芝公園大通館"));
-  QCOMPARE(band->Edit_Custo1->text(), QStringLiteral("山田太郎"));
-  QCOMPARE(band->Edit_tel->text(), QStringLiteral("03-1234-5678"));
-  QCOMPARE(band->Edit_Add3->text(), QStringLiteral("kept"));
-  QVERIFY(band->Label_Warning->text().isEmpty());
-  QCOMPARE(window_->Band1()->Memo1->document()->blockCount(), 7);
-  QCOMPARE(QApplication::focusWidget(), band->Edit_Zip);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add1")->text(),
+           QStringLiteral("東京都港区芝公園一丁目二番三号"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add2")->text(), QStringLiteral("芝公園大通館"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Custo1")->text(), QStringLiteral("山田太郎"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_tel")->text(), QStringLiteral("03-1234-5678"));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add3")->text(), QStringLiteral("kept"));
+  QVERIFY(Named<QLabel>(*window_, "Label_Warning")->text().isEmpty());
+  QCOMPARE(Named<QPlainTextEdit>(*window_, "Memo1")->document()->blockCount(), 7);
+  QCOMPARE(QApplication::focusWidget(), Named<TCp932Edit>(*window_, "Edit_Zip"));
   QVERIFY(window_->StatusText().isEmpty());  // a plain block names no section
 }
 
@@ -311,15 +307,14 @@ void FormMainEntryTest::transferFindsTheRecipientInAWholeMail() {
   const ruvo::test::ShopMail& mail = ruvo::test::kShopMails[0];  // EC-CUBE 2.13
   const QString pasted = QString::fromUtf8(ruvo::test::WholeMail(mail));
   QVERIFY(pasted.count(u'\n') > 15);  // more than the hint asks for
-  QPlainTextEdit* memo = window_->Band1()->Memo1;
+  QPlainTextEdit* memo = Named<QPlainTextEdit>(*window_, "Memo1");
   memo->setPlainText(pasted);
-  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
-  auto* band = window_->Band2();
-  QCOMPARE(band->Edit_Zip->text(), QString::fromUtf8(mail.fields.zip));
-  QCOMPARE(band->Edit_Add1->text(), QString::fromUtf8(mail.fields.add1));
-  QCOMPARE(band->Edit_Add2->text(), QString::fromUtf8(mail.fields.add2));
-  QCOMPARE(band->Edit_Custo1->text(), QString::fromUtf8(mail.fields.name));
-  QCOMPARE(band->Edit_tel->text(), QString::fromUtf8(mail.fields.tel));
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_1"), Qt::LeftButton);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Zip")->text(), QString::fromUtf8(mail.fields.zip));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add1")->text(), QString::fromUtf8(mail.fields.add1));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Add2")->text(), QString::fromUtf8(mail.fields.add2));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Custo1")->text(), QString::fromUtf8(mail.fields.name));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_tel")->text(), QString::fromUtf8(mail.fields.tel));
   QCOMPARE(window_->StatusText(), QStringLiteral("お届け先の欄から転送しました"));
   QCOMPARE(
       memo->toPlainText(),
@@ -345,20 +340,22 @@ void FormMainEntryTest::transferSaysWhenTheOrdererIsTheRecipient_data() {
 void FormMainEntryTest::transferSaysWhenTheOrdererIsTheRecipient() {
   QFETCH(QString, mail);
   QFETCH(QString, status);
-  window_->Band1()->Memo1->setPlainText(mail);
-  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
-  QCOMPARE(window_->Band2()->Edit_Custo1->text(), QStringLiteral("山田 太郎"));
+  Named<QPlainTextEdit>(*window_, "Memo1")->setPlainText(mail);
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_1"), Qt::LeftButton);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Custo1")->text(), QStringLiteral("山田 太郎"));
   QCOMPARE(window_->StatusText(), status);
 }
 
 void FormMainEntryTest::transferOfNothingSaysSoAndKeepsTheFields() {
-  window_->Band2()->Edit_Zip->setText(QStringLiteral("1"));
-  window_->Band1()->Memo1->setPlainText(QStringLiteral("\n  \nhttp://example.jp\n"));
-  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
+  Named<TCp932Edit>(*window_, "Edit_Zip")->setText(QStringLiteral("1"));
+  Named<QPlainTextEdit>(*window_, "Memo1")
+      ->setPlainText(QStringLiteral("\n  \nhttp://example.jp\n"));
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_1"), Qt::LeftButton);
   QCOMPARE(harness_->boxes.notices, QStringList{QStringLiteral("転送テキストがありません")});
-  QCOMPARE(window_->Band2()->Edit_Zip->text(), QStringLiteral("1"));
-  QVERIFY(window_->Band1()->Memo1->document()->isEmpty());
-  QCOMPARE(window_->Band1()->Memo1->palette().color(QPalette::Base), QColor(192, 192, 192));
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Zip")->text(), QStringLiteral("1"));
+  QVERIFY(Named<QPlainTextEdit>(*window_, "Memo1")->document()->isEmpty());
+  QCOMPARE(Named<QPlainTextEdit>(*window_, "Memo1")->palette().color(QPalette::Base),
+           QColor(192, 192, 192));
 }
 
 // A megabyte on one line and a hundred thousand lines: only the first lines
@@ -367,10 +364,10 @@ void FormMainEntryTest::transferOfAHugePasteFinishes() {
   QString huge = QStringLiteral("〒105-0011\n") + QString(1 << 20, u'a') + u'\n';
   for (int i = 0; i < 100000; ++i)
     huge += QStringLiteral("line\n");
-  window_->Band1()->Memo1->setPlainText(huge);
-  QTest::mouseClick(window_->Band1()->BitBtn_1, Qt::LeftButton);
-  QCOMPARE(window_->Band2()->Edit_Zip->text(), QStringLiteral("105-0011"));
-  QCOMPARE(window_->Band1()->Memo1->document()->blockCount(), 7);
+  Named<QPlainTextEdit>(*window_, "Memo1")->setPlainText(huge);
+  QTest::mouseClick(Named<QPushButton>(*window_, "BitBtn_1"), Qt::LeftButton);
+  QCOMPARE(Named<TCp932Edit>(*window_, "Edit_Zip")->text(), QStringLiteral("105-0011"));
+  QCOMPARE(Named<QPlainTextEdit>(*window_, "Memo1")->document()->blockCount(), 7);
 }
 
 QTEST_MAIN(FormMainEntryTest)

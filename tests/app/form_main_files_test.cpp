@@ -12,17 +12,11 @@
 
 using ruvo::app::TForm_Main;
 using ruvo::test::FileBytes;
+using ruvo::test::Named;
 using ruvo::test::PutCp932Lines;
 using ruvo::test::WindowHarness;
 
 namespace {
-
-template <typename Control>
-Control* Named(const TForm_Main& window, const char* name) {
-  auto* control = window.findChild<Control*>(QString::fromLatin1(name));
-  if (control == nullptr) qFatal("no control %s", name);
-  return control;
-}
 
 // Each of the window's files with a content of its own.
 void PutEveryFile(const std::filesystem::path& folder) {
@@ -79,14 +73,15 @@ void FormMainFilesTest::fullDiskKeepsEveryFileWhole() {
   } else if (save == u"printer") {
     QTest::mouseClick(Named<QPushButton>(window, "BitBtn_PrnSet"), Qt::LeftButton);
   } else if (save == u"margins") {
-    auto* dialog = window.PrintPositionDialog();
-    dialog->show();
-    dialog->FormShow();
-    dialog->OvNumEdit_TOP->SetText("7");
-    QTest::mouseClick(dialog->BitBtn_MRGN, Qt::LeftButton);
-    QVERIFY(dialog->isVisible());  // the user may try again
+    ruvo::test::WhileModal<ruvo::app::TForm_SLIP97YPrn>(
+        [&] { QTest::mouseClick(Named<QPushButton>(window, "BitBtn_PrnSet2"), Qt::LeftButton); },
+        [&](ruvo::app::TForm_SLIP97YPrn& dialog) {
+          Named<ruvo::TOvNumEdit>(dialog, "OvNumEdit_TOP")->SetText("7");
+          QTest::mouseClick(Named<QPushButton>(dialog, "BitBtn_MRGN"), Qt::LeftButton);
+          QVERIFY(dialog.isVisible());  // the user may try again
+          dialog.reject();
+        });
     QCOMPARE(window.Labels().top, std::string("3"));
-    dialog->reject();
   } else {
     QTest::keyClick(Named<QWidget>(window, "Edit_Add1"), Qt::Key_F7);
   }

@@ -9,12 +9,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/goods_band.h"
 #include "app/window_harness.h"
 #include "app/window_kit.h"
 #include "app/window_style.h"
 #include "widgets/ov_num_edit.h"
 
+using ruvo::app::TCp932Edit;
+using ruvo::test::Named;
 using ruvo::test::WindowHarness;
 
 class FormMainLayoutTest : public QObject {
@@ -52,7 +53,7 @@ void FormMainLayoutTest::fontsAreTheInstalledStandIns() {
 void FormMainLayoutTest::quantityBoxKeepsItsSizeUnderTheWindowFont() {
   WindowHarness harness;
   auto& window = harness.Open();
-  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->size(), QSize(35, 20));
+  QCOMPARE(Named<ruvo::TOvNumEdit>(window, "OvNumEdit_KOSUU")->size(), QSize(35, 20));
 }
 
 // The goods lines pass under the time-slot group and the mail button: what
@@ -60,7 +61,7 @@ void FormMainLayoutTest::quantityBoxKeepsItsSizeUnderTheWindowFont() {
 void FormMainLayoutTest::timeSlotsStandAboveTheGoodsLines() {
   WindowHarness harness;
   auto& window = harness.Open();
-  for (QCheckBox* slot : window.Band4()->TimeSlots()) {
+  for (QCheckBox* slot : ruvo::test::TimeSlotBoxes(window)) {
     const QPoint middle = slot->mapTo(&window, slot->rect().center());
     QCOMPARE(window.childAt(middle), slot);
   }

@@ -7,15 +7,14 @@
 #include <QToolButton>
 
 #include "app/cp932_line_edit.h"
-#include "app/function_key_bar.h"
-#include "app/recipient_band.h"
-#include "app/transfer_band.h"
 #include "app/window_harness.h"
 #include "postal/japan_post_fixture.h"
 #include "postal/postal_loader.h"
 #include "postal/zip_dictionary_fixture.h"
 
+using ruvo::app::TCp932Edit;
 using ruvo::app::TForm_Main;
+using ruvo::test::Named;
 using ruvo::test::WindowHarness;
 
 namespace {
@@ -54,62 +53,62 @@ class FormMainPostalTest : public QObject {
 void FormMainPostalTest::enterInThePostalCodeCompletesABlankAddress() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  band->Edit_Zip->setText(QStringLiteral("105-0011"));
-  band->Edit_Zip->setFocus();
-  QTest::keyClick(band->Edit_Zip, Qt::Key_Return);
-  QCOMPARE(band->Edit_Add1->text(), QStringLiteral("東京都港区芝公園"));
-  QCOMPARE(QApplication::focusWidget(), band->Edit_Add1);
-  QCOMPARE(band->Edit_Add1->cursorPosition(), band->Edit_Add1->text().size());
-  QVERIFY(!band->Edit_Add1->hasSelectedText());
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_Return);
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_Add1")->text(), QStringLiteral("東京都港区芝公園"));
+  QCOMPARE(QApplication::focusWidget(), Named<TCp932Edit>(window, "Edit_Add1"));
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_Add1")->cursorPosition(),
+           Named<TCp932Edit>(window, "Edit_Add1")->text().size());
+  QVERIFY(!Named<TCp932Edit>(window, "Edit_Add1")->hasSelectedText());
 }
 
 void FormMainPostalTest::filledAddressIsNeverOverwritten() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  band->Edit_Zip->setText(QStringLiteral("1050011"));
-  band->Edit_Add1->setText(QStringLiteral("大阪府"));
-  band->Edit_Zip->setFocus();
-  QTest::keyClick(band->Edit_Zip, Qt::Key_Return);
-  QCOMPARE(band->Edit_Add1->text(), QStringLiteral("大阪府"));
-  QVERIFY(band->Label_Warning->text().startsWith(kMismatch));
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("1050011"));
+  Named<TCp932Edit>(window, "Edit_Add1")->setText(QStringLiteral("大阪府"));
+  Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_Return);
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_Add1")->text(), QStringLiteral("大阪府"));
+  QVERIFY(Named<QLabel>(window, "Label_Warning")->text().startsWith(kMismatch));
 }
 
 void FormMainPostalTest::leavingThePostalCodeNamesItsPlace() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  band->Edit_Zip->setFocus();
-  band->Edit_Zip->setText(QStringLiteral("１０５－００１１"));
-  band->Edit_tel->setFocus();
+  Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("１０５－００１１"));
+  Named<TCp932Edit>(window, "Edit_tel")->setFocus();
   QCOMPARE(window.StatusText(), QStringLiteral("〒105-0011 東京都港区芝公園"));
-  QVERIFY(band->Label_Warning->text().isEmpty());  // no address yet: nothing to disagree with
+  QVERIFY(Named<QLabel>(window, "Label_Warning")
+              ->text()
+              .isEmpty());  // no address yet: nothing to disagree with
 }
 
 void FormMainPostalTest::transferWithAWrongCodeWarns() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  window.Band1()->Memo1->setPlainText(
-      QStringLiteral("〒105-0011\n東京都千代田区霞が関1-2-3\n山田太郎"));
-  QTest::mouseClick(window.Band1()->BitBtn_1, Qt::LeftButton);
-  QCOMPARE(window.Band2()->Label_Warning->text(),
+  Named<QPlainTextEdit>(window, "Memo1")
+      ->setPlainText(QStringLiteral("〒105-0011\n東京都千代田区霞が関1-2-3\n山田太郎"));
+  QTest::mouseClick(Named<QPushButton>(window, "BitBtn_1"), Qt::LeftButton);
+  QCOMPARE(Named<QLabel>(window, "Label_Warning")->text(),
            kMismatch + QStringLiteral("〒105-0011 東京都港区芝公園"));
   QCOMPARE(window.StatusText(), QStringLiteral("〒105-0011 東京都港区芝公園"));
   // Printing is never blocked by it.
   harness.boxes.answers = {true};
-  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F11);
   QCOMPARE(harness.service.PrintedJobs().size(), std::size_t{1});
 }
 
 void FormMainPostalTest::addressLengthWarningComesFirst() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  band->Edit_Zip->setText(QStringLiteral("105-0011"));
-  band->Edit_Add1->setText(QString(21, u'京'));
-  band->Edit_Add2->setFocus();
-  QVERIFY(band->Label_Warning->text().startsWith(QStringLiteral("警告:おところ①")));
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(window, "Edit_Add1")->setText(QString(21, u'京'));
+  Named<TCp932Edit>(window, "Edit_Add2")->setFocus();
+  QVERIFY(
+      Named<QLabel>(window, "Label_Warning")->text().startsWith(QStringLiteral("警告:おところ①")));
 }
 
 // An address broken inside its place name, as a mail or a shop's export
@@ -117,28 +116,28 @@ void FormMainPostalTest::addressLengthWarningComesFirst() {
 void FormMainPostalTest::addressSplitOverTwoLinesIsCheckedWhole() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  band->Edit_Zip->setText(QStringLiteral("105-0011"));
-  band->Edit_Add1->setText(QStringLiteral("東京都港区芝"));
-  band->Edit_Add2->setFocus();
-  QVERIFY(band->Label_Warning->text().startsWith(kMismatch));
-  band->Edit_Add2->setText(QStringLiteral("公園4-2-8"));
-  band->Edit_Custo1->setFocus();
-  QVERIFY2(band->Label_Warning->text().isEmpty(), qPrintable(band->Label_Warning->text()));
+  const auto field = [&](const char* name) { return Named<TCp932Edit>(window, name); };
+  QLabel* warning = Named<QLabel>(window, "Label_Warning");
+  field("Edit_Zip")->setText(QStringLiteral("105-0011"));
+  field("Edit_Add1")->setText(QStringLiteral("東京都港区芝"));
+  field("Edit_Add2")->setFocus();
+  QVERIFY(warning->text().startsWith(kMismatch));
+  field("Edit_Add2")->setText(QStringLiteral("公園4-2-8"));
+  field("Edit_Custo1")->setFocus();
+  QVERIFY2(warning->text().isEmpty(), qPrintable(warning->text()));
 }
 
 void FormMainPostalTest::missingDictionaryIsToldOnceAndChangesNothing() {
   PostalHarness harness(/*withDictionary=*/false);
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  band->Edit_Zip->setText(QStringLiteral("105-0011"));
-  band->Edit_Zip->setFocus();
-  QTest::keyClick(band->Edit_Zip, Qt::Key_Return);
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_Return);
   QVERIFY(window.StatusText().startsWith(QStringLiteral("郵便番号辞書を読めないため")));
-  QVERIFY(band->Edit_Add1->text().isEmpty());
+  QVERIFY(Named<TCp932Edit>(window, "Edit_Add1")->text().isEmpty());
   window.SetStatus(QStringLiteral("other"));
-  band->Edit_Zip->setFocus();
-  band->Edit_tel->setFocus();
+  Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
+  Named<TCp932Edit>(window, "Edit_tel")->setFocus();
   QCOMPARE(window.StatusText(), QStringLiteral("other"));
 }
 
@@ -152,22 +151,22 @@ void FormMainPostalTest::f8ImportsJapanPostsFileAndChecksWithIt() {
   };
   TForm_Main& window = harness.Open();
   const QStringList startErrors = harness.boxes.errors;  // no sender file here
-  auto* band = window.Band2();
-  QCOMPARE(window.Keys()->Key(8)->text(), QStringLiteral("〒更新"));
-  QVERIFY(window.Keys()->Key(8)->isEnabled());
-  band->Edit_Zip->setText(QStringLiteral("430-0946"));
-  band->Edit_Add1->setText(QStringLiteral("静岡県浜松市中央区元城町103-2"));
-  QTest::keyClick(band->Edit_Add1, Qt::Key_F8);
+  QCOMPARE(Named<QToolButton>(window, "SpeedButton_F8")->text(), QStringLiteral("〒更新"));
+  QVERIFY(Named<QToolButton>(window, "SpeedButton_F8")->isEnabled());
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("430-0946"));
+  Named<TCp932Edit>(window, "Edit_Add1")->setText(QStringLiteral("静岡県浜松市中央区元城町103-2"));
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Add1"), Qt::Key_F8);
   const QString notice =
       QStringLiteral("郵便番号データを更新しました: KEN_ALL.CSV（住所 15件・8都道府県）");
   QCOMPARE(harness.boxes.notices, QStringList{notice});
   QCOMPARE(window.StatusText(), notice);
-  QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
-  band->Edit_Zip->setFocus();
-  band->Edit_Add2->setFocus();
+  QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_postal.db"));
+  Named<TCp932Edit>(window, "Edit_Zip")->setFocus();
+  Named<TCp932Edit>(window, "Edit_Add2")->setFocus();
   QCOMPARE(window.StatusText(), QStringLiteral("〒430-0946 静岡県浜松市中央区元城町"));
-  QVERIFY(band->Label_Warning->text().isEmpty());
-  QTest::mouseClick(window.Keys()->Key(8), Qt::LeftButton);  // the key on the bar does the same
+  QVERIFY(Named<QLabel>(window, "Label_Warning")->text().isEmpty());
+  QTest::mouseClick(Named<QToolButton>(window, "SpeedButton_F8"),
+                    Qt::LeftButton);  // the key on the bar does the same
   QCOMPARE(harness.boxes.notices.size(), 2);
   QCOMPARE(harness.boxes.errors, startErrors);
 }
@@ -175,10 +174,9 @@ void FormMainPostalTest::f8ImportsJapanPostsFileAndChecksWithIt() {
 void FormMainPostalTest::f8CancelledOrRefusedChangesNothing() {
   PostalHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band2();
-  QTest::keyClick(band->Edit_Zip, Qt::Key_F8);  // cancelled
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F8);  // cancelled
   QVERIFY(harness.boxes.notices.isEmpty());
-  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_postal.db"));
 
   ruvo::test::PutFile(harness.Folder() / "orders.csv", ruvo::test::Sj("郵便番号,住所\r\n"));
   harness.chooseZipData = [&](QWidget*) {
@@ -187,18 +185,33 @@ void FormMainPostalTest::f8CancelledOrRefusedChangesNothing() {
   harness.Close();
   TForm_Main& reopened = harness.Open();
   const qsizetype startErrors = harness.boxes.errors.size();  // no sender file here
-  QTest::keyClick(reopened.Band2()->Edit_Zip, Qt::Key_F8);
+  QTest::keyClick(Named<TCp932Edit>(reopened, "Edit_Zip"), Qt::Key_F8);
   QCOMPARE(harness.boxes.errors.size(), startErrors + 1);
   QCOMPARE(harness.boxes.errors.last(),
            QStringLiteral("orders.csv: 日本郵便の郵便番号データ（KEN_ALL.CSV または "
                           "JIGYOSYO.CSV）ではありません。"));
   QVERIFY(reopened.StatusText().isEmpty());  // not "取り込んでいます…" any longer
-  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_zipcode.idx"));
-  reopened.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
-  reopened.Band2()->Edit_Zip->setFocus();
-  reopened.Band2()->Edit_tel->setFocus();
+  QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_postal.db"));
+  Named<TCp932Edit>(reopened, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(reopened, "Edit_Zip")->setFocus();
+  Named<TCp932Edit>(reopened, "Edit_tel")->setFocus();
   QCOMPARE(reopened.StatusText(),
            QStringLiteral("〒105-0011 東京都港区芝公園"));  // the dictionary's still
+
+  // Japan Post's file, but the folder's database cannot be written.
+  std::filesystem::create_directory(harness.Folder() / "ruvo_postal.db");
+  ruvo::test::PutFile(harness.Folder() / "KEN_ALL.CSV", ruvo::test::KenAllCsv());
+  harness.chooseZipData = [&](QWidget*) {
+    return std::optional<std::filesystem::path>(harness.Folder() / "KEN_ALL.CSV");
+  };
+  harness.Close();
+  TForm_Main& locked = harness.Open();
+  const qsizetype errorsBefore = harness.boxes.errors.size();
+  QTest::keyClick(Named<TCp932Edit>(locked, "Edit_Zip"), Qt::Key_F8);
+  QCOMPARE(harness.boxes.errors.size(), errorsBefore + 1);
+  QVERIFY(harness.boxes.errors.last().endsWith(QStringLiteral(
+      "ruvo_postal.db: 郵便番号データのファイルを開けないか、書き込みが許されていません。")));
+  QVERIFY(harness.boxes.notices.isEmpty());
 }
 
 QTEST_MAIN(FormMainPostalTest)

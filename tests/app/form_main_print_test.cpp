@@ -12,9 +12,6 @@
 
 #include "app/cp932_line_edit.h"
 #include "app/form_slip97y_prn.h"
-#include "app/goods_band.h"
-#include "app/recipient_band.h"
-#include "app/sender_band.h"
 #include "app/window_files.h"
 #include "app/window_harness.h"
 #include "print/lm_d97_dot.h"
@@ -23,9 +20,13 @@
 #include "support/temp_dir.h"
 #include "widgets/ov_num_edit.h"
 
+using ruvo::TOvNumEdit;
+using ruvo::app::TCp932Edit;
 using ruvo::app::TForm_Main;
+using ruvo::app::TForm_SLIP97YPrn;
 using ruvo::test::FakeJob;
 using ruvo::test::FileBytes;
+using ruvo::test::Named;
 using ruvo::test::PutCp932Lines;
 using ruvo::test::Sj;
 using ruvo::test::WindowHarness;
@@ -59,54 +60,56 @@ class FormMainPrintTest : public QObject {
 void FormMainPrintTest::registeredSenderIsStoredUnderItsTabAndLoadedBack() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  auto* band = window.Band3();
-  band->PageControl_My->setCurrentIndex(2);  // "依頼主3": my2.txt is missing
-  band->Edit_MyZip->setText(QStringLiteral("150-0002"));
-  band->Edit_MyADD1->setText(QStringLiteral("東京都渋谷区"));
-  band->Edit_MyADD2->clear();
-  band->Edit_My->setText(QStringLiteral("ルヴォ"));
-  band->Edit_MyTEL->setText(QStringLiteral("03"));
+  Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(2);  // "依頼主3": my2.txt is missing
+  Named<TCp932Edit>(window, "Edit_MyZip")->setText(QStringLiteral("150-0002"));
+  Named<TCp932Edit>(window, "Edit_MyADD1")->setText(QStringLiteral("東京都渋谷区"));
+  Named<TCp932Edit>(window, "Edit_MyADD2")->clear();
+  Named<TCp932Edit>(window, "Edit_My")->setText(QStringLiteral("ルヴォ"));
+  Named<TCp932Edit>(window, "Edit_MyTEL")->setText(QStringLiteral("03"));
   harness.boxes.answers = {true};
-  QTest::mouseClick(band->BitBtn_My, Qt::LeftButton);
+  QTest::mouseClick(Named<QPushButton>(window, "BitBtn_My"), Qt::LeftButton);
   QCOMPARE(harness.boxes.notices.last(), QStringLiteral("ご依頼主を登録しました"));
   QCOMPARE(FileBytes(harness.Folder() / "my2.txt"),
            "150-0002\r\n" + Sj("東京都渋谷区") + "\r\n\r\n" + Sj("ルヴォ") + "\r\n03\r\n");
-  band->PageControl_My->setCurrentIndex(0);
+  Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(0);
   PutCp932Lines(harness.Folder() / "my0.txt", {"100-0001", "千代田"});
-  band->PageControl_My->setCurrentIndex(1);  // missing: fields kept
-  band->PageControl_My->setCurrentIndex(0);
-  QCOMPARE(band->Edit_MyADD1->text(), QStringLiteral("千代田"));
-  QVERIFY(band->Edit_My->text().isEmpty());  // a two-line file empties the rest
-  band->PageControl_My->setCurrentIndex(2);
-  QCOMPARE(band->Edit_My->text(), QStringLiteral("ルヴォ"));
+  Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(1);  // missing: fields kept
+  Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(0);
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_MyADD1")->text(), QStringLiteral("千代田"));
+  QVERIFY(
+      Named<TCp932Edit>(window, "Edit_My")->text().isEmpty());  // a two-line file empties the rest
+  Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(2);
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_My")->text(), QStringLiteral("ルヴォ"));
 }
 
 void FormMainPrintTest::neverRegisteredTabKeepsTheFieldsAndReportsTheFile() {
   WindowHarness harness;
   PutCp932Lines(harness.Folder() / "my0.txt", {"1", "2", "3", "4", "5"});
   TForm_Main& window = harness.Open();
-  window.Band3()->PageControl_My->setCurrentIndex(9);
+  Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(9);
   QCOMPARE(harness.boxes.errors,
            QStringList{QStringLiteral("「my9.txt」を読めません: ファイルがありません。")});
-  QCOMPARE(window.Band3()->Edit_MyTEL->text(), QStringLiteral("5"));
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_MyTEL")->text(), QStringLiteral("5"));
   QCOMPARE(window.SenderTab(), 9);
   harness.boxes.answers = {false};
-  QTest::mouseClick(window.Band3()->BitBtn_My, Qt::LeftButton);
+  QTest::mouseClick(Named<QPushButton>(window, "BitBtn_My"), Qt::LeftButton);
   QVERIFY(!std::filesystem::exists(harness.Folder() / "my9.txt"));
-  QCOMPARE(QApplication::focusWidget(), window.Band3()->Edit_MyZip);
+  QCOMPARE(QApplication::focusWidget(), Named<TCp932Edit>(window, "Edit_MyZip"));
 }
 
 void FormMainPrintTest::senderSwitchGreysTheFieldsAndDropsTheSender() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  QTest::mouseClick(window.Band3()->CheckBox_My, Qt::LeftButton);
-  for (const auto* field : window.Band3()->Fields()) {
+  QTest::mouseClick(Named<QCheckBox>(window, "CheckBox_My"), Qt::LeftButton);
+  for (const char* name : {"Edit_MyZip", "Edit_MyADD1", "Edit_MyADD2", "Edit_My", "Edit_MyTEL"}) {
+    const auto* field = Named<TCp932Edit>(window, name);
     QCOMPARE(field->palette().color(QPalette::Base), QColor(128, 128, 128));
     QVERIFY(field->isEnabled() && !field->isReadOnly());
   }
   QVERIFY(!window.Record().printSender);
-  QTest::mouseClick(window.Band3()->CheckBox_My, Qt::LeftButton);
-  QVERIFY(window.Band3()->Edit_My->palette().color(QPalette::Base) != QColor(128, 128, 128));
+  QTest::mouseClick(Named<QCheckBox>(window, "CheckBox_My"), Qt::LeftButton);
+  QVERIFY(Named<TCp932Edit>(window, "Edit_My")->palette().color(QPalette::Base) !=
+          QColor(128, 128, 128));
 }
 
 void FormMainPrintTest::f11PrintsTheDrawListOfTheWindowsRecord() {
@@ -114,11 +117,11 @@ void FormMainPrintTest::f11PrintsTheDrawListOfTheWindowsRecord() {
   harness.service.Printer("Slip").resolution = {360, 180};
   PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "slpPrn_Top=7", "slpPrn_Left=-3"});
   TForm_Main& window = harness.Open();
-  window.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
-  window.Band2()->Edit_Custo1->setText(QStringLiteral("山田太郎"));
-  window.Band4()->CheckBox_t2->setChecked(true);
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(window, "Edit_Custo1")->setText(QStringLiteral("山田太郎"));
+  Named<QCheckBox>(window, "CheckBox_t2")->setChecked(true);
   harness.boxes.answers = {true};
-  QTest::keyClick(window.Band4()->OvNumEdit_KOSUU, Qt::Key_F11);
+  QTest::keyClick(Named<ruvo::TOvNumEdit>(window, "OvNumEdit_KOSUU"), Qt::Key_F11);
   QCOMPARE(harness.boxes.questions.last(), QStringLiteral("「Slip」に印刷しますか?"));
   const auto printed = harness.service.PrintedJobs();
   QCOMPARE(printed.size(), std::size_t{1});
@@ -135,9 +138,9 @@ void FormMainPrintTest::f11AnsweredNoPrintsNothing() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
   harness.boxes.answers = {false};
-  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F11);
   QVERIFY(harness.service.Jobs().empty());
-  QCOMPARE(QApplication::focusWidget(), window.Band4()->Edit_G1);
+  QCOMPARE(QApplication::focusWidget(), Named<TCp932Edit>(window, "Edit_G1"));
 }
 
 // The working folder went away while the window ran (renamed on a share,
@@ -148,7 +151,7 @@ void FormMainPrintTest::f11InAWorkingFolderThatCannotBeReadPrintsNothing() {
   TForm_Main& window = harness.Open();
   const std::filesystem::path away = harness.Folder().string() + "-away";
   std::filesystem::rename(harness.Folder(), away);
-  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F11);
   std::filesystem::rename(away, harness.Folder());
   QVERIFY(harness.boxes.questions.isEmpty());
   QVERIFY(harness.service.Jobs().empty());
@@ -157,7 +160,7 @@ void FormMainPrintTest::f11InAWorkingFolderThatCannotBeReadPrintsNothing() {
                QStringLiteral(" を読めないため、印刷しません。")),
            qPrintable(harness.boxes.errors.last()));
   harness.boxes.answers = {true};
-  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F11);
   QCOMPARE(harness.service.PrintedJobs().size(), std::size_t{1});
 }
 
@@ -167,7 +170,7 @@ void FormMainPrintTest::badMarginAbandonsTheJob() {
   WindowHarness harness;
   PutCp932Lines(harness.Folder() / "ruvo_q710.ini", {"[手差し]", "slpPrn_Top=1.5"});
   TForm_Main& window = harness.Open();
-  QCOMPARE(window.Band4()->Label_Prn_Top->text(), QStringLiteral("1.5"));
+  QCOMPARE(Named<QLabel>(window, "Label_Prn_Top")->text(), QStringLiteral("1.5"));
   harness.boxes.errors.clear();
   harness.boxes.answers = {true};
   QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("SpeedButton_F11")), Qt::LeftButton);
@@ -195,14 +198,14 @@ void PutTwoModes(const std::filesystem::path& folder) {
 const FakeJob* PrintWithF11(WindowHarness& harness) {
   const std::size_t before = harness.service.PrintedJobs().size();
   harness.boxes.answers = {true};
-  QTest::keyClick(harness.window->Band2()->Edit_Zip, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(*harness.window, "Edit_Zip"), Qt::Key_F11);
   const auto printed = harness.service.PrintedJobs();
   return printed.size() > before ? printed.back() : nullptr;
 }
 
 void ChooseMode(TForm_Main& window, int mode) {
-  window.Band4()->ComboBox_SEL->setCurrentIndex(mode);
-  emit window.Band4()->ComboBox_SEL->activated(mode);
+  Named<QComboBox>(window, "ComboBox_SEL")->setCurrentIndex(mode);
+  emit Named<QComboBox>(window, "ComboBox_SEL")->activated(mode);
 }
 
 // Each paper mode prints on its registered printer with its paper, source
@@ -241,9 +244,10 @@ void FormMainPrintTest::paperModesKeepTheirPrintersWhateverTheListDoes() {
                {1, "0", "印刷先: Slip / A4 / Upper", "Slip", 9, 1}};
   for (const auto& mode : modes) {
     ChooseMode(window, mode.mode);
-    QCOMPARE(window.Band4()->Label_Prn_Top->text(), QString::fromUtf8(mode.top));
+    QCOMPARE(Named<QLabel>(window, "Label_Prn_Top")->text(), QString::fromUtf8(mode.top));
     QCOMPARE(window.PrinterInForceText(), QString::fromUtf8(mode.inForce));
-    QCOMPARE(window.Band4()->ComboBox1->currentText(), QString::fromStdString(mode.printer));
+    QCOMPARE(Named<QComboBox>(window, "ComboBox_Printer")->currentText(),
+             QString::fromStdString(mode.printer));
     const FakeJob* job = PrintWithF11(harness);
     QVERIFY(job != nullptr);
     QCOMPARE(job->request.printer, mode.printer);
@@ -268,7 +272,7 @@ void FormMainPrintTest::registeredPrinterGonePrintsNothingUntilItIsBack() {
       "プリンタを選んでください。");
   QCOMPARE(window.StatusText(), notice);
   QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: なし"));
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QString());
+  QCOMPARE(Named<QComboBox>(window, "ComboBox_Printer")->currentText(), QString());
   QCOMPARE(PrintWithF11(harness), nullptr);
   QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("印刷できません。") + notice});
   QVERIFY(harness.boxes.questions.isEmpty());
@@ -334,9 +338,9 @@ void FormMainPrintTest::onlyTheUsersChoiceIsRegistered() {
   TForm_Main& window = harness.Open();
   const std::string before = FileBytes(harness.Folder() / "ruvo_q710.ini");
   if (path == u"f7 cancel") {
-    QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
+    QTest::keyClick(Named<TCp932Edit>(window, "Edit_Add1"), Qt::Key_F7);
   } else {
-    QTest::mouseClick(window.Band4()->BitBtn_PrnSet, Qt::LeftButton);
+    QTest::mouseClick(Named<QPushButton>(window, "BitBtn_PrnSet"), Qt::LeftButton);
   }
   QVERIFY2(harness.boxes.errors.isEmpty(), qPrintable(harness.boxes.errors.join(u'\n')));
   const FakeJob* job = PrintWithF11(harness);
@@ -357,6 +361,15 @@ void FormMainPrintTest::onlyTheUsersChoiceIsRegistered() {
            file.c_str());
 }
 
+// The print-position dialog of the current paper mode, opened as its button
+// opens it; `act` works in it while it stands and closes it.
+template <typename Act>
+void WithMarginDialog(TForm_Main& window, Act act) {
+  ruvo::test::WhileModal<TForm_SLIP97YPrn>(
+      [&] { QTest::mouseClick(Named<QPushButton>(window, "BitBtn_PrnSet2"), Qt::LeftButton); },
+      act);
+}
+
 // Registering margins writes them alone: the printer, its number and its
 // paper stay as registered, even after the printer list changed.
 void FormMainPrintTest::marginDialogRegistersOnlyOnYes() {
@@ -365,17 +378,19 @@ void FormMainPrintTest::marginDialogRegistersOnlyOnYes() {
   TForm_Main& window = harness.Open();
   harness.service.AddPrinterFirst("0-New");
   window.findChild<ruvo::PrinterWatch*>()->CheckPrinters();
-  auto* dialog = window.PrintPositionDialog();
-  dialog->FormShow();
-  dialog->OvNumEdit_TOP->SetText("7");
-  dialog->OvNumEdit_LEFT->SetText("-3");
-  QCOMPARE(dialog->TopOnPaper(), QStringLiteral("7 dots = 0.49 mm at 360 dpi"));
-  harness.boxes.answers = {false, true};
   const std::string before = FileBytes(harness.Folder() / "ruvo_q710.ini");
-  dialog->BitBtn_MRGNClick();
-  QCOMPARE(window.Labels().top, std::string("12"));
-  QCOMPARE(FileBytes(harness.Folder() / "ruvo_q710.ini"), before);
-  dialog->BitBtn_MRGNClick();
+  harness.boxes.answers = {false, true};
+  WithMarginDialog(window, [&](TForm_SLIP97YPrn& dialog) {
+    Named<TOvNumEdit>(dialog, "OvNumEdit_TOP")->SetText("7");
+    Named<TOvNumEdit>(dialog, "OvNumEdit_LEFT")->SetText("-3");
+    QCOMPARE(Named<QLabel>(dialog, "Label_TopMm")->toolTip(),
+             QStringLiteral("7 dots = 0.49 mm at 360 dpi"));
+    QTest::mouseClick(Named<QPushButton>(dialog, "BitBtn_MRGN"), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(window.Labels().top, std::string("12"));
+    QCOMPARE(FileBytes(harness.Folder() / "ruvo_q710.ini"), before);
+    QTest::mouseClick(Named<QPushButton>(dialog, "BitBtn_MRGN"), Qt::LeftButton);
+  });
   QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印字位置調整の余白を登録しますか?"));
   QCOMPARE(window.Labels().top, std::string("7"));
   QCOMPARE(window.Labels().left, std::string("-3"));
@@ -385,37 +400,41 @@ void FormMainPrintTest::marginDialogRegistersOnlyOnYes() {
   QCOMPARE(FileBytes(harness.Folder() / "ruvo_q710.ini"), expected);
   // A dialog closed any other way keeps the labels; the next one starts
   // from them.
-  dialog->FormShow();
-  dialog->OvNumEdit_TOP->SetText("99");
-  dialog->reject();
-  dialog->FormShow();
-  QCOMPARE(dialog->OvNumEdit_TOP->GetText(), std::string("7"));
+  WithMarginDialog(window, [](TForm_SLIP97YPrn& dialog) {
+    Named<TOvNumEdit>(dialog, "OvNumEdit_TOP")->SetText("99");
+    dialog.reject();
+  });
+  WithMarginDialog(window, [](TForm_SLIP97YPrn& dialog) {
+    QCOMPARE(Named<TOvNumEdit>(dialog, "OvNumEdit_TOP")->GetText(), std::string("7"));
+    dialog.reject();
+  });
   QCOMPARE(window.Labels().top, std::string("7"));
 }
 
-// The dialog's own focus (it need not be the active window here).
 void FormMainPrintTest::marginDialogKeys() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  auto* dialog = window.PrintPositionDialog();
-  dialog->show();
-  dialog->FormShow();
-  QCOMPARE(dialog->focusWidget(), dialog->OvNumEdit_TOP);
-  QTest::keyClick(dialog->OvNumEdit_TOP, Qt::Key_Up);
-  QCOMPARE(dialog->focusWidget(), dialog->OvNumEdit_TOP);
-  QTest::keyClick(dialog->OvNumEdit_TOP, Qt::Key_Return);
-  QCOMPARE(dialog->focusWidget(), dialog->OvNumEdit_LEFT);
-  QTest::keyClick(dialog->OvNumEdit_LEFT, Qt::Key_Up);
-  QCOMPARE(dialog->focusWidget(), dialog->OvNumEdit_TOP);
-  dialog->OvNumEdit_LEFT->setFocus();
-  QTest::keyClick(dialog->OvNumEdit_LEFT, Qt::Key_Return);
-  QCOMPARE(dialog->focusWidget(), dialog->BitBtn_MRGN);
-  // The path ends on the button, and the next Enter presses it.
-  harness.boxes.answers = {false};
-  QTest::keyClick(dialog->BitBtn_MRGN, Qt::Key_Return);
-  QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印字位置調整の余白を登録しますか?"));
-  QVERIFY(dialog->isVisible());
-  dialog->reject();
+  WithMarginDialog(window, [&](TForm_SLIP97YPrn& dialog) {
+    auto* top = Named<TOvNumEdit>(dialog, "OvNumEdit_TOP");
+    auto* left = Named<TOvNumEdit>(dialog, "OvNumEdit_LEFT");
+    auto* registerButton = Named<QPushButton>(dialog, "BitBtn_MRGN");
+    QCOMPARE(dialog.focusWidget(), top);
+    QTest::keyClick(top, Qt::Key_Up);
+    QCOMPARE(dialog.focusWidget(), top);
+    QTest::keyClick(top, Qt::Key_Return);
+    QCOMPARE(dialog.focusWidget(), left);
+    QTest::keyClick(left, Qt::Key_Up);
+    QCOMPARE(dialog.focusWidget(), top);
+    left->setFocus();
+    QTest::keyClick(left, Qt::Key_Return);
+    QCOMPARE(dialog.focusWidget(), registerButton);
+    // The path ends on the button, and the next Enter presses it.
+    harness.boxes.answers = {false};
+    QTest::keyClick(registerButton, Qt::Key_Return);
+    QCOMPARE(harness.boxes.questions.last(), QStringLiteral("印字位置調整の余白を登録しますか?"));
+    QVERIFY(dialog.isVisible());
+    dialog.reject();
+  });
 }
 
 // Every showing has the same size, and a negative figure fits beside its
@@ -424,24 +443,26 @@ void FormMainPrintTest::marginDialogHasOneSizeAndItsFiguresFit() {
   WindowHarness harness;
   harness.service.Printer("Slip").resolution = {180, 180};
   TForm_Main& window = harness.Open();
-  auto* dialog = window.PrintPositionDialog();
-  const QSize size = dialog->size();
+  QSize size;
   for (int showing = 0; showing < 2; ++showing) {
-    dialog->show();
-    dialog->FormShow();
-    QCOMPARE(dialog->size(), size);
-    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
-    dialog->hide();
+    WithMarginDialog(window, [&](TForm_SLIP97YPrn& dialog) {
+      if (showing == 0) size = dialog.size();
+      QCOMPARE(dialog.size(), size);
+      QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+      dialog.reject();
+    });
   }
-  QVERIFY(dialog->BitBtn_MRGN->geometry().bottom() < size.height());
-  dialog->OvNumEdit_TOP->SetText("-701");
-  QCOMPARE(dialog->Label_TopMm->text(), QStringLiteral("-98.92 mm"));
-  QVERIFY(dialog->Label_TopMm->sizeHint().width() <= dialog->Label_TopMm->width());
-  QVERIFY(dialog->Label_TopMm->geometry().right() < dialog->GroupBox1->width());
-  QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
-  dialog->show();
-  dialog->grab().save(QStringLiteral(RUVO_GRAB_DIR "/form_slip97y_prn.png"));
-  dialog->hide();
+  WithMarginDialog(window, [&](TForm_SLIP97YPrn& dialog) {
+    QVERIFY(Named<QPushButton>(dialog, "BitBtn_MRGN")->geometry().bottom() < size.height());
+    Named<TOvNumEdit>(dialog, "OvNumEdit_TOP")->SetText("-701");
+    auto* figure = Named<QLabel>(dialog, "Label_TopMm");
+    QCOMPARE(figure->text(), QStringLiteral("-98.92 mm"));
+    QVERIFY(figure->sizeHint().width() <= figure->width());
+    QVERIFY(figure->geometry().right() < Named<QWidget>(dialog, "GroupBox1")->width());
+    QDir().mkpath(QStringLiteral(RUVO_GRAB_DIR));
+    dialog.grab().save(QStringLiteral(RUVO_GRAB_DIR "/form_slip97y_prn.png"));
+    dialog.reject();
+  });
 }
 
 // F7 starts from the settings file's printer and stores the one chosen,
@@ -455,16 +476,16 @@ void FormMainPrintTest::f7ChoosesForTheRunAndStoresThePrinterNumber() {
     return ruvo::app::AppServices::SetupOutcome::kApplied;
   };
   TForm_Main& window = harness.Open();
-  QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Add1"), Qt::Key_F7);
   QCOMPARE(harness.boxes.errors.last(), QStringLiteral("その番号のプリンタはありません。"));
   PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=-1"});
   harness.service.SetDefaultPrinter("");
-  QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Add1"), Qt::Key_F7);
   QCOMPARE(harness.boxes.errors.last(), QStringLiteral("デフォルト プリンタが存在しません。"));
   PutCp932Lines(harness.Folder() / "ruvo_Rezovod.ini", {"[rv_RezovodPrn]", "Rezovodprnno=0"});
-  QTest::keyClick(window.Band2()->Edit_Add1, Qt::Key_F7);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Add1"), Qt::Key_F7);
   QCOMPARE(window.Labels().printerIndex, std::string("1"));
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Office"));
+  QCOMPARE(Named<QComboBox>(window, "ComboBox_Printer")->currentText(), QStringLiteral("Office"));
   QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Office / B5 / Upper"));
   QVERIFY(FileBytes(harness.Folder() / "ruvo_Rezovod.ini").find("Rezovodprnno=1") !=
           std::string::npos);
@@ -475,8 +496,8 @@ void FormMainPrintTest::f7ChoosesForTheRunAndStoresThePrinterNumber() {
 void FormMainPrintTest::supportButtonsOpenTheirLinks() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  QTest::mouseClick(window.Band4()->BitBtn_SendMail, Qt::LeftButton);
-  QTest::mouseClick(window.Band4()->BitBtn_WebHelp, Qt::LeftButton);
+  QTest::mouseClick(Named<QPushButton>(window, "BitBtn_SendMail"), Qt::LeftButton);
+  QTest::mouseClick(Named<QPushButton>(window, "BitBtn_WebHelp"), Qt::LeftButton);
   QCOMPARE(harness.links.opened.size(), 2);
   QCOMPARE(harness.links.opened[0].toEncoded(),
            QByteArray("mailto:support@ruvo.example.jp?subject=ruvo%E3%81%B8%E3%81%AE%E5%95%8F%E3%"
@@ -503,21 +524,21 @@ void FormMainPrintTest::faultsGiveTheErrorBoxAndTheProgramGoesOn() {
   QFETCH(QString, error);
   WindowHarness harness;
   TForm_Main& window = harness.Open();
-  window.Band2()->Edit_Custo1->setText(QStringLiteral("kept"));
+  Named<TCp932Edit>(window, "Edit_Custo1")->setText(QStringLiteral("kept"));
   harness.boxes.errors.clear();
   if (fault == u"folder") {
     std::filesystem::create_directory(harness.Folder() / "my1.txt");
-    window.Band3()->PageControl_My->setCurrentIndex(1);
+    Named<QTabBar>(window, "PageControl_My")->setCurrentIndex(1);
   } else {
     if (fault == u"removed") harness.service.RemovePrinter("Slip");
     harness.service.refuseAtEnd = fault == u"refused";
     harness.boxes.answers = {true};
-    QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+    QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F11);
     QVERIFY(harness.service.PrintedJobs().empty());
   }
   QCOMPARE(harness.boxes.errors.size(), 1);
   QVERIFY2(harness.boxes.errors[0].startsWith(error), qPrintable(harness.boxes.errors[0]));
-  QCOMPARE(window.Band2()->Edit_Custo1->text(), QStringLiteral("kept"));
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_Custo1")->text(), QStringLiteral("kept"));
   QVERIFY(window.isVisible());
 }
 

@@ -9,16 +9,14 @@
 #include <QToolButton>
 
 #include "app/cp932_line_edit.h"
-#include "app/function_key_bar.h"
-#include "app/goods_band.h"
-#include "app/recipient_band.h"
-#include "app/sender_band.h"
 #include "app/window_files.h"
 #include "app/window_harness.h"
 #include "widgets/ov_num_edit.h"
 
+using ruvo::app::TCp932Edit;
 using ruvo::app::TForm_Main;
 using ruvo::test::FileBytes;
+using ruvo::test::Named;
 using ruvo::test::PutCp932Lines;
 using ruvo::test::WindowHarness;
 
@@ -31,24 +29,24 @@ QString Text(const ruvo::app::TCp932Edit* edit) {
 // Every text field of the window that the settings file keeps, and one
 // that it does not, with a distinct value each.
 void FillSavedFields(TForm_Main& window) {
-  window.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
-  window.Band2()->Edit_Add1->setText(QStringLiteral("東京都港区芝公園"));
-  window.Band2()->Edit_Add2->setText(QStringLiteral("1-2-3"));
-  window.Band2()->Edit_Add3->setText(QStringLiteral("ルヴォビル"));
-  window.Band2()->Edit_Custo1->setText(QStringLiteral("山田太郎"));
-  window.Band2()->Edit_tel->setText(QStringLiteral("03-1234-5678"));
-  window.Band4()->Edit_G1->setText(QStringLiteral("書籍"));
-  window.Band4()->Edit_G2->setText(QStringLiteral("g2"));
-  window.Band4()->Edit_G3->setText(QStringLiteral("g3=x"));
-  window.Band4()->OvNumEdit_KOSUU->SetText("12");
-  window.Band4()->Edit_de_date1->setText(QStringLiteral("12"));
-  window.Band4()->Edit_de_date2->setText(QStringLiteral("24"));
-  window.Band4()->CheckBox_t3->setChecked(true);
-  window.Band3()->Edit_MyZip->setText(QStringLiteral("150-0002"));
-  window.Band3()->Edit_MyADD1->setText(QStringLiteral("渋谷"));
-  window.Band3()->Edit_MyADD2->setText(QStringLiteral("2丁目"));
-  window.Band3()->Edit_My->setText(QStringLiteral("ルヴォ"));
-  window.Band3()->Edit_MyTEL->setText(QStringLiteral("03-9999"));
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("105-0011"));
+  Named<TCp932Edit>(window, "Edit_Add1")->setText(QStringLiteral("東京都港区芝公園"));
+  Named<TCp932Edit>(window, "Edit_Add2")->setText(QStringLiteral("1-2-3"));
+  Named<TCp932Edit>(window, "Edit_Add3")->setText(QStringLiteral("ルヴォビル"));
+  Named<TCp932Edit>(window, "Edit_Custo1")->setText(QStringLiteral("山田太郎"));
+  Named<TCp932Edit>(window, "Edit_tel")->setText(QStringLiteral("03-1234-5678"));
+  Named<TCp932Edit>(window, "Edit_G1")->setText(QStringLiteral("書籍"));
+  Named<TCp932Edit>(window, "Edit_G2")->setText(QStringLiteral("g2"));
+  Named<TCp932Edit>(window, "Edit_G3")->setText(QStringLiteral("g3=x"));
+  Named<ruvo::TOvNumEdit>(window, "OvNumEdit_KOSUU")->SetText("12");
+  Named<TCp932Edit>(window, "Edit_de_date1")->setText(QStringLiteral("12"));
+  Named<TCp932Edit>(window, "Edit_de_date2")->setText(QStringLiteral("24"));
+  Named<QCheckBox>(window, "CheckBox_t3")->setChecked(true);
+  Named<TCp932Edit>(window, "Edit_MyZip")->setText(QStringLiteral("150-0002"));
+  Named<TCp932Edit>(window, "Edit_MyADD1")->setText(QStringLiteral("渋谷"));
+  Named<TCp932Edit>(window, "Edit_MyADD2")->setText(QStringLiteral("2丁目"));
+  Named<TCp932Edit>(window, "Edit_My")->setText(QStringLiteral("ルヴォ"));
+  Named<TCp932Edit>(window, "Edit_MyTEL")->setText(QStringLiteral("03-9999"));
 }
 
 }  // namespace
@@ -81,22 +79,22 @@ void FormMainTest::firstStartInAnEmptyFolder() {
   QCOMPARE(window.StatusText(),
            QStringLiteral("ご依頼主が未登録です。入力して「ご依頼主登録」を押してください"));
   QCOMPARE(window.PrinterInForceText(), QStringLiteral("印刷先: Slip / A4 / Upper"));
-  QCOMPARE(QApplication::focusWidget(), window.Band2()->Edit_Zip);
+  QCOMPARE(QApplication::focusWidget(), Named<TCp932Edit>(window, "Edit_Zip"));
   for (const auto* edit : window.findChildren<ruvo::app::TCp932Edit*>())
     QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
-  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
-  QCOMPARE(window.Band3()->PageControl_My->currentIndex(), 0);
-  QCOMPARE(window.Band4()->ComboBox_SEL->currentText(), QStringLiteral("手差し"));
-  QCOMPARE(window.Band4()->DateTimePicker_1->date(), ruvo::test::PinnedToday());
-  QVERIFY(window.Band4()->CheckBox_Date_1->isChecked());
-  QVERIFY(window.Band3()->CheckBox_My->isChecked());
+  QCOMPARE(Named<ruvo::TOvNumEdit>(window, "OvNumEdit_KOSUU")->text(), QStringLiteral("1"));
+  QCOMPARE(Named<QTabBar>(window, "PageControl_My")->currentIndex(), 0);
+  QCOMPARE(Named<QComboBox>(window, "ComboBox_SEL")->currentText(), QStringLiteral("手差し"));
+  QCOMPARE(Named<QDateEdit>(window, "DateTimePicker_1")->date(), ruvo::test::PinnedToday());
+  QVERIFY(Named<QCheckBox>(window, "CheckBox_Date_1")->isChecked());
+  QVERIFY(Named<QCheckBox>(window, "CheckBox_My")->isChecked());
   // No registration: printer 0 (not the system default) and margins "0".
   QCOMPARE(window.Labels().printerIndex, std::string("0"));
   QCOMPARE(window.Labels().top, std::string("0"));
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Slip"));
+  QCOMPARE(Named<QComboBox>(window, "ComboBox_Printer")->currentText(), QStringLiteral("Slip"));
   QCOMPARE(window.windowTitle(), QStringLiteral("ruvo　送り状印刷　< 福山通運　> ver1.10"));
-  QCOMPARE(window.Keys()->Key(11)->text(), QStringLiteral("印刷"));
-  QVERIFY(!window.Keys()->Key(7)->isEnabled());
+  QCOMPARE(Named<QToolButton>(window, "SpeedButton_F11")->text(), QStringLiteral("印刷"));
+  QVERIFY(!Named<QToolButton>(window, "SpeedButton_F7")->isEnabled());
   QVERIFY(harness.boxes.unexpected.isEmpty());
 }
 
@@ -113,25 +111,25 @@ void FormMainTest::missingSenderFileOfAFolderInUseIsAnError() {
 void FormMainTest::savedFieldsSurviveARestartAndTheOthersDoNot() {
   WindowHarness harness;
   FillSavedFields(harness.Open());
-  harness.window->Band4()->CheckBox_Date_1->setChecked(false);
-  harness.window->Band3()->CheckBox_My->setChecked(false);
+  Named<QCheckBox>(*harness.window, "CheckBox_Date_1")->setChecked(false);
+  Named<QCheckBox>(*harness.window, "CheckBox_My")->setChecked(false);
   harness.Close();
   TForm_Main& window = harness.Open();
-  QCOMPARE(Text(window.Band2()->Edit_Zip), QStringLiteral("105-0011"));
-  QCOMPARE(Text(window.Band2()->Edit_Add1), QStringLiteral("東京都港区芝公園"));
-  QCOMPARE(Text(window.Band2()->Edit_Add2), QStringLiteral("1-2-3"));
-  QCOMPARE(Text(window.Band2()->Edit_Custo1), QStringLiteral("山田太郎"));
-  QCOMPARE(Text(window.Band2()->Edit_tel), QStringLiteral("03-1234-5678"));
-  QCOMPARE(Text(window.Band4()->Edit_G3), QStringLiteral("g3=x"));
-  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("12"));
-  QCOMPARE(Text(window.Band4()->Edit_de_date2), QStringLiteral("24"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_Zip")), QStringLiteral("105-0011"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_Add1")), QStringLiteral("東京都港区芝公園"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_Add2")), QStringLiteral("1-2-3"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_Custo1")), QStringLiteral("山田太郎"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_tel")), QStringLiteral("03-1234-5678"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_G3")), QStringLiteral("g3=x"));
+  QCOMPARE(Named<ruvo::TOvNumEdit>(window, "OvNumEdit_KOSUU")->text(), QStringLiteral("12"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_de_date2")), QStringLiteral("24"));
   // The sender comes from the settings file here, as my0.txt is missing.
-  QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("ルヴォ"));
-  QCOMPARE(Text(window.Band3()->Edit_MyADD2), QStringLiteral("2丁目"));
-  QVERIFY(Text(window.Band2()->Edit_Add3).isEmpty());
-  QVERIFY(!window.Band4()->CheckBox_t3->isChecked());
-  QVERIFY(window.Band4()->CheckBox_Date_1->isChecked());
-  QVERIFY(window.Band3()->CheckBox_My->isChecked());
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_My")), QStringLiteral("ルヴォ"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_MyADD2")), QStringLiteral("2丁目"));
+  QVERIFY(Text(Named<TCp932Edit>(window, "Edit_Add3")).isEmpty());
+  QVERIFY(!Named<QCheckBox>(window, "CheckBox_t3")->isChecked());
+  QVERIFY(Named<QCheckBox>(window, "CheckBox_Date_1")->isChecked());
+  QVERIFY(Named<QCheckBox>(window, "CheckBox_My")->isChecked());
   const std::string file = FileBytes(harness.Folder() / "ruvo_Rezovod.ini");
   QVERIFY(file.find("E_G1=" + ruvo::test::Sj("書籍") + "\r\n") != std::string::npos);
 }
@@ -144,12 +142,12 @@ void FormMainTest::storedPaperModeOutsideTheItemsShowsTheFirstWithoutItsRegistra
   PutCp932Lines(harness.Folder() / "ruvo_q710.ini",
                 {"[手差し]", "PrnNoIndex=1", "slpPrn_Top=12", "slpPrn_Left=-5"});
   TForm_Main& window = harness.Open();
-  QCOMPARE(window.Band4()->ComboBox_SEL->currentIndex(), 0);
+  QCOMPARE(Named<QComboBox>(window, "ComboBox_SEL")->currentIndex(), 0);
   QCOMPARE(window.Labels().top, std::string("0"));
   QCOMPARE(window.Labels().printerIndex, std::string("0"));
-  harness.window->Band4()->ComboBox_SEL->activated(0);
+  Named<QComboBox>(*harness.window, "ComboBox_SEL")->activated(0);
   QCOMPARE(window.Labels().top, std::string("12"));
-  QCOMPARE(window.Band4()->ComboBox1->currentText(), QStringLiteral("Office"));
+  QCOMPARE(Named<QComboBox>(window, "ComboBox_Printer")->currentText(), QStringLiteral("Office"));
 }
 
 void FormMainTest::storedTabOutsideTheTabsSaysTabErr() {
@@ -165,13 +163,13 @@ void FormMainTest::f2AnsweredNoKeepsEverythingAndGoesToThePostalCode() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
   FillSavedFields(window);
-  window.Band2()->Edit_Add2->setFocus();
+  Named<TCp932Edit>(window, "Edit_Add2")->setFocus();
   harness.boxes.answers = {false};
-  QTest::keyClick(window.Band2()->Edit_Add2, Qt::Key_F2);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Add2"), Qt::Key_F2);
   QCOMPARE(harness.boxes.questions.last(), QStringLiteral("終了しますか?"));
   QVERIFY(window.isVisible());
-  QCOMPARE(QApplication::focusWidget(), window.Band2()->Edit_Zip);
-  QCOMPARE(Text(window.Band2()->Edit_Add3), QStringLiteral("ルヴォビル"));
+  QCOMPARE(QApplication::focusWidget(), Named<TCp932Edit>(window, "Edit_Zip"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_Add3")), QStringLiteral("ルヴォビル"));
   QVERIFY(!std::filesystem::exists(harness.Folder() / "ruvo_Rezovod.ini"));
 }
 
@@ -179,7 +177,7 @@ void FormMainTest::f2AnsweredYesClosesAndSaves() {
   WindowHarness harness;
   TForm_Main& window = harness.Open();
   harness.boxes.answers = {true};
-  QTest::mouseClick(window.Keys()->Key(2), Qt::LeftButton);
+  QTest::mouseClick(Named<QToolButton>(window, "SpeedButton_F2"), Qt::LeftButton);
   QVERIFY(!window.isVisible());
   QVERIFY(std::filesystem::exists(harness.Folder() / "ruvo_Rezovod.ini"));
 }
@@ -214,10 +212,10 @@ void FormMainTest::noPrinterAtAllLeavesAUsableWindow() {
   const QString noPrinter =
       QStringLiteral("使えるプリンタがありません。プリンタを追加してください。");
   QCOMPARE(harness.boxes.errors, QStringList{noPrinter});
-  QVERIFY(window.Keys()->Key(2)->isEnabled());
-  QCOMPARE(window.Keys()->Key(2)->text(), QStringLiteral("中止"));
+  QVERIFY(Named<QToolButton>(window, "SpeedButton_F2")->isEnabled());
+  QCOMPARE(Named<QToolButton>(window, "SpeedButton_F2")->text(), QStringLiteral("中止"));
   harness.boxes.answers = {true};
-  QTest::keyClick(window.Band2()->Edit_Zip, Qt::Key_F11);
+  QTest::keyClick(Named<TCp932Edit>(window, "Edit_Zip"), Qt::Key_F11);
   QCOMPARE(harness.boxes.errors.last(), noPrinter);
   QVERIFY(window.isVisible());
 }
@@ -232,7 +230,7 @@ void FormMainTest::startupStopsAtTheStepThatFailed() {
   PutCp932Lines(harness.Folder() / "my0.txt", {"", "", "", "file"});
   TForm_Main& window = harness.Open();
   QCOMPARE(harness.boxes.errors, QStringList{QStringLiteral("「one」は整数ではありません。")});
-  QCOMPARE(Text(window.Band3()->Edit_My), QStringLiteral("settings"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_My")), QStringLiteral("settings"));
 }
 
 void FormMainTest::unreadableSettingsFileIsToldOnceAndReadsAsDefaults() {
@@ -244,8 +242,9 @@ void FormMainTest::unreadableSettingsFileIsToldOnceAndReadsAsDefaults() {
   QVERIFY2(harness.boxes.errors[0].contains(
                QStringLiteral("ruvo_Rezovod.ini」を読めません: ファイルではなくフォルダです")),
            qPrintable(harness.boxes.errors[0]));
-  QCOMPARE(window.Band4()->OvNumEdit_KOSUU->text(), QStringLiteral("1"));
-  QCOMPARE(window.Band3()->Edit_MyZip->text(), QStringLiteral("1"));  // the start-up went on
+  QCOMPARE(Named<ruvo::TOvNumEdit>(window, "OvNumEdit_KOSUU")->text(), QStringLiteral("1"));
+  QCOMPARE(Named<TCp932Edit>(window, "Edit_MyZip")->text(),
+           QStringLiteral("1"));  // the start-up went on
 }
 
 // An editor saved the settings as UTF-8: the window shows them garbled and
@@ -261,8 +260,8 @@ void FormMainTest::settingsInUtf8AreToldOnceAndUntouchedValuesKeepTheirBytes() {
   QCOMPARE(harness.boxes.notices.size(), 1);
   QVERIFY2(harness.boxes.notices[0].contains(QStringLiteral("UTF-8")),
            qPrintable(harness.boxes.notices[0]));
-  QVERIFY(Text(window.Band2()->Edit_Custo1) != QStringLiteral("山田太郎"));
-  window.Band2()->Edit_Add1->setText(QStringLiteral("大阪府"));
+  QVERIFY(Text(Named<TCp932Edit>(window, "Edit_Custo1")) != QStringLiteral("山田太郎"));
+  Named<TCp932Edit>(window, "Edit_Add1")->setText(QStringLiteral("大阪府"));
   harness.Close();
   const std::string saved = FileBytes(file);
   QVERIFY2(saved.find("\r\n" + name + "\r\n") != std::string::npos, saved.c_str());
@@ -277,8 +276,8 @@ void FormMainTest::loneCrInAValueEditedElsewhereDoesNotStopTheSave() {
   const auto file = harness.Folder() / "ruvo_Rezovod.ini";
   ruvo::test::PutFile(file, ruvo::test::Sj("[rv_RezovodPrn]\r\nE_CUS=山田\r太郎\r\n"));
   TForm_Main& window = harness.Open();
-  QCOMPARE(Text(window.Band2()->Edit_Custo1), QStringLiteral("山田"));
-  window.Band2()->Edit_Zip->setText(QStringLiteral("105-0011"));
+  QCOMPARE(Text(Named<TCp932Edit>(window, "Edit_Custo1")), QStringLiteral("山田"));
+  Named<TCp932Edit>(window, "Edit_Zip")->setText(QStringLiteral("105-0011"));
   harness.Close();
   QCOMPARE(harness.boxes.errors.size(), 1);  // my0.txt is missing, nothing else
   QVERIFY(FileBytes(file).find("E_ZIP=105-0011\r\n") != std::string::npos);

@@ -10,6 +10,7 @@
 
 #include "app/app_fakes.h"
 #include "app/form_main.h"
+#include "app/window_controls.h"
 #include "print/lm_printers.h"
 #include "support/fake_print_service.h"
 #include "support/faulty_file_replacer.h"

@@ -9,7 +9,7 @@
 #include "batch/order_fixture.h"
 #include "cli/slip_cli_fixture.h"
 #include "journal/journal_record.h"
-#include "print/cups_test_server.h"
+#include "support/cups_test_server.h"
 
 namespace ruvo::test {
 namespace {

@@ -62,26 +62,37 @@ check "a line without code" \
 {"zip":"1080023", "addresses":["東京都港区芝浦"]}' 1 \
   sh -c "printf '105-001 港区\n1080023\n' | '$slip' zip --dict '$dict'"
 check "--address with two codes" '' 2 "$slip" zip 1050011 1050014 --address 港区芝 --dict "$dict"
-check "help" 'usage: ruvo-slip [--cp932] zip [CODE...] [--address TEXT] [--dict PATH] [--dir DIR] [--import FILE]' 0 \
+check "help" 'usage: ruvo-slip [--cp932] zip [CODE...] [--address TEXT] [--dict PATH] [--dir DIR] [--import FILE] [--forget-import]' 0 \
   sh -c "'$slip' zip --help | head -1"
 check "help of another command" 'usage: ruvo-slip [--cp932] halfwidth ' 0 \
   sh -c "'$slip' halfwidth -h | head -1"
 
 # Japan Post's areas file: Minato's codes of today, 芝公園 and a new one.
 mkdir -p "$work/shop"
+printf '[rv_RezovodPrn]\r\nZipDict=../SKK-JISYO.zipcode\r\n' >"$work/shop/ruvo_Rezovod.ini"
 printf '%s\r\n' \
   '13103,"105  ","1050011","ﾄｳｷｮｳﾄ","ﾐﾅﾄｸ","ｼﾊﾞｺｳｴﾝ","東京都","港区","芝公園",0,0,1,0,0,0' \
   '13103,"105  ","1050022","ﾄｳｷｮｳﾄ","ﾐﾅﾄｸ","ｶｲｶﾞﾝ(1ﾁｮｳﾒ)","東京都","港区","海岸（１丁目）",1,0,1,0,0,0' |
   iconv -f UTF-8 -t CP932 >"$work/KEN_ALL.CSV"
 check "import" \
-  "{\"imported\":\"KEN_ALL.CSV\", \"kind\":\"areas\", \"entries\":2, \"prefectures\":1, \"index\":\"$work/shop/ruvo_zipcode.idx\"}
+  "{\"imported\":\"KEN_ALL.CSV\", \"kind\":\"areas\", \"entries\":2, \"prefectures\":1, \"index\":\"$work/shop/ruvo_postal.db\"}
 {\"zip\":\"1050022\", \"addresses\":[\"東京都港区海岸\"]}" 0 \
   env RUVO_ZIP_DICT="$dict" "$slip" zip 1050022 --dir "$work/shop" --import "$work/KEN_ALL.CSV"
 check "the imported index comes before the folder's dictionary" \
   '{"zip":"1050022", "addresses":["東京都港区海岸"], "verdict":"match"}' 0 \
   "$slip" zip 1050022 --address 港区海岸1-2 --dir "$work/shop"
-check "a file that is none of Japan Post's" '' 1 \
-  "$slip" zip --dir "$work/shop" --import "$dict"
+check "a file that is none of Japan Post's: the data before stays" \
+  '{"imported":"SKK-JISYO.zipcode", "error":"SKK-JISYO.zipcode: 日本郵便の郵便番号データ（KEN_ALL.CSV または JIGYOSYO.CSV）ではありません。"}
+{"zip":"1050022", "addresses":["東京都港区海岸"]}' 1 \
+  sh -c "'$slip' zip --dir '$work/shop' --import '$dict'; rc=\$?; '$slip' zip 1050022 --dir '$work/shop'; exit \$rc"
+mkdir -p "$work/locked/ruvo_postal.db"  # a folder where the database would be
+check "a database that cannot be written" \
+  "{\"imported\":\"KEN_ALL.CSV\", \"error\":\"$work/locked/ruvo_postal.db: 郵便番号データのファイルを開けないか、書き込みが許されていません。\"}" 1 \
+  "$slip" zip --dir "$work/locked" --import "$work/KEN_ALL.CSV"
+check "forgetting the import reads the dictionary again" \
+  '{"forgotten":["KEN_ALL.CSV"], "database":"'"$work/shop/ruvo_postal.db"'"}
+{"zip":"1050022", "addresses":[]}' 0 \
+  sh -c "'$slip' zip --forget-import --dir '$work/shop' && '$slip' zip 1050022 --dir '$work/shop'"
 
 transfer() {
   printf '%b' "$1" | "$slip" transfer --dict "$2" | sed 's/.*"zip_check"://'
@@ -102,7 +113,7 @@ check "transfer: no code reads no dictionary" '{"verdict":"unknown", "addresses"
 if [ -r /usr/share/skk/SKK-JISYO.zipcode ]; then
   check "Debian's dictionary" '{"zip":"1050011", "addresses":["東京都港区芝公園"]}' 0 \
     "$slip" zip 1050011
-  check "compiled once into the cache folder" '1' 0 sh -c "ls '$XDG_CACHE_HOME/ruvo' | wc -l"
+  check "compiled once into the cache folder" '1' 0 sh -c "ls '$XDG_CACHE_HOME/ruvo' | grep -c '^zipcode-'"
   check "Debian's dictionary from its compiled index" \
     '{"zip":"1006012", "addresses":["東京都千代田区霞が関霞が関ビル１２階"], "verdict":"match"}' 0 \
     "$slip" zip 100-6012 --address '千代田区霞が関3-2-5 霞が関ビル12F'

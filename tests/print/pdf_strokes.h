@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "print/cups_test_server.h"
+#include "support/cups_test_server.h"
 
 namespace ruvo::test {
 

@@ -4,11 +4,11 @@
 
 #include <QComboBox>
 
-#include "print/cups_jobs.h"
-#include "print/cups_test_server.h"
 #include "print/printer_setup_dialog.h"
 #include "print/qt_print_service.h"
-#include "print/widget_app.h"
+#include "support/cups_jobs.h"
+#include "support/cups_test_server.h"
+#include "support/widget_app.h"
 
 namespace ruvo {
 namespace {

@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 
 #include "print/printer_watch.h"
-#include "print/widget_app.h"
 #include "support/fake_print_service.h"
+#include "support/widget_app.h"
 
 namespace ruvo {
 namespace {

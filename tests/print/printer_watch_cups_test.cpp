@@ -5,10 +5,10 @@
 #include <QSignalSpy>
 #include <algorithm>
 
-#include "print/cups_test_server.h"
 #include "print/printer_watch.h"
 #include "print/qt_print_service.h"
-#include "print/widget_app.h"
+#include "support/cups_test_server.h"
+#include "support/widget_app.h"
 
 namespace ruvo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "print/gui_app.h"
 #include "print/known_slip.h"
 #include "print/slip_layout.h"
+#include "support/gui_app.h"
 
 namespace ruvo {
 namespace {

@@ -30,7 +30,7 @@ TEST(SlipLayoutTest, CaptionsReadAsTheirComments) {
   ASSERT_EQ(SlipLayout().size(), captions.size());
   for (std::size_t i = 0; i < captions.size(); ++i) {
     SCOPED_TRACE(std::string(SlipLayout()[i].name));
-    EXPECT_EQ(test::Utf8(SlipLayout()[i].caption), captions[i]);
+    EXPECT_EQ(test::Utf8(FieldCaption(SlipLayout()[i])), captions[i]);
   }
 }
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "print/gui_app.h"
+#include "support/gui_app.h"
 #include "support/test_text.h"
 
 namespace ruvo {

@@ -7,18 +7,18 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "print/cups_test_server.h"
-#include "print/gui_app.h"
 #include "print/known_slip.h"
 #include "print/lm_d97_dot.h"
 #include "print/pdf_strokes.h"
-#include "print/pdf_words.h"
 #include "print/print_job.h"
 #include "print/qt_print_service.h"
 #include "print/qt_text_measurer.h"
 #include "print/slip_layout.h"
 #include "print/slip_proof.h"
 #include "print/test_sheet.h"
+#include "support/cups_test_server.h"
+#include "support/gui_app.h"
+#include "support/pdf_words.h"
 
 namespace ruvo {
 namespace {

@@ -39,7 +39,7 @@ TEST(TestSheetTest, CaptionsEachFieldOnce) {
   for (const SlipLayoutField& field : SlipLayout()) {
     if (field.gate == SlipGate::kSenderOneLine) continue;
     SCOPED_TRACE(std::string(field.name));
-    EXPECT_EQ(captions[std::string(field.caption)], 1);
+    EXPECT_EQ(captions[FieldCaption(field)], 1);
   }
   EXPECT_EQ(captions[Sj("10→12時")], 1);
   EXPECT_EQ(captions[Sj("給紙方向")], 1);

@@ -63,7 +63,10 @@ TEST_F(StartupStateTest, UnreadableFilesAreNamedAndReadAsDefaults) {
   const StartupState state = LoadStartupState(dir.path());
   EXPECT_EQ(state.saved, ExitSettings{});
   EXPECT_EQ(state.printValues, RegisteredPrintValues{});
-  EXPECT_EQ(state.unreadableFiles,
+  std::vector<std::string> named;
+  for (const FileReadError& error : state.unreadableFiles)
+    named.emplace_back(error.what());
+  EXPECT_EQ(named,
             (std::vector<std::string>{ini.string() + ": Is a directory",
                                       (dir / "ruvo_q710.ini").string() + ": Not a regular file"}));
   EXPECT_TRUE(LoadStartupState(dir / "elsewhere").unreadableFiles.empty());  // missing is no error

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+
+#include "support/cp932_rows.h"
 #include "support/test_text.h"
 
 namespace ruvo {
@@ -78,6 +82,27 @@ TEST(HalfWidthOf, KnowsNothingOutsideTheTable) {
   EXPECT_EQ(HalfWidthOf(0x889F), "");   // "亜"
   EXPECT_EQ(HalfWidthOf(0), "");
   EXPECT_EQ(HalfWidthOf(0xFFFF), "");
+}
+
+// The table is CP932 in hex; its comments say each row in characters
+// ("{0x8141, "\xA4"},  // 、 → ､"). A row whose comment words a character
+// ("ideographic space (U+3000) → space") is left to the cases above.
+TEST(ToHalfWidth, EveryTableRowSaysInItsCommentWhatItMaps) {
+  std::ifstream source(std::string(RUVO_SOURCE_DIR) + "/transfer/half_width.cpp");
+  const std::regex row(R"re(\{0x([0-9A-F]{4}), "(.*)"\},\s+// (\S+) → (\S+)$)re");
+  int checked = 0;
+  for (std::string line; std::getline(source, line);) {
+    std::smatch match;
+    if (!std::regex_search(line, match, row)) continue;
+    SCOPED_TRACE(line);
+    const unsigned code = static_cast<unsigned>(std::stoul(match[1].str(), nullptr, 16));
+    const std::string full{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+    const std::string half = *test::cp932_rows::StringLiterals('"' + match[2].str() + '"');
+    EXPECT_EQ(Utf8(full), match[3].str());
+    EXPECT_EQ(Utf8(half), match[4].str());
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
 }
 
 }  // namespace

@@ -521,7 +521,7 @@ void OvNumEditTest::modifiersChangeWhatEnterTypes() {
   QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
   QCoreApplication::sendEvent(host.box, &press);
   QCOMPARE(press.isAccepted(), accepted);
-  QTest::qWait(20);
+  QCoreApplication::sendPostedEvents();  // the focus move the box posted
   QCOMPARE(host.after->hasFocus(), moved);
   QCOMPARE(host.box->text(), QStringLiteral("5"));
 }
@@ -549,7 +549,7 @@ void OvNumEditTest::arrowsMoveFocusOnlyWhenAllowed() {
   host.FocusBox();
   QTest::keyClick(host.box, Qt::Key(key));
   QVERIFY(!host.box->Model().Selected());
-  QTest::qWait(20);
+  QCoreApplication::sendPostedEvents();  // the focus move the box posted
   QCOMPARE(QApplication::focusWidget()->objectName(), focused);
 }
 

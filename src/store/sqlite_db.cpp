@@ -1,10 +1,10 @@
-#include "journal/sqlite_db.h"
+#include "store/sqlite_db.h"
 
 #include <sqlite3.h>
 
 #include <utility>
 
-namespace ruvo::journal {
+namespace ruvo::store {
 namespace {
 
 [[noreturn]] void Fail(sqlite3* db, int code) {
@@ -117,6 +117,11 @@ Statement& Statement::BindNull(int index) {
   return *this;
 }
 
+Statement& Statement::BindBlob(int index, std::string_view bytes) {
+  Check(db_, sqlite3_bind_blob64(statement_, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT));
+  return *this;
+}
+
 bool Statement::Step() {
   const int code = sqlite3_step(statement_);
   if (code == SQLITE_ROW) return true;
@@ -145,6 +150,13 @@ std::string Statement::Text(int column) const {
           static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))};
 }
 
+std::string Statement::Blob(int column) const {
+  const void* bytes = sqlite3_column_blob(statement_, column);
+  if (bytes == nullptr) return {};
+  return {static_cast<const char*>(bytes),
+          static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))};
+}
+
 bool Statement::IsNull(int column) const {
   return sqlite3_column_type(statement_, column) == SQLITE_NULL;
 }
@@ -167,4 +179,16 @@ void WriteTransaction::Commit() {
   open_ = false;
 }
 
-}  // namespace ruvo::journal
+ReadTransaction::ReadTransaction(Database& db) : db_(db) {
+  db_.Execute("BEGIN");
+}
+
+ReadTransaction::~ReadTransaction() {
+  try {
+    db_.Execute("COMMIT");
+  } catch (const SqliteError&) {
+    // Nothing was written; the snapshot ends either way.
+  }
+}
+
+}  // namespace ruvo::store

@@ -16,8 +16,8 @@
 #include <thread>
 #include <vector>
 
-#include "print/cups_test_server.h"
 #include "print/draw_op.h"
+#include "support/cups_test_server.h"
 #include "support/test_text.h"
 
 namespace ruvo::test {
