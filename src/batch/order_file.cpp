@@ -193,6 +193,7 @@ std::vector<const SlipRecord*> OrderFile::PrintableSlips() const {
 OrderFile ReadOrderFile(std::string_view bytes, OrderFileOptions options) {
   OrderFile file;
   const DecodedCsv decoded = DecodeCsv(bytes, options.encoding);
+  file.read = true;
   file.encoding = decoded.encoding;
   options.context.encoding = decoded.FieldEncoding();
   if (LooksBinary(decoded.text)) {

@@ -30,7 +30,8 @@ inline constexpr std::string_view kColumnMapFileName = "ruvo_csvmap.txt";
 inline constexpr std::size_t kMaxOrderFileBytes = std::size_t{16} << 20;
 
 struct OrderFile {
-  CsvEncoding encoding = CsvEncoding::kCp932;
+  bool read = false;  // whether its bytes were read: false for a file too large
+  CsvEncoding encoding = CsvEncoding::kCp932;  // as read; meaningless unless `read`
   char separator = ',';
   std::size_t rowCount = 0;   // the data rows read, blank rows left out
   std::vector<Order> orders;  // in the order of their first rows

@@ -50,16 +50,22 @@ std::string BatchReportJson(const Context& ctx, const BatchReport& report) {
       .Number("printed", static_cast<std::int64_t>(report.printed))
       .Number("skipped", static_cast<std::int64_t>(skipped));
   if (file != nullptr) {
-    json.OutputText("encoding", batch::CsvEncodingName(file->encoding))
-        .Json("problems", ProblemsJson(ctx, file->AllProblems()))
+    if (file->read)
+      json.OutputText("encoding", batch::CsvEncodingName(file->encoding));
+    else
+      json.Null("encoding");
+    json.Json("problems", ProblemsJson(ctx, file->AllProblems()))
         .Number("orders", static_cast<std::int64_t>(orders))
         .Json("warnings", ProblemsJson(ctx, file->AllWarnings()));
     if (file->preset.empty())
       json.Null("preset");
     else
       json.Text("preset", file->preset);
-    json.OutputText("separator", file->separator == '\t' ? "tab" : "comma")
-        .Json("fields", SourcesJson(ctx, *file))
+    if (file->read)
+      json.OutputText("separator", file->separator == '\t' ? "tab" : "comma");
+    else
+      json.Null("separator");
+    json.Json("fields", SourcesJson(ctx, *file))
         .Json("ignored", HeadersJson(ctx, file->unusedColumns));
   } else {
     json.Null("encoding").Json("problems", "[]").Number("orders", 0).Json("warnings", "[]");
