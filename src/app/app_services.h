@@ -48,6 +48,10 @@ struct AppServices {
   // Asks the user over `parent` for Japan Post's file to import (F8); none
   // when the user cancels. Empty: the desktop's file dialog.
   std::function<std::optional<std::filesystem::path>(QWidget* parent)> chooseZipDataFile = {};
+  // Asks the user over `parent` for a shop's order file (F3, the batch
+  // dialog's "ファイルを開く…"); none when the user cancels. Empty: the
+  // desktop's file dialog.
+  std::function<std::optional<std::filesystem::path>(QWidget* parent)> chooseOrderFile = {};
   // Today's date, shown as the slip date when the window opens.
   std::function<QDate()> today = [] { return QDate::currentDate(); };
   // Asks for the CSV file the recipient book imports (F6); none when the

@@ -9,9 +9,9 @@ namespace ruvo::app {
 namespace {
 
 // The function keys that run a command from any field.
-constexpr int kCommandKeys[][2] = {{Qt::Key_F2, 2},  {Qt::Key_F5, 5}, {Qt::Key_F6, 6},
-                                   {Qt::Key_F7, 7},  {Qt::Key_F8, 8}, {Qt::Key_F9, 9},
-                                   {Qt::Key_F11, 11}};
+constexpr int kCommandKeys[][2] = {{Qt::Key_F2, 2}, {Qt::Key_F3, 3},  {Qt::Key_F5, 5},
+                                   {Qt::Key_F6, 6}, {Qt::Key_F7, 7},  {Qt::Key_F8, 8},
+                                   {Qt::Key_F9, 9}, {Qt::Key_F11, 11}};
 
 }  // namespace
 

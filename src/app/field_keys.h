@@ -31,7 +31,7 @@ struct KeyRoute {
 class FieldKeys : public QObject {
  public:
   struct Commands {
-    std::function<void(int number)> functionKey;  // F2, F7, F8, F9, F11: the key's number
+    std::function<void(int number)> functionKey;  // F2, F3, F5 … F9, F11: the key's number
     std::function<void(bool next)> moveFocus;     // along the tab order
     std::function<void()> focusGoods;
     std::function<void()> completeAddress;

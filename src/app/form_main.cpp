@@ -219,6 +219,7 @@ void TForm_Main::ShowInputNotice(SlipField field, int replaced, int dropped, int
 
 void TForm_Main::FunctionKey(int number) {
   if (number == 2) AskToQuit();
+  if (number == 3) ChooseOrderFile();
   if (number == 5) OpenHistory();
   if (number == 6) OpenRecipientBook();
   if (number == 7) printer_->SetUpForTheRun([this] { return RunPrinterSetup(); });

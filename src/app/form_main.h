@@ -84,7 +84,8 @@ class TForm_Main : public QWidget {
   // Comes to the front whenever a second start on this display asks
   // `instance` for it.
   void ComeForwardFor(SingleInstance& instance);
-  // The batch dialog over the order file `file` (dropped on the window).
+  // The batch dialog over the order file `file` (dropped on the window, or
+  // chosen with F3).
   void OpenOrderFile(const std::filesystem::path& file);
   // The shipment journal the window records its printed slips to.
   WindowJournal& Journal() { return *journal_; }
@@ -131,6 +132,8 @@ class TForm_Main : public QWidget {
   AppServices::SetupOutcome RunPrinterSetup();
   void AdjustMargins();
   void AskToPrint();
+  // F3: the order file chosen in the desktop's file dialog, as if dropped.
+  void ChooseOrderFile();
   bool RefusePrintingFromUnreadableFolder();
   SlipPrintValues FitValues(const PrintLabels& labels);
 

@@ -23,7 +23,9 @@ constexpr FieldHelp kFieldHelps[] = {
     {SlipField::kRecipientAddress1, u"お届け先のおところ①を入力して下さい", true},
     {SlipField::kRecipientAddress2, u"お届け先のおところを入力して下さい", true},
     {SlipField::kRecipientAddress3, u"お届け先のおところを入力して下さい", true},
-    {SlipField::kRecipientName, u"お届け先のおなまえを入力して下さい"},
+    // The address lines are checked together: leaving the last for the name
+    // checks them again.
+    {SlipField::kRecipientName, u"お届け先のおなまえを入力して下さい", true},
     {SlipField::kRecipientTel, u"お届け先のでんわを入力して下さい"},
     {SlipField::kGoods1, u"品名を入力して下さい"},
     {SlipField::kGoods2, u"品名を入力して下さい"},

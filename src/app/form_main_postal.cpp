@@ -64,13 +64,18 @@ const postal::PostalDirectory* TForm_Main::PostalDirectory() {
 }
 
 // The warning line: the first address line too long to print comes first,
-// then a postal code that names another place.
+// then a postal code that names another place than the address, its three
+// lines taken together.
 void TForm_Main::ShowAddressWarning() {
-  const std::string add1 = recipient_->Address1();
-  std::string warning(AddressLengthWarning(add1));
+  std::size_t replaced = 0;
+  const Recipient recipient = recipient_->Fields(replaced);
+  std::string warning(AddressLengthWarning(recipient.address1));
   if (warning.empty()) {
-    if (const postal::PostalDirectory* directory = PostalDirectory())
-      warning = postal::ZipWarningText(*directory, recipient_->PostalCode(), add1);
+    if (const postal::PostalDirectory* directory = PostalDirectory()) {
+      const std::string address =
+          postal::WholeAddress(recipient.address1, recipient.address2, recipient.address3);
+      warning = postal::ZipWarningText(*directory, recipient_->PostalCode(), address);
+    }
   }
   recipient_->SetWarning(Cp932ToQString(warning));
 }

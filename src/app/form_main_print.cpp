@@ -1,8 +1,10 @@
-// Printing: F11's slip, and a day's orders from a shop's CSV file dropped on
-// the window, both on the paper mode's printer with its paper, source and
+// Printing: F11's slip, and a day's orders from a shop's order file dropped
+// on the window or opened with F3, both on the paper mode's printer with its paper, source and
 // margins in force, or nowhere while that printer is missing; and the
 // dialogs that set the printer and the margins up.
+#include <QFileDialog>
 #include <algorithm>
+#include <memory>
 
 #include "app/batch_dialog.h"
 #include "app/form_main.h"
@@ -14,6 +16,7 @@
 #include "print/print_job.h"
 #include "print/printer_setup_dialog.h"
 #include "print/qt_text_measurer.h"
+#include "print/slip_fit.h"
 #include "qt_text/qt_text.h"
 #include "settings/file_errors.h"
 #include "settings/file_store.h"
@@ -82,33 +85,66 @@ SlipPrintValues TForm_Main::FitValues(const PrintLabels& labels) {
   return {std::to_string(dpi.x), std::to_string(dpi.y), "", "", labels.scaleX, labels.scaleY};
 }
 
-// The batch dialog shows every row and prints the good ones as one job, as
-// F11 would; the window's own slip stays as it is.
+namespace {
+
+std::optional<std::filesystem::path> AskForOrderFile(QWidget* parent) {
+  const QString file = QFileDialog::getOpenFileName(
+      parent, QStringLiteral("注文ファイルを開く"), QString(),
+      QStringLiteral("注文ファイル (*.csv *.txt *.tsv *.CSV *.TXT *.TSV);;すべてのファイル (*)"));
+  if (file.isEmpty()) return std::nullopt;
+  return std::filesystem::path(file.toStdString());
+}
+
+}  // namespace
+
+// A day's orders from a shop's order file, dropped on the window or opened
+// with F3: the batch dialog reads it off the event loop, shows every order
+// and prints the good ones as one job, as F11 would, or none while the
+// paper mode's printer is missing. The window's own slip stays as it is.
 void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   batch::OrderFileSource source;
-  source.orderFile = file;
   source.workingFolder = services_.workingFolder;
   source.selectedSender = std::max(SenderTab(), 0);
   source.postal = PostalDirectory();
   source.slipDate = goods_->SlipDate();
+  // The orders' texts measured in the window's fonts, at the printer's
+  // resolution and the form's scale in force.
   const PrintLabels& labels = printer_->Labels();
-  const QtTextMeasurer measurer;
-  source.measurer = &measurer;
+  const auto measurer = std::make_shared<const QtTextMeasurer>();
+  source.measurer = measurer.get();
   source.fitValues = FitValues(labels);
-  BatchDialog dialog(
-      {services_.printer, services_.boxes, labels.top, labels.left,
-       [source] { return batch::LoadOrderFile(source); },
-       QString::fromStdString(file.filename().string()), [this] { printer_->RequireInForce(); },
-       [this](const std::vector<const SlipRecord*>& slips) {
-         return journal_->EarlierPrints(slips);
-       },
-       [this, file](const std::vector<const batch::OrderRow*>& rows,
-                    const SlipPrintValues& values) {
-         return journal_->Record(BatchRowsPrinted(file, rows, PrintSetupNow(values)));
-       },
-       labels.scaleX, labels.scaleY},
-      this);
+  BatchDialogSetup setup{
+      services_.printer,
+      services_.boxes,
+      labels.top,
+      labels.left,
+      [source, measurer](const BatchChoices& choices, const batch::ReadProgress& progress) {
+        batch::OrderFileSource read = source;
+        read.orderFile = choices.orderFile;
+        read.encoding = choices.encoding;
+        read.columnMap = choices.columnMap;
+        return batch::LoadOrderFile(read, progress);
+      },
+      {file, {}, {}}};
+  setup.requirePrinter = [this] { printer_->RequireInForce(); };
+  setup.chooseOrderFile = services_.chooseOrderFile;
+  setup.earlierPrints = [this](const std::vector<const SlipRecord*>& slips) {
+    return journal_->EarlierPrints(slips);
+  };
+  setup.recordPrinted = [this](const std::filesystem::path& orderFile,
+                               const std::vector<const batch::Order*>& orders,
+                               const SlipPrintValues& values) {
+    return journal_->Record(BatchOrdersPrinted(orderFile, orders, PrintSetupNow(values)));
+  };
+  setup.scaleX = labels.scaleX;
+  setup.scaleY = labels.scaleY;
+  BatchDialog dialog(std::move(setup), this);
   dialog.exec();
+}
+
+void TForm_Main::ChooseOrderFile() {
+  const auto choose = services_.chooseOrderFile ? services_.chooseOrderFile : AskForOrderFile;
+  if (const std::optional<std::filesystem::path> file = choose(this)) OpenOrderFile(*file);
 }
 
 AppServices::SetupOutcome TForm_Main::RunPrinterSetup() {

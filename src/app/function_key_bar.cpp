@@ -22,6 +22,9 @@ FunctionKeyBar::FunctionKeyBar(QWidget* parent) : QFrame(parent) {
     keys_.at(static_cast<std::size_t>(number - 1)) = key;
     connect(key, &QToolButton::clicked, this, [this, number] { emit keyClicked(number); });
   }
+  Key(3)->setToolTip(
+      QStringLiteral("注文ファイルを開く: ショップの受注データ・送り状データ (CSV・TXT・TSV) "
+                     "をまとめて印刷します"));
   Key(8)->setToolTip(
       QStringLiteral("郵便番号データの更新: 日本郵便の KEN_ALL.CSV・JIGYOSYO.CSV を取り込みます"));
   Key(5)->setToolTip(QStringLiteral("印刷した送り状の履歴: 検索・再印刷・呼び出し"));
@@ -38,12 +41,14 @@ void FunctionKeyBar::ShowWindowKeys() {
     Key(number)->setText(QStringLiteral("F%1").arg(number));
   }
   Key(2)->setText(QStringLiteral("中止"));
+  Key(3)->setText(QStringLiteral("CSV取込"));
   Key(5)->setText(QStringLiteral("履歴"));
   Key(6)->setText(QStringLiteral("住所録"));
   Key(8)->setText(QStringLiteral("〒更新"));
   Key(9)->setText(QStringLiteral("プレビュー"));
   Key(11)->setText(QStringLiteral("印刷"));
   Key(2)->setEnabled(true);
+  Key(3)->setEnabled(true);
   Key(5)->setEnabled(true);
   Key(6)->setEnabled(true);
   Key(8)->setEnabled(true);

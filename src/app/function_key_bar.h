@@ -19,10 +19,11 @@ class FunctionKeyBar : public QFrame {
 
   explicit FunctionKeyBar(QWidget* parent);
 
-  // Every key disabled and captioned "F1" … "F12", then F2 "中止", F5
-  // "履歴" (the printed slips), F6 "住所録" (the recipient book), F8
-  // "〒更新" (the postal-code data's update), F9 "プレビュー" and F11 "印刷"
-  // captioned and enabled: the bar as the shown window has it.
+  // Every key disabled and captioned "F1" … "F12", then F2 "中止", F3
+  // "CSV取込" (a shop's order file), F5 "履歴" (the printed slips), F6
+  // "住所録" (the recipient book), F8 "〒更新" (the postal-code data's
+  // update), F9 "プレビュー" and F11 "印刷" captioned and enabled: the bar as
+  // the shown window has it.
   void ShowWindowKeys();
 
  signals:

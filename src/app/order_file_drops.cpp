@@ -4,8 +4,21 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 namespace ruvo::app {
+namespace {
+
+constexpr const char16_t* kOrderFileEndings[] = {u".csv", u".txt", u".tsv"};
+
+bool IsOrderFileName(const QString& file) {
+  return std::any_of(std::begin(kOrderFileEndings), std::end(kOrderFileEndings),
+                     [&](const char16_t* ending) {
+                       return file.endsWith(QString::fromUtf16(ending), Qt::CaseInsensitive);
+                     });
+}
+
+}  // namespace
 
 OrderFileDrops::OrderFileDrops(QWidget* window,
                                std::function<void(const std::filesystem::path&)> open)
@@ -22,7 +35,7 @@ std::optional<std::filesystem::path> OrderFileDrops::OrderFileIn(const QMimeData
   if (data == nullptr || !data->hasUrls()) return std::nullopt;
   for (const QUrl& url : data->urls()) {
     const QString file = url.toLocalFile();
-    if (!file.isEmpty() && file.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+    if (!file.isEmpty() && IsOrderFileName(file)) {
       return std::filesystem::path(file.toStdString());
     }
   }

@@ -1,8 +1,9 @@
 #pragma once
-// Order files dropped on a window: a ".csv" file dragged from the file
-// manager onto the window or any of its fields is taken as the window's,
-// where a field would otherwise take the file's name as text. Other drops
-// go on as before.
+// Order files dropped on a window: a ".csv", ".txt" or ".tsv" file (a
+// shop's export, Amazon's report, Excel's "Unicode text") dragged from the
+// file manager onto the window or any of its fields is taken as the
+// window's, where a field would otherwise take the file's name as text.
+// Other drops go on as before.
 
 #include <QObject>
 #include <filesystem>
@@ -21,7 +22,8 @@ class OrderFileDrops : public QObject {
   // does not hold up the program the file came from.
   OrderFileDrops(QWidget* window, std::function<void(const std::filesystem::path&)> open);
 
-  // The first local ".csv" file (letter case aside) among dragged data.
+  // The first local ".csv", ".txt" or ".tsv" file (letter case aside) among
+  // dragged data.
   static std::optional<std::filesystem::path> OrderFileIn(const QMimeData* data);
 
  protected:

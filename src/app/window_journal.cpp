@@ -9,19 +9,19 @@
 
 namespace ruvo::app {
 
-std::vector<journal::PrintedSlip> BatchRowsPrinted(const std::filesystem::path& file,
-                                                   const std::vector<const batch::OrderRow*>& rows,
-                                                   const journal::PrintSetup& setup) {
+std::vector<journal::PrintedSlip> BatchOrdersPrinted(const std::filesystem::path& file,
+                                                     const std::vector<const batch::Order*>& orders,
+                                                     const journal::PrintSetup& setup) {
   const std::string fileText = settings::PathText(std::filesystem::absolute(file));
   std::vector<journal::PrintedSlip> slips;
-  for (const batch::OrderRow* row : rows) {
+  for (const batch::Order* order : orders) {
     journal::PrintedSlip& slip = slips.emplace_back();
     slip.origin = journal::SlipOrigin::kBatch;
     slip.batchFile = fileText;
-    slip.batchRow = row->row;
-    slip.orderNumber = row->orderNumber;
+    slip.batchRow = order->row;
+    slip.orderNumber = order->orderNumber;
     slip.setup = setup;
-    slip.slip = row->slip;
+    slip.slip = order->slip;
   }
   return slips;
 }

@@ -16,11 +16,11 @@
 
 namespace ruvo::app {
 
-// The rows of an order file `file` printed in one job on `setup`, as the
-// journal records them: each with its file, row and order number.
-std::vector<journal::PrintedSlip> BatchRowsPrinted(const std::filesystem::path& file,
-                                                   const std::vector<const batch::OrderRow*>& rows,
-                                                   const journal::PrintSetup& setup);
+// The orders of an order file `file` printed in one job on `setup`, as the
+// journal records them: each with its file, first row and order number.
+std::vector<journal::PrintedSlip> BatchOrdersPrinted(const std::filesystem::path& file,
+                                                     const std::vector<const batch::Order*>& orders,
+                                                     const journal::PrintSetup& setup);
 
 class WindowJournal {
  public:

@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -19,6 +20,11 @@ int NoBlanks(unsigned char) {
   return 0;
 }
 
+bool AllBlank(const void* bytes, std::size_t size) {
+  const auto* text = static_cast<const char*>(bytes);
+  return std::all_of(text, text + size, [](char c) { return c == ' ' || c == '\t'; });
+}
+
 // What the callbacks collect while libcsv parses one piece.
 struct Collector {
   std::vector<CsvRecord> done;
@@ -29,6 +35,11 @@ struct Collector {
 
   void Field(const void* bytes, std::size_t size) {
     if (failure) return;
+    ++current.fieldCount;
+    if (current.fields.size() >= kMaxCsvFields) {
+      if (!AllBlank(bytes, size)) current.textPastKept = true;
+      return;
+    }
     try {
       current.fields.emplace_back(static_cast<const char*>(bytes), size);
     } catch (...) {
@@ -42,7 +53,7 @@ struct Collector {
   void End(int terminator) {
     const bool crlf = terminator == '\n' && lastTerminator == '\r';
     lastTerminator = terminator;
-    if (current.fields.empty()) {
+    if (current.fieldCount == 0) {
       if (crlf)
         lastTerminator = 0;
       else
@@ -61,9 +72,11 @@ struct Collector {
 
   void PassOn(const std::function<void(const CsvRecord&)>& onRecord) {
     if (failure) std::rethrow_exception(failure);
-    for (const CsvRecord& record : done)
-      onRecord(record);
+    // Taken out first: an exception of `onRecord` leaves nothing behind.
+    std::vector<CsvRecord> records = std::move(done);
     done.clear();
+    for (const CsvRecord& record : records)
+      onRecord(record);
   }
 };
 
@@ -77,10 +90,11 @@ extern "C" void OnRecordEnd(int terminator, void* collector) {
 
 class Parser {
  public:
-  Parser() {
-    if (csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
-      throw std::bad_alloc();
+  explicit Parser(const CsvDialect& dialect) {
+    const unsigned char strict = dialect.quotesInFields ? 0 : CSV_STRICT;
+    if (csv_init(&parser_, strict | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) throw std::bad_alloc();
     csv_set_space_func(&parser_, NoBlanks);
+    csv_set_delim(&parser_, static_cast<unsigned char>(dialect.separator));
   }
   ~Parser() { csv_free(&parser_); }
   Parser(const Parser&) = delete;
@@ -102,6 +116,21 @@ class Parser {
 
 }  // namespace
 
+CsvDialect DialectOf(std::string_view bytes) {
+  std::size_t tabs = 0;
+  std::size_t commas = 0;
+  bool quoted = false;
+  for (const char c : bytes) {
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == '\r' || c == '\n') break;
+    if (c == '\t') ++tabs;
+    if (c == ',') ++commas;
+  }
+  if (tabs > commas) return {'\t', true};
+  return {};
+}
+
 CsvSyntaxError::CsvSyntaxError(int row, bool unterminated)
     : std::runtime_error(
           "CSV row " + std::to_string(row) +
@@ -109,16 +138,19 @@ CsvSyntaxError::CsvSyntaxError(int row, bool unterminated)
       row_(row),
       unterminated_(unterminated) {}
 
-void ReadCsvRecords(std::string_view bytes, const std::function<void(const CsvRecord&)>& onRecord) {
-  Parser parser;
+void ReadCsvRecords(std::string_view bytes, const std::function<void(const CsvRecord&)>& onRecord,
+                    const CsvDialect& dialect, const CsvProgress& progress) {
+  Parser parser(dialect);
   Collector collector;
   for (std::size_t at = 0; at < bytes.size(); at += kPieceBytes) {
-    const bool parsed = parser.Parse(bytes.substr(at, kPieceBytes), collector);
+    const std::string_view piece = bytes.substr(at, kPieceBytes);
+    const bool parsed = parser.Parse(piece, collector);
     collector.PassOn(onRecord);
     if (!parsed) {
       if (parser.OutOfMemory()) throw std::bad_alloc();
       throw CsvSyntaxError(collector.row, false);
     }
+    if (progress) progress(at + piece.size());
   }
   const bool finished = parser.Finish(collector);
   collector.PassOn(onRecord);

@@ -1,232 +1,196 @@
 #include "batch/order_columns.h"
 
 #include <algorithm>
+#include <unordered_map>
 
-#include "transfer/half_width.h"
-#include "transfer/sjis.h"
-#include "transfer/text_ops.h"
+#include "batch/order_presets.h"
 
 namespace ruvo::batch {
 namespace {
-
-struct HeaderName {
-  OrderField field;
-  std::string_view name;  // CP932; ComparableHeader leaves it as it is
-};
-
-// The built-in header names; a field's first is its own name.
-constexpr HeaderName kHeaderNames[] = {
-    {OrderField::kZip, "\x97\x58\x95\xD6\x94\xD4\x8D\x86"},  // 郵便番号
-    {OrderField::kZip,
-     "\x91\x97\x95\x74\x90\xE6\x97\x58\x95\xD6\x94\xD4\x8D\x86"},  // 送付先郵便番号
-    {OrderField::kZip,
-     "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x97\x58\x95\xD6\x94\xD4\x8D\x86"},  // お届け先郵便番号
-    {OrderField::kZip, "\x81\xA7"},                                        // 〒
-    {OrderField::kZip, "zip"},                                             // zip
-    {OrderField::kZip, "zipcode"},                                         // zipcode
-    {OrderField::kZip, "postal_code"},                                     // postal_code
-    {OrderField::kAddress1,
-     "\x8F\x5A\x8F\x8A"
-     "1"},                                                                // 住所1
-    {OrderField::kAddress1, "\x8F\x5A\x8F\x8A"},                          // 住所
-    {OrderField::kAddress1, "\x91\x97\x95\x74\x90\xE6\x8F\x5A\x8F\x8A"},  // 送付先住所
-    {OrderField::kAddress1,
-     "\x91\x97\x95\x74\x90\xE6\x8F\x5A\x8F\x8A"
-     "1"},  // 送付先住所1
-    {OrderField::kAddress1, "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x8F\x5A\x8F\x8A"},  // お届け先住所
-    {OrderField::kAddress1,
-     "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x8F\x5A\x8F\x8A"
-     "1"},                                // お届け先住所1
-    {OrderField::kAddress1, "address1"},  // address1
-    {OrderField::kAddress1, "address"},   // address
-    {OrderField::kAddress2,
-     "\x8F\x5A\x8F\x8A"
-     "2"},  // 住所2
-    {OrderField::kAddress2,
-     "\x91\x97\x95\x74\x90\xE6\x8F\x5A\x8F\x8A"
-     "2"},  // 送付先住所2
-    {OrderField::kAddress2,
-     "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x8F\x5A\x8F\x8A"
-     "2"},                                // お届け先住所2
-    {OrderField::kAddress2, "address2"},  // address2
-    {OrderField::kAddress3,
-     "\x8F\x5A\x8F\x8A"
-     "3"},  // 住所3
-    {OrderField::kAddress3,
-     "\x91\x97\x95\x74\x90\xE6\x8F\x5A\x8F\x8A"
-     "3"},  // 送付先住所3
-    {OrderField::kAddress3,
-     "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x8F\x5A\x8F\x8A"
-     "3"},                                                                    // お届け先住所3
-    {OrderField::kAddress3, "address3"},                                      // address3
-    {OrderField::kName, "\x8E\x81\x96\xBC"},                                  // 氏名
-    {OrderField::kName, "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x96\xBC"},          // お届け先名
-    {OrderField::kName, "\x91\x97\x95\x74\x90\xE6\x8E\x81\x96\xBC"},          // 送付先氏名
-    {OrderField::kName, "\x91\x97\x95\x74\x90\xE6\x96\xBC"},                  // 送付先名
-    {OrderField::kName, "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x8E\x81\x96\xBC"},  // お届け先氏名
-    {OrderField::kName, "\x82\xA8\x96\xBC\x91\x4F"},                          // お名前
-    {OrderField::kName, "name"},                                              // name
-    {OrderField::kTel, "\x93\x64\x98\x62\x94\xD4\x8D\x86"},                   // 電話番号
-    {OrderField::kTel,
-     "\x91\x97\x95\x74\x90\xE6\x93\x64\x98\x62\x94\xD4\x8D\x86"},  // 送付先電話番号
-    {OrderField::kTel,
-     "\x82\xA8\x93\xCD\x82\xAF\x90\xE6\x93\x64\x98\x62\x94\xD4\x8D\x86"},  // お届け先電話番号
-    {OrderField::kTel, "\x93\x64\x98\x62"},                                // 電話
-    {OrderField::kTel, "tel"},                                             // tel
-    {OrderField::kTel, "phone"},                                           // phone
-    {OrderField::kGoods1,
-     "\x95\x69\x96\xBC"
-     "1"},                                      // 品名1
-    {OrderField::kGoods1, "\x95\x69\x96\xBC"},  // 品名
-    {OrderField::kGoods1, "goods1"},            // goods1
-    {OrderField::kGoods1, "goods"},             // goods
-    {OrderField::kGoods2,
-     "\x95\x69\x96\xBC"
-     "2"},                            // 品名2
-    {OrderField::kGoods2, "goods2"},  // goods2
-    {OrderField::kGoods3,
-     "\x95\x69\x96\xBC"
-     "3"},                                                                  // 品名3
-    {OrderField::kGoods3, "goods3"},                                        // goods3
-    {OrderField::kQuantity, "\x8C\xC2\x90\x94"},                            // 個数
-    {OrderField::kQuantity, "\x90\x94\x97\xCA"},                            // 数量
-    {OrderField::kQuantity, "quantity"},                                    // quantity
-    {OrderField::kQuantity, "qty"},                                         // qty
-    {OrderField::kWishedMonth, "\x8A\xF3\x96\x5D\x8C\x8E"},                 // 希望月
-    {OrderField::kWishedMonth, "wish_month"},                               // wish_month
-    {OrderField::kWishedDay, "\x8A\xF3\x96\x5D\x93\xFA(\x93\xFA)"},         // 希望日(日)
-    {OrderField::kWishedDay, "wish_day"},                                   // wish_day
-    {OrderField::kWishedDate, "\x8A\xF3\x96\x5D\x93\xFA"},                  // 希望日
-    {OrderField::kWishedDate, "\x94\x7A\x92\x42\x8A\xF3\x96\x5D\x93\xFA"},  // 配達希望日
-    {OrderField::kWishedDate, "\x82\xA8\x93\xCD\x82\xAF\x8A\xF3\x96\x5D\x93\xFA"},  // お届け希望日
-    {OrderField::kWishedDate, "\x94\x7A\x92\x42\x8E\x77\x92\xE8\x93\xFA"},        // 配達指定日
-    {OrderField::kWishedDate, "wish_date"},                                       // wish_date
-    {OrderField::kTimeSlot, "\x8E\x9E\x8A\xD4\x91\xD1"},                          // 時間帯
-    {OrderField::kTimeSlot, "\x94\x7A\x92\x42\x8E\x9E\x8A\xD4\x91\xD1"},          // 配達時間帯
-    {OrderField::kTimeSlot, "\x8A\xF3\x96\x5D\x8E\x9E\x8A\xD4\x91\xD1"},          // 希望時間帯
-    {OrderField::kTimeSlot, "\x82\xA8\x93\xCD\x82\xAF\x8E\x9E\x8A\xD4\x91\xD1"},  // お届け時間帯
-    {OrderField::kTimeSlot, "time_slot"},                                         // time_slot
-    {OrderField::kTimeSlot, "time"},                                              // time
-    {OrderField::kSender, "\x88\xCB\x97\x8A\x8E\xE5"},                            // 依頼主
-    {OrderField::kSender, "\x82\xB2\x88\xCB\x97\x8A\x8E\xE5"},                    // ご依頼主
-    {OrderField::kSender, "\x88\xCB\x97\x8A\x8E\xE5\x94\xD4\x8D\x86"},            // 依頼主番号
-    {OrderField::kSender, "sender"},                                              // sender
-    {OrderField::kOrderNumber, "\x92\x8D\x95\xB6\x94\xD4\x8D\x86"},               // 注文番号
-    {OrderField::kOrderNumber, "\x8E\xF3\x92\x8D\x94\xD4\x8D\x86"},               // 受注番号
-    {OrderField::kOrderNumber,
-     "\x92\x8D\x95\xB6"
-     "id"},  // 注文id: 注文ID as headers are compared, letters half-width, lower case
-    {OrderField::kOrderNumber, "\x83\x49\x81\x5B\x83\x5F\x81\x5B\x94\xD4\x8D\x86"},  // オーダー番号
-    {OrderField::kOrderNumber, "order_number"},                                      // order_number
-    {OrderField::kOrderNumber, "order_id"},                                          // order_id
-};
-
-// What a column map names a column that is to stay unused.
-constexpr std::string_view kUnusedColumn = "-";
 
 // The columns every slip needs: where it goes and to whom.
 constexpr OrderField kRequiredFields[] = {OrderField::kZip, OrderField::kAddress1,
                                           OrderField::kName};
 
-// Splits at LF, CRLF or CR.
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t pos = 0; pos <= text.size(); ++pos) {
-    if (pos < text.size() && text[pos] != '\n' && text[pos] != '\r') continue;
-    lines.push_back(text.substr(start, pos - start));
-    if (pos + 1 < text.size() && text[pos] == '\r' && text[pos + 1] == '\n') ++pos;
-    start = pos + 1;
-  }
-  return lines;
-}
-
 BatchProblem HeaderProblem(std::string column, std::string_view reason) {
   return {{}, 1, std::move(column), std::string(reason)};
 }
 
+class ColumnResolver {
+ public:
+  ColumnResolver(const std::vector<std::string>& header, const ColumnMap& map) : map_(map) {
+    columns_.width = header.size();
+    columns_.header = header;
+    used_.assign(header.size(), false);
+    left_.assign(header.size(), false);
+    comparable_.reserve(header.size());
+    for (std::size_t i = 0; i < header.size(); ++i) {
+      comparable_.push_back(ComparableHeader(header[i]));
+      byName_.emplace(comparable_.back(), static_cast<int>(i));  // the first of a name
+    }
+    columns_.preset = OrderPresetOf(comparable_);
+  }
+
+  OrderColumns Resolve() {
+    for (const FieldRule& rule : map_.fields)
+      Apply(rule, /*userRule=*/true);
+    TakeMappedColumns(map_);
+    if (columns_.preset != nullptr) {
+      const std::array<bool, kOrderFieldCount> userRuled = ruled_;
+      for (const FieldRule& rule : columns_.preset->map.fields) {
+        if (!userRuled[Slot(rule.field)]) Apply(rule, /*userRule=*/false);
+      }
+      TakeMappedColumns(columns_.preset->map, userRuled);
+    } else {
+      TakeBuiltInNames();
+    }
+    for (const OrderField field : kRequiredFields) {
+      if (!columns_.Has(field)) {
+        columns_.problems.push_back(
+            HeaderProblem(std::string(OrderFieldName(field)), reason::kMissingColumn));
+      }
+    }
+    for (std::size_t i = 0; i < used_.size(); ++i) {
+      if (!used_[i] && !left_[i] && !comparable_[i].empty())
+        columns_.unused.push_back(static_cast<int>(i));
+    }
+    return std::move(columns_);
+  }
+
+ private:
+  static std::size_t Slot(OrderField field) { return static_cast<std::size_t>(field); }
+
+  std::optional<int> ColumnNamed(const std::string& comparable) const {
+    const auto found = byName_.find(comparable);
+    return found == byName_.end() ? std::nullopt : std::optional(found->second);
+  }
+
+  // The join as the file's columns, or nothing when the file lacks one of
+  // its columns (`missing` then names it).
+  std::optional<FieldSource> SourceOf(const MapJoin& join, std::string& missing) const {
+    FieldSource source;
+    for (const MapTerm& term : join) {
+      if (term.literal) {
+        source.parts.push_back({-1, term.text});
+      } else if (const auto column = ColumnNamed(term.text)) {
+        source.parts.push_back({*column, {}});
+      } else {
+        if (missing.empty()) missing = term.text;
+        return std::nullopt;
+      }
+    }
+    return source;
+  }
+
+  // A user's line naming a column the file lacks is a problem: the map was
+  // written for another file. A preset's just leaves the field out.
+  void Apply(const FieldRule& rule, bool userRule) {
+    std::string missing;
+    for (const MapJoin& join : rule.alternatives) {
+      if (auto source = SourceOf(join, missing)) {
+        Add(rule.field, std::move(*source));
+        return;
+      }
+    }
+    if (userRule) columns_.problems.push_back(HeaderProblem(missing, reason::kMissingColumn));
+  }
+
+  void Add(OrderField field, FieldSource source) {
+    std::vector<FieldSource>& sources = columns_.sources[Slot(field)];
+    if (field != OrderField::kItemName) sources.clear();
+    for (const SourcePart& part : source.parts) {
+      if (part.column >= 0) used_[static_cast<std::size_t>(part.column)] = true;
+    }
+    sources.push_back(std::move(source));
+    ruled_[Slot(field)] = true;
+  }
+
+  // "column = field" lines: after the fields built by a line of their own.
+  // A preset's give no field the user's map gives (`skip`), and no column
+  // the user's map names.
+  void TakeMappedColumns(const ColumnMap& map,
+                         const std::array<bool, kOrderFieldCount>& skip = {}) {
+    for (std::size_t i = 0; i < comparable_.size(); ++i) {
+      const auto mapped = map.columns.find(comparable_[i]);
+      if (mapped == map.columns.end()) continue;
+      if (&map != &map_ && (map_.columns.contains(comparable_[i]) || used_[i])) continue;
+      if (mapped->second && skip[Slot(*mapped->second)]) continue;
+      if (!mapped->second) {
+        left_[i] = true;
+      } else if (ruled_[Slot(*mapped->second)] && *mapped->second != OrderField::kItemName) {
+        columns_.problems.push_back(HeaderProblem(columns_.header[i], reason::kDuplicateColumn));
+      } else {
+        Add(*mapped->second, {{{static_cast<int>(i), {}}}});
+      }
+    }
+  }
+
+  // Without a preset: each field from the column of the best rank its name
+  // gives; a second column of that rank is a problem (which of the two is
+  // meant?), one of a lower rank is left unused.
+  void TakeBuiltInNames() {
+    std::array<std::vector<std::pair<HeaderRank, int>>, kOrderFieldCount> named;
+    for (std::size_t i = 0; i < comparable_.size(); ++i) {
+      if (used_[i] || left_[i] || map_.columns.contains(comparable_[i])) continue;
+      const auto name = BuiltInNameOf(comparable_[i]);
+      if (name && !ruled_[Slot(name->field)])
+        named[Slot(name->field)].emplace_back(name->rank, static_cast<int>(i));
+    }
+    for (std::size_t slot = 0; slot < named.size(); ++slot) {
+      if (named[slot].empty()) continue;
+      const HeaderRank best = std::max_element(named[slot].begin(), named[slot].end())->first;
+      int taken = -1;
+      for (const auto& [rank, column] : named[slot]) {
+        if (rank != best) continue;
+        if (taken < 0) {
+          taken = column;
+        } else {
+          columns_.problems.push_back(HeaderProblem(
+              columns_.header[static_cast<std::size_t>(column)], reason::kDuplicateColumn));
+        }
+      }
+      Add(static_cast<OrderField>(slot), {{{taken, {}}}});
+    }
+  }
+
+  const ColumnMap& map_;
+  OrderColumns columns_;
+  std::vector<std::string> comparable_;
+  std::unordered_map<std::string, int> byName_;
+  std::vector<bool> used_;  // a field's source takes the column
+  std::vector<bool> left_;  // the map leaves the column unused
+  std::array<bool, kOrderFieldCount> ruled_{};
+};
+
 }  // namespace
 
-std::string_view OrderFieldName(OrderField field) {
-  const auto* row = std::find_if(std::begin(kHeaderNames), std::end(kHeaderNames),
-                                 [&](const HeaderName& name) { return name.field == field; });
-  return row->name;
+const FieldSource* OrderColumns::SourceOf(OrderField field) const {
+  const auto& all = sources[static_cast<std::size_t>(field)];
+  return all.empty() ? nullptr : &all.front();
 }
 
-std::string ComparableHeader(std::string_view header) {
-  std::string text = ToHalfWidth(TrimBlanks(header));
-  for (std::size_t pos = 0; pos < text.size(); pos += sjis::CharLengthAt(text, pos)) {
-    if (text[pos] >= 'A' && text[pos] <= 'Z') text[pos] = static_cast<char>(text[pos] - 'A' + 'a');
+std::string OrderColumns::ColumnsOf(const FieldSource& source) const {
+  std::string text;
+  for (const SourcePart& part : source.parts) {
+    if (part.column < 0) continue;
+    if (!text.empty()) text += '+';
+    text += header[static_cast<std::size_t>(part.column)];
   }
   return text;
 }
 
-std::optional<OrderField> BuiltInField(std::string_view header) {
-  const std::string comparable = ComparableHeader(header);
-  for (const HeaderName& row : kHeaderNames) {
-    if (row.name == comparable) return row.field;
+std::string OrderColumns::SourceText(const FieldSource& source) const {
+  std::string text;
+  for (const SourcePart& part : source.parts) {
+    if (!text.empty()) text += " + ";
+    text += part.column < 0 ? "\"" + part.literal + "\""
+                            : header[static_cast<std::size_t>(part.column)];
   }
-  return std::nullopt;
-}
-
-ParsedColumnMap ParseColumnMap(std::string_view text) {
-  ParsedColumnMap parsed;
-  int number = 0;
-  for (const std::string_view line : Lines(text)) {
-    ++number;
-    const std::string_view content = TrimBlanks(line);
-    if (content.empty() || content.starts_with('#')) continue;
-    // A field's name holds no "=", a shop's header might.
-    const std::size_t equals = content.rfind('=');
-    if (equals == std::string_view::npos || TrimBlanks(content.substr(0, equals)).empty()) {
-      parsed.problems.push_back(
-          {{}, number, std::string(content), std::string(reason::kMapNoEquals)});
-      continue;
-    }
-    const std::string column = ComparableHeader(content.substr(0, equals));
-    const std::string_view target = TrimBlanks(content.substr(equals + 1));
-    if (target == kUnusedColumn) {
-      parsed.map[column] = std::nullopt;
-    } else if (const auto field = BuiltInField(target)) {
-      parsed.map[column] = field;
-    } else {
-      parsed.problems.push_back(
-          {{}, number, std::string(target), std::string(reason::kMapUnknownField)});
-    }
-  }
-  return parsed;
+  return text;
 }
 
 OrderColumns ResolveOrderColumns(const std::vector<std::string>& header, const ColumnMap& map) {
-  OrderColumns columns;
-  columns.width = header.size();
-  columns.index.fill(-1);
-  for (std::size_t i = 0; i < header.size(); ++i) {
-    const std::string comparable = ComparableHeader(header[i]);
-    if (comparable.empty()) continue;
-    const auto mapped = map.find(comparable);
-    const std::optional<OrderField> field =
-        mapped != map.end() ? mapped->second : BuiltInField(comparable);
-    if (mapped == map.end() && !field) {
-      columns.problems.push_back(HeaderProblem(header[i], reason::kUnknownColumn));
-      continue;
-    }
-    if (!field) continue;
-    const auto slot = static_cast<std::size_t>(*field);
-    if (columns.index[slot] >= 0) {
-      columns.problems.push_back(HeaderProblem(header[i], reason::kDuplicateColumn));
-      continue;
-    }
-    columns.index[slot] = static_cast<int>(i);
-    columns.header[slot] = header[i];
-  }
-  for (const OrderField field : kRequiredFields) {
-    if (columns.IndexOf(field) < 0) {
-      columns.problems.push_back(
-          HeaderProblem(std::string(OrderFieldName(field)), reason::kMissingColumn));
-    }
-  }
-  return columns;
+  return ColumnResolver(header, map).Resolve();
 }
 
 }  // namespace ruvo::batch

@@ -1,37 +1,71 @@
 #pragma once
 // A shop's order file read whole and checked before anything prints: its
-// encoding, its header, and every row as a slip with its problems.
+// encoding and separator, its header (a platform's preset, a column map or
+// the built-in names), and its rows gathered into orders, each a slip with
+// its problems.
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "batch/batch_problem.h"
+#include "batch/column_map.h"
 #include "batch/csv_encoding.h"
 #include "batch/order_columns.h"
-#include "batch/order_rows.h"
+#include "batch/order_slip.h"
 
 namespace ruvo::batch {
 
-// The column map a working folder keeps for the window, which has no --map:
+// The column map a working folder keeps for the window and the command:
 // "ruvo_csvmap.txt", in the encoding of an order file.
 inline constexpr std::string_view kColumnMapFileName = "ruvo_csvmap.txt";
 
+// The largest order file read: a busy shop's day is a few MiB.
+inline constexpr std::size_t kMaxOrderFileBytes = std::size_t{16} << 20;
+
 struct OrderFile {
-  CsvEncoding encoding = CsvEncoding::kCp932;
-  std::vector<OrderRow> rows;  // the data rows in file order; blank rows left out
-  // The file's and the header's problems (an empty or binary file, a quote
-  // out of place, an unknown or missing column) and the column map's: while
-  // there is one, no slip of the file prints.
+  bool read = false;  // whether its bytes were read: false for a file too large
+  CsvEncoding encoding = CsvEncoding::kCp932;  // as read; meaningless unless `read`
+  char separator = ',';
+  std::size_t rowCount = 0;   // the data rows read, blank rows left out
+  std::vector<Order> orders;  // in the order of their first rows
+  std::string preset;         // CP932: the platform the header is one of; empty for none
+  // Each field the file gives and its source, as a map writes it
+  // ("郵便番号", "送付先郵便番号1 + "-" + 送付先郵便番号2"), in field order.
+  std::vector<std::pair<OrderField, std::string>> sources;
+  std::vector<std::string> unusedColumns;  // CP932: the headers no field uses
+  // The file's and the header's problems (an empty, binary or too large
+  // file, a quote out of place, a missing column) and the column map's:
+  // while there is one, no slip of the file prints.
   std::vector<BatchProblem> problems;
 
-  std::size_t InvalidRowCount() const;
-  // The file's problems, then each row's in row order.
+  std::size_t InvalidOrderCount() const;
+  // The file's problems, then each order's in row order.
   std::vector<BatchProblem> AllProblems() const;
-  // The slips of the rows without problems; none while the file has one.
+  std::vector<BatchProblem> AllWarnings() const;
+  // The orders without problems; none while the file has one.
+  std::vector<const Order*> PrintableOrders() const;
   std::vector<const SlipRecord*> PrintableSlips() const;
+};
+
+// What a reading is doing when it tells its progress.
+enum class ReadStep {
+  kReading,   // `done` and `total` count the file's bytes
+  kChecking,  // they count the orders
+};
+// Told as the file is read; false stops the reading (ReadCancelled).
+using ReadProgress = std::function<bool(ReadStep step, std::size_t done, std::size_t total)>;
+
+// The reading was stopped by its progress.
+class ReadCancelled : public std::runtime_error {
+ public:
+  ReadCancelled() : std::runtime_error("the order file's reading was cancelled") {}
 };
 
 struct OrderFileOptions {
@@ -39,9 +73,13 @@ struct OrderFileOptions {
   std::optional<CsvEncoding> encoding;  // the file's bytes decide when unset
   ColumnMap columnMap;
   OrderContext context;  // its encoding is set from the file's
+  ReadProgress progress = {};
 };
 
-// Reads `bytes` as an order file: the first record is the header.
+// Reads `bytes` as an order file: the first record is the header. Rows of
+// one order (the same order number, and the same destination where the
+// file names one; or, without an order number, rows whose postal code,
+// address and name are empty under a row that has them) make one order.
 OrderFile ReadOrderFile(std::string_view bytes, OrderFileOptions options);
 
 // Reads a column map file (UTF-8 or CP932, as its bytes say); its problems
@@ -63,8 +101,9 @@ struct OrderFileSource {
   SlipPrintValues fitValues{};
 };
 
-// Reads and checks the order file. A file that cannot be read (the order
-// file, a column map named explicitly) throws settings::FileReadError.
-OrderFile LoadOrderFile(const OrderFileSource& source);
+// Reads and checks the order file; a file over kMaxOrderFileBytes is a
+// problem of the file. A file that cannot be read (the order file, a column
+// map named explicitly) throws settings::FileReadError.
+OrderFile LoadOrderFile(const OrderFileSource& source, const ReadProgress& progress = {});
 
 }  // namespace ruvo::batch

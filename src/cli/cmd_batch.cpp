@@ -1,18 +1,21 @@
-// ruvo-slip batch: a shop's order file checked row by row, then every slip
-// printed as one job (or written as one PDF), with the senders, the printer
-// and the margins of the working directory, as the window would print them.
+// ruvo-slip batch: a shop's order file checked order by order, then every
+// slip printed as one job (or written as one PDF), with the senders, the
+// printer and the margins of the working directory, as the window would
+// print them. Whatever happens, one JSON object reports it.
 #include <unistd.h>
 
 #include <algorithm>
 #include <ostream>
 
 #include "batch/order_file.h"
+#include "cli/batch_report.h"
 #include "cli/commands.h"
 #include "cli/journal_recording.h"
 #include "cli/output_document.h"
 #include "cli/slip_options.h"
 #include "cli/slip_session.h"
 #include "cli/zip_directory.h"
+#include "print/lm_printer_errors.h"
 #include "print/print_job.h"
 #include "print/qt_text_measurer.h"
 #include "print/slip_document.h"
@@ -20,11 +23,17 @@
 #include "print/slip_units.h"
 #include "settings/file_errors.h"
 #include "settings/startup_state.h"
+#include "slip/error_texts.h"
 #include "slip/saved_slip.h"
 
 namespace ruvo::cli {
 
 namespace {
+
+// A PDF on a computer without the registered printer is laid out at the
+// resolution of the common slip printers (impact printers of 180 and 360
+// dpi): 360 places every box of the layout on a whole dot.
+constexpr int kPdfDefaultDpi = 360;
 
 struct BatchOptions {
   std::optional<std::string> orderFile;
@@ -38,7 +47,7 @@ struct BatchOptions {
 };
 
 // The slip options that make sense for a batch: the working directory, the
-// resolution and margins, the shipping date. The rest come from each row.
+// resolution and margins, the shipping date. The rest come from each order.
 constexpr std::string_view kBatchSlipOptions[] = {"--dir",  "--dpi", "--scale",
                                                   "--date", "--top", "--left"};
 
@@ -48,9 +57,11 @@ bool ReadBatchOption(const std::string& option, ArgReader& reader, Context& ctx,
     options.map = reader.Value();
   } else if (option == "--encoding") {
     const std::string name = reader.Value();
-    options.encoding = batch::CsvEncodingNamed(name);
-    if (!options.encoding)
-      throw UsageError("option --encoding takes utf-8 or cp932, not '" + name + "'");
+    options.encoding = batch::CsvReadingEncodingNamed(name);
+    if (!options.encoding) {
+      throw UsageError("option --encoding takes utf-8, cp932, utf-16le or utf-16be, not '" + name +
+                       "'");
+    }
   } else if (option == "--pdf") {
     options.pdf = reader.Value();
   } else if (option == "--printer") {
@@ -133,61 +144,63 @@ struct PrintedBatch {
   std::optional<journal::PrintSetup> printedOn;
 };
 
-PrintedBatch PrintOrders(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
-                         Context& ctx) {
-  EnsureGuiApplication();
-  SlipSession session(options.slip, ctx, /*needPrinter=*/!options.pdf);
-  if (options.pdf) {
-    PdfPageSink sink(ctx, *options.pdf, session.PrintValues());
-    return {PrintSlips(slips, session.PrintValues(), sink, ProgressOn(ctx)), std::nullopt};
+// The session a PDF is laid out in: the registered printer's resolution
+// when it is there, else kPdfDefaultDpi: a PDF needs no printer.
+std::unique_ptr<SlipSession> PdfSession(const BatchOptions& options, Context& ctx,
+                                        BatchReport& report) {
+  report.dpiSource = options.slip.dpi ? "option" : "printer";
+  if (!options.slip.dpi) {
+    try {
+      return std::make_unique<SlipSession>(options.slip, ctx);
+    } catch (const ELmPrinter&) {
+    } catch (const EPrinter&) {
+    }
+    report.dpiSource = "default";
   }
+  SlipOptions fixed = options.slip;
+  if (!fixed.dpi) fixed.dpi = Resolution{kPdfDefaultDpi, kPdfDefaultDpi};
+  return std::make_unique<SlipSession>(fixed, ctx);
+}
+
+PrintedBatch PrintOrders(const BatchOptions& options, const std::vector<const SlipRecord*>& slips,
+                         Context& ctx, BatchReport& report) {
+  EnsureGuiApplication();
+  if (options.pdf) {
+    const std::unique_ptr<SlipSession> session = PdfSession(options, ctx, report);
+    report.dpi = {session->PrintValues().dpiX, session->PrintValues().dpiY};
+    PdfPageSink sink(ctx, *options.pdf, session->PrintValues());
+    return {PrintSlips(slips, session->PrintValues(), sink, ProgressOn(ctx)), std::nullopt};
+  }
+  SlipSession session(options.slip, ctx, /*needPrinter=*/true);
+  report.dpi = {session.PrintValues().dpiX, session.PrintValues().dpiY};
+  report.dpiSource = options.slip.dpi ? "option" : "printer";
   PrinterPageSink sink(session.Printer());
   const DocumentRun run = PrintSlips(slips, session.PrintValues(), sink, ProgressOn(ctx));
   if (run.pages == 0) return {run, std::nullopt};
   return {run, PrintSetupOf(session)};
 }
 
-// Records the printed rows, each with its file, row and order number, as
-// one job; how many the journal took.
-std::size_t RecordRows(Context& ctx, const BatchOptions& options, const batch::OrderFile& file,
-                       const journal::PrintSetup& printedOn) {
+// Records the printed orders, each with its file, first row and order
+// number, as one job; how many the journal took.
+std::size_t RecordOrders(Context& ctx, const BatchOptions& options, const batch::OrderFile& file,
+                         const journal::PrintSetup& printedOn) {
   const std::string orderFile = settings::PathText(std::filesystem::absolute(*options.orderFile));
   std::vector<journal::PrintedSlip> slips;
-  for (const batch::OrderRow& row : file.rows) {
-    if (!row.Printable()) continue;
+  for (const batch::Order* order : file.PrintableOrders()) {
     journal::PrintedSlip& slip = slips.emplace_back();
     slip.origin = journal::SlipOrigin::kBatch;
     slip.batchFile = orderFile;
-    slip.batchRow = row.row;
-    slip.orderNumber = row.orderNumber;
+    slip.batchRow = order->row;
+    slip.orderNumber = order->orderNumber;
     slip.setup = printedOn;
-    slip.slip = row.slip;
+    slip.slip = order->slip;
   }
   return RecordJob(ctx, options.slip.dir, std::move(slips)).ids.size();
 }
 
-std::string ReportJson(const batch::OrderFile& file, std::size_t printed, std::size_t skipped,
-                       std::size_t recorded, const Context& ctx) {
-  std::string json = "{\"rows\": " + std::to_string(file.rows.size()) +
-                     ", \"printed\": " + std::to_string(printed) +
-                     ", \"skipped\": " + std::to_string(skipped) +
-                     ", \"encoding\": " + JsonString(ctx, batch::CsvEncodingName(file.encoding)) +
-                     ", \"problems\": [";
-  const char* separator = "";
-  for (const batch::BatchProblem& problem : file.AllProblems()) {
-    json += separator;
-    json += "\n  {\"file\": " + JsonString(ctx, ToOutput(ctx, problem.file)) +
-            ", \"row\": " + std::to_string(problem.row) +
-            ", \"column\": " + JsonString(ctx, ToOutput(ctx, problem.column)) +
-            ", \"reason\": " + JsonString(ctx, ToOutput(ctx, problem.reason)) + "}";
-    separator = ",";
-  }
-  return json + "], \"recorded\": " + std::to_string(recorded) + "}\n";
-}
-
-// What the rows' texts are measured at: the resolution --dpi and --scale
+// What the orders' texts are measured at: the resolution --dpi and --scale
 // give, else the reference resolution (the printer is asked only when the
-// rows print), and the registered form scale.
+// orders print), and the registered form scale.
 SlipPrintValues FitValues(const SlipOptions& options,
                           const settings::RegisteredPrintValues& registration) {
   const Resolution dpi = options.dpi.value_or(Resolution{kFitReferenceDpi, kFitReferenceDpi});
@@ -200,10 +213,9 @@ SlipPrintValues FitValues(const SlipOptions& options,
           registration.scaleY};
 }
 
-}  // namespace
-
-int RunBatch(const Args& args, Context& ctx) {
-  const BatchOptions options = ReadOptions(args, ctx);
+// Reads and checks the order file with the working folder's senders,
+// registration and postal-code dictionary.
+batch::OrderFile LoadOrders(const BatchOptions& options, Context& ctx) {
   settings::RequireFolder(options.slip.dir);  // its senders and printer, or no slip at all
   const settings::StartupState state = settings::LoadStartupState(options.slip.dir);
   const postal::PostalDirectory postal = LoadZipDirectory(ctx, options.dict, options.slip.dir);
@@ -215,30 +227,49 @@ int RunBatch(const Args& args, Context& ctx) {
   source.selectedSender = state.saved.senderTab;
   source.postal = &postal;
   source.slipDate = options.slip.date.value_or(LocalToday());
-  EnsureGuiApplication();  // the fonts the rows' texts are measured in
+  EnsureGuiApplication();  // the fonts the orders' texts are measured in
   const QtTextMeasurer measurer;
   source.measurer = &measurer;
   source.fitValues = FitValues(options.slip, state.printValues);
-  const batch::OrderFile file = batch::LoadOrderFile(source);
+  return batch::LoadOrderFile(source);
+}
 
-  // Any problem stops the whole batch, unless the good rows are to print
+int RunChecked(const BatchOptions& options, Context& ctx, BatchReport& report,
+               batch::OrderFile& file, bool& pdfOnStandardOutput) {
+  file = LoadOrders(options, ctx);
+  report.file = &file;
+  // Any problem stops the whole batch, unless the good orders are to print
   // alone; a problem of the file or its header stops it in any case.
-  const bool problems = !file.problems.empty() || file.InvalidRowCount() > 0;
-  const std::vector<const SlipRecord*> slips = file.PrintableSlips();
-  const std::size_t skipped = file.problems.empty() ? file.InvalidRowCount() : file.rows.size();
-  std::size_t printed = 0;
-  std::size_t recorded = 0;
-  bool pdfOnStandardOutput = false;
+  const bool problems = !file.problems.empty() || file.InvalidOrderCount() > 0;
   if (!options.dryRun && (!problems || options.skipInvalid)) {
     pdfOnStandardOutput = options.pdf && DocumentGoesToStandardOutput(*options.pdf);
-    const PrintedBatch batch = PrintOrders(options, slips, ctx);
-    printed = batch.run.pages;
-    if (batch.printedOn) recorded = RecordRows(ctx, options, file, *batch.printedOn);
+    const PrintedBatch batch = PrintOrders(options, file.PrintableSlips(), ctx, report);
+    report.printed = batch.run.pages;
+    if (batch.printedOn) report.recorded = RecordOrders(ctx, options, file, *batch.printedOn);
+  }
+  return problems ? 1 : 0;
+}
+
+}  // namespace
+
+int RunBatch(const Args& args, Context& ctx) {
+  BatchReport report;
+  batch::OrderFile file;
+  bool pdfOnStandardOutput = false;
+  int status = 0;
+  try {
+    const BatchOptions options = ReadOptions(args, ctx);
+    status = RunChecked(options, ctx, report, file, pdfOnStandardOutput);
+  } catch (const std::exception& error) {
+    // The report says why in Japanese; the error goes on to standard error.
+    report.error = JapaneseErrorText(error);
+    ctx.out << BatchReportJson(ctx, report);
+    throw;
   }
   // The report would run into a PDF written to standard output; when no
   // PDF was written, the report says why.
-  if (!pdfOnStandardOutput) ctx.out << ReportJson(file, printed, skipped, recorded, ctx);
-  return problems ? 1 : 0;
+  if (!pdfOnStandardOutput || report.printed == 0) ctx.out << BatchReportJson(ctx, report);
+  return status;
 }
 
 }  // namespace ruvo::cli

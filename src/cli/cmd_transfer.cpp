@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/zip_directory.h"
+#include "postal/postal_check.h"
 #include "transfer/mail_transfer.h"
 #include "transfer/memo_lines.h"
 
@@ -51,8 +52,8 @@ int RunTransfer(const Args& args, Context& ctx) {
       "{" + JsonField(ctx, "zip", fields.zip) + ", " + JsonField(ctx, "add1", fields.add1) + ", " +
       JsonField(ctx, "add2", fields.add2) + ", " + JsonField(ctx, "name", fields.name) + ", " +
       JsonField(ctx, "tel", fields.tel) + ", \"memo\":" + JsonMemo(ctx, result.FinalMemo()) +
-      ", \"message\":" + message + ", \"section\":" + section +
-      ", \"zip_check\":" + JsonZipCheck(ctx, dict, fields.zip, fields.add1 + fields.add2) + "}\n";
+      ", \"message\":" + message + ", \"section\":" + section + ", \"zip_check\":" +
+      JsonZipCheck(ctx, dict, fields.zip, postal::WholeAddress(fields.add1, fields.add2)) + "}\n";
   ctx.out << json;
   return 0;
 }

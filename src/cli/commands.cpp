@@ -32,6 +32,17 @@ constexpr std::string_view kZipDetails =
     "read again; it says {\"forgotten\": [file names], \"database\"}.\n"
     "--dict PATH reads that dictionary (SKK-JISYO.zipcode form) alone.\n";
 
+constexpr std::string_view kBatchDetails =
+    "The order file is a shop's export as downloaded (Rakuten RMS, Yahoo! Shopping,\n"
+    "Amazon's order report, Shopify, futureshop, Next Engine) or a carrier's label\n"
+    "layout (Yamato B2 Cloud, Sagawa e-Hiden II and III, Click Post), recognised by\n"
+    "its header, or a CSV in ruvo's own columns; comma- or tab-separated, UTF-8,\n"
+    "Shift-JIS or UTF-16 with its byte-order mark, at most 16 MiB and 1000 columns.\n"
+    "Rows of one order make one slip; the recipient's columns are read, never the\n"
+    "buyer's. --map FILE (else DIR/ruvo_csvmap.txt) holds lines such as\n"
+    "  郵便番号 = COLUMN1 + \"-\" + COLUMN2\n"
+    "One JSON object is written even when the batch fails (its \"error\" says why).\n";
+
 int RunJournal(const Args& args, Context& ctx);  // cmd_journal.cpp
 int RunBook(const Args& args, Context& ctx);     // cmd_book.cpp
 
@@ -65,12 +76,13 @@ const std::vector<Command>& AllCommands() {
        "arrow) on plain paper at the margins in force, or writes it as a one-page PDF",
        RunCalibrate},
       {"batch",
-       "FILE.csv [--dir DIR] [--map FILE] [--encoding utf-8|cp932] [--pdf OUT.pdf] "
-       "[--printer NAME] [--skip-invalid] [--dry-run] [--dict PATH] [--dpi X[xY]] [--scale P] "
-       "[--date YYYY-MM-DD] [--top N] [--left N]",
-       "checks every row of an order CSV, then prints one slip per row as one job (or one PDF); "
-       "JSON: rows, printed, skipped, problems; exit 0 only when every row printed",
-       RunBatch},
+       "FILE.csv [--dir DIR] [--map FILE] [--encoding utf-8|cp932|utf-16le|utf-16be] "
+       "[--pdf OUT.pdf] [--printer NAME] [--skip-invalid] [--dry-run] [--dict PATH] "
+       "[--dpi X[xY]] [--scale P] [--date YYYY-MM-DD] [--top N] [--left N]",
+       "checks every order of a shop's order file, then prints one slip per order as one job "
+       "(or one PDF); JSON: rows, orders, printed, skipped, problems, warnings; exit 0 only "
+       "when every order printed",
+       RunBatch, kBatchDetails},
       {"journal",
        "list|show ID|reprint ID...|export [FILE]|backup FILE|number [--dir DIR] "
        "[--search TEXT] [--name TEXT] [--tel NUMBER] [--zip CODE] [--address TEXT] "

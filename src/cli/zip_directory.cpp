@@ -53,11 +53,11 @@ std::string JsonZipAnswer(const Context& ctx, const postal::PostalDirectory& dir
 }
 
 std::string JsonZipCheck(Context& ctx, const std::optional<std::string>& dict,
-                         std::string_view code, std::string_view address1) {
+                         std::string_view code, std::string_view address) {
   const postal::PostalDirectory directory = postal::ParsePostalCode(code)
                                                 ? LoadZipDirectory(ctx, dict, ctx.startFolder)
                                                 : postal::PostalDirectory();
-  const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, code, address1);
+  const postal::ZipVerdict verdict = postal::CheckPostalAddress(directory, code, address);
   return "{\"verdict\":" + JsonString(ctx, postal::ZipVerdictName(verdict)) +
          ", \"addresses\":" + JsonZipAddresses(ctx, directory, code) + "}";
 }

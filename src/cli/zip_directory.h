@@ -36,10 +36,11 @@ std::string JsonZipAddresses(const Context& ctx, const postal::PostalDirectory& 
 std::string JsonZipAnswer(const Context& ctx, const postal::PostalDirectory& directory,
                           postal::PostalCode code, const std::optional<std::string>& address);
 
-// {"verdict":"match", "addresses":[...]} for a slip's postal code and address
-// line 1. The dictionary is read (LoadZipDirectory) only when `code` is a
-// postal code; otherwise the verdict is "unknown" with no addresses.
+// {"verdict":"match", "addresses":[...]} for a slip's postal code and its
+// address (postal::WholeAddress of its lines). The dictionary is read
+// (LoadZipDirectory) only when `code` is a postal code; otherwise the
+// verdict is "unknown" with no addresses.
 std::string JsonZipCheck(Context& ctx, const std::optional<std::string>& dict,
-                         std::string_view code, std::string_view address1);
+                         std::string_view code, std::string_view address);
 
 }  // namespace ruvo::cli

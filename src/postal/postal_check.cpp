@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "postal/address_spelling.h"
+#include "transfer/address_split.h"
 
 namespace ruvo::postal {
 namespace {
@@ -68,6 +69,10 @@ std::string_view ZipVerdictName(ZipVerdict verdict) {
   return "unknown";
 }
 
+std::string WholeAddress(std::string_view line1, std::string_view line2, std::string_view line3) {
+  return JoinAddressLines({std::string(line1), std::string(line2), std::string(line3)});
+}
+
 ZipVerdict CheckPostalAddress(const PostalDirectory& directory, std::string_view code,
                               std::string_view address) {
   const std::optional<PostalCode> parsed = ParsePostalCode(code);
@@ -85,8 +90,8 @@ std::string ZipStatusText(const PostalDirectory& directory, std::string_view cod
 }
 
 std::string ZipWarningText(const PostalDirectory& directory, std::string_view code,
-                           std::string_view address1) {
-  if (CheckPostalAddress(directory, code, address1) != ZipVerdict::Mismatch) return {};
+                           std::string_view address) {
+  if (CheckPostalAddress(directory, code, address) != ZipVerdict::Mismatch) return {};
   return std::string(kMismatchWarning) + ZipStatusText(directory, code);
 }
 

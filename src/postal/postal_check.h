@@ -1,6 +1,6 @@
 #pragma once
-// The postal code checked against address line 1, and the texts the main
-// window shows about it. All texts are CP932.
+// The postal code checked against the recipient's address, and the texts
+// the main window shows about it. All texts are CP932.
 //
 // Every function takes the postal-code field as the user left it ("105-0011",
 // "１０５００１１") and works with an empty directory (no dictionary): then no
@@ -17,8 +17,16 @@ namespace ruvo::postal {
 // "match", "mismatch", "unknown", as ruvo-slip writes them.
 std::string_view ZipVerdictName(ZipVerdict verdict);
 
-// JudgeAddress of the code in `code` and `address` (address line 1, or the
-// lines joined): Unknown also when `code` is no seven-digit code.
+// The recipient's address lines as one address to check: a shop's export,
+// a carrier's layout or the user may put the town and block number on line
+// 2 ("東京都港区" / "芝公園4-2-8"), so the window, the batch and ruvo-slip
+// transfer check the lines together, joined as a mail's wrapped lines are
+// (JoinAddressLines: a blank before a building, none inside a number).
+std::string WholeAddress(std::string_view line1, std::string_view line2,
+                         std::string_view line3 = {});
+
+// JudgeAddress of the code in `code` and `address` (WholeAddress of the
+// lines): Unknown also when `code` is no seven-digit code.
 ZipVerdict CheckPostalAddress(const PostalDirectory& directory, std::string_view code,
                               std::string_view address);
 
@@ -30,10 +38,11 @@ ZipVerdict CheckPostalAddress(const PostalDirectory& directory, std::string_view
 // dictionary.
 std::string ZipStatusText(const PostalDirectory& directory, std::string_view code);
 
-// The warning line's text: on Mismatch "警告:郵便番号と住所が一致しません。　"
-// followed by the code's address as ZipStatusText names it; empty otherwise.
+// The warning line's text: on Mismatch of `code` and `address` (the
+// WholeAddress) "警告:郵便番号と住所が一致しません。　" followed by the code's
+// address as ZipStatusText names it; empty otherwise.
 std::string ZipWarningText(const PostalDirectory& directory, std::string_view code,
-                           std::string_view address1);
+                           std::string_view address);
 
 // The text Enter in the postal-code field puts into an address line 1 that
 // is blank: the code's first address. Empty when address line 1 holds

@@ -15,9 +15,10 @@ namespace ruvo {
 std::string QuantityBoxText(std::string_view text);
 
 // The quantity an order file's text gives, or nothing when it is none: a
-// blank text gives a new slip's "1"; otherwise digits alone (half- or
-// full-width, blanks anywhere), leading zeros aside, that the box holds
-// whole and that are at least 1: "００７" → "7", "0", "1000", "3個" → none.
+// blank text gives a new slip's "1"; otherwise digits (half- or full-width,
+// blanks anywhere), leading zeros aside, that the box holds whole and that
+// are at least 1, with the unit of parcels after them or not: "００７" → "7",
+// "1個" → "1", "２個口" → "2"; "0", "1000", "3箱" → none.
 std::optional<std::string> OrderQuantity(std::string_view text);
 
 }  // namespace ruvo

@@ -44,6 +44,7 @@ class FormMainPostalTest : public QObject {
   void leavingThePostalCodeNamesItsPlace();
   void transferWithAWrongCodeWarns();
   void addressLengthWarningComesFirst();
+  void addressSplitOverTwoLinesIsCheckedWhole();
   void missingDictionaryIsToldOnceAndChangesNothing();
   void f8ImportsJapanPostsFileAndChecksWithIt();
   void f8CancelledOrRefusedChangesNothing();
@@ -108,6 +109,22 @@ void FormMainPostalTest::addressLengthWarningComesFirst() {
   Named<TCp932Edit>(window, "Edit_Add2")->setFocus();
   QVERIFY(
       Named<QLabel>(window, "Label_Warning")->text().startsWith(QStringLiteral("警告:おところ①")));
+}
+
+// An address broken inside its place name, as a mail or a shop's export
+// wraps it: line 1 alone names 芝 (105-0014), the lines together 芝公園.
+void FormMainPostalTest::addressSplitOverTwoLinesIsCheckedWhole() {
+  PostalHarness harness;
+  TForm_Main& window = harness.Open();
+  const auto field = [&](const char* name) { return Named<TCp932Edit>(window, name); };
+  QLabel* warning = Named<QLabel>(window, "Label_Warning");
+  field("Edit_Zip")->setText(QStringLiteral("105-0011"));
+  field("Edit_Add1")->setText(QStringLiteral("東京都港区芝"));
+  field("Edit_Add2")->setFocus();
+  QVERIFY(warning->text().startsWith(kMismatch));
+  field("Edit_Add2")->setText(QStringLiteral("公園4-2-8"));
+  field("Edit_Custo1")->setFocus();
+  QVERIFY2(warning->text().isEmpty(), qPrintable(warning->text()));
 }
 
 void FormMainPostalTest::missingDictionaryIsToldOnceAndChangesNothing() {

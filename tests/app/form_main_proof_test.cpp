@@ -6,11 +6,12 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "app/batch_dialog.h"
+#include "app/batch_orders_model.h"
 #include "app/cp932_line_edit.h"
 #include "app/form_slip97y_prn.h"
 #include "app/slip_preview.h"
@@ -120,10 +121,12 @@ void FormMainProofTest::batchMeasuresItsRowsAndPrintsAtTheRegisteredScale() {
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<ruvo::app::BatchDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) qFatal("no batch dialog");
-    verdict = Named<QTableWidget>(*dialog, "Table_Rows")->item(1, 6)->text();
-    first = dialog->File().rows[0].slip;
+    if (!QTest::qWaitFor([&] { return !dialog->Loading(); }, 20000)) qFatal("not read");
+    auto* table = Named<QTableView>(*dialog, "Table_Rows");
+    verdict = table->model()->index(1, ruvo::app::BatchOrdersModel::kVerdict).data().toString();
+    first = dialog->File().orders[0].slip;
     harness.boxes.answers = {true};
-    Named<QTableWidget>(*dialog, "Table_Rows")->selectRow(0);
+    table->selectRow(0);
     Named<QPushButton>(*dialog, "BitBtn_PrintRow")->click();
     Named<QPushButton>(*dialog, "BitBtn_Close")->click();
   });

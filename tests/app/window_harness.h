@@ -48,6 +48,7 @@ class WindowHarness {
                          .runPrinterSetup = setup,
                          .postal = postal,
                          .chooseZipDataFile = chooseZipData,
+                         .chooseOrderFile = chooseOrderFile,
                          .today = PinnedToday,
                          .journalClock = [this] { return journalNow; }});
     window->show();
@@ -78,6 +79,10 @@ class WindowHarness {
   postal::PostalDirectoryLoader* postal = nullptr;
   // The file F8 imports: none (cancelled) unless a test says otherwise.
   std::function<std::optional<std::filesystem::path>(QWidget*)> chooseZipData = [](QWidget*) {
+    return std::optional<std::filesystem::path>();
+  };
+  // The order file F3 opens: none (cancelled) unless a test says otherwise.
+  std::function<std::optional<std::filesystem::path>(QWidget*)> chooseOrderFile = [](QWidget*) {
     return std::optional<std::filesystem::path>();
   };
   // The journal's clock: 2011-01-05 14:05 in Japan unless a test moves it.

@@ -8,13 +8,14 @@
 #include <QCheckBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
 #include "app/batch_dialog.h"
+#include "app/batch_orders_model.h"
 #include "app/cp932_line_edit.h"
 #include "app/window_harness.h"
 #include "batch/order_fixture.h"
@@ -53,25 +54,38 @@ std::unique_ptr<BatchDialog> BatchOver(WindowHarness& harness, TForm_Main& windo
                                        const std::filesystem::path& csv) {
   ruvo::batch::OrderFileSource source{csv, {}, {}, harness.Folder(), 0, nullptr, {}};
   ruvo::app::WindowJournal& journal = window.Journal();
-  return std::make_unique<BatchDialog>(
-      ruvo::app::BatchDialogSetup{
-          *harness.printer,
-          harness.boxes,
-          "0",
-          "0",
-          [source] { return ruvo::batch::LoadOrderFile(source); },
-          QStringLiteral("orders.csv"),
-          {},
-          [&journal](const std::vector<const ruvo::SlipRecord*>& slips) {
-            return journal.EarlierPrints(slips);
-          },
-          [&journal, csv](const std::vector<const ruvo::batch::OrderRow*>& rows,
-                          const ruvo::SlipPrintValues& values) {
-            journal::PrintSetup setup;
-            setup.values = values;
-            return journal.Record(ruvo::app::BatchRowsPrinted(csv, rows, setup));
-          }},
-      nullptr);
+  ruvo::app::BatchDialogSetup setup{
+      *harness.printer,
+      harness.boxes,
+      "0",
+      "0",
+      [source](const ruvo::app::BatchChoices&, const ruvo::batch::ReadProgress& progress) {
+        return ruvo::batch::LoadOrderFile(source, progress);
+      },
+      {csv, {}, {}}};
+  setup.earlierPrints = [&journal](const std::vector<const ruvo::SlipRecord*>& slips) {
+    return journal.EarlierPrints(slips);
+  };
+  setup.recordPrinted = [&journal](const std::filesystem::path& file,
+                                   const std::vector<const ruvo::batch::Order*>& orders,
+                                   const ruvo::SlipPrintValues& values) {
+    journal::PrintSetup printedOn;
+    printedOn.values = values;
+    return journal.Record(ruvo::app::BatchOrdersPrinted(file, orders, printedOn));
+  };
+  auto dialog = std::make_unique<BatchDialog>(std::move(setup), nullptr);
+  if (!QTest::qWaitFor([&] { return !dialog->Loading(); }, 20000))
+    qWarning("the order file was not read");
+  return dialog;
+}
+
+// The verdict shown for the order in `row`.
+QString VerdictOf(const BatchDialog& dialog, int row) {
+  return Named<QTableView>(dialog, "Table_Rows")
+      ->model()
+      ->index(row, ruvo::app::BatchOrdersModel::kVerdict)
+      .data()
+      .toString();
 }
 
 }  // namespace
@@ -212,18 +226,18 @@ void WindowJournalTest::batchMarksPrintedRowsAndLeavesThemOut() {
   PutFile(csv, Sj(ruvo::test::OrderFileOf(3)));
   ruvo::test::WriteSenders(harness.Folder());
   const auto dialog = BatchOver(harness, window, csv);
-  auto* table = Named<QTableWidget>(*dialog, "Table_Rows");
+  auto* table = Named<QTableView>(*dialog, "Table_Rows");
   QVERIFY(Named<QCheckBox>(*dialog, "CheckBox_IncludePrinted")->isHidden());
   table->selectRow(1);
   harness.boxes.answers = {true};
   Named<QPushButton>(*dialog, "BitBtn_PrintRow")->click();
-  QCOMPARE(table->item(1, 6)->text(), QStringLiteral("本日 14:05 に印刷済み"));
+  QCOMPARE(VerdictOf(*dialog, 1), QStringLiteral("本日 14:05 に印刷済み"));
   QVERIFY(!Named<QCheckBox>(*dialog, "CheckBox_IncludePrinted")->isHidden());
 
   harness.boxes.answers = {true};
   Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
   QCOMPARE(harness.boxes.questions.last(),
-           QStringLiteral("印刷済みの 1 行を除いて、2 枚の送り状を印刷しますか?"));
+           QStringLiteral("印刷済みの 1 件の注文を除いて、2 枚の送り状を印刷しますか?"));
   QCOMPARE(harness.service.PrintedJobs().back()->pages.size(), std::size_t{2});
   QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_PrintAll")->isEnabled());  // all printed now
 
@@ -251,6 +265,7 @@ void WindowJournalTest::droppedFileRecordsItsRowsWithFileAndRow() {
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<BatchDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) qFatal("no batch dialog");
+    if (!QTest::qWaitFor([&] { return !dialog->Loading(); }, 20000)) qFatal("not read");
     Named<QPushButton>(*dialog, "BitBtn_PrintAll")->click();
     Named<QPushButton>(*dialog, "BitBtn_Close")->click();
   });

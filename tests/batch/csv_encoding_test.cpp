@@ -22,9 +22,25 @@ TEST(DetectCsvEncoding, TellsUtf8FromCp932ByTheBytes) {
       // ASCII reads the same either way; CP932 is what the window's files are.
       {"ASCII alone", "zip,name\r\n", CsvEncoding::kCp932},
       {"empty", "", CsvEncoding::kCp932},
-      // One broken sequence makes the file no UTF-8, however much else is.
-      {"UTF-8 with a stray CP932 byte", "郵便番号," + test::Sj("氏名"), CsvEncoding::kCp932},
+      // Broken sequences beyond a few in eight make the file no UTF-8.
+      {"UTF-8 with a CP932 word", "郵便番号," + test::Sj("氏名"), CsvEncoding::kCp932},
       {"UTF-8 cut inside its last character", "郵便番号\xE7\x95", CsvEncoding::kCp932},
+      // A byte damaged among many good characters leaves it UTF-8: the
+      // field holding it is reported, the rest reads.
+      {"UTF-8 with one damaged byte",
+       "郵便番号,住所1,氏名\r\n105-0011,東京都港区芝公園,山田\xE5\xB1"
+       "\r\n",
+       CsvEncoding::kUtf8},
+      {"UTF-16LE mark",
+       std::string("\xFF\xFE"
+                   "a\0",
+                   4),
+       CsvEncoding::kUtf16Le},
+      {"UTF-16BE mark",
+       std::string("\xFE\xFF\0"
+                   "a",
+                   4),
+       CsvEncoding::kUtf16Be},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -9,6 +9,12 @@ namespace {
 
 using test::Sj;
 
+// The first column a field's source takes; -1 for none.
+int ColumnOf(const OrderColumns& columns, OrderField field) {
+  const FieldSource* source = columns.SourceOf(field);
+  return source == nullptr ? -1 : source->parts.at(0).column;
+}
+
 std::vector<std::string> Header(std::initializer_list<const char*> utf8) {
   std::vector<std::string> header;
   for (const char* name : utf8)
@@ -43,19 +49,20 @@ TEST(ResolveOrderColumns, HeadersAsShopsWriteThem) {
     EXPECT_TRUE(columns.problems.empty());
     EXPECT_EQ(columns.width, c.header.size());
     for (const auto& [field, index] : c.found)
-      EXPECT_EQ(columns.IndexOf(field), index);
-    EXPECT_EQ(columns.IndexOf(OrderField::kTel), -1);
+      EXPECT_EQ(ColumnOf(columns, field), index);
+    EXPECT_EQ(ColumnOf(columns, OrderField::kTel), -1);
   }
 }
 
 TEST(ResolveOrderColumns, ColumnMapGoesBeforeTheBuiltInNames) {
-  const ColumnMap map = {{ComparableHeader(Sj("注文者")), OrderField::kName},
-                         {ComparableHeader(Sj("氏名")), std::nullopt}};
+  ColumnMap map;
+  map.columns = {{ComparableHeader(Sj("注文者")), OrderField::kName},
+                 {ComparableHeader(Sj("氏名")), std::nullopt}};
   const OrderColumns columns =
       ResolveOrderColumns(Header({"郵便番号", "住所", "氏名", "注文者"}), map);
   EXPECT_TRUE(columns.problems.empty());
-  EXPECT_EQ(columns.IndexOf(OrderField::kName), 3);
-  EXPECT_EQ(columns.header[static_cast<std::size_t>(OrderField::kName)], Sj("注文者"));
+  EXPECT_EQ(ColumnOf(columns, OrderField::kName), 3);
+  EXPECT_EQ(columns.ColumnsOf(*columns.SourceOf(OrderField::kName)), Sj("注文者"));
 }
 
 TEST(ResolveOrderColumns, HeaderProblemsNameTheirColumn) {
@@ -64,10 +71,6 @@ TEST(ResolveOrderColumns, HeaderProblemsNameTheirColumn) {
     std::vector<std::string> header;
     std::vector<std::pair<std::string, std::string_view>> problems;  // column in UTF-8, reason
   } cases[] = {
-      // A column nobody knows: its values would be lost without a word.
-      {"unknown column",
-       Header({"郵便番号", "住所1", "氏名", "のし"}),
-       {{"のし", reason::kUnknownColumn}}},
       // Two columns for one field: which one prints is a guess.
       {"second column for a field",
        Header({"郵便番号", "住所1", "氏名", "お名前"}),
@@ -87,6 +90,15 @@ TEST(ResolveOrderColumns, HeaderProblemsNameTheirColumn) {
     }
     EXPECT_EQ(problems, c.problems);
   }
+}
+
+// A column no field uses is left unused and named, never a problem: a
+// shop's export has dozens.
+TEST(ResolveOrderColumns, ColumnsNoFieldUsesAreLeftUnused) {
+  const OrderColumns columns =
+      ResolveOrderColumns(Header({"郵便番号", "のし", "住所1", "", "氏名", "ステータス"}), {});
+  EXPECT_TRUE(columns.problems.empty());
+  EXPECT_EQ(columns.unused, (std::vector<int>{1, 5}));  // the blank header aside
 }
 
 }  // namespace

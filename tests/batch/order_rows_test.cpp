@@ -20,7 +20,7 @@ class OrderRowsTest : public ::testing::Test {
 
   // The first row of a file of kOrderHeader and `line` (UTF-8), its texts
   // measured by `measurer` when one is given.
-  OrderRow Row(const std::string& line, const TextMeasurer* measurer = nullptr) {
+  Order Row(const std::string& line, const TextMeasurer* measurer = nullptr) {
     OrderFileOptions options;
     options.context.senders = SenderBook::Load(folder_.path());
     options.context.selectedSender = 1;
@@ -29,7 +29,7 @@ class OrderRowsTest : public ::testing::Test {
     options.context.fitValues = {"360", "360", "", ""};
     file_ = ReadOrderFile(std::string(test::kOrderHeader) + line, std::move(options));
     EXPECT_TRUE(file_.problems.empty());
-    return file_.rows.at(0);
+    return file_.orders.at(0);
   }
 
   test::TempDir folder_;
@@ -72,13 +72,13 @@ TEST_F(OrderRowsTest, EachBrokenValueIsReportedAtItsRowAndColumn) {
        {{"個数", std::string(reason::kBadQuantity)}}},
       {"slot 6",
        "105-0011,東京都港区芝公園,,山田,,,1,,6,",
-       {{"時間帯", std::string(reason::kBadSlot)}}},
+       {{"時間帯", reason::TimeSlotNotOnForm("6")}}},
       {"slot of no carrier",
        "105-0011,東京都港区芝公園,,山田,,,1,,11-13,",
-       {{"時間帯", std::string(reason::kBadSlot)}}},
+       {{"時間帯", reason::TimeSlotNotOnForm("11-13")}}},
       {"no such day",
        "105-0011,東京都港区芝公園,,山田,,,1,2/30,,",
-       {{"希望日", std::string(reason::kBadDate)}}},
+       {{"希望日", reason::UnreadableDate("2/30")}}},
       {"sender 11",
        "105-0011,東京都港区芝公園,,山田,,,1,,,11",
        {{"依頼主", std::string(reason::kBadSender)}}},
@@ -98,7 +98,7 @@ TEST_F(OrderRowsTest, EachBrokenValueIsReportedAtItsRowAndColumn) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const OrderRow row = Row(c.line + "\r\n");
+    const Order row = Row(c.line + "\r\n");
     std::vector<std::pair<std::string, std::string>> problems;
     for (const BatchProblem& problem : row.problems) {
       EXPECT_EQ(problem.row, 2);
@@ -111,7 +111,7 @@ TEST_F(OrderRowsTest, EachBrokenValueIsReportedAtItsRowAndColumn) {
 TEST_F(OrderRowsTest, ValuesAreHeldAsTheWindowsFieldsHoldThem) {
   // 21 full-width characters are too many for line 1: the building after
   // the block number goes to line 2, before what line 2 held.
-  const OrderRow row =
+  const Order row =
       Row("１０５００１１,東京都港区芝公園四丁目二番八号東京タワー前,二階,\"山田\n太郎\","
           "０３－１２３４－５６７８,"
           "書籍,００７,2026年3月5日,14→16時,2\r\n");
@@ -132,8 +132,8 @@ TEST_F(OrderRowsTest, ValuesAreHeldAsTheWindowsFieldsHoldThem) {
 
 TEST_F(OrderRowsTest, EmptyOptionalValuesTakeTheWindowsDefaults) {
   // A name of exactly 80 bytes and goods of exactly 30 fit.
-  const OrderRow row = Row("105-0011,東京都港区芝公園,," + std::string(78, 'n') + "名,," +
-                           std::string(30, 'g') + ",,,,\r\n");
+  const Order row = Row("105-0011,東京都港区芝公園,," + std::string(78, 'n') + "名,," +
+                        std::string(30, 'g') + ",,,,\r\n");
   EXPECT_TRUE(row.Printable());
   EXPECT_EQ(row.slip.quantity, "1");
   EXPECT_EQ(row.senderSlot, 1);  // the selected sender tab
@@ -200,23 +200,25 @@ TEST(OrderValuesTest, SlotsAndDatesInTheFormsShopsWrite) {
   }
 }
 
-// The complete slip is measured: a name of 40 full-width bytes is a
-// problem of the name's column, a sender's long name one of the sender's.
-TEST_F(OrderRowsTest, TextWiderThanItsBoxIsAProblemOfItsColumn) {
+// The complete slip is measured: a name wider than its box is a warning of
+// the name's column, a sender's long name one of the sender's; the order
+// prints all the same.
+TEST_F(OrderRowsTest, TextWiderThanItsBoxIsAWarningOfItsColumn) {
   const test::FakeTextMeasurer measurer;
   const std::string line = test::OrderLine("山田太郎山田太郎山田太郎山田太郎山田太郎");
-  const OrderRow row = Row(line, &measurer);
-  ASSERT_EQ(row.problems.size(), 1u);
-  EXPECT_EQ(row.problems[0].column, Sj("氏名"));
-  EXPECT_EQ(row.problems[0].reason, Sj("おなまえが枠に収まりません (3.6 mm はみ出します)"));
-  EXPECT_TRUE(Row(line).Printable());  // no measurer, no such check
-  EXPECT_TRUE(Row(test::OrderLine("山田太郎"), &measurer).Printable());
+  const Order order = Row(line, &measurer);
+  EXPECT_TRUE(order.Printable());
+  ASSERT_EQ(order.warnings.size(), 1u);
+  EXPECT_EQ(order.warnings[0].column, Sj("氏名"));
+  EXPECT_EQ(order.warnings[0].reason, Sj("おなまえが枠に収まりません (3.6 mm はみ出します)"));
+  EXPECT_TRUE(Row(line).warnings.empty());  // no measurer, no such check
+  EXPECT_TRUE(Row(test::OrderLine("山田太郎"), &measurer).warnings.empty());
   settings::RegisterSender(
       folder_.path(), 1,
       {"730-0001", Sj("広島"), "", Sj("ルヴォ広島ルヴォ広島ルヴォ広島ルヴォ広島"), "082-123-4567"});
-  const OrderRow sender = Row(test::OrderLine("山田太郎"), &measurer);
-  ASSERT_EQ(sender.problems.size(), 1u);
-  EXPECT_EQ(sender.problems[0].column, Sj("依頼主"));
+  const Order sender = Row(test::OrderLine("山田太郎"), &measurer);
+  ASSERT_EQ(sender.warnings.size(), 1u);
+  EXPECT_EQ(sender.warnings[0].column, Sj("依頼主"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // ruvo-slip batch run as built on a prepared working directory: every row a
 // page of one PDF with its name at the layout's dots, problems by row and
 // column, and nothing written while any is left.
+#include <nlohmann/json.hpp>
+
 #include "batch/order_fixture.h"
 #include "cli/slip_cli_fixture.h"
 
@@ -82,6 +84,74 @@ TEST_F(BatchCommandTest, BadCommandLinesAreUsageErrors) {
   const RunResult missing = RunSlip("batch", "'" + (dir_ / "none.csv").string() + "'");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.err.find("none.csv: No such file or directory"), std::string::npos);
+}
+
+// Whatever stops the batch, its one JSON object says why, with every key.
+TEST_F(BatchCommandTest, EveryFailureStillWritesItsOneJsonObject) {
+  std::string wide = "郵便番号,住所1,氏名";
+  for (int i = 0; i < 20000; ++i)
+    wide += ",c";
+  std::ofstream(dir_ / "big.csv", std::ios::binary) << std::string((16 << 20) + 1, 'a');
+  const struct {
+    const char* name;
+    std::string arguments;
+    int exitCode;
+    std::string error;    // the "error" key; empty: null
+    std::string problem;  // the first problem's reason; empty: none
+  } cases[] = {
+      {"no such file", "'" + (dir_ / "none.csv").string() + "'", 1,
+       "「" + (dir_ / "none.csv").string() + "」を読めません: ファイルがありません。", ""},
+      {"over 16 MiB", "'" + (dir_ / "big.csv").string() + "' --dry-run", 1, "",
+       "ファイルが大きすぎます(16 MiB まで)"},
+      {"bad option", "'" + csv_.string() + "' --encoding latin1", 2, "*", ""},
+  };
+  std::ofstream(csv_, std::ios::binary) << Sj(OrderFileOf(1));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RunResult run = RunSlip("batch", c.arguments, "RUVO_ZIP_DICT=/nonexistent");
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    const nlohmann::json report = nlohmann::json::parse(run.out);
+    for (const char* key : {"rows", "orders", "printed", "skipped", "problems", "warnings",
+                            "preset", "fields", "ignored", "dpi", "error", "recorded"})
+      EXPECT_TRUE(report.contains(key)) << key;
+    if (c.error.empty()) {
+      EXPECT_TRUE(report["error"].is_null());
+    } else if (c.error != "*") {
+      EXPECT_EQ(report["error"], c.error);
+    } else {
+      EXPECT_FALSE(report["error"].get<std::string>().empty());
+    }
+    if (!c.problem.empty()) {
+      EXPECT_EQ(report["problems"][0]["reason"], c.problem);
+      EXPECT_TRUE(report["encoding"].is_null());  // never read
+    }
+  }
+  // A header wider than any export is refused at once, read no further.
+  const RunResult tooWide = Batch(wide + "\r\n105-0011,東京都,山田\r\n", "--dry-run");
+  EXPECT_EQ(tooWide.exitCode, 1);
+  EXPECT_EQ(nlohmann::json::parse(tooWide.out)["problems"][0]["reason"],
+            "列が多すぎます(1000 列まで、20003 列あります)");
+}
+
+// A PDF needs no printer: where none answers, the slips are laid out at
+// 360 dpi, and the report says so.
+TEST_F(BatchCommandTest, PdfWithoutAPrinterIsLaidOutAt360Dpi) {
+  std::ofstream(csv_, std::ios::binary) << Sj(OrderFileOf(1));
+  const RunResult run =
+      RunSlip("batch", "'" + csv_.string() + "' --pdf '" + pdf_.string() + "'",
+              "RUVO_ZIP_DICT=/nonexistent CUPS_SERVER=" + (dir_ / "no-cups.sock").string());
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  const nlohmann::json report = nlohmann::json::parse(run.out);
+  EXPECT_EQ(report["dpi"], nlohmann::json::array({360, 360}));
+  EXPECT_EQ(report["dpi_source"], "default");
+  EXPECT_TRUE(HasWordAt(WordsOf(pdf_, 1), "注文者1", 495, 743, 360));
+}
+
+TEST_F(BatchCommandTest, HelpPrintsTheUsage) {
+  const RunResult help = RunSlip("batch", "--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.starts_with("usage: ruvo-slip")) << help.out;
+  EXPECT_NE(help.out.find("--map FILE"), std::string::npos);
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ TEST(BookCsvTest, ExportedBookReadsAsAnOrderFile) {
   const batch::OrderFile orders =
       batch::ReadOrderFile(RecipientsCsv(Book(), CsvEncoding::kUtf8), options);
   EXPECT_TRUE(orders.problems.empty());
-  ASSERT_EQ(orders.rows.size(), 2u);
-  EXPECT_EQ(orders.rows[0].slip.recipientName, Sj("山田太郎"));
+  ASSERT_EQ(orders.orders.size(), 2u);
+  EXPECT_EQ(orders.orders[0].slip.recipientName, Sj("山田太郎"));
 }
 
 // A shop's export with its own columns: the recipient's are taken under

@@ -30,7 +30,8 @@ TEST(OrderQuantity, ReadsTheDigitsShopsWrite) {
     const char* quantity;
   } cases[] = {
       {"", "1"},  // a new slip's quantity
-      {"3", "3"}, {"００７", "7"}, {" 1 2 ", "12"}, {"0007", "7"}, {"999", "999"},
+      {"3", "3"},     {"００７", "7"}, {" 1 2 ", "12"}, {"0007", "7"},
+      {"999", "999"}, {"1個", "1"},    {"２個口", "2"}, {"3 口", "3"},  // the unit of parcels
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -43,7 +44,8 @@ TEST(OrderQuantity, RefusesWhatIsNoQuantity) {
            "0",     // no parcel at all
            "000",   // likewise
            "1000",  // more than the box holds
-           "3個",   // a word beside the number, which the box would drop
+           "3箱",   // a word beside the number that counts no parcels
+           "個",    // a unit without a number
            "二",    // a number in words
            "-1",    // a sign
        }) {
