@@ -50,12 +50,12 @@ JournalSettingsDialog::JournalSettingsDialog(JournalSettingsSetup setup, QWidget
   setWindowTitle(QStringLiteral("伝票番号・重複確認の設定"));
   setFont(WindowFont(14));
   MakeControls();
-  // The journal is read once the dialog stands, so that a journal that
-  // cannot be read is told in the error box and the dialog still opens.
+  // A journal that cannot be read is told once, in the error box, and the
+  // dialog still opens.
   guard_.Run([this] {
     SpinBox_DuplicateHours->setValue(journal::ReadDuplicateWindow(setup_.journal).hours);
+    ShowLedger();
   });
-  guard_.Run([this] { ShowLedger(); });
   ConnectControls();
 }
 
