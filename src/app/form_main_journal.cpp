@@ -52,7 +52,7 @@ std::chrono::year_month_day TForm_Main::Today() const {
 // A slip chosen to be loaded replaces the window's slip, to be changed and
 // printed with F11.
 void TForm_Main::OpenHistory() {
-  HistoryDialog dialog({journal_->Journal(), services_.boxes, Today(),
+  HistoryDialog dialog({journal_->Journal(), services_.boxes, Today(), printers_->PaperMode(),
                         [this](const std::vector<journal::PrintedSlip>& originals,
                                journal::ReprintDate date) { Reprint(originals, date); }},
                        this);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/journal_settings_dialog.h"
 #include "app/slip_list_model.h"
 #include "app/window_kit.h"
 #include "qt_text/qt_text.h"
@@ -97,6 +98,8 @@ void HistoryDialog::MakeControls() {
   BitBtn_Reprint = MakeButton(this, "BitBtn_Reprint", QStringLiteral("選んだ送り状を再印刷"));
   BitBtn_Load = MakeButton(this, "BitBtn_Load", QStringLiteral("画面に呼び出す"));
   BitBtn_Close = MakeButton(this, "BitBtn_Close", QStringLiteral("閉じる"));
+  BitBtn_Settings =
+      MakeButton(this, "BitBtn_Settings", QStringLiteral("伝票番号・重複確認の設定…"));
 
   auto* search = new QHBoxLayout;
   search->addWidget(Edit_Search, 1);
@@ -106,6 +109,7 @@ void HistoryDialog::MakeControls() {
   search->addWidget(DateEdit_To);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(Label_Count);
+  buttons->addWidget(BitBtn_Settings);
   buttons->addStretch();
   for (QWidget* widget :
        {static_cast<QWidget*>(RadioButton_Today), static_cast<QWidget*>(RadioButton_Original),
@@ -131,6 +135,7 @@ void HistoryDialog::ConnectControls() {
   ConnectGuarded(guard_, Table_Slips, &QTableView::doubleClicked, this, [this] { LoadChosen(); });
   ConnectGuarded(guard_, BitBtn_Reprint, &QPushButton::clicked, this, [this] { ReprintChosen(); });
   ConnectGuarded(guard_, BitBtn_Load, &QPushButton::clicked, this, [this] { LoadChosen(); });
+  ConnectGuarded(guard_, BitBtn_Settings, &QPushButton::clicked, this, [this] { OpenSettings(); });
   ConnectGuarded(guard_, BitBtn_Close, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -186,6 +191,11 @@ void HistoryDialog::LoadChosen() {
   slipToLoad_ = journal::SlipToReprint(model_->Slip(rows.front()), journal::ReprintDate::kToday,
                                        setup_.today);
   accept();
+}
+
+void HistoryDialog::OpenSettings() {
+  JournalSettingsDialog dialog({setup_.journal, setup_.boxes, setup_.paperMode}, this);
+  dialog.exec();
 }
 
 }  // namespace ruvo::app

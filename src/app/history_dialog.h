@@ -3,7 +3,8 @@
 // found as the user types a name, telephone number, postal code, address or
 // goods, and within a range of days; the chosen ones are printed again as
 // one job with today's date or their own, or one is loaded into the main
-// window to be changed and printed. The dialog is given the journal and the
+// window to be changed and printed. The journal's settings (the slip
+// numbers, the duplicate window) open from here. The dialog is given the journal and the
 // way the window prints; it never reaches into the window.
 
 #include <QDialog>
@@ -33,6 +34,7 @@ struct HistoryDialogSetup {
   journal::Journal& journal;
   MessageBoxes& boxes;
   std::chrono::year_month_day today;  // the date range starts out as the last month to today
+  int paperMode;                      // the paper mode in force, for the slip-number settings
   // Prints `originals` again as one job with `date`, recorded as reprints
   // of them (asking first); the window's print path.
   std::function<void(const std::vector<journal::PrintedSlip>& originals, journal::ReprintDate date)>
@@ -56,6 +58,7 @@ class HistoryDialog : public QDialog {
   std::vector<int> ChosenRows() const;
   void ReprintChosen();
   void LoadChosen();
+  void OpenSettings();
   void UpdateButtons();
 
   HistoryDialogSetup setup_;
@@ -71,6 +74,7 @@ class HistoryDialog : public QDialog {
   QRadioButton* RadioButton_Original;
   QPushButton* BitBtn_Reprint;
   QPushButton* BitBtn_Load;
+  QPushButton* BitBtn_Settings;
   QPushButton* BitBtn_Close;
   std::optional<SlipRecord> slipToLoad_;
 };

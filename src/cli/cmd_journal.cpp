@@ -1,7 +1,7 @@
 // ruvo-slip journal: the slips the working folder's journal keeps, listed,
 // shown, exported for a shop's back office and backed up; reprint is in
-// cmd_journal_reprint.cpp and the slip-number ledger in
-// cmd_journal_number.cpp.
+// cmd_journal_reprint.cpp, the slip-number ledger in cmd_journal_number.cpp
+// and the duplicate window in cmd_journal_duplicates.cpp.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -23,8 +23,9 @@
 
 namespace ruvo::cli {
 
-int RunJournalReprint(const Args& args, Context& ctx);  // cmd_journal_reprint.cpp
-int RunJournalNumber(const Args& args, Context& ctx);   // cmd_journal_number.cpp
+int RunJournalReprint(const Args& args, Context& ctx);     // cmd_journal_reprint.cpp
+int RunJournalNumber(const Args& args, Context& ctx);      // cmd_journal_number.cpp
+int RunJournalDuplicates(const Args& args, Context& ctx);  // cmd_journal_duplicates.cpp
 
 namespace {
 
@@ -215,6 +216,10 @@ const std::vector<SubCommand>& JournalCommands() {
       {"backup", "FILE [--dir DIR]", "a copy of the journal taken while it is in use", RunBackup},
       {"number", "[--dir DIR] [--mode 0|1] [--set NUMBER] [--plain] [--stop]",
        "the paper mode's slip-number ledger: the number on the next form", RunJournalNumber},
+      {"duplicates", "[--dir DIR] [--hours N]",
+       "how long a parcel to the same recipient with the same goods counts as printed: "
+       "{\"hours\": N}, 0 for the same day",
+       RunJournalDuplicates},
   };
   return commands;
 }

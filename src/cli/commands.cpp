@@ -84,13 +84,13 @@ const std::vector<Command>& AllCommands() {
        "when every order printed",
        RunBatch, kBatchDetails},
       {"journal",
-       "list|show ID|reprint ID...|export [FILE]|backup FILE|number [--dir DIR] "
+       "list|show ID|reprint ID...|export [FILE]|backup FILE|number|duplicates [--dir DIR] "
        "[--search TEXT] [--name TEXT] [--tel NUMBER] [--zip CODE] [--address TEXT] "
        "[--goods TEXT] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--limit N] [--offset N] "
        "[--printer NAME] [--original-date] [--csv] [--encoding utf-8|cp932] [--mode 0|1] "
-       "[--set NUMBER] [--plain] [--stop]",
+       "[--set NUMBER] [--plain] [--stop] [--hours N]",
        "the slips printed from the working folder (ruvo_journal.db): list, show, reprint, "
-       "export for the back office, back up, number; 'journal --help' tells each",
+       "export for the back office, back up, number, duplicates; 'journal --help' tells each",
        RunJournal,
        {},
        /*ownHelp=*/true},

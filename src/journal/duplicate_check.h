@@ -18,6 +18,9 @@ struct DuplicateWindow {
   int hours = 0;  // 0: since midnight on the wall clock; else the last `hours` hours
   bool operator==(const DuplicateWindow&) const = default;
 };
+// The longest window the window and ruvo-slip offer: a month of shipping,
+// beyond which a repeated parcel is a regular customer's next order.
+inline constexpr int kMaxDuplicateWindowHours = 31 * 24;
 // The journal's setting; the default without one (or without a journal).
 DuplicateWindow ReadDuplicateWindow(Journal& journal);
 void WriteDuplicateWindow(Journal& journal, DuplicateWindow window);

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "transfer/user_message_error.h"
+
 namespace ruvo::journal {
 
 enum class SlipNumberRule {
@@ -24,10 +26,11 @@ std::optional<SlipNumberRule> SlipNumberRuleNamed(std::string_view name);
 inline constexpr std::size_t kModulus7SlipNumberDigits = 12;
 inline constexpr std::size_t kMaxPlainSlipNumberDigits = 20;
 
-// A number the rule does not take; what() is the reason in Japanese (CP932).
-class SlipNumberError : public std::runtime_error {
+// A number the rule does not take; what() is the reason in Japanese (CP932),
+// the sentence the window shows as it is.
+class SlipNumberError : public UserMessageError {
  public:
-  using std::runtime_error::runtime_error;
+  using UserMessageError::UserMessageError;
 };
 
 // The check digit of eleven digits: '0' to '6'.

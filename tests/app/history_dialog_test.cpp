@@ -78,7 +78,7 @@ void HistoryDialogTest::listsNewestFirstAndFindsAsTheUserTypes() {
   RecordSlip(printed.journal, "佐藤花子", "玩具");
   harness.journalNow += 24h;
   RecordSlip(printed.journal, "山本一郎", "食品");
-  HistoryDialog dialog({printed.journal, harness.boxes, kToday, {}}, nullptr);
+  HistoryDialog dialog({printed.journal, harness.boxes, kToday, 0, {}}, nullptr);
   auto* table = Named<QTableView>(dialog, "Table_Slips");
   QCOMPARE(Names(*table), (QStringList{QStringLiteral("山本一郎"), QStringLiteral("佐藤花子"),
                                        QStringLiteral("山田太郎")}));
@@ -103,7 +103,7 @@ void HistoryDialogTest::pagesThroughAJournalOfManySlips() {
   for (journal::PrintedSlip& slip : slips)
     slip.slip = ruvo::test::FullSlip();
   QVERIFY(journal::RecordPrintedSlips(printed.journal, slips).Recorded());
-  HistoryDialog dialog({printed.journal, harness.boxes, kToday, {}}, nullptr);
+  HistoryDialog dialog({printed.journal, harness.boxes, kToday, 0, {}}, nullptr);
   dialog.show();
   auto* table = Named<QTableView>(dialog, "Table_Slips");
   QCOMPARE(table->model()->rowCount(), 100);

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/slip_cli_fixture.h"
+#include "journal/duplicate_check.h"
 #include "journal/journal_record.h"
 #include "journal/journal_search.h"
 #include "journal/slip_number_ledger.h"
@@ -140,6 +141,20 @@ TEST_F(JournalCommandTest, BookFillsItselfAndGoesInAndOutAsCsv) {
   }
 }
 
+// The window's duplicate question reads what the command wrote; a refused
+// value leaves the window as it was.
+TEST_F(JournalCommandTest, DuplicatesSetsHowLongASlipCountsAsPrinted) {
+  EXPECT_EQ(Json("journal duplicates", "")["hours"], 0);  // the same day
+  EXPECT_EQ(Json("journal duplicates", "--hours 744")["hours"], 744);
+  EXPECT_EQ(Json("journal duplicates", "--hours 48")["hours"], 48);
+  EXPECT_EQ(RunSlip("journal duplicates", "--hours -1").exitCode, 2);
+  EXPECT_EQ(Json("journal duplicates", "")["hours"], 48);
+  journal::Journal journal(dir_);
+  EXPECT_EQ(journal::ReadDuplicateWindow(journal).hours, 48);
+  EXPECT_EQ(Json("journal duplicates", "--hours 0")["hours"], 0);
+  EXPECT_EQ(journal::ReadDuplicateWindow(journal).hours, 0);
+}
+
 TEST_F(JournalCommandTest, MistakesAreToldWithTheirUsage) {
   const struct {
     const char* command;
@@ -149,11 +164,14 @@ TEST_F(JournalCommandTest, MistakesAreToldWithTheirUsage) {
   } cases[] = {
       // The subcommand comes first, its options after it.
       {"journal", "", 2,
-       "unknown subcommand '--dir'; it is one of list, show, reprint, export, backup, number"},
+       "unknown subcommand '--dir'; it is one of list, show, reprint, export, backup, number, "
+       "duplicates"},
       {"journal lost", "", 2, "unknown subcommand 'lost'"},
       {"journal show", "0", 2, "an id is a whole number from 1, not '0'"},
       {"journal list", "--from 2026-02-30", 2, "option --from: no such day '2026-02-30'"},
       {"journal number", "--set 123456789012", 1, "伝票番号の最後の 1 桁が合いません"},
+      {"journal duplicates", "--hours 745", 2,
+       "option --hours takes a whole number from 0 to 744, not '745'"},
       {"book add", "--zip 105-0011", 1, "氏名が空です"},
   };
   for (const auto& c : cases) {

@@ -83,6 +83,7 @@ printf '氏名,郵便番号\n佐藤花子,5300001\n,1\n' >book.csv
 "$slip" book export book2.csv --dir . >>json || fail "book export failed"
 "$slip" book delete 1 --dir . >>json || fail "book delete failed"
 "$slip" journal number --dir . --set 123456789013 >>json || fail "journal number failed"
+"$slip" journal duplicates --dir . --hours 48 >>json || fail "journal duplicates failed"
 "$slip" journal list --dir . >>json || fail "journal list failed"
 "$slip" journal export slips.json --dir . >>json || fail "journal export failed"
 "$slip" journal backup copy.db --dir . >>json || fail "journal backup failed"
