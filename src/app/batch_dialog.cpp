@@ -17,6 +17,7 @@
 
 #include "app/batch_orders_model.h"
 #include "app/order_file_loader.h"
+#include "app/slip_preview.h"
 #include "app/window_kit.h"
 #include "print/lm_printers.h"
 #include "print/print_job.h"
@@ -149,6 +150,7 @@ void BatchDialog::MakeControls() {
   CheckBox_IncludePrinted = new QCheckBox(QStringLiteral("印刷済みの行も印刷する"), this);
   CheckBox_IncludePrinted->setObjectName(QStringLiteral("CheckBox_IncludePrinted"));
   CheckBox_IncludePrinted->setVisible(false);
+  BitBtn_Preview = MakeButton(this, "BitBtn_Preview", QStringLiteral("プレビュー"));
   BitBtn_PrintRow = MakeButton(this, "BitBtn_PrintRow", QStringLiteral("選んだ注文を印刷"));
   BitBtn_PrintAll = MakeButton(this, "BitBtn_PrintAll", QStringLiteral("すべて印刷"));
   BitBtn_Cancel = MakeButton(this, "BitBtn_Cancel", QStringLiteral("中止"));
@@ -166,8 +168,9 @@ void BatchDialog::MakeControls() {
   buttons->addWidget(CheckBox_IncludePrinted);
   buttons->addWidget(ProgressBar, 1);
   for (QWidget* widget :
-       {static_cast<QWidget*>(BitBtn_Cancel), static_cast<QWidget*>(BitBtn_PrintRow),
-        static_cast<QWidget*>(BitBtn_PrintAll), static_cast<QWidget*>(BitBtn_Close)})
+       {static_cast<QWidget*>(BitBtn_Cancel), static_cast<QWidget*>(BitBtn_Preview),
+        static_cast<QWidget*>(BitBtn_PrintRow), static_cast<QWidget*>(BitBtn_PrintAll),
+        static_cast<QWidget*>(BitBtn_Close)})
     buttons->addWidget(widget);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(choices);
@@ -189,13 +192,17 @@ void BatchDialog::ConnectControls() {
   on(BitBtn_Reload, &BatchDialog::ReadFileAgain);
   on(BitBtn_PrintAll, &BatchDialog::PrintAll);
   on(BitBtn_PrintRow, &BatchDialog::PrintChosenOrder);
+  on(BitBtn_Preview, &BatchDialog::PreviewChosenOrder);
   on(BitBtn_Cancel, &BatchDialog::CancelReadingOrPrinting);
   on(BitBtn_Close, &BatchDialog::reject);
   ConnectGuarded(guard_, ComboBox_Encoding, &QComboBox::activated, this,
                  [this] { ChoicesChanged(); });
   ConnectGuarded(guard_, ComboBox_Map, &QComboBox::activated, this, [this] { ChoicesChanged(); });
   ConnectGuarded(guard_, Table_Rows->selectionModel(), &QItemSelectionModel::currentRowChanged,
-                 this, [this] { UpdateButtons(); });
+                 this, [this] {
+                   UpdateButtons();
+                   if (preview_ != nullptr && preview_->isVisible()) preview_->RedrawSoon();
+                 });
   ConnectGuarded(guard_, CheckBox_IncludePrinted, &QCheckBox::toggled, this,
                  [this] { UpdateButtons(); });
   connect(loader_, &OrderFileLoader::progressed, this, &BatchDialog::ShowProgress);
@@ -373,6 +380,7 @@ void BatchDialog::UpdateButtons() {
   BitBtn_PrintAll->setEnabled(!busy && !OrdersToPrint().empty());
   CheckBox_IncludePrinted->setEnabled(!busy);
   BitBtn_PrintRow->setEnabled(!busy && orderPrintable);
+  BitBtn_Preview->setEnabled(!Loading() && current != nullptr);
   for (QWidget* control :
        {static_cast<QWidget*>(BitBtn_Reload), static_cast<QWidget*>(BitBtn_Open),
         static_cast<QWidget*>(BitBtn_ChooseMap), static_cast<QWidget*>(ComboBox_Encoding),
@@ -470,6 +478,32 @@ void BatchDialog::PrintChosenOrder() {
                 .arg(earlier);
   if (!setup_.boxes.Ask(this, question)) return;
   PrintOrders({order});
+}
+
+void BatchDialog::PreviewChosenOrder() {
+  if (model_->OrderAt(CurrentRow()) == nullptr) return;
+  previewDpi_ = PreviewResolution(setup_.printer, previewNote_);
+  if (preview_ == nullptr) {
+    preview_ = new SlipPreview(
+        setup_.boxes,
+        [this] {
+          const batch::Order* order = model_->OrderAt(CurrentRow());
+          const SlipPrintValues values{std::to_string(previewDpi_.x),
+                                       std::to_string(previewDpi_.y),
+                                       setup_.marginTop,
+                                       setup_.marginLeft,
+                                       setup_.scaleX,
+                                       setup_.scaleY};
+          ProofPicture picture =
+              ProofPictureOf(order != nullptr ? order->slip : SlipRecord{}, values);
+          if (!previewNote_.isEmpty()) picture.notes << previewNote_;
+          return picture;
+        },
+        *this, this);
+  }
+  preview_->show();
+  preview_->raise();
+  preview_->Redraw();
 }
 
 void BatchDialog::CancelReadingOrPrinting() {

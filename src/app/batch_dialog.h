@@ -16,6 +16,7 @@
 
 #include "app/handler_guard.h"
 #include "batch/order_file.h"
+#include "print/print_service.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +33,7 @@ class TLmPrinter;
 namespace ruvo::app {
 
 class BatchOrdersModel;
+class SlipPreview;
 class OrderFileLoader;
 
 // The user's choices of how the file is read.
@@ -103,6 +105,9 @@ class BatchDialog : public QDialog {
   void ReadFileAgain();
   void PrintAll();
   void PrintChosenOrder();
+  // The chosen order's slip on screen as it will print; it follows the
+  // choice.
+  void PreviewChosenOrder();
   void CancelReadingOrPrinting();
   void ConnectControls();
   void FitScreen();
@@ -142,12 +147,16 @@ class BatchDialog : public QDialog {
   QPushButton* BitBtn_Reload;
   QPushButton* BitBtn_PrintAll;
   QPushButton* BitBtn_PrintRow;
+  QPushButton* BitBtn_Preview;
   QPushButton* BitBtn_Cancel;
   QPushButton* BitBtn_Close;
 
   batch::OrderFile file_;
   std::vector<QString> earlier_;  // per order: when it was printed before, or empty
   BatchOrdersModel* model_ = nullptr;
+  SlipPreview* preview_ = nullptr;
+  Resolution previewDpi_;  // asked when the preview opens
+  QString previewNote_;    // why the preview is not at the printer's resolution
   OrderFileLoader* loader_ = nullptr;
   bool printing_ = false;
   bool cancelRequested_ = false;

@@ -15,12 +15,6 @@
 #include "qt_text/qt_text.h"
 
 namespace ruvo::app {
-namespace {
-
-// The preview shows the page from its corner to a little past the form's.
-constexpr double kPastTheFormMm = 5;
-
-}  // namespace
 
 // The printer in force is asked first, as for F11; the values are the
 // dialog's, registered or not, so that a margin can be tried on plain paper
@@ -52,14 +46,7 @@ void TForm_Main::PrintProof(const PrintPosition& position) {
 // key: a print service may take its time to answer. Without an answer the
 // preview is drawn at the resolution the batch checks use, and says so.
 void TForm_Main::ShowPreview() {
-  previewNote_.clear();
-  try {
-    previewDpi_ = EffectiveResolution(services_.printer);
-  } catch (const std::exception&) {
-    previewDpi_ = {kFitReferenceDpi, kFitReferenceDpi};
-    previewNote_ = QStringLiteral("プリンタの解像度が分からないため %1 dpi で表示しています")
-                       .arg(kFitReferenceDpi);
-  }
+  previewDpi_ = PreviewResolution(services_.printer, previewNote_);
   if (preview_ == nullptr)
     preview_ = new SlipPreview(
         services_.boxes, [this] { return DrawPreview(); }, *this, this);
@@ -76,14 +63,7 @@ ProofPicture TForm_Main::DrawPreview() const {
                                labels.left,
                                labels.scaleX,
                                labels.scaleY};
-  const SlipRecord slip = Record();
-  const std::vector<FieldOverflow> overflows = MeasureSlipOverflows(slip, values);
-  const FormPlacement placement(values);
-  const SlipFormExtent form = SlipForm();
-  ProofPicture picture{SlipProof(slip, values, overflows), placement.DpiX(), placement.DpiY(),
-                       QSize(placement.X(form.width + MmToUnits(kPastTheFormMm)),
-                             placement.Y(form.height + MmToUnits(kPastTheFormMm))),
-                       OverflowNotes(overflows)};
+  ProofPicture picture = ProofPictureOf(Record(), values);
   if (!previewNote_.isEmpty()) picture.notes << previewNote_;
   return picture;
 }

@@ -12,10 +12,18 @@
 #include <array>
 #include <cmath>
 
+#include "app/slip_fit_notice.h"
+#include "print/form_placement.h"
+#include "print/print_job.h"
+#include "print/slip_layout.h"
 #include "print/slip_painter.h"
+#include "print/slip_proof.h"
 
 namespace ruvo::app {
 namespace {
+
+// The preview shows the page from its corner to a little past the form's.
+constexpr double kPastTheFormMm = 5;
 
 constexpr std::array kZooms = {50, 75, 100, 150, 200, 300};
 constexpr int kInitialZoom = 100;
@@ -174,6 +182,27 @@ void SlipPreview::showEvent(QShowEvent* event) {
 void SlipPreview::hideEvent(QHideEvent* event) {
   qApp->removeEventFilter(this);
   QDialog::hideEvent(event);
+}
+
+ProofPicture ProofPictureOf(const SlipRecord& slip, const SlipPrintValues& values) {
+  const std::vector<FieldOverflow> overflows = MeasureSlipOverflows(slip, values);
+  const FormPlacement placement(values);
+  const SlipFormExtent form = SlipForm();
+  return {SlipProof(slip, values, overflows), placement.DpiX(), placement.DpiY(),
+          QSize(placement.X(form.width + MmToUnits(kPastTheFormMm)),
+                placement.Y(form.height + MmToUnits(kPastTheFormMm))),
+          OverflowNotes(overflows)};
+}
+
+Resolution PreviewResolution(TLmPrinter& printer, QString& note) {
+  note.clear();
+  try {
+    return EffectiveResolution(printer);
+  } catch (const std::exception&) {
+    note = QStringLiteral("プリンタの解像度が分からないため %1 dpi で表示しています")
+               .arg(kFitReferenceDpi);
+    return {kFitReferenceDpi, kFitReferenceDpi};
+  }
 }
 
 }  // namespace ruvo::app

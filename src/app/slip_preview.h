@@ -14,11 +14,17 @@
 
 #include "app/handler_guard.h"
 #include "print/draw_op.h"
+#include "print/print_service.h"
+#include "print/slip_record.h"
 
 class QComboBox;
 class QLabel;
 class QScrollArea;
 class QTimer;
+
+namespace ruvo {
+class TLmPrinter;
+}
 
 namespace ruvo::app {
 
@@ -30,6 +36,14 @@ struct ProofPicture {
   QSize pageDots;     // the part of the page shown, from its top-left corner
   QStringList notes;  // what does not fit, each naming its field
 };
+
+// The proof of `slip` at `values`, from the page's corner to a little past
+// the form's, with the texts that do not fit named.
+ProofPicture ProofPictureOf(const SlipRecord& slip, const SlipPrintValues& values);
+
+// The resolution a preview draws at: the printer's, or the reference
+// resolution with `note` saying so when the printer does not tell it.
+Resolution PreviewResolution(TLmPrinter& printer, QString& note);
 
 // Paints a proof at a zoom, 100 % showing it life size at the screen's
 // resolution. Setters update and repaint; painting only reads.

@@ -20,6 +20,7 @@
 
 #include "app/batch_orders_model.h"
 #include "app/cp932_line_edit.h"
+#include "app/slip_preview.h"
 #include "app/window_harness.h"
 #include "batch/order_fixture.h"
 #include "print/lm_d97_dot.h"
@@ -89,6 +90,7 @@ class BatchDialogTest : public QObject {
   void problemRowsAreMarkedAndLeftOutOfTheJob();
   void fileProblemStopsPrintingUntilTheFixedFileIsReadAgain();
   void chosenRowPrintsAlone();
+  void previewFollowsTheChosenOrder();
   void refusedValuesAndTheWishedDateAreShown();
   void giftsShowTheirBuyer();
   void tenThousandProblemsFitTheSmallScreen();
@@ -210,6 +212,28 @@ void BatchDialogTest::chosenRowPrintsAlone() {
   QCOMPARE(printed.size(), std::size_t{1});
   QCOMPARE(printed[0]->pages.size(), std::size_t{1});
   QVERIFY(PageNames(printed[0]->pages[0], "三郎"));
+}
+
+// The preview draws the chosen order's slip at the dialog's margins and
+// follows the choice; a problem order can be looked at too.
+void BatchDialogTest::previewFollowsTheChosenOrder() {
+  WindowHarness harness;
+  const auto dialog = DialogOn(harness, ThreeRowsSecondBad());
+  auto* table = Named<QTableView>(*dialog, "Table_Rows");
+  QVERIFY(!Named<QPushButton>(*dialog, "BitBtn_Preview")->isEnabled());  // nothing chosen
+  table->selectRow(2);
+  Named<QPushButton>(*dialog, "BitBtn_Preview")->click();
+  auto* preview = dialog->findChild<ruvo::app::SlipPreview*>();
+  QVERIFY(preview != nullptr && preview->isVisible());
+  const auto shows = [&](const char* name) {
+    const ruvo::DrawList& list = preview->View().Picture().list;
+    return std::any_of(list.begin(), list.end(),
+                       [&](const ruvo::DrawOp& op) { return op.text == Sj(name); });
+  };
+  QVERIFY(shows("三郎"));
+  table->selectRow(1);
+  QTRY_VERIFY(shows("二郎"));
+  QVERIFY(!shows("三郎"));
 }
 
 void BatchDialogTest::cancelAbandonsTheWholeJob() {
