@@ -74,8 +74,8 @@ void BookDialog::MakeControls() {
   Table_Book = new QTableWidget(0, static_cast<int>(std::size(kFields)) + 1, this);
   Table_Book->setObjectName(QStringLiteral("Table_Book"));
   QStringList captions;
-  for (const FieldSpec& spec : kFields)
-    captions << QString::fromUtf16(spec.caption);
+  for (const FieldSpec& field : kFields)
+    captions << QString::fromUtf16(field.caption);
   Table_Book->setHorizontalHeaderLabels(captions << QStringLiteral("最後の印刷"));
   Table_Book->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table_Book->setSelectionBehavior(QAbstractItemView::SelectRows);
