@@ -134,7 +134,7 @@ void TForm_Main::OpenOrderFile(const std::filesystem::path& file) {
   setup.recordPrinted = [this](const std::filesystem::path& orderFile,
                                const std::vector<const batch::Order*>& orders,
                                const SlipPrintValues& values) {
-    return journal_->Record(BatchOrdersPrinted(orderFile, orders, PrintSetupNow(values)));
+    return journal_->Record(journal::BatchOrdersPrinted(orderFile, orders, PrintSetupNow(values)));
   };
   setup.scaleX = labels.scaleX;
   setup.scaleY = labels.scaleY;

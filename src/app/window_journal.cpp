@@ -9,23 +9,6 @@
 
 namespace ruvo::app {
 
-std::vector<journal::PrintedSlip> BatchOrdersPrinted(const std::filesystem::path& file,
-                                                     const std::vector<const batch::Order*>& orders,
-                                                     const journal::PrintSetup& setup) {
-  const std::string fileText = settings::PathText(std::filesystem::absolute(file));
-  std::vector<journal::PrintedSlip> slips;
-  for (const batch::Order* order : orders) {
-    journal::PrintedSlip& slip = slips.emplace_back();
-    slip.origin = journal::SlipOrigin::kBatch;
-    slip.batchFile = fileText;
-    slip.batchRow = order->row;
-    slip.orderNumber = order->orderNumber;
-    slip.setup = setup;
-    slip.slip = order->slip;
-  }
-  return slips;
-}
-
 WindowJournal::WindowJournal(std::filesystem::path folder, journal::JournalClock clock)
     : journal_(std::move(folder), std::move(clock)) {}
 

@@ -16,12 +16,6 @@
 
 namespace ruvo::app {
 
-// The orders of an order file `file` printed in one job on `setup`, as the
-// journal records them: each with its file, first row and order number.
-std::vector<journal::PrintedSlip> BatchOrdersPrinted(const std::filesystem::path& file,
-                                                     const std::vector<const batch::Order*>& orders,
-                                                     const journal::PrintSetup& setup);
-
 class WindowJournal {
  public:
   WindowJournal(std::filesystem::path folder, journal::JournalClock clock);

@@ -184,17 +184,8 @@ PrintedBatch PrintOrders(const BatchOptions& options, const std::vector<const Sl
 // number, as one job; how many the journal took.
 std::size_t RecordOrders(Context& ctx, const BatchOptions& options, const batch::OrderFile& file,
                          const journal::PrintSetup& printedOn) {
-  const std::string orderFile = settings::PathText(std::filesystem::absolute(*options.orderFile));
-  std::vector<journal::PrintedSlip> slips;
-  for (const batch::Order* order : file.PrintableOrders()) {
-    journal::PrintedSlip& slip = slips.emplace_back();
-    slip.origin = journal::SlipOrigin::kBatch;
-    slip.batchFile = orderFile;
-    slip.batchRow = order->row;
-    slip.orderNumber = order->orderNumber;
-    slip.setup = printedOn;
-    slip.slip = order->slip;
-  }
+  std::vector<journal::PrintedSlip> slips =
+      journal::BatchOrdersPrinted(*options.orderFile, file.PrintableOrders(), printedOn);
   return RecordJob(ctx, options.slip.dir, std::move(slips)).ids.size();
 }
 

@@ -1,5 +1,7 @@
 #include "journal/printed_slip.h"
 
+#include "settings/file_errors.h"
+
 namespace ruvo::journal {
 namespace {
 
@@ -26,6 +28,23 @@ std::optional<SlipOrigin> OriginNamed(std::string_view name) {
     if (row.name == name) return row.origin;
   }
   return std::nullopt;
+}
+
+std::vector<PrintedSlip> BatchOrdersPrinted(const std::filesystem::path& file,
+                                            const std::vector<const batch::Order*>& orders,
+                                            const PrintSetup& setup) {
+  const std::string fileText = settings::PathText(std::filesystem::absolute(file));
+  std::vector<PrintedSlip> slips;
+  for (const batch::Order* order : orders) {
+    PrintedSlip& slip = slips.emplace_back();
+    slip.origin = SlipOrigin::kBatch;
+    slip.batchFile = fileText;
+    slip.batchRow = order->row;
+    slip.orderNumber = order->orderNumber;
+    slip.setup = setup;
+    slip.slip = order->slip;
+  }
+  return slips;
 }
 
 }  // namespace ruvo::journal

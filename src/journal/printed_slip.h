@@ -5,10 +5,13 @@
 // print service's own (UTF-8 for CUPS).
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "batch/order_slip.h"
 #include "journal/journal_time.h"
 #include "print/slip_record.h"
 
@@ -43,5 +46,11 @@ struct PrintedSlip {
   PrintSetup setup;
   SlipRecord slip;  // as printed: a character CP932 could not hold is the "〓" printed
 };
+
+// The orders of the order file `file` printed in one job on `setup`, as the
+// journal records them: each with its file, first row and order number.
+std::vector<PrintedSlip> BatchOrdersPrinted(const std::filesystem::path& file,
+                                            const std::vector<const batch::Order*>& orders,
+                                            const PrintSetup& setup);
 
 }  // namespace ruvo::journal

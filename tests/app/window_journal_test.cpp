@@ -71,7 +71,7 @@ std::unique_ptr<BatchDialog> BatchOver(WindowHarness& harness, TForm_Main& windo
                                    const ruvo::SlipPrintValues& values) {
     journal::PrintSetup printedOn;
     printedOn.values = values;
-    return journal.Record(ruvo::app::BatchOrdersPrinted(file, orders, printedOn));
+    return journal.Record(journal::BatchOrdersPrinted(file, orders, printedOn));
   };
   auto dialog = std::make_unique<BatchDialog>(std::move(setup), nullptr);
   if (!QTest::qWaitFor([&] { return !dialog->Loading(); }, 20000))
