@@ -7,7 +7,9 @@ namespace ruvo::app {
 
 QString ErrorBoxText(const std::exception& error) {
   QString text = Cp932ToQString(JapaneseErrorText(error));
-  if (!text.endsWith(u'.') && !text.endsWith(u'。')) text += u'.';
+  // A sentence ends in its own script's full stop: "…空です。", "… failed.".
+  if (text.isEmpty() || text.endsWith(u'.') || text.endsWith(u'。')) return text;
+  text += text.back().unicode() < 0x80 ? u'.' : u'。';
   return text;
 }
 

@@ -55,7 +55,7 @@ std::string_view ProblemText(JournalProblem problem) {
 
 JournalError::JournalError(const std::filesystem::path& file, JournalProblem problem,
                            std::string detail)
-    : std::runtime_error(settings::PathText(file) + ": " + std::string(ProblemText(problem))),
+    : UserMessageError(settings::PathText(file) + ": " + std::string(ProblemText(problem))),
       problem_(problem),
       detail_(std::move(detail)) {}
 

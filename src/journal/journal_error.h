@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "journal/sqlite_db.h"
+#include "transfer/user_message_error.h"
 
 namespace ruvo::journal {
 
@@ -27,8 +28,9 @@ std::string_view ProblemText(JournalProblem problem);
 
 // what(): the file and the problem in Japanese, CP932, as the user is told
 // ("/w/ruvo_journal.db: ディスクの空きがありません"); detail(): SQLite's own
-// words for whoever looks into it ("database or disk is full").
-class JournalError : public std::runtime_error {
+// words for whoever looks into it ("database or disk is full"). The window
+// shows what() as it stands.
+class JournalError : public UserMessageError {
  public:
   JournalError(const std::filesystem::path& file, JournalProblem problem, std::string detail);
   JournalError(const std::filesystem::path& file, const SqliteError& error);

@@ -15,6 +15,7 @@
 
 #include "journal/journal.h"
 #include "print/slip_record.h"
+#include "transfer/user_message_error.h"
 
 namespace ruvo::journal {
 
@@ -32,10 +33,11 @@ struct Recipient {
   bool operator==(const Recipient&) const = default;
 };
 
-// The book refuses a change; what() is the reason in Japanese (CP932).
-class BookError : public std::runtime_error {
+// The book refuses a change; what() is the reason in Japanese (CP932), the
+// sentence the window shows as it is.
+class BookError : public UserMessageError {
  public:
-  using std::runtime_error::runtime_error;
+  using UserMessageError::UserMessageError;
 };
 
 // Inside a write transaction of `db`: the slip's recipient printed to at

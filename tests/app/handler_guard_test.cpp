@@ -14,6 +14,7 @@
 #include "print/lm_printer_errors.h"
 #include "settings/file_errors.h"
 #include "support/test_text.h"
+#include "transfer/user_message_error.h"
 
 using ruvo::app::HandlerGuard;
 
@@ -41,6 +42,8 @@ void HandlerGuardTest::errorStopsTheHandlerAndIsShown_data() {
       << "「ruvo_Rezovod.ini」に書き込めません: ディスクの空きがありません。";
   QTest::newRow("an unknown error from CP932") << "unknown"
                                                << "エラーが発生しました (登録できません)。";
+  QTest::newRow("the user's own sentence ends in a Japanese full stop") << "sentence"
+                                                                        << "氏名が空です。";
 }
 
 void HandlerGuardTest::errorStopsTheHandlerAndIsShown() {
@@ -52,6 +55,7 @@ void HandlerGuardTest::errorStopsTheHandlerAndIsShown() {
   const bool ended = guard.Run([&] {
     if (kind == u"no printer") throw ruvo::ELmPrinterNoPrinter();
     if (kind == u"disk full") throw ruvo::settings::FileWriteError("ruvo_Rezovod.ini", ENOSPC);
+    if (kind == u"sentence") throw ruvo::UserMessageError(ruvo::test::Sj("氏名が空です"));
     throw std::runtime_error(ruvo::test::Sj("登録できません"));
     after = true;
   });
@@ -92,3 +96,4 @@ void HandlerGuardTest::boxIsAsWideAsItsTitle() {
 
 QTEST_MAIN(HandlerGuardTest)
 #include "handler_guard_test.moc"
+#include "transfer/user_message_error.h"
