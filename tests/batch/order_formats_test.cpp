@@ -21,7 +21,8 @@ std::string Utf16(std::string_view utf8, bool little) {
   for (std::size_t i = 0; i < utf8.size();) {
     const auto c = static_cast<unsigned char>(utf8[i]);
     const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    char32_t point = length == 1 ? c : c & (0xFF >> (length + 1));
+    char32_t point = c;
+    if (length > 1) point &= static_cast<char32_t>(0xFFU >> (length + 1));
     for (std::size_t k = 1; k < length; ++k)
       point = (point << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
     i += length;
