@@ -307,6 +307,10 @@ TEST(OrderValuesTest, ValuesAsShopsWriteThem) {
       {"１０５００１１", "105-0011"},
       {"'1050011", "105-0011"},
       {"105", "105"},
+      // Split columns a spreadsheet took for numbers lost their zeros.
+      {"60-0001", "060-0001"},
+      {"1-0010", "001-0010"},
+      {"600-001", "600-001"},
   };
   for (const auto& c : zips) {
     SCOPED_TRACE(c.text);
@@ -351,6 +355,11 @@ TEST(OrderValuesTest, ValuesAsShopsWriteThem) {
     }
   }
   EXPECT_EQ(SlipTelephone("'+81 90-1234-5678"), "090-1234-5678");
+  // The leading 0 a spreadsheet dropped from a number's first part comes
+  // back; a number too short to have lost one stays as written.
+  EXPECT_EQ(SlipTelephone("3-3433-5111"), "03-3433-5111");
+  EXPECT_EQ(SlipTelephone("9012345678"), "09012345678");
+  EXPECT_EQ(SlipTelephone("3433-5111"), "3433-5111");
   EXPECT_EQ(PrefectureOfCode("JP-13"), Sj("東京都"));
   EXPECT_EQ(FamilyNameFirst(Sj("太郎 山田")), Sj("山田 太郎"));
   EXPECT_EQ(FamilyNameFirst("Taro Yamada"), "Taro Yamada");
