@@ -66,7 +66,8 @@ const PresetText kPresetTexts[] = {
         ご注文者 = BillLastName + " " + BillFirstName | BillName)"},
     // Amazon セラーセントラル 注文レポート (未出荷注文, tab-separated text):
     // the order report attributes of the Selling Partner API with the
-    // Japanese marketplace's columns. One row an item.
+    // Japanese marketplace's columns. One row an item. The scheduled order
+    // report names the お届け日時指定便's window delivery-start-date.
     {"Amazon 注文レポート",
      {"order-id", "recipient-name", "ship-postal-code"},
      R"(郵便番号 = ship-postal-code
@@ -76,7 +77,7 @@ const PresetText kPresetTexts[] = {
         氏名 = recipient-name
         電話番号 = ship-phone-number
         商品名 = product-name
-        希望日 = scheduled-delivery-start-date
+        希望日 = scheduled-delivery-start-date | delivery-start-date
         注文番号 = order-id
         ご注文者 = buyer-name)"},
     // Shopify 注文のエクスポート: the column names of Shopify's order CSV
@@ -127,6 +128,9 @@ const PresetText kPresetTexts[] = {
         ご注文者 = 受注名)"},
     // ヤマト運輸 B2クラウド 送り状発行データ (外部データ取込, 42 columns and
     // more): the ご依頼主 columns are left, the registered sender prints.
+    // The carriers' 品名 columns are already a label's goods lines: each is
+    // a line of the slip ("品名1 = 品名１" names the column's field), not an
+    // item to be counted into "他N点".
     {"ヤマト運輸 B2クラウド 送り状データ",
      {"お届け先アパートマンション名", "お届け先名", "配達時間帯"},
      R"(郵便番号 = お届け先郵便番号
@@ -135,13 +139,14 @@ const PresetText kPresetTexts[] = {
         住所3 = お届け先会社・部門１ + " " + お届け先会社・部門２
         氏名 = お届け先名
         電話番号 = お届け先電話番号
-        商品名 = 品名１
-        商品名 = 品名２
+        品名1 = 品名１
+        品名2 = 品名２
         個数 = 発行枚数
         希望日 = お届け予定日 | お届け予定（指定）日
         時間帯 = 配達時間帯
         注文番号 = お客様管理番号)"},
-    // 佐川急便 e飛伝III 出荷データ (標準_飛脚宅急便_CSV_ヘッダ有り, 74 columns).
+    // 佐川急便 e飛伝III 出荷データ (標準_飛脚宅急便_CSV_ヘッダ有り, 74 columns):
+    // five 品名 lines for the slip's three, the last three sharing one.
     {"佐川急便 e飛伝III 出荷データ",
      {"お届け先コード取得区分", "お届け先名称１", "お客様管理番号"},
      R"(郵便番号 = お届け先郵便番号
@@ -150,11 +155,9 @@ const PresetText kPresetTexts[] = {
         住所3 = お届け先住所３
         氏名 = お届け先名称１ + " " + お届け先名称２
         電話番号 = お届け先電話番号
-        商品名 = 品名１
-        商品名 = 品名２
-        商品名 = 品名３
-        商品名 = 品名４
-        商品名 = 品名５
+        品名1 = 品名１
+        品名2 = 品名２
+        品名3 = 品名３ + " " + 品名４ + " " + 品名５
         個数 = 出荷個数
         希望日 = 配達日
         時間帯 = 配達指定時間帯
@@ -168,11 +171,9 @@ const PresetText kPresetTexts[] = {
         住所3 = お届け先住所３
         氏名 = お届け先名称１ + " " + お届け先名称２
         電話番号 = お届け先電話番号
-        商品名 = 品名１
-        商品名 = 品名２
-        商品名 = 品名３
-        商品名 = 品名４
-        商品名 = 品名５
+        品名1 = 品名１
+        品名2 = 品名２
+        品名3 = 品名３ + " " + 品名４ + " " + 品名５
         個数 = 出荷個数
         希望日 = 配達日
         時間帯 = 配達指定時間帯

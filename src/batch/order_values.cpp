@@ -174,6 +174,15 @@ std::string SlipPostalCode(std::string_view text) {
   std::string code = FieldTextAsHeld(SlipField::kRecipientZip, WithoutApostrophe(text));
   if (std::string_view(code).starts_with(kPostalMark)) code.erase(0, kPostalMark.size());
   code = std::string(TrimBlanks(code));
+  // A code split over two columns ("060" and "0001") that a spreadsheet
+  // read as numbers lost the first part's leading zeros: "60-0001". A code
+  // of six bare digits may as well be one digit short and stays refused.
+  const std::size_t hyphen = code.find('-');
+  if (hyphen >= 1 && hyphen < 3 && code.size() == hyphen + 5 && AllDigits(code.substr(0, hyphen)) &&
+      AllDigits(code.substr(hyphen + 1))) {
+    code.insert(0, 3 - hyphen, '0');
+    code.erase(3, 1);
+  }
   if (code.size() == 7 && AllDigits(code)) code.insert(3, "-");
   return code;
 }
@@ -186,6 +195,12 @@ bool IsSlipPostalCode(std::string_view text) {
 std::string SlipTelephone(std::string_view text) {
   const std::string_view written = WithoutApostrophe(text);
   if (auto number = TelephoneNumberOf(written)) return std::move(*number);
+  // A Japanese number starts with 0; one a digit short of a whole number
+  // that starts with another digit lost its 0 in a spreadsheet.
+  const std::string_view trimmed = TrimBlanks(written);
+  if (!trimmed.empty() && trimmed.front() >= '1' && trimmed.front() <= '9') {
+    if (auto number = TelephoneNumberOf("0" + std::string(trimmed))) return std::move(*number);
+  }
   return FieldTextAsHeld(SlipField::kRecipientTel, written);
 }
 

@@ -18,14 +18,16 @@ std::string FoldControls(std::string_view text);
 
 // The postal code as its boxes take it: half-width, a spreadsheet's leading
 // apostrophe and a leading "〒" dropped, seven bare digits given their
-// hyphen ("'１０５００１１" → "105-0011"). Anything else is returned
+// hyphen ("'１０５００１１" → "105-0011"), the leading zeros a spreadsheet
+// dropped put back ("60-0001" → "060-0001"). Anything else is returned
 // half-width for the check below.
 std::string SlipPostalCode(std::string_view text);
 // Three digits, a hyphen, four digits: what the slip's seven boxes draw.
 bool IsSlipPostalCode(std::string_view text);
 
 // The telephone number as a clerk writes it ("'+81 90-1234-5678" →
-// "090-1234-5678", "(03)1234-5678" → "03-1234-5678"); a text that holds no
+// "090-1234-5678", "(03)1234-5678" → "03-1234-5678", a spreadsheet's
+// "3-3433-5111" → "03-3433-5111"); a text that holds no
 // number is kept half-width, as the window's field keeps it.
 std::string SlipTelephone(std::string_view text);
 

@@ -235,6 +235,69 @@ TEST_F(OrderFormatsTest, RowsOfOneOrderMakeOneSlip) {
   EXPECT_EQ(differing.orders[0].problems[0].reason, reason::kRecipientDiffers);
 }
 
+// Columns a platform's published layout has and its preset must read: the
+// carriers' 品名 columns are the slip's goods lines as they stand, and the
+// order report Seller Central schedules gives the wished date under its own
+// name.
+TEST_F(OrderFormatsTest, PresetsReadTheGoodsAndDateColumnsTheirLayoutsPublish) {
+  const struct {
+    const char* layout;
+    std::string csv;
+    std::array<std::string, 3> goods;
+    std::string month, day;
+  } cases[] = {
+      {"B2クラウド",
+       "お客様管理番号,お届け予定日,配達時間帯,お届け先電話番号,お届け先郵便番号,お届け先住所,"
+       "お届け先アパートマンション名,お届け先名,品名コード１,品名１,品名コード２,品名２,"
+       "発行枚数\r\n"
+       "B2-1,2026/12/10,1416,03-3433-5111,105-0011,東京都港区芝公園4-2-8,,山田 太郎,T1,煎茶,,"
+       "カステラ,1\r\n",
+       {"煎茶", "カステラ", ""},
+       "12",
+       "10"},
+      {"e飛伝II",
+       "住所録コード,お届け先電話番号,お届け先郵便番号,お届け先住所１,お届け先住所２,"
+       "お届け先住所３,"
+       "お届け先名称１,お届け先名称２,お客様管理ナンバー,品名１,品名２,品名３,品名４,品名５,"
+       "出荷個数,"
+       "配達日\r\n"
+       ",03-3433-5111,105-0011,東京都港区芝公園,4-2-8,,山田 太郎,,SG-1,煎茶,カステラ,羊羹,最中,"
+       "饅頭,2,20261210\r\n",
+       {"煎茶", "カステラ", "羊羹 最中 饅頭"},
+       "12",
+       "10"},
+      {"e飛伝III",
+       "お届け先コード取得区分,お届け先コード,お届け先電話番号,お届け先郵便番号,お届け先住所１,"
+       "お届け先住所２,お届け先住所３,お届け先名称１,お届け先名称２,お客様管理番号,品名１,品名２,"
+       "品名３,"
+       "品名４,品名５,出荷個数,配達日\r\n"
+       ",,03-3433-5111,105-0011,東京都港区芝公園,4-2-8,,山田 太郎,,SG-2,煎茶,,,,,1,20261210\r\n",
+       {"煎茶", "", ""},
+       "12",
+       "10"},
+      {"Amazon 注文レポート",
+       "order-id\torder-item-id\tbuyer-name\tproduct-name\tquantity-purchased\trecipient-name\t"
+       "ship-address-1\tship-city\tship-state\tship-postal-code\tship-phone-number\t"
+       "delivery-start-date\tdelivery-end-date\tdelivery-time-zone\n"
+       "503-1\t1\t佐藤 花子\t煎茶\t1\t山田 太郎\t芝公園4-2-8\t港区\t東京都\t105-0011\t"
+       "0334335111\t2026-12-12T18:00:00+09:00\t2026-12-12T20:00:00+09:00\tAsia/Tokyo\n",
+       {"煎茶", "", ""},
+       "12",
+       "12"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.layout);
+    const OrderFile file = Read(Sj(c.csv));
+    EXPECT_TRUE(file.AllProblems().empty());
+    ASSERT_EQ(file.orders.size(), 1u);
+    const SlipRecord& slip = file.orders[0].slip;
+    for (std::size_t line = 0; line < slip.goods.size(); ++line)
+      EXPECT_EQ(slip.goods[line], Sj(c.goods[line])) << "goods line " << line + 1;
+    EXPECT_EQ(slip.wishedMonth, c.month);
+    EXPECT_EQ(slip.wishedDay, c.day);
+  }
+}
+
 TEST(OrderValuesTest, ValuesAsShopsWriteThem) {
   const struct {
     std::string text;
@@ -245,6 +308,10 @@ TEST(OrderValuesTest, ValuesAsShopsWriteThem) {
       {"１０５００１１", "105-0011"},
       {"'1050011", "105-0011"},
       {"105", "105"},
+      // Split columns a spreadsheet took for numbers lost their zeros.
+      {"60-0001", "060-0001"},
+      {"1-0010", "001-0010"},
+      {"600-001", "600-001"},
   };
   for (const auto& c : zips) {
     SCOPED_TRACE(c.text);
@@ -289,6 +356,11 @@ TEST(OrderValuesTest, ValuesAsShopsWriteThem) {
     }
   }
   EXPECT_EQ(SlipTelephone("'+81 90-1234-5678"), "090-1234-5678");
+  // The leading 0 a spreadsheet dropped from a number's first part comes
+  // back; a number too short to have lost one stays as written.
+  EXPECT_EQ(SlipTelephone("3-3433-5111"), "03-3433-5111");
+  EXPECT_EQ(SlipTelephone("9012345678"), "09012345678");
+  EXPECT_EQ(SlipTelephone("3433-5111"), "3433-5111");
   EXPECT_EQ(PrefectureOfCode("JP-13"), Sj("東京都"));
   EXPECT_EQ(FamilyNameFirst(Sj("太郎 山田")), Sj("山田 太郎"));
   EXPECT_EQ(FamilyNameFirst("Taro Yamada"), "Taro Yamada");
