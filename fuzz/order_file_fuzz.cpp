@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the order-file reader, as detected and as each
 // encoding, and checks what printing a batch relies on: a slip that prints
 // holds a postal code for the seven boxes, a quantity of 1 to 999 and an
-// address line 1 that fits its 40 bytes; rows come in rising row order.
+// address line 1 that fits its 40 bytes; orders come in the order of their
+// first rows, each ending at or after its first.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,9 +22,10 @@ void Check(bool condition) {
 
 void CheckFile(const OrderFile& file) {
   int previous = 1;
-  for (const OrderRow& row : file.rows) {
-    Check(row.row > previous);
-    previous = row.row;
+  for (const Order& order : file.orders) {
+    Check(order.row > previous);
+    Check(order.lastRow >= order.row);
+    previous = order.row;
   }
   for (const ruvo::SlipRecord* slip : file.PrintableSlips()) {
     Check(IsSlipPostalCode(slip->recipientZip));
@@ -37,8 +39,9 @@ void CheckFile(const OrderFile& file) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  for (const auto encoding : {std::optional<CsvEncoding>(), std::optional(CsvEncoding::kUtf8),
-                              std::optional(CsvEncoding::kCp932)}) {
+  for (const auto encoding :
+       {std::optional<CsvEncoding>(), std::optional(CsvEncoding::kUtf8),
+        std::optional(CsvEncoding::kCp932), std::optional(CsvEncoding::kUtf16Le)}) {
     OrderFileOptions options;
     options.encoding = encoding;
     options.context.senders.senders[0] = ruvo::settings::SenderFields{};  // rows may print

@@ -128,8 +128,8 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 // a last odd byte become kUnreadableByte.
 std::string Utf16ToUtf8(std::string_view bytes, bool littleEndian) {
   const auto unitAt = [&](std::size_t pos) -> std::uint32_t {
-    const auto first = static_cast<std::uint8_t>(bytes[pos]);
-    const auto second = static_cast<std::uint8_t>(bytes[pos + 1]);
+    const std::uint32_t first = static_cast<std::uint8_t>(bytes[pos]);
+    const std::uint32_t second = static_cast<std::uint8_t>(bytes[pos + 1]);
     return littleEndian ? first | (second << 8) : (first << 8) | second;
   };
   std::string out;
