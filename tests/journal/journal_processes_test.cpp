@@ -11,6 +11,7 @@
 #include "journal/journal_fixture.h"
 #include "journal/journal_record.h"
 #include "journal/journal_search.h"
+#include "support/child_process.h"
 
 namespace ruvo::journal {
 namespace {
@@ -18,18 +19,8 @@ namespace {
 using test::PrintedFromWindow;
 using test::SlipTo;
 
-// Runs `body` in a child process, which ends with its result.
-pid_t InChild(const std::function<int()>& body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) ::_exit(body());
-  return pid;
-}
-
-int ExitCodeOf(pid_t pid) {
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::ExitCodeOf;
+using test::InChild;
 
 PrintedSlip From(SlipOrigin origin, const std::string& name) {
   PrintedSlip printed = PrintedFromWindow(SlipTo(name));

@@ -9,6 +9,7 @@
 
 #include "japan_post_fixture.h"
 #include "postal_folder_fixture.h"
+#include "support/child_process.h"
 
 namespace ruvo::postal {
 namespace {
@@ -18,17 +19,8 @@ constexpr std::string_view kShizuokaUtf8 =
     "22138,\"430  \",\"4300946\",\"ｼｽﾞｵｶｹﾝ\",\"ﾊﾏﾏﾂｼﾁｭｳｵｳｸ\",\"ﾓﾄｼﾛﾁｮｳ\",\"静岡県\","
     "\"浜松市中央区\",\"元城町\",0,0,0,0,0,0\r\n";
 
-pid_t InChild(const std::function<int()>& body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) ::_exit(body());
-  return pid;
-}
-
-int ExitCodeOf(pid_t pid) {
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::ExitCodeOf;
+using test::InChild;
 
 // 'K' after KEN_ALL.CSV, 'S' after 22SHIZUO.CSV; 0 for a directory that is
 // neither whole: Tokyo's areas and Shizuoka's imported, the offices the
